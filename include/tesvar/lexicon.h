@@ -1,0 +1,91 @@
+// The lexicon: entries (CTWord) stored under unique keys and enumerated in
+// the order they were added. That order is the order in which the parser
+// tries the entries, and so the order of its candidates.
+//
+// A CLexicon is filled once and then only read. Reading it from several
+// threads at once is safe; changing it while a parser reads it is not.
+
+#ifndef TESVAR_LEXICON_H_
+#define TESVAR_LEXICON_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace tesvar {
+
+// Part-of-speech codes of lexicon entries. Any other value is valid too and
+// is treated as an uninflected word of unknown class.
+enum PartOfSpeech : int32_t {
+  kNoun = 0,
+  kVerb = 1,
+  kPronoun = 2,
+  kAdverbial = 3,
+  kNumber = 4,
+  kConjunction = 5,
+  kExclamation = 6,
+  kQuestion = 7,
+};
+
+// One lexicon entry. A default entry is an empty noun (code 0) with every
+// flag off.
+class CTWord {
+ public:
+  CTWord() = default;
+  CTWord(const CTWord&) = default;
+  CTWord& operator=(const CTWord&) = default;
+  CTWord(CTWord&&) = default;
+  CTWord& operator=(CTWord&&) = default;
+  virtual ~CTWord() = default;
+
+  std::string m_strHeadword;    // the lexicon form of the word
+  std::string m_strDefinition;  // English definition
+  int32_t m_nPOS = kNoun;       // part-of-speech code
+  int32_t m_bLanguage = 0;      // noun denotes a being capable of language
+  int32_t m_bBodyPart = 0;      // noun denotes a body part
+  int32_t m_bInherentPlural = 0;
+  int32_t m_bIrregularPlural = 0;
+  std::string m_strIrregularPlural;  // that plural; empty when unknown
+  int32_t m_bStative = 0;            // verb is a quality verb
+};
+
+// Unique keys mapped to entries, enumerated in insertion order.
+class CLexicon {
+ public:
+  struct Entry {
+    std::string key;
+    CTWord word;
+  };
+
+  CLexicon() = default;
+  CLexicon(const CLexicon&) = default;
+  CLexicon& operator=(const CLexicon&) = default;
+  CLexicon(CLexicon&&) = default;
+  CLexicon& operator=(CLexicon&&) = default;
+
+  // Adds `word` under `key` at the end of the enumeration order. Returns
+  // false and changes nothing when the key is already present.
+  bool Add(std::string key, CTWord word);
+
+  // The entry stored under `key`, or nullptr.
+  const CTWord* Find(std::string_view key) const;
+
+  // All entries in enumeration (insertion) order.
+  const std::vector<Entry>& entries() const { return entries_; }
+  size_t size() const { return entries_.size(); }
+  bool empty() const { return entries_.empty(); }
+
+  // Removes every entry.
+  void Clear();
+
+ private:
+  std::vector<Entry> entries_;
+  std::unordered_map<std::string, size_t> index_by_key_;
+};
+
+}  // namespace tesvar
+
+#endif  // TESVAR_LEXICON_H_

@@ -1,0 +1,54 @@
+// A Status reports whether an operation on input succeeded and, if not,
+// what was wrong with the input. Errors on input are values, never
+// exceptions.
+//
+// A Status is a plain value: copy it, keep it, compare it. It is safe to
+// share between threads like any other immutable value.
+
+#ifndef TESVAR_STATUS_H_
+#define TESVAR_STATUS_H_
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace tesvar {
+
+class [[nodiscard]] Status {
+ public:
+  enum class Code { kOk = 0, kInvalidInput = 1, kIoError = 2 };
+
+  // Creates a success status.
+  Status() = default;
+
+  static Status Ok() { return Status(); }
+  // The input (a lexicon file, say) is malformed. `message` says where and
+  // what, for example "words.tsv:12: unknown flag 'plural'".
+  static Status InvalidInput(std::string message) {
+    return Status(Code::kInvalidInput, std::move(message));
+  }
+  // The input could not be read or the output not written.
+  static Status IoError(std::string message) {
+    return Status(Code::kIoError, std::move(message));
+  }
+
+  [[nodiscard]] bool ok() const { return code_ == Code::kOk; }
+  [[nodiscard]] Code code() const { return code_; }
+  // The message alone; empty for a success.
+  [[nodiscard]] const std::string& message() const { return message_; }
+  // "OK" for a success, otherwise the message.
+  [[nodiscard]] std::string ToString() const {
+    return ok() ? std::string("OK") : message_;
+  }
+
+ private:
+  Status(Code code, std::string message)
+      : code_(code), message_(std::move(message)) {}
+
+  Code code_ = Code::kOk;
+  std::string message_;
+};
+
+}  // namespace tesvar
+
+#endif  // TESVAR_STATUS_H_

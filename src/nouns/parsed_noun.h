@@ -1,0 +1,52 @@
+// CParsedNoun reads a word as a lexicon headword followed by noun suffixes
+// of five ordered types, grades the reading with the noun grammar checks
+// (messages, corrected forms, score factors) and renders it in English and
+// in native notation.
+//
+// A value owned by one parser call; not thread-safe.
+// Tested by parsed_noun_test.cc.
+
+#ifndef TESVAR_NOUNS_PARSED_NOUN_H_
+#define TESVAR_NOUNS_PARSED_NOUN_H_
+
+#include <string>
+#include <string_view>
+
+#include "words/parsed_word.h"
+
+namespace tesvar {
+
+class CParsedNoun : public CParsedWord {
+ public:
+  CParsedNoun() { m_nPOS = kNoun; }
+  CParsedNoun(const CParsedNoun&) = default;
+  CParsedNoun& operator=(const CParsedNoun&) = default;
+  ~CParsedNoun() override = default;
+
+  // Base Clear, then empties the five suffix slots. m_nPOS stays 0.
+  void Clear();
+
+  // Returns 1 when `word` is the entry's headword followed by a complete
+  // sequence of noun suffixes and no rejecting rule fired, else 0. Only
+  // entries of code 0 (noun) and 2 (pronoun) are accepted.
+  // REQUIRES: the object was constructed or cleared before.
+  int Parse(std::string_view word, const CTWord& entry);
+
+  // English gloss: type-5, type-4, type-3, type-1 glosses, definition,
+  // type-2 gloss, separated by single blanks.
+  std::string ToString() const;
+  // Headword followed by the slots in type order.
+  std::string ToStringTesvar() const;
+  // English gloss of one noun suffix text, or the text itself.
+  std::string TS(std::string_view suffix) const;
+
+  std::string m_strNS1;
+  std::string m_strNS2;
+  std::string m_strNS3;
+  std::string m_strNS4;
+  std::string m_strNS5;
+};
+
+}  // namespace tesvar
+
+#endif  // TESVAR_NOUNS_PARSED_NOUN_H_

@@ -1,0 +1,19 @@
+// The candidate record's one operation.
+
+#include "tesvar/parse_result.h"
+
+#include "words/parsed_word.h"
+
+namespace tesvar {
+
+namespace {
+constexpr const char* kSpellingMessage = "Spelling or case.";
+}  // namespace
+
+void CParseResult::Case() {
+  m_dScore /= factor::kSpelling;
+  m_lstErrors.emplace_back(kSpellingMessage);
+  m_lstSuggestions.push_back(m_strWord);
+}
+
+}  // namespace tesvar

@@ -1,0 +1,128 @@
+// The parser's first two phases: normalise the word, then walk the lexicon
+// in enumeration order and run, for each entry whose headword occurs in the
+// word, the analyses its part of speech calls for. Every successful
+// analysis becomes one candidate record, in that order. The third phase,
+// the suggestion check, is in suggestion_check.cc.
+// Tested by parser_test.cc.
+
+#include "tesvar/parser.h"
+
+#include <cstdint>
+#include <utility>
+
+#include "nouns/parsed_noun.h"
+#include "numbers/parsed_num.h"
+#include "parser/spelling.h"
+#include "parser/suggestion_check.h"
+#include "platform/text.h"
+#include "verbs/parsed_verb.h"
+#include "words/parsed_word.h"
+
+namespace tesvar {
+
+namespace {
+
+// One analysis object of each kind, reused (cleared) for every entry of
+// one call. Pronouns get their own noun and verb objects.
+struct Analyses {
+  CParsedNoun noun;
+  CParsedVerb verb;
+  CParsedNoun pronoun_noun;
+  CParsedVerb pronoun_verb;
+  CParsedNum number;
+  CParsedWord plain;
+};
+
+// Builds the candidate record of a successful analysis, in the order the
+// record's fields are filled: word, key, label, English text, score, the
+// spelling mark, the analysis's own messages and suggestions. The native
+// rendering is taken last, since English rendering may change the analysis.
+template <typename Analysis>
+void AppendReading(Analysis& analysis, const std::string& word,
+                   const std::string& key, bool spelling_changed,
+                   ParseResults& results) {
+  CParseResult& record = results.emplace_back();
+  record.m_strWord = word;
+  record.m_strKey = key;
+  record.m_strPOS = analysis.POS();
+  record.m_strAnalysis = analysis.ToString();
+  record.m_dScore = analysis.m_dScore;
+  if (spelling_changed) record.Case();
+  record.m_lstErrors.insert(record.m_lstErrors.end(),
+                            analysis.m_lstErrors.begin(),
+                            analysis.m_lstErrors.end());
+  record.m_lstSuggestions.insert(record.m_lstSuggestions.end(),
+                                 analysis.m_lstSuggestions.begin(),
+                                 analysis.m_lstSuggestions.end());
+  record.m_strNative = analysis.ToStringTesvar();
+}
+
+// Clears the analysis, parses, and records the reading if there is one.
+template <typename Analysis>
+void TryReading(Analysis& analysis, const std::string& word,
+                const CLexicon::Entry& entry, bool spelling_changed,
+                ParseResults& results) {
+  analysis.Clear();
+  if (analysis.Parse(word, entry.word)) {
+    AppendReading(analysis, word, entry.key, spelling_changed, results);
+  }
+}
+
+// Runs the analyses that the entry's part of speech calls for. The code
+// is compared unsigned, so negative codes are plain words.
+void ReadEntry(Analyses& a, const std::string& word,
+               const CLexicon::Entry& entry, bool spelling_changed,
+               ParseResults& results) {
+  switch (static_cast<uint32_t>(entry.word.m_nPOS)) {
+    case kNoun:
+      TryReading(a.noun, word, entry, spelling_changed, results);
+      break;
+    case kVerb:
+      TryReading(a.verb, word, entry, spelling_changed, results);
+      break;
+    case kPronoun:
+      TryReading(a.pronoun_noun, word, entry, spelling_changed, results);
+      TryReading(a.pronoun_verb, word, entry, spelling_changed, results);
+      break;
+    case kNumber:
+      TryReading(a.number, word, entry, spelling_changed, results);
+      break;
+    default:
+      TryReading(a.plain, word, entry, spelling_changed, results);
+      break;
+  }
+}
+
+}  // namespace
+
+void CTesvarParser::AdjustCase(std::string& word) { NormaliseSpelling(&word); }
+
+int CTesvarParser::IsValidChar(char c) { return IsAlphabetByte(c) ? 1 : 0; }
+
+int CTesvarParser::ParseWord(std::string word, ParseResults& results) {
+  Budget budget;
+  return ParseWordWithBudget(std::move(word), results, &budget);
+}
+
+int CTesvarParser::ParseWordWithBudget(std::string word, ParseResults& results,
+                                       Budget* budget) {
+  const std::string as_typed = word;
+  AdjustCase(word);
+  const bool spelling_changed = word != as_typed;
+  CollectReadings(word, spelling_changed, results);
+  SuggestionCheck(this, budget).Run(word, results);
+  return static_cast<int>(results.size());
+}
+
+void CTesvarParser::CollectReadings(const std::string& word,
+                                    bool spelling_changed,
+                                    ParseResults& results) const {
+  if (m_pLexicon == nullptr) return;
+  Analyses analyses;
+  for (const CLexicon::Entry& entry : m_pLexicon->entries()) {
+    if (!Contains(word, entry.word.m_strHeadword)) continue;
+    ReadEntry(analyses, word, entry, spelling_changed, results);
+  }
+}
+
+}  // namespace tesvar

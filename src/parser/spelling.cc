@@ -1,0 +1,87 @@
+// Spelling normalisation runs four passes in a fixed order: fold each byte
+// to its canonical case (dropping foreign bytes), repair "th" and "thl" to
+// the trigraph "tlh", settle every lower-case "h" (kept only inside "ch",
+// "gh" and "tlh"), and restore the apostrophe that an initial vowel needs.
+// The order matters: the apostrophe is added last so that it does not shift
+// the positions the "h" pass looks at.
+// Tested by spelling_test.cc.
+
+#include "parser/spelling.h"
+
+#include <cstddef>
+
+#include "platform/text.h"
+
+namespace tesvar {
+
+namespace {
+
+// The letters of the alphabet, in lower case; each is accepted in either
+// case. The apostrophe is the only other byte of the alphabet.
+constexpr std::string_view kAlphabetLetters = "abcdeghijlmnopqrstuvwy";
+// Letters that are written in upper case whatever the user typed; the
+// others fold to lower case, but for the two-case letters below.
+constexpr std::string_view kUpperCaseLetters = "DIS";
+// Letters whose two cases are two different letters.
+constexpr std::string_view kBothCaseLetters = "qQhH";
+// Initial letters that need a glottal stop written in front of them.
+constexpr std::string_view kInitialVowels = "aeIou";
+
+char ToLowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+char ToUpperAscii(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool In(std::string_view set, char c) {
+  return set.find(c) != std::string_view::npos;
+}
+
+// The canonical case of an alphabet byte.
+char CanonicalCase(char c) {
+  if (c == '\'' || In(kBothCaseLetters, c)) return c;
+  const char upper = ToUpperAscii(c);
+  if (In(kUpperCaseLetters, upper)) return upper;
+  return ToLowerAscii(c);
+}
+
+// Decides each lower-case "h" from left to right: it stays only as the
+// second letter of "ch" or "gh" or the third of "tlh".
+void SettleLowerCaseH(std::string* word) {
+  std::string& w = *word;
+  for (size_t i = 0; i < w.size(); ++i) {
+    if (w[i] != 'h') continue;
+    if (i == 0) {
+      w[i] = 'H';
+      continue;
+    }
+    const char before = w[i - 1];
+    if (before == 'c' || before == 'g') continue;
+    if (i >= 2 && w[i - 2] == 't' && before == 'l') continue;
+    w[i] = 'H';
+  }
+}
+
+}  // namespace
+
+bool IsAlphabetByte(char c) {
+  const char lower = ToLowerAscii(c);
+  return c == '\'' || In(kAlphabetLetters, lower);
+}
+
+void NormaliseSpelling(std::string* word) {
+  std::string out;
+  out.reserve(word->size() + 2);
+  for (char c : *word) {
+    if (IsAlphabetByte(c)) out.push_back(CanonicalCase(c));
+  }
+  Replace(&out, "thl", "tlh");
+  Replace(&out, "th", "tlh");
+  SettleLowerCaseH(&out);
+  if (!out.empty() && In(kInitialVowels, out[0])) out.insert(0, 1, '\'');
+  word->swap(out);
+}
+
+}  // namespace tesvar

@@ -1,0 +1,24 @@
+// Spelling normalisation: rewrites a word as typed into the canonical
+// spelling of the language (the case of each letter, "tlh" for "th",
+// the case of each "h", the apostrophe before an initial vowel) and drops
+// bytes outside the alphabet.
+//
+// Pure functions; thread-safe. Tested by spelling_test.cc.
+
+#ifndef TESVAR_PARSER_SPELLING_H_
+#define TESVAR_PARSER_SPELLING_H_
+
+#include <string>
+
+namespace tesvar {
+
+// True for the 45 bytes of the alphabet: the letters a-e, g-j, l-w, y in
+// both cases and the apostrophe.
+bool IsAlphabetByte(char c);
+
+// Rewrites *word into canonical spelling. An empty word stays empty.
+void NormaliseSpelling(std::string* word);
+
+}  // namespace tesvar
+
+#endif  // TESVAR_PARSER_SPELLING_H_

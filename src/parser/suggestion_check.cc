@@ -1,0 +1,112 @@
+// The suggestion check walks each candidate's suggestion list from the
+// head. The position of the next suggestion is fixed before the current one
+// is processed: suggestions appended while processing the last one of the
+// list are therefore not visited, while those appended earlier are.
+//
+// The sub-parser is one object for the whole phase. It starts with this
+// parser's depth and guard list, and since its depth never falls back to
+// zero inside the phase, every word it parses stays on its own guard list.
+//
+// Three bounds keep the recursion finite (see suggestion_limits):
+//  * within one walk of one list, the verdict on each parsed word (stays or
+//    removed) is remembered and applied when the word comes up again, so
+//    corrections that lead back to each other are not parsed in circles;
+//  * walks deeper than kMaxWalkDepth leave every suggestion unparsed, since
+//    some corrections keep their fault and grow the word at every level;
+//  * at most kMaxSubParses suggestions are parsed per top-level call, for
+//    corrections that branch at every level.
+// Tested by parser_test.cc and suggestion_check_test.cc.
+
+#include "parser/suggestion_check.h"
+
+#include <cstddef>
+#include <utility>
+#include <vector>
+
+#include "platform/text.h"
+
+namespace tesvar {
+
+namespace {
+
+// What became of a suggestion that was parsed during one walk.
+struct Verdict {
+  std::string word;
+  bool stays;
+};
+
+const Verdict* FindVerdict(const std::vector<Verdict>& verdicts,
+                           const std::string& word) {
+  for (const Verdict& v : verdicts) {
+    if (v.word == word) return &v;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void SuggestionCheck::Run(const std::string& word, ParseResults& results) {
+  CTesvarParser& parser = *parser_;
+  ++parser.m_nDepth;
+  parser.m_lstTried.push_back(word);
+
+  CTesvarParser sub_parser(parser.m_pLexicon);
+  sub_parser.m_nDepth = parser.m_nDepth;
+  sub_parser.m_lstTried = parser.m_lstTried;
+
+  if (parser.m_nDepth <= suggestion_limits::kMaxWalkDepth) {
+    const size_t count = results.size();
+    for (size_t i = 0; i < count; ++i) {
+      WalkSuggestions(sub_parser, results[i].m_lstSuggestions);
+    }
+  }
+
+  --parser.m_nDepth;
+  if (parser.m_nDepth == 0) parser.m_lstTried.clear();
+}
+
+void SuggestionCheck::WalkSuggestions(CTesvarParser& sub_parser,
+                                      StringList& suggestions) {
+  std::vector<Verdict> verdicts;
+  size_t pos = 0;
+  while (pos < suggestions.size()) {
+    const bool was_last = pos + 1 == suggestions.size();
+    const std::string current = suggestions[pos];
+    bool removed = false;
+
+    if (ListContains(parser_->m_lstTried, current)) {
+      // A word on the current chain: left in place unparsed.
+    } else if (budget_->handed_over >= suggestion_limits::kMaxSubParses) {
+      // Budget spent: left in place unparsed.
+    } else if (const Verdict* seen = FindVerdict(verdicts, current)) {
+      if (!seen->stays) {
+        suggestions.erase(suggestions.begin() + static_cast<long>(pos));
+        removed = true;
+      }
+    } else {
+      ++budget_->handed_over;
+      ParseResults readings;
+      const int found =
+          sub_parser.ParseWordWithBudget(current, readings, budget_);
+      if (found == 0) {
+        suggestions.erase(suggestions.begin() + static_cast<long>(pos));
+        removed = true;
+      }
+      for (const CParseResult& reading : readings) {
+        if (reading.m_dScore == 1.0) continue;
+        if (!removed) {
+          suggestions.erase(suggestions.begin() + static_cast<long>(pos));
+          removed = true;
+        }
+        suggestions.insert(suggestions.end(), reading.m_lstSuggestions.begin(),
+                           reading.m_lstSuggestions.end());
+      }
+      verdicts.push_back(Verdict{current, !removed});
+    }
+
+    if (was_last) break;
+    if (!removed) ++pos;
+  }
+}
+
+}  // namespace tesvar

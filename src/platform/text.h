@@ -1,0 +1,86 @@
+// Byte-string helpers with the exact semantics the analyses rely on:
+// clamped Left/Right, Find returning -1 when absent, left-to-right
+// non-overlapping Replace, Insert that appends past the end, TrimRight of
+// trailing white space, and a small printf-style Format (%s, %i, %%).
+//
+// Text is single bytes throughout and always compared byte for byte.
+// Tested by text_test.cc.
+
+#ifndef TESVAR_PLATFORM_TEXT_H_
+#define TESVAR_PLATFORM_TEXT_H_
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tesvar {
+
+// The first n bytes of s; all of s when n exceeds its length, "" when n<=0.
+std::string_view Left(std::string_view s, int n);
+// The last n bytes of s, clamped like Left.
+std::string_view Right(std::string_view s, int n);
+
+// True when s begins with prefix (byte for byte).
+inline bool StartsWith(std::string_view s, std::string_view prefix) {
+  return s.substr(0, prefix.size()) == prefix;
+}
+// True when needle occurs anywhere in s; an empty needle always occurs.
+inline bool Contains(std::string_view s, std::string_view needle) {
+  return s.find(needle) != std::string_view::npos;
+}
+
+// Index of the first occurrence of `needle` in s, or -1. An empty needle is
+// found at 0.
+int Find(std::string_view s, std::string_view needle);
+// Index of the first `c` at or after `from`, or -1 (also when `from` is
+// out of range).
+int FindChar(std::string_view s, char c, int from);
+
+// Replaces all non-overlapping occurrences of `from`, scanning left to
+// right, by `to`. Returns the number of replacements. An empty `from`
+// replaces nothing.
+int Replace(std::string* s, std::string_view from, std::string_view to);
+
+// Inserts text at index; an index past the end appends, a negative one
+// inserts at the front.
+void Insert(std::string* s, int index, std::string_view text);
+// Deletes up to count bytes starting at index; out-of-range parts are
+// ignored.
+void Delete(std::string* s, int index, int count);
+
+// Removes trailing blanks, tabs, line feeds, carriage returns, vertical
+// tabs and form feeds.
+void TrimRight(std::string* s);
+
+// One argument of Format: a text for %s or an integer for %i.
+class FormatArg {
+ public:
+  FormatArg(std::string_view text) : text_(text), is_int_(false) {}  // NOLINT
+  FormatArg(const char* text) : text_(text), is_int_(false) {}       // NOLINT
+  FormatArg(const std::string& text)                                 // NOLINT
+      : text_(text), is_int_(false) {}
+  FormatArg(int value) : value_(value), is_int_(true) {}  // NOLINT
+
+  bool is_int() const { return is_int_; }
+  std::string_view text() const { return text_; }
+  int value() const { return value_; }
+
+ private:
+  std::string_view text_;
+  int value_ = 0;
+  bool is_int_;
+};
+
+// printf-style formatting with %s (a text), %i (a decimal integer) and %%.
+// Texts are copied byte for byte, NUL bytes included. A directive whose
+// argument is missing or of the other kind is copied literally.
+std::string Format(std::string_view format, std::initializer_list<FormatArg> args);
+
+// True when list holds an element equal to s.
+bool ListContains(const std::vector<std::string>& list, std::string_view s);
+
+}  // namespace tesvar
+
+#endif  // TESVAR_PLATFORM_TEXT_H_

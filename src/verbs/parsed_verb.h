@@ -1,0 +1,104 @@
+// CParsedVerb is the analysis of a word as a verb: the pronominal prefix
+// with its English subject and object, one suffix per class VS1..VS9, the
+// negation and emphasis rovers by the position where they stood, and the
+// flags for pronouns used as verbs and verbs turned into nouns (whose noun
+// reading lives in m_noun). It parses (verbs/), checks the grammar
+// (verbs/), and renders itself in English and native notation (gloss/).
+//
+// A value owned by one parser call; not thread-safe. Rendering changes some
+// fields (subject, object, gloss, VS9), so render each analysis once.
+// Tested by verb_*_test.cc and verb_gloss_test.cc.
+
+#ifndef TESVAR_VERBS_PARSED_VERB_H_
+#define TESVAR_VERBS_PARSED_VERB_H_
+
+#include <string>
+#include <string_view>
+
+#include "nouns/parsed_noun.h"
+#include "words/parsed_word.h"
+
+namespace tesvar {
+
+class CParsedVerb : public CParsedWord {
+ public:
+  // Rover positions: 0 directly after the root, k + 1 after class VSk.
+  static constexpr int kRoverSlots = 11;
+
+  CParsedVerb() { m_nPOS = kVerb; }
+  CParsedVerb(const CParsedVerb&) = default;
+  CParsedVerb& operator=(const CParsedVerb&) = default;
+  ~CParsedVerb() override = default;
+
+  // Returns the record to its empty state (m_nPOS 1), the embedded noun
+  // included, keeping allocated storage.
+  void Clear();
+
+  // Reads `word` as prefix + verb of `entry`, or failing that as a verb
+  // without prefix. Returns 1 on success, else 0.
+  // REQUIRES: the record was constructed or cleared before.
+  int Parse(std::string_view word, const CTWord& entry);
+  // Reads `word` as prefix + verb; on failure returns 0 with the record
+  // cleared. Applies the stative-prefix rule.
+  int ParseWithPrefix(std::string_view word, const CTWord& entry);
+  // Reads `word` (prefix already removed, m_strPrefix set or empty) as
+  // root + verb suffixes, with all suffix checks; hands a verb turned into
+  // a noun on to m_noun. Returns 1 on success, else 0.
+  int ParseNoPrefix(std::string_view word, const CTWord& entry);
+
+  // The English sentence of the reading. Changes the record (see above).
+  std::string ToString();
+  // Prefix, headword and the typed suffixes in class order.
+  std::string ToStringTesvar() const;
+
+  // 1 when the prefix is one of the five imperative prefixes.
+  int IsImperative() const;
+
+  // The stored suffixes and rovers in word order, up to (not including)
+  // the slot of class VSn; n <= 0 gives "", n >= 10 everything.
+  std::string BuildSuffixes(int n) const;
+
+  // English pieces of the gloss; each non-empty piece ends in its own
+  // blank unless its table gloss has none. Public so that each piece can
+  // be tested on its own; only the renderers call them.
+  std::string TS(std::string_view affix) const;
+  std::string Aux(int form) const;
+  std::string Root() const;
+  std::string NegRoot() const;
+  std::string VS2(int withAux) const;
+  std::string VS3(int withAux) const;
+  std::string VS4(int withAux) const;
+  std::string VS5() const;
+  std::string VS6() const;
+  std::string VS7() const;
+  std::string ToStringPronoun();
+  std::string PronounRoot(int withAux, int withoutBe) const;
+
+  int m_bStative = 0;
+  std::string m_strPrefix;
+  std::string m_strSubject;
+  std::string m_strObject;
+  std::string m_strVS1;
+  std::string m_strVS2;
+  std::string m_strVS3;
+  std::string m_strVS4;
+  std::string m_strVS5;
+  std::string m_strVS6;
+  std::string m_strVS7;
+  std::string m_strVS8;
+  std::string m_strVS9;
+  std::string m_strNegRover[kRoverSlots];
+  std::string m_strEmphRover[kRoverSlots];
+  std::string m_strNegEmphRover[kRoverSlots];
+  std::string m_strEmphNegRover[kRoverSlots];
+  std::string m_strRootNeg;
+  std::string m_strRefusal;
+  int m_bNominalised = 0;
+  int m_bPronoun = 0;
+  int m_bAsNoun = 0;
+  CParsedNoun m_noun;
+};
+
+}  // namespace tesvar
+
+#endif  // TESVAR_VERBS_PARSED_VERB_H_

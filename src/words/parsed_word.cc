@@ -1,0 +1,48 @@
+// The plain-word analysis and the part-of-speech labels.
+// Tested by parsed_word_test.cc.
+
+#include "words/parsed_word.h"
+
+#include "tesvar/lexicon_tsv.h"
+
+namespace tesvar {
+
+namespace {
+
+// Labels by code; any code outside the table is "X". The labels appear in
+// lexicon files and in every result. DO NOT CHANGE.
+constexpr std::string_view kLabels[] = {"N",    "V",    "P", "ADV",
+                                        "NUM", "CONJ", "EXCL", "Q"};
+constexpr std::string_view kUnknownLabel = "X";
+
+}  // namespace
+
+std::string_view PartOfSpeechLabel(int32_t code) {
+  // Compared unsigned, so negative codes fall outside the table.
+  const uint32_t index = static_cast<uint32_t>(code);
+  return index < std::size(kLabels) ? kLabels[index] : kUnknownLabel;
+}
+
+void CParsedWord::Clear() {
+  m_lstSuggestions.clear();
+  m_lstErrors.clear();
+  m_strWord.clear();
+  m_strGloss.clear();
+  m_nPOS = 0;
+  m_dScore = 0.0;
+  m_strHeadword.clear();
+}
+
+int CParsedWord::Parse(std::string_view word, const CTWord& entry) {
+  if (word != entry.m_strHeadword) return 0;
+  m_strWord.assign(word);
+  m_strHeadword = entry.m_strHeadword;
+  m_strGloss = entry.m_strDefinition;
+  m_dScore = 1.0;
+  m_nPOS = entry.m_nPOS;
+  return 1;
+}
+
+std::string_view CParsedWord::POS() const { return PartOfSpeechLabel(m_nPOS); }
+
+}  // namespace tesvar

@@ -1,0 +1,68 @@
+// CParsedWord is one analysis of one word against one lexicon entry and
+// the base of the noun, verb and number analyses. On its own it reads the
+// uninflected parts of speech: the word must equal the headword exactly.
+//
+// Analyses are values owned by one call of the parser; not thread-safe.
+// Tested by parsed_word_test.cc.
+
+#ifndef TESVAR_WORDS_PARSED_WORD_H_
+#define TESVAR_WORDS_PARSED_WORD_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "tesvar/lexicon.h"
+#include "tesvar/parse_result.h"
+
+namespace tesvar {
+
+// Score factors. Every irregularity divides a reading's score by one of
+// these; a score of exactly 1.0 marks a flawless reading, so the values
+// are part of the output format. DO NOT CHANGE.
+namespace factor {
+constexpr double kSpelling = 1.1;
+constexpr double kSlight = 1.5;
+constexpr double kHalf = 2.0;
+constexpr double kThird = 3.0;
+constexpr double kQuarter = 4.0;
+constexpr double kEighth = 8.0;
+}  // namespace factor
+
+class CParsedWord {
+ public:
+  CParsedWord() = default;
+  CParsedWord(const CParsedWord&) = default;
+  CParsedWord& operator=(const CParsedWord&) = default;
+  virtual ~CParsedWord() = default;
+
+  // Returns the object to its empty state, keeping allocated storage.
+  void Clear();
+
+  // Plain match: returns 1 and fills word, headword, gloss, score 1.0 and
+  // the entry's code when `word` equals the entry's headword; otherwise
+  // returns 0 and changes nothing. The message lists are not touched.
+  int Parse(std::string_view word, const CTWord& entry);
+
+  // The English rendering of a plain word: its gloss.
+  std::string ToString() const { return m_strGloss; }
+  // The native rendering of a plain word: the word itself.
+  std::string ToStringTesvar() const { return m_strWord; }
+
+  // Label of m_nPOS: "N", "V", "P", "ADV", "NUM", "CONJ", "EXCL", "Q", "X".
+  std::string_view POS() const;
+  int HasErrors() const { return m_lstErrors.empty() ? 0 : 1; }
+  int HasSuggestions() const { return m_lstSuggestions.empty() ? 0 : 1; }
+
+  StringList m_lstSuggestions;
+  StringList m_lstErrors;
+  std::string m_strWord;
+  std::string m_strGloss;
+  int32_t m_nPOS = 0;
+  double m_dScore = 0.0;
+  std::string m_strHeadword;
+};
+
+}  // namespace tesvar
+
+#endif  // TESVAR_WORDS_PARSED_WORD_H_

@@ -1,0 +1,2 @@
+// PLACEHOLDER: the tesvar command line is built by the CLI work.
+int main() { return 0; }
