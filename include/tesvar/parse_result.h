@@ -29,12 +29,12 @@ class CParseResult {
   // to the errors and the normalised word to the suggestions.
   void Case();
 
-  std::string m_strPOS;       // "N", "V", "P", "ADV", "NUM", "CONJ", ...
-  std::string m_strWord;      // the word analysed, normalised
-  std::string m_strKey;       // lexicon key of the matched entry
-  std::string m_strAnalysis;  // English rendering of the reading
-  double m_dScore = 0.0;      // 1.0 exactly for a flawless reading
-  StringList m_lstErrors;     // what is wrong under this reading
+  std::string m_strPOS;         // "N", "V", "P", "ADV", "NUM", "CONJ", ...
+  std::string m_strWord;        // the word analysed, normalised
+  std::string m_strKey;         // lexicon key of the matched entry
+  std::string m_strAnalysis;    // English rendering of the reading
+  double m_dScore = 0.0;        // 1.0 exactly for a flawless reading
+  StringList m_lstErrors;       // what is wrong under this reading
   StringList m_lstSuggestions;  // corrected word forms
 
   // The reading written back in the language's own notation. Not used by

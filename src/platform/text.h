@@ -76,7 +76,8 @@ class FormatArg {
 // printf-style formatting with %s (a text), %i (a decimal integer) and %%.
 // Texts are copied byte for byte, NUL bytes included. A directive whose
 // argument is missing or of the other kind is copied literally.
-std::string Format(std::string_view format, std::initializer_list<FormatArg> args);
+std::string Format(std::string_view format,
+                   std::initializer_list<FormatArg> args);
 
 // True when list holds an element equal to s.
 bool ListContains(const std::vector<std::string>& list, std::string_view s);

@@ -11,7 +11,7 @@ namespace {
 
 // Labels by code; any code outside the table is "X". The labels appear in
 // lexicon files and in every result. DO NOT CHANGE.
-constexpr std::string_view kLabels[] = {"N",    "V",    "P", "ADV",
+constexpr std::string_view kLabels[] = {"N",   "V",    "P",    "ADV",
                                         "NUM", "CONJ", "EXCL", "Q"};
 constexpr std::string_view kUnknownLabel = "X";
 
