@@ -1,1 +1,87 @@
+#include "parser/spelling.h"
+
 #include <gtest/gtest.h>
+
+#include <string>
+
+namespace tesvar {
+namespace {
+
+TEST(SpellingTest, AlphabetHasFortyFiveBytes) {
+  int accepted = 0;
+  for (int b = 0; b < 256; ++b) {
+    if (IsAlphabetByte(static_cast<char>(b))) ++accepted;
+  }
+  EXPECT_EQ(accepted, 45);
+  for (char c : std::string("fkxzFKXZ0 -.\"")) {
+    EXPECT_FALSE(IsAlphabetByte(c)) << c;
+  }
+  EXPECT_TRUE(IsAlphabetByte('\''));
+  EXPECT_FALSE(IsAlphabetByte('\xe4'));
+}
+
+TEST(SpellingTest, NormalisesTypedWords) {
+  struct Case {
+    std::string typed;
+    std::string normal;
+  };
+  const Case cases[] = {
+      {"", ""},
+      {"123 -.", ""},
+      // Already canonical words come back unchanged.
+      {"tlhIngan", "tlhIngan"},
+      {"qaStaH", "qaStaH"},
+      {"'e'", "'e'"},
+      {"ghoS", "ghoS"},
+      // Case folding: d, i, s go up; D, H, I, Q, S stay; the rest go down.
+      {"QAPLA'", "Qapla'"},
+      {"qapla'", "qapla'"},
+      {"dis", "DIS"},
+      {"DIS", "DIS"},
+      {"BIQ", "bIQ"},
+      {"biq", "bIq"},
+      // "th" and "thl" become "tlh"; a correct "tlh" is left alone.
+      {"thingan", "tlhIngan"},
+      {"thlingan", "tlhIngan"},
+      // A typed capital H is a letter of its own and is kept.
+      {"TLHINGAN", "tlHIngan"},
+      {"tlhIngan", "tlhIngan"},
+      // "h" stays only in "ch", "gh", "tlh"; elsewhere it becomes "H".
+      {"hoch", "Hoch"},
+      {"ahh", "'aHH"},
+      {"chach", "chach"},
+      {"gho", "gho"},
+      {"qah", "qaH"},
+      {"lh", "lH"},
+      {"tlh", "tlh"},
+      {"chh", "chH"},
+      // Initial vowels get the glottal stop, but never a second one.
+      {"uy", "'uy"},
+      {"ip", "'Ip"},
+      {"A", "'a"},
+      {"'a'", "'a'"},
+      {"e'", "'e'"},
+      // Foreign bytes vanish and the neighbours close up.
+      {"t-h", "tlh"},
+      {"qa\xe4S taH", "qaStaH"},
+      {std::string("jI\0yaj", 6), "jIyaj"},
+  };
+  for (const Case& c : cases) {
+    std::string word = c.typed;
+    NormaliseSpelling(&word);
+    EXPECT_EQ(word, c.normal) << "typed: " << c.typed;
+  }
+}
+
+TEST(SpellingTest, IsIdempotent) {
+  for (std::string word :
+       {"THINGAN", "hoch", "dis", "QAPLA'", "thl", "ahh", "x-y-z", "uy"}) {
+    NormaliseSpelling(&word);
+    std::string again = word;
+    NormaliseSpelling(&again);
+    EXPECT_EQ(again, word);
+  }
+}
+
+}  // namespace
+}  // namespace tesvar

@@ -1,1 +1,90 @@
+#include "words/parsed_word.h"
+
 #include <gtest/gtest.h>
+
+#include "support/test_lexicon.h"
+#include "tesvar/lexicon_tsv.h"
+
+namespace tesvar {
+namespace {
+
+using testing::Entry;
+
+TEST(ParsedWordTest, LabelsByCodeWithUnknownCodesAsX) {
+  struct Case {
+    int32_t code;
+    std::string_view label;
+  };
+  const Case cases[] = {
+      {0, "N"},    {1, "V"},         {2, "P"},         {3, "ADV"}, {4, "NUM"},
+      {5, "CONJ"}, {6, "EXCL"},      {7, "Q"},         {8, "X"},   {-1, "X"},
+      {1000, "X"}, {INT32_MIN, "X"}, {INT32_MAX, "X"},
+  };
+  for (const Case& c : cases) {
+    CParsedWord word;
+    word.m_nPOS = c.code;
+    EXPECT_EQ(word.POS(), c.label) << c.code;
+    EXPECT_EQ(PartOfSpeechLabel(c.code), c.label) << c.code;
+  }
+}
+
+TEST(ParsedWordTest, MatchesOnlyTheWholeHeadwordExactly) {
+  const CTWord entry = Entry("vaj", 3, "so, then, thus");
+  struct Case {
+    std::string_view word;
+    int result;
+  };
+  const Case cases[] = {
+      {"vaj", 1}, {"vajvaj", 0}, {"va", 0}, {"Vaj", 0}, {"", 0},
+  };
+  for (const Case& c : cases) {
+    CParsedWord word;
+    EXPECT_EQ(word.Parse(c.word, entry), c.result) << c.word;
+    if (c.result == 0) {
+      EXPECT_EQ(word.m_dScore, 0.0) << c.word;
+      EXPECT_TRUE(word.m_strWord.empty()) << c.word;
+    }
+  }
+}
+
+TEST(ParsedWordTest, MatchFillsTheRecordAndLeavesTheListsAlone) {
+  CParsedWord word;
+  word.m_lstErrors.push_back("kept");
+  ASSERT_EQ(word.Parse("vaj", Entry("vaj", 5, "so, then, thus")), 1);
+  EXPECT_EQ(word.m_strWord, "vaj");
+  EXPECT_EQ(word.m_strHeadword, "vaj");
+  EXPECT_EQ(word.m_strGloss, "so, then, thus");
+  EXPECT_EQ(word.m_dScore, 1.0);
+  EXPECT_EQ(word.POS(), "CONJ");
+  EXPECT_EQ(word.ToString(), "so, then, thus");
+  EXPECT_EQ(word.ToStringTesvar(), "vaj");
+  EXPECT_EQ(word.HasErrors(), 1);
+  EXPECT_EQ(word.HasSuggestions(), 0);
+
+  word.Clear();
+  EXPECT_EQ(word.HasErrors(), 0);
+  EXPECT_EQ(word.m_nPOS, 0);
+  EXPECT_EQ(word.m_dScore, 0.0);
+  EXPECT_TRUE(word.m_strGloss.empty());
+}
+
+TEST(ParsedWordTest, EmptyHeadwordMatchesOnlyTheEmptyWord) {
+  const CTWord entry = Entry("", 6, "nothing");
+  CParsedWord word;
+  EXPECT_EQ(word.Parse("a", entry), 0);
+  EXPECT_EQ(word.Parse("", entry), 1);
+}
+
+TEST(ParsedWordTest, CopiesAreIndependent) {
+  CParsedWord source;
+  ASSERT_EQ(source.Parse("vaj", Entry("vaj", 3, "so")), 1);
+  source.m_lstSuggestions = {"a", "b"};
+  CParsedWord copy = source;
+  copy.m_lstSuggestions.push_back("c");
+  copy.m_strGloss = "changed";
+  EXPECT_EQ(source.m_lstSuggestions, (StringList{"a", "b"}));
+  EXPECT_EQ(source.m_strGloss, "so");
+}
+
+}  // namespace
+}  // namespace tesvar
