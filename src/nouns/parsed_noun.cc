@@ -1,9 +1,31 @@
-// Noun analysis: split into root and noun suffixes, with the grammar checks.
-// PLACEHOLDER: filled in by the noun analysis work.
+// Noun analysis: the headword at the start of the word, then a greedy scan
+// of the rest with the noun suffix table. Each step takes the first row,
+// in table order, whose suffix begins the rest, and starts again from the
+// top; there is no backtracking, so a word reads one way or not at all.
+// Every suffix is checked as soon as it is found, against the one before
+// it and against the entry, so corrections see the slots as filled so far.
+// Tested by parsed_noun_test.cc.
 
 #include "nouns/parsed_noun.h"
 
+#include "nouns/noun_checks.h"
+#include "nouns/noun_suffix_table.h"
+#include "platform/text.h"
+
 namespace tesvar {
+
+namespace {
+
+constexpr std::string_view kUnknownTypeMessage = "Unknown noun suffix type!";
+
+const NounSuffixRow* MatchNounSuffix(std::string_view rest) {
+  for (const NounSuffixRow& row : kNounSuffixes) {
+    if (StartsWith(rest, row.suffix)) return &row;
+  }
+  return nullptr;
+}
+
+}  // namespace
 
 void CParsedNoun::Clear() {
   CParsedWord::Clear();
@@ -14,12 +36,34 @@ void CParsedNoun::Clear() {
   m_strNS5.clear();
 }
 
-int CParsedNoun::Parse(std::string_view, const CTWord&) { return 0; }
+int CParsedNoun::Parse(std::string_view word, const CTWord& entry) {
+  if (entry.m_nPOS != kNoun && entry.m_nPOS != kPronoun) return 0;
+  if (!StartsWith(word, entry.m_strHeadword)) return 0;
+  m_strWord.assign(word);
+  m_dScore = 1.0;
+  m_strGloss = entry.m_strDefinition;
+  m_strHeadword = entry.m_strHeadword;
 
-std::string CParsedNoun::ToString() const { return m_strGloss; }
-std::string CParsedNoun::ToStringTesvar() const { return m_strHeadword; }
-std::string CParsedNoun::TS(std::string_view suffix) const {
-  return std::string(suffix);
+  std::string_view rest =
+      std::string_view(m_strWord).substr(m_strHeadword.size());
+  std::string_view last_suffix;
+  int last_type = 0;
+  while (!rest.empty()) {
+    const NounSuffixRow* row = MatchNounSuffix(rest);
+    if (row == nullptr) return 0;
+    rest.remove_prefix(row->suffix.size());
+    const NounSuffixMatch match{entry, *row, rest};
+    CheckNounSuffixOrder(match, last_suffix, last_type, this);
+    last_suffix = row->suffix;
+    last_type = row->type;
+    if (std::string* slot = NounSlot(this, row->type)) {
+      slot->assign(row->suffix);
+    } else {
+      m_lstErrors.emplace_back(kUnknownTypeMessage);
+    }
+    if (!CheckNounSuffixUse(match, this)) return 0;
+  }
+  return 1;
 }
 
 }  // namespace tesvar

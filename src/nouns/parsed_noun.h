@@ -45,6 +45,11 @@ class CParsedNoun : public CParsedWord {
   std::string m_strNS3;
   std::string m_strNS4;
   std::string m_strNS5;
+
+ private:
+  // TS without the copy: a view of the table's gloss, or of `suffix`
+  // itself when it is no table suffix.
+  std::string_view SuffixGloss(std::string_view suffix) const;
 };
 
 }  // namespace tesvar

@@ -1,0 +1,68 @@
+// English and native renderings of a noun reading. The English gloss puts
+// the suffix glosses in English word order around the definition: the
+// outer types in front (5, 4, 3, then 1 next to the noun), the plural
+// behind it. The native form rebuilds the word in type order, so a word
+// read with its suffixes out of order comes back corrected.
+// Tested by parsed_noun_test.cc.
+
+#include "nouns/noun_suffix_table.h"
+#include "nouns/parsed_noun.h"
+
+namespace tesvar {
+
+namespace {
+
+// Demonstrative glosses that follow the number of the noun.
+struct NumberedGloss {
+  std::string_view singular;
+  std::string_view plural;
+};
+constexpr size_t kNumberedGlossCount = 2;
+constexpr NumberedGloss kNumberedGlosses[kNumberedGlossCount] = {
+    {"this", "these"}, {"that", "those"}};
+
+}  // namespace
+
+std::string_view CParsedNoun::SuffixGloss(std::string_view suffix) const {
+  for (const NounSuffixRow& row : kNounSuffixes) {
+    if (row.suffix != suffix) continue;
+    if (m_strNS2.empty()) return row.gloss;
+    for (const NumberedGloss& g : kNumberedGlosses) {
+      if (g.singular == row.gloss) return g.plural;
+    }
+    return row.gloss;
+  }
+  // A slot text that is no table suffix (the plural with its note) stands
+  // for itself.
+  return suffix;
+}
+
+std::string CParsedNoun::TS(std::string_view suffix) const {
+  return std::string(SuffixGloss(suffix));
+}
+
+std::string CParsedNoun::ToString() const {
+  std::string out;
+  for (const std::string* slot : {&m_strNS5, &m_strNS4, &m_strNS3, &m_strNS1}) {
+    if (slot->empty()) continue;
+    out.append(SuffixGloss(*slot));
+    out.push_back(' ');
+  }
+  out.append(m_strGloss);
+  if (!m_strNS2.empty()) {
+    out.push_back(' ');
+    out.append(SuffixGloss(m_strNS2));
+  }
+  return out;
+}
+
+std::string CParsedNoun::ToStringTesvar() const {
+  std::string out = m_strHeadword;
+  for (const std::string* slot :
+       {&m_strNS1, &m_strNS2, &m_strNS3, &m_strNS4, &m_strNS5}) {
+    out.append(*slot);
+  }
+  return out;
+}
+
+}  // namespace tesvar
