@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -52,7 +53,10 @@ class CTWord {
   int32_t m_bStative = 0;            // verb is a quality verb
 };
 
-// Unique keys mapped to entries, enumerated in insertion order.
+// Unique keys mapped to entries, enumerated in insertion order, with an
+// index from headwords to entries that is kept up to date on every change,
+// so that finding the entries whose headword occurs in a word costs time
+// proportional to the word, not to the lexicon.
 class CLexicon {
  public:
   struct Entry {
@@ -61,10 +65,13 @@ class CLexicon {
   };
 
   CLexicon() = default;
-  CLexicon(const CLexicon&) = default;
-  CLexicon& operator=(const CLexicon&) = default;
+  // Copies rebuild the headword index, which refers to the lexicon's own
+  // storage; moves keep it.
+  CLexicon(const CLexicon& other);
+  CLexicon& operator=(const CLexicon& other);
   CLexicon(CLexicon&&) = default;
   CLexicon& operator=(CLexicon&&) = default;
+  ~CLexicon() = default;
 
   // Adds `word` under `key` at the end of the enumeration order. Returns
   // false and changes nothing when the key is already present.
@@ -78,12 +85,31 @@ class CLexicon {
   size_t size() const { return entries_.size(); }
   bool empty() const { return entries_.empty(); }
 
+  // Stores in *positions the positions (in entries()) of every entry whose
+  // headword occurs in `word` as a substring, in enumeration order, each
+  // once. An entry with an empty headword always occurs.
+  // REQUIRES: positions != nullptr.
+  void FindHeadwordsIn(std::string_view word,
+                       std::vector<uint32_t>* positions) const;
+
   // Removes every entry.
   void Clear();
 
  private:
+  void IndexHeadword(uint32_t position);
+
   std::vector<Entry> entries_;
-  std::unordered_map<std::string, size_t> index_by_key_;
+  std::unordered_map<std::string, size_t> position_by_key_;
+
+  // Headword index. Each distinct non-empty headword is stored once in
+  // headword_storage_ (a deque, so the views below stay valid as it grows)
+  // and maps to the last entry that carries it; earlier entries with the
+  // same headword are chained through previous_same_headword_.
+  std::deque<std::string> headword_storage_;
+  std::unordered_map<std::string_view, uint32_t> last_with_headword_;
+  std::vector<uint32_t> previous_same_headword_;
+  std::vector<size_t> headword_lengths_;   // distinct lengths, ascending
+  std::vector<uint32_t> empty_headwords_;  // positions, ascending
 };
 
 }  // namespace tesvar
