@@ -1,0 +1,43 @@
+// The command line's arguments: which command to run and with what, and
+// the usage text that lists them.
+//
+// Pure functions; thread-safe.
+
+#ifndef TESVAR_TOOLS_ARGUMENTS_H_
+#define TESVAR_TOOLS_ARGUMENTS_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tesvar {
+namespace cli {
+
+enum class Command { kHelp, kVersion, kParse, kLexiconCheck };
+
+struct Options {
+  Command command = Command::kHelp;
+  // parse: the lexicon file, empty for the built-in sample lexicon.
+  // lexicon check: the file to check.
+  std::string lexicon_path;
+  bool json = false;    // parse: JSON Lines instead of readable text
+  bool native = false;  // parse: also show the native rendering
+  // parse: the words to analyse; empty means one word per line of
+  // standard input.
+  std::vector<std::string> words;
+};
+
+// Reads the arguments that follow the program name. Returns an empty
+// string and fills *options, or returns what is wrong with the arguments
+// (unknown command or option, missing or extra argument); *options is then
+// unspecified.
+std::string ParseArguments(const std::vector<std::string_view>& args,
+                           Options* options);
+
+// The usage text, one line per command and option, ending in "\n".
+std::string Usage();
+
+}  // namespace cli
+}  // namespace tesvar
+
+#endif  // TESVAR_TOOLS_ARGUMENTS_H_

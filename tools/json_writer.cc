@@ -1,0 +1,113 @@
+// Builds JSON text by appending to one buffer per word.
+// Tested by json_writer_test.cc.
+
+#include "tools/json_writer.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace tesvar {
+namespace cli {
+
+namespace {
+
+constexpr char kHexDigits[] = "0123456789abcdef";
+
+// Member and element separators; part of the output format. DO NOT CHANGE.
+constexpr std::string_view kKeySeparator = ": ";
+constexpr std::string_view kMemberSeparator = ", ";
+
+void AppendKey(std::string_view key, std::string* out) {
+  AppendJsonString(key, out);
+  out->append(kKeySeparator);
+}
+
+void AppendStringList(const StringList& list, std::string* out) {
+  out->push_back('[');
+  for (size_t i = 0; i < list.size(); ++i) {
+    if (i > 0) out->append(kMemberSeparator);
+    AppendJsonString(list[i], out);
+  }
+  out->push_back(']');
+}
+
+void AppendResult(const CParseResult& r, bool native, std::string* out) {
+  out->push_back('{');
+  AppendKey("pos", out);
+  AppendJsonString(r.m_strPOS, out);
+  out->append(kMemberSeparator);
+  AppendKey("word", out);
+  AppendJsonString(r.m_strWord, out);
+  out->append(kMemberSeparator);
+  AppendKey("key", out);
+  AppendJsonString(r.m_strKey, out);
+  out->append(kMemberSeparator);
+  AppendKey("analysis", out);
+  AppendJsonString(r.m_strAnalysis, out);
+  out->append(kMemberSeparator);
+  AppendKey("score", out);
+  AppendJsonNumber(r.m_dScore, out);
+  out->append(kMemberSeparator);
+  AppendKey("errors", out);
+  AppendStringList(r.m_lstErrors, out);
+  out->append(kMemberSeparator);
+  AppendKey("suggestions", out);
+  AppendStringList(r.m_lstSuggestions, out);
+  if (native) {
+    out->append(kMemberSeparator);
+    AppendKey("native", out);
+    AppendJsonString(r.m_strNative, out);
+  }
+  out->push_back('}');
+}
+
+}  // namespace
+
+void AppendJsonString(std::string_view text, std::string* out) {
+  out->push_back('"');
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out->push_back('\\');
+      out->push_back(c);
+    } else if (byte >= 0x20 && byte <= 0x7E) {
+      out->push_back(c);
+    } else {
+      out->append("\\u00");
+      out->push_back(kHexDigits[byte >> 4]);
+      out->push_back(kHexDigits[byte & 0xF]);
+    }
+  }
+  out->push_back('"');
+}
+
+void AppendJsonNumber(double value, std::string* out) {
+  // JSON has no spelling for infinities or NaN; scores never are either.
+  if (!std::isfinite(value)) {
+    out->append("null");
+    return;
+  }
+  // 32 bytes hold any double in shortest form ("-2.2250738585072014e-308").
+  char buffer[32];
+  const std::to_chars_result written =
+      std::to_chars(buffer, buffer + sizeof(buffer), value);
+  out->append(buffer, written.ptr);
+}
+
+void AppendJsonLine(std::string_view input, const ParseResults& results,
+                    bool native, std::string* out) {
+  out->push_back('{');
+  AppendKey("input", out);
+  AppendJsonString(input, out);
+  out->append(kMemberSeparator);
+  AppendKey("results", out);
+  out->push_back('[');
+  for (size_t i = 0; i < results.size(); ++i) {
+    if (i > 0) out->append(kMemberSeparator);
+    AppendResult(results[i], native, out);
+  }
+  out->append("]}\n");
+}
+
+}  // namespace cli
+}  // namespace tesvar

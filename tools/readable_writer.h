@@ -1,0 +1,37 @@
+// The default, human-readable output of the command line. For each input
+// word: the word as given, then each reading numbered from 1 with its
+// label and English text, a line with the normalised word, key and score,
+// and one line per error, suggestion and (when asked for) native form:
+//
+//   dat
+//     1. [N] everywhere
+//        word Dat, key Dat:N, score 0.9090909090909091
+//        error: Spelling or case.
+//        suggestion: Dat
+//
+// A word without readings gets the line "  no readings". Control bytes
+// are shown as \xHH so that they cannot disturb a terminal; other bytes,
+// UTF-8 included, are written as they are.
+//
+// Pure functions that append to a caller's buffer; thread-safe.
+
+#ifndef TESVAR_TOOLS_READABLE_WRITER_H_
+#define TESVAR_TOOLS_READABLE_WRITER_H_
+
+#include <string>
+#include <string_view>
+
+#include "tesvar/parse_result.h"
+
+namespace tesvar {
+namespace cli {
+
+// Appends the readings of one input word; every line ends in "\n".
+// `native` adds a "native:" line to each reading.
+void AppendReadable(std::string_view input, const ParseResults& results,
+                    bool native, std::string* out);
+
+}  // namespace cli
+}  // namespace tesvar
+
+#endif  // TESVAR_TOOLS_READABLE_WRITER_H_
