@@ -1,0 +1,149 @@
+#include "cli/cli_process.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <utility>
+
+namespace tesvar {
+namespace testing {
+
+namespace {
+
+// The path of the binary under test, set by the build.
+constexpr const char* kCliPath = TESVAR_CLI_PATH;
+
+[[noreturn]] void ExecCli(const std::vector<std::string>& args) {
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(kCliPath));
+  for (const std::string& arg : args)
+    argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+  execv(kCliPath, argv.data());
+  _exit(127);
+}
+
+void MoveTo(int fd, int target) {
+  dup2(fd, target);
+  close(fd);
+}
+
+int ExitStatus(int wait_status) {
+  if (WIFEXITED(wait_status)) return WEXITSTATUS(wait_status);
+  if (WIFSIGNALED(wait_status)) return 128 + WTERMSIG(wait_status);
+  return -1;
+}
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream content;
+  content << file.rdbuf();
+  return content.str();
+}
+
+}  // namespace
+
+CliRun RunCli(const std::vector<std::string>& args, const std::string& input,
+              Stdout stdout_mode) {
+  char dir_template[] = "/tmp/tesvar-cli-XXXXXX";
+  const std::string dir = mkdtemp(dir_template);
+  const std::string in_path = dir + "/in", out_path = dir + "/out",
+                    err_path = dir + "/err";
+  std::ofstream(in_path, std::ios::binary) << input;
+
+  const pid_t pid = fork();
+  if (pid == 0) {
+    // Standard output last: once fd 1 is closed, the next open would
+    // reuse it.
+    MoveTo(open(in_path.c_str(), O_RDONLY), 0);
+    MoveTo(open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
+    if (stdout_mode == Stdout::kClosed) {
+      close(1);
+    } else {
+      MoveTo(open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
+    }
+    ExecCli(args);
+  }
+  int wait_status = 0;
+  waitpid(pid, &wait_status, 0);
+  CliRun run;
+  run.exit_status = ExitStatus(wait_status);
+  run.out = ReadAll(out_path);
+  run.err = ReadAll(err_path);
+  for (const std::string& path : {in_path, out_path, err_path}) {
+    unlink(path.c_str());
+  }
+  rmdir(dir.c_str());
+  return run;
+}
+
+CliProcess::CliProcess(const std::vector<std::string>& args) {
+  int to_child[2];
+  int from_child[2];
+  if (pipe(to_child) != 0 || pipe(from_child) != 0) std::abort();
+  pid_ = fork();
+  if (pid_ == 0) {
+    dup2(to_child[0], 0);
+    dup2(from_child[1], 1);
+    close(to_child[1]);
+    close(from_child[0]);
+    ExecCli(args);
+  }
+  close(to_child[0]);
+  close(from_child[1]);
+  in_fd_ = to_child[1];
+  out_fd_ = from_child[0];
+}
+
+CliProcess::~CliProcess() {
+  Wait();
+  if (out_fd_ >= 0) close(out_fd_);
+}
+
+void CliProcess::Write(std::string_view text) {
+  while (!text.empty()) {
+    const ssize_t n = write(in_fd_, text.data(), text.size());
+    if (n <= 0) return;
+    text.remove_prefix(static_cast<size_t>(n));
+  }
+}
+
+std::string CliProcess::ReadLine(int timeout_ms) {
+  for (;;) {
+    const size_t end = pending_.find('\n');
+    if (end != std::string::npos) {
+      std::string line = pending_.substr(0, end + 1);
+      pending_.erase(0, end + 1);
+      return line;
+    }
+    pollfd ready = {out_fd_, POLLIN, 0};
+    char buffer[4096];
+    const ssize_t n = poll(&ready, 1, timeout_ms) == 1
+                          ? read(out_fd_, buffer, sizeof(buffer))
+                          : 0;
+    if (n <= 0) return std::exchange(pending_, std::string());
+    pending_.append(buffer, static_cast<size_t>(n));
+  }
+}
+
+void CliProcess::CloseInput() {
+  if (in_fd_ >= 0) close(in_fd_);
+  in_fd_ = -1;
+}
+
+int CliProcess::Wait() {
+  CloseInput();
+  if (pid_ <= 0) return -1;
+  int wait_status = 0;
+  waitpid(pid_, &wait_status, 0);
+  pid_ = -1;
+  return ExitStatus(wait_status);
+}
+
+}  // namespace testing
+}  // namespace tesvar

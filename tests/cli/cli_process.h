@@ -1,0 +1,55 @@
+// Test support for end-to-end runs of the built tesvar binary: run it to
+// completion on a given standard input, or talk to it line by line through
+// pipes. POSIX only, like the machines the tests run on.
+
+#ifndef TESVAR_TESTS_CLI_CLI_PROCESS_H_
+#define TESVAR_TESTS_CLI_CLI_PROCESS_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tesvar {
+namespace testing {
+
+struct CliRun {
+  int exit_status = -1;  // 128 + signal number when killed by a signal
+  std::string out;
+  std::string err;
+};
+
+enum class Stdout { kCaptured, kClosed };
+
+// Runs the binary with `args` (without the program name), `input` on its
+// standard input, and waits for it to end.
+CliRun RunCli(const std::vector<std::string>& args, const std::string& input,
+              Stdout stdout_mode = Stdout::kCaptured);
+
+// A running binary whose standard input and output are pipes held by the
+// test, for checking that answers come before the input ends.
+class CliProcess {
+ public:
+  explicit CliProcess(const std::vector<std::string>& args);
+  ~CliProcess();
+  CliProcess(const CliProcess&) = delete;
+  CliProcess& operator=(const CliProcess&) = delete;
+
+  void Write(std::string_view text);
+  // The next output line with its "\n", or what arrived before
+  // `timeout_ms` passed or the output ended.
+  std::string ReadLine(int timeout_ms);
+  void CloseInput();
+  // Closes the input if still open and returns the exit status.
+  int Wait();
+
+ private:
+  int pid_ = -1;
+  int in_fd_ = -1;
+  int out_fd_ = -1;
+  std::string pending_;  // output read past the last line handed out
+};
+
+}  // namespace testing
+}  // namespace tesvar
+
+#endif  // TESVAR_TESTS_CLI_CLI_PROCESS_H_
