@@ -34,6 +34,23 @@ install(FILES
   ${PROJECT_BINARY_DIR}/tesvarConfigVersion.cmake
   DESTINATION ${TESVAR_CMAKE_DIR})
 
+# The .pc file finds the prefix relative to its own place, so that it stays
+# right for "cmake --install --prefix" and for relocated installs.
+foreach(kind LIBDIR INCLUDEDIR)
+  if(IS_ABSOLUTE "${CMAKE_INSTALL_${kind}}")
+    set(TESVAR_PC_${kind} "${CMAKE_INSTALL_${kind}}")
+  else()
+    set(TESVAR_PC_${kind} "\${prefix}/${CMAKE_INSTALL_${kind}}")
+  endif()
+endforeach()
+file(RELATIVE_PATH TESVAR_PC_TO_PREFIX
+  /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
+string(REGEX REPLACE "/$" "" TESVAR_PC_TO_PREFIX "${TESVAR_PC_TO_PREFIX}")
+if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}")
+  set(TESVAR_PC_PREFIX "${CMAKE_INSTALL_PREFIX}")
+else()
+  set(TESVAR_PC_PREFIX "\${pcfiledir}/${TESVAR_PC_TO_PREFIX}")
+endif()
 configure_file(cmake/tesvar.pc.in ${PROJECT_BINARY_DIR}/tesvar.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/tesvar.pc
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
