@@ -1,0 +1,23 @@
+// The native rendering of a verb reading in canonical form: prefix, the
+// lexicon headword and the typed suffixes in class order. Rovers are left
+// out, and a verb turned into a noun is written up to its nominaliser
+// only; the noun suffixes belong to the noun reading.
+// Tested by verb_native_test.cc.
+
+#include <string>
+
+#include "verbs/parsed_verb.h"
+
+namespace tesvar {
+
+std::string CParsedVerb::ToStringTesvar() const {
+  std::string out;
+  for (const std::string* part :
+       {&m_strPrefix, &m_strHeadword, &m_strVS1, &m_strVS2, &m_strVS3,
+        &m_strVS4, &m_strVS5, &m_strVS6, &m_strVS7, &m_strVS8, &m_strVS9}) {
+    out += *part;
+  }
+  return out;
+}
+
+}  // namespace tesvar
