@@ -1,0 +1,167 @@
+/* The C interface of tesvar: load a lexicon, parse words against it, read
+ * the candidate readings. Plain C (C89 and later) and C++; no C++ type
+ * crosses it and no exception leaves it.
+ *
+ * Three opaque handles, each made by a create/load function and released
+ * by its own free function:
+ *
+ *   tesvar_lexicon  the entries; filled once, then only read.
+ *   tesvar_parser   parses words against one lexicon, which it does not
+ *                   own: the lexicon must outlive every parser made on it.
+ *   tesvar_results  the readings of the last word parsed into it.
+ *
+ * Text is bytes. Every text the interface hands out is a (pointer, size)
+ * pair; the bytes may include NUL, and a NUL byte always follows them (not
+ * counted in the size) so that texts without NUL can be used as C strings.
+ *
+ * Functions that can fail return a tesvar_status; on failure they store
+ * NULL (or 0) in their output arguments, when those are not NULL.
+ *
+ * Thread safety: lexicons and parsers are only read after creation; any
+ * number of threads may parse with the same parser or lexicon at once,
+ * each into its own results. A results handle serves one thread at a time.
+ */
+
+#ifndef TESVAR_TESVAR_H_
+#define TESVAR_TESVAR_H_
+
+#include <stddef.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef enum tesvar_status {
+  TESVAR_OK = 0,
+  /* A required pointer was NULL, or an index was out of range. */
+  TESVAR_INVALID_ARGUMENT = 1,
+  /* The lexicon text is malformed; the message says where and what. */
+  TESVAR_INVALID_INPUT = 2,
+  /* Memory ran out; nothing was changed. */
+  TESVAR_OUT_OF_MEMORY = 3,
+  /* Any other failure inside the library. */
+  TESVAR_INTERNAL_ERROR = 4
+} tesvar_status;
+
+typedef struct tesvar_lexicon tesvar_lexicon;
+typedef struct tesvar_parser tesvar_parser;
+typedef struct tesvar_results tesvar_results;
+
+/* The library's version, e.g. "0.1.0". A static string: never free it. */
+const char* tesvar_version(void);
+
+/* A short English name of `status`, e.g. "invalid argument"; "unknown
+ * status" for a value outside the enum. A static string: never free it. */
+const char* tesvar_status_string(tesvar_status status);
+
+/* Releases a message stored by a function of this interface. NULL is
+ * allowed and does nothing. */
+void tesvar_string_free(char* message);
+
+/* ---- Lexicon ---- */
+
+/* Reads a lexicon file's whole content, `size` bytes at `data`, in the
+ * tab-separated lexicon format (see tesvar(1)). `source_name` names the
+ * text in messages, e.g. the file name. `data` may be NULL when `size` is
+ * 0. `error_message` may be NULL when the caller wants no message.
+ *
+ * On success stores a new lexicon in *out, which the caller releases with
+ * tesvar_lexicon_free, stores NULL in *error_message and returns TESVAR_OK.
+ *
+ * On failure stores NULL in *out and, in *error_message, a NUL-terminated
+ * message that the caller releases with tesvar_string_free (NULL if even
+ * the message could not be allocated). A malformed text gives
+ * TESVAR_INVALID_INPUT and the message "SOURCE:LINE: what is wrong"; a
+ * NULL `source_name` or `out` gives TESVAR_INVALID_ARGUMENT. */
+tesvar_status tesvar_lexicon_load_tsv(const char* data, size_t size,
+                                      const char* source_name,
+                                      tesvar_lexicon** out,
+                                      char** error_message);
+
+/* The sample lexicon built into the library, as a new lexicon in *out that
+ * the caller releases with tesvar_lexicon_free. Messages as for
+ * tesvar_lexicon_load_tsv. */
+tesvar_status tesvar_lexicon_sample(tesvar_lexicon** out, char** error_message);
+
+/* The number of entries; 0 for NULL. */
+size_t tesvar_lexicon_size(const tesvar_lexicon* lexicon);
+
+/* Releases the lexicon. NULL is allowed. REQUIRES: no parser made on it
+ * is used afterwards. */
+void tesvar_lexicon_free(tesvar_lexicon* lexicon);
+
+/* ---- Parser ---- */
+
+/* A new parser in *out that reads `lexicon` (not owned; it must outlive
+ * the parser). The caller releases it with tesvar_parser_free. */
+tesvar_status tesvar_parser_create(const tesvar_lexicon* lexicon,
+                                   tesvar_parser** out);
+
+/* Releases the parser. NULL is allowed. */
+void tesvar_parser_free(tesvar_parser* parser);
+
+/* Replaces the content of `results` by every reading of the word of
+ * `size` bytes at `word` (any bytes, NUL included; `word` may be NULL when
+ * `size` is 0). A word without any reading leaves `results` empty and
+ * still returns TESVAR_OK. On failure `results` is left empty. */
+tesvar_status tesvar_parser_parse(const tesvar_parser* parser, const char* word,
+                                  size_t size, tesvar_results* results);
+
+/* ---- Results ---- */
+
+/* A new, empty results handle in *out, reusable for any number of parses.
+ * The caller releases it with tesvar_results_free. */
+tesvar_status tesvar_results_create(tesvar_results** out);
+
+/* Releases the results and every text read from them. NULL is allowed. */
+void tesvar_results_free(tesvar_results* results);
+
+/* The number of readings; 0 for NULL. */
+size_t tesvar_results_count(const tesvar_results* results);
+
+/* Texts of reading `index` (0 <= index < count). Each stores in *data a
+ * pointer into `results`, valid until the next parse into it or its
+ * release, and the text's size in *size:
+ *   pos       part-of-speech label: "N", "V", "P", "ADV", "NUM", "CONJ",
+ *             "EXCL", "Q" or "X";
+ *   word      the word analysed, in its normalised spelling;
+ *   key       the lexicon key of the matched entry;
+ *   analysis  the English rendering of the reading;
+ *   native    the reading written back in the language's own notation. */
+tesvar_status tesvar_result_pos(const tesvar_results* results, size_t index,
+                                const char** data, size_t* size);
+tesvar_status tesvar_result_word(const tesvar_results* results, size_t index,
+                                 const char** data, size_t* size);
+tesvar_status tesvar_result_key(const tesvar_results* results, size_t index,
+                                const char** data, size_t* size);
+tesvar_status tesvar_result_analysis(const tesvar_results* results,
+                                     size_t index, const char** data,
+                                     size_t* size);
+tesvar_status tesvar_result_native(const tesvar_results* results, size_t index,
+                                   const char** data, size_t* size);
+
+/* The score of reading `index` in *score: exactly 1.0 for a flawless
+ * reading, smaller for each irregularity found. */
+tesvar_status tesvar_result_score(const tesvar_results* results, size_t index,
+                                  double* score);
+
+/* The error messages of reading `index`: their number, and message
+ * `error_index` (0 <= error_index < that number) as a text as above. */
+tesvar_status tesvar_result_error_count(const tesvar_results* results,
+                                        size_t index, size_t* count);
+tesvar_status tesvar_result_error(const tesvar_results* results, size_t index,
+                                  size_t error_index, const char** data,
+                                  size_t* size);
+
+/* The suggested corrected word forms of reading `index`, as for errors. */
+tesvar_status tesvar_result_suggestion_count(const tesvar_results* results,
+                                             size_t index, size_t* count);
+tesvar_status tesvar_result_suggestion(const tesvar_results* results,
+                                       size_t index, size_t suggestion_index,
+                                       const char** data, size_t* size);
+
+#ifdef __cplusplus
+} /* extern "C" */
+#endif
+
+#endif /* TESVAR_TESVAR_H_ */

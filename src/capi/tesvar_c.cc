@@ -1,0 +1,326 @@
+// The C interface: thin wrappers that hold the C++ objects behind opaque
+// handles, check every pointer they are given, and turn the one exception
+// the library can raise, running out of memory, into a status code.
+//
+// A parser handle holds only its lexicon; each parse runs a fresh
+// CTesvarParser on the stack, because a CTesvarParser keeps per-call state
+// and the handle is promised to be shareable between threads.
+// Tested by capi_test.c.
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <string>
+#include <string_view>
+
+#include "tesvar/lexicon.h"
+#include "tesvar/lexicon_tsv.h"
+#include "tesvar/parse_result.h"
+#include "tesvar/parser.h"
+#include "tesvar/sample_lexicon.h"
+#include "tesvar/status.h"
+#include "tesvar/tesvar.h"
+#include "tesvar/version.h"
+
+struct tesvar_lexicon {
+  tesvar::CLexicon lexicon;
+};
+
+struct tesvar_parser {
+  const tesvar::CLexicon* lexicon;  // not owned
+};
+
+struct tesvar_results {
+  tesvar::ParseResults results;
+};
+
+namespace {
+
+struct StatusRow {
+  tesvar_status status;
+  const char* name;
+};
+
+constexpr StatusRow kStatusNames[] = {
+    {TESVAR_OK, "ok"},
+    {TESVAR_INVALID_ARGUMENT, "invalid argument"},
+    {TESVAR_INVALID_INPUT, "invalid input"},
+    {TESVAR_OUT_OF_MEMORY, "out of memory"},
+    {TESVAR_INTERNAL_ERROR, "internal error"},
+};
+constexpr size_t kStatusNameCount =
+    sizeof(kStatusNames) / sizeof(kStatusNames[0]);
+
+// A view of caller bytes; a NULL pointer is only passed with size 0.
+std::string_view Bytes(const char* data, size_t size) {
+  return size == 0 ? std::string_view() : std::string_view(data, size);
+}
+
+// Runs `body`, which returns a status, and maps exceptions to codes, so
+// that none reaches a C caller.
+template <typename Body>
+tesvar_status Guard(Body&& body) {
+  try {
+    return body();
+  } catch (const std::bad_alloc&) {
+    return TESVAR_OUT_OF_MEMORY;
+  } catch (...) {
+    return TESVAR_INTERNAL_ERROR;
+  }
+}
+
+// Stores a malloc'ed, NUL-terminated copy of `text` in *error_message, or
+// NULL when that copy cannot be made. Does nothing for a NULL destination.
+void StoreMessage(char** error_message, std::string_view text) {
+  if (error_message == nullptr) return;
+  char* copy = static_cast<char*>(std::malloc(text.size() + 1));
+  if (copy != nullptr) {
+    std::memcpy(copy, text.data(), text.size());
+    copy[text.size()] = '\0';
+  }
+  *error_message = copy;
+}
+
+tesvar_status FromStatus(const tesvar::Status& status) {
+  switch (status.code()) {
+    case tesvar::Status::Code::kOk:
+      return TESVAR_OK;
+    case tesvar::Status::Code::kInvalidInput:
+      return TESVAR_INVALID_INPUT;
+    case tesvar::Status::Code::kIoError:
+      break;  // nothing here reads files, so this is a fault of ours
+  }
+  return TESVAR_INTERNAL_ERROR;
+}
+
+// Makes a lexicon with `fill` and hands it to the caller, or stores why
+// not. Shared by the file and the built-in lexicon.
+template <typename Fill>
+tesvar_status MakeLexicon(Fill&& fill, tesvar_lexicon** out,
+                          char** error_message) {
+  std::string message;
+  const tesvar_status status = Guard([&] {
+    std::unique_ptr<tesvar_lexicon> handle(new tesvar_lexicon);
+    const tesvar::Status loaded = fill(&handle->lexicon);
+    if (!loaded.ok()) {
+      message = loaded.message();
+      return FromStatus(loaded);
+    }
+    *out = handle.release();
+    return TESVAR_OK;
+  });
+  if (status != TESVAR_OK) {
+    StoreMessage(error_message,
+                 message.empty()
+                     ? std::string_view(tesvar_status_string(status))
+                     : std::string_view(message));
+  }
+  return status;
+}
+
+// The reading at `index`, or nullptr when there is none.
+const tesvar::CParseResult* Reading(const tesvar_results* results,
+                                    size_t index) {
+  if (results == nullptr || index >= results->results.size()) return nullptr;
+  return &results->results[index];
+}
+
+// Stores the text in *data and *size, or NULL and 0 when there is none.
+tesvar_status HandOut(const std::string* text, const char** data,
+                      size_t* size) {
+  if (data == nullptr || size == nullptr) text = nullptr;
+  if (data != nullptr) *data = text == nullptr ? nullptr : text->c_str();
+  if (size != nullptr) *size = text == nullptr ? 0 : text->size();
+  return text == nullptr ? TESVAR_INVALID_ARGUMENT : TESVAR_OK;
+}
+
+using TextField = std::string tesvar::CParseResult::*;
+using ListField = tesvar::StringList tesvar::CParseResult::*;
+
+tesvar_status ReadText(const tesvar_results* results, size_t index,
+                       TextField field, const char** data, size_t* size) {
+  const tesvar::CParseResult* reading = Reading(results, index);
+  return HandOut(reading == nullptr ? nullptr : &(reading->*field), data, size);
+}
+
+tesvar_status ReadCount(const tesvar_results* results, size_t index,
+                        ListField field, size_t* count) {
+  const tesvar::CParseResult* reading = Reading(results, index);
+  if (count == nullptr) return TESVAR_INVALID_ARGUMENT;
+  *count = reading == nullptr ? 0 : (reading->*field).size();
+  return reading == nullptr ? TESVAR_INVALID_ARGUMENT : TESVAR_OK;
+}
+
+tesvar_status ReadItem(const tesvar_results* results, size_t index,
+                       ListField field, size_t item, const char** data,
+                       size_t* size) {
+  const tesvar::CParseResult* reading = Reading(results, index);
+  const bool present = reading != nullptr && item < (reading->*field).size();
+  return HandOut(present ? &(reading->*field)[item] : nullptr, data, size);
+}
+
+}  // namespace
+
+extern "C" {
+
+const char* tesvar_version(void) { return TESVAR_VERSION_STRING; }
+
+const char* tesvar_status_string(tesvar_status status) {
+  for (size_t row = 0; row < kStatusNameCount; ++row) {
+    if (kStatusNames[row].status == status) return kStatusNames[row].name;
+  }
+  return "unknown status";
+}
+
+void tesvar_string_free(char* message) { std::free(message); }
+
+tesvar_status tesvar_lexicon_load_tsv(const char* data, size_t size,
+                                      const char* source_name,
+                                      tesvar_lexicon** out,
+                                      char** error_message) {
+  if (error_message != nullptr) *error_message = nullptr;
+  if (out != nullptr) *out = nullptr;
+  const char* missing = nullptr;
+  if (out == nullptr) {
+    missing = "no place to store the lexicon (out is NULL)";
+  } else if (source_name == nullptr) {
+    missing = "no source name (source_name is NULL)";
+  } else if (data == nullptr && size != 0) {
+    missing = "no text (data is NULL but size is not 0)";
+  }
+  if (missing != nullptr) {
+    StoreMessage(error_message, missing);
+    return TESVAR_INVALID_ARGUMENT;
+  }
+  const std::string_view text = Bytes(data, size);
+  return MakeLexicon(
+      [&](tesvar::CLexicon* lexicon) {
+        return tesvar::ParseLexiconTsv(text, source_name, lexicon);
+      },
+      out, error_message);
+}
+
+tesvar_status tesvar_lexicon_sample(tesvar_lexicon** out,
+                                    char** error_message) {
+  if (error_message != nullptr) *error_message = nullptr;
+  if (out == nullptr) {
+    StoreMessage(error_message, "no place to store the lexicon (out is NULL)");
+    return TESVAR_INVALID_ARGUMENT;
+  }
+  *out = nullptr;
+  return MakeLexicon(tesvar::LoadSampleLexicon, out, error_message);
+}
+
+size_t tesvar_lexicon_size(const tesvar_lexicon* lexicon) {
+  return lexicon == nullptr ? 0 : lexicon->lexicon.size();
+}
+
+void tesvar_lexicon_free(tesvar_lexicon* lexicon) { delete lexicon; }
+
+tesvar_status tesvar_parser_create(const tesvar_lexicon* lexicon,
+                                   tesvar_parser** out) {
+  if (out == nullptr) return TESVAR_INVALID_ARGUMENT;
+  *out = nullptr;
+  if (lexicon == nullptr) return TESVAR_INVALID_ARGUMENT;
+  return Guard([&] {
+    *out = new tesvar_parser{&lexicon->lexicon};
+    return TESVAR_OK;
+  });
+}
+
+void tesvar_parser_free(tesvar_parser* parser) { delete parser; }
+
+tesvar_status tesvar_parser_parse(const tesvar_parser* parser, const char* word,
+                                  size_t size, tesvar_results* results) {
+  if (results == nullptr) return TESVAR_INVALID_ARGUMENT;
+  results->results.clear();
+  if (parser == nullptr || (word == nullptr && size != 0)) {
+    return TESVAR_INVALID_ARGUMENT;
+  }
+  const tesvar_status status = Guard([&] {
+    tesvar::CTesvarParser cpp_parser(parser->lexicon);
+    cpp_parser.ParseWord(std::string(Bytes(word, size)), results->results);
+    return TESVAR_OK;
+  });
+  if (status != TESVAR_OK) results->results.clear();
+  return status;
+}
+
+tesvar_status tesvar_results_create(tesvar_results** out) {
+  if (out == nullptr) return TESVAR_INVALID_ARGUMENT;
+  *out = nullptr;
+  return Guard([&] {
+    *out = new tesvar_results;
+    return TESVAR_OK;
+  });
+}
+
+void tesvar_results_free(tesvar_results* results) { delete results; }
+
+size_t tesvar_results_count(const tesvar_results* results) {
+  return results == nullptr ? 0 : results->results.size();
+}
+
+tesvar_status tesvar_result_pos(const tesvar_results* results, size_t index,
+                                const char** data, size_t* size) {
+  return ReadText(results, index, &tesvar::CParseResult::m_strPOS, data, size);
+}
+
+tesvar_status tesvar_result_word(const tesvar_results* results, size_t index,
+                                 const char** data, size_t* size) {
+  return ReadText(results, index, &tesvar::CParseResult::m_strWord, data, size);
+}
+
+tesvar_status tesvar_result_key(const tesvar_results* results, size_t index,
+                                const char** data, size_t* size) {
+  return ReadText(results, index, &tesvar::CParseResult::m_strKey, data, size);
+}
+
+tesvar_status tesvar_result_analysis(const tesvar_results* results,
+                                     size_t index, const char** data,
+                                     size_t* size) {
+  return ReadText(results, index, &tesvar::CParseResult::m_strAnalysis, data,
+                  size);
+}
+
+tesvar_status tesvar_result_native(const tesvar_results* results, size_t index,
+                                   const char** data, size_t* size) {
+  return ReadText(results, index, &tesvar::CParseResult::m_strNative, data,
+                  size);
+}
+
+tesvar_status tesvar_result_score(const tesvar_results* results, size_t index,
+                                  double* score) {
+  const tesvar::CParseResult* reading = Reading(results, index);
+  if (score == nullptr) return TESVAR_INVALID_ARGUMENT;
+  *score = reading == nullptr ? 0.0 : reading->m_dScore;
+  return reading == nullptr ? TESVAR_INVALID_ARGUMENT : TESVAR_OK;
+}
+
+tesvar_status tesvar_result_error_count(const tesvar_results* results,
+                                        size_t index, size_t* count) {
+  return ReadCount(results, index, &tesvar::CParseResult::m_lstErrors, count);
+}
+
+tesvar_status tesvar_result_error(const tesvar_results* results, size_t index,
+                                  size_t error_index, const char** data,
+                                  size_t* size) {
+  return ReadItem(results, index, &tesvar::CParseResult::m_lstErrors,
+                  error_index, data, size);
+}
+
+tesvar_status tesvar_result_suggestion_count(const tesvar_results* results,
+                                             size_t index, size_t* count) {
+  return ReadCount(results, index, &tesvar::CParseResult::m_lstSuggestions,
+                   count);
+}
+
+tesvar_status tesvar_result_suggestion(const tesvar_results* results,
+                                       size_t index, size_t suggestion_index,
+                                       const char** data, size_t* size) {
+  return ReadItem(results, index, &tesvar::CParseResult::m_lstSuggestions,
+                  suggestion_index, data, size);
+}
+
+}  // extern "C"
