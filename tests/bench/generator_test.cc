@@ -1,0 +1,152 @@
+// The benchmark inputs must be trustworthy: the same bytes on every run,
+// lexicons the loader accepts with headwords the parser takes as they are,
+// and words of the well-formed kinds that the parser can read.
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "bench/lexicon_generator.h"
+#include "bench/word_generator.h"
+#include "tesvar/lexicon.h"
+#include "tesvar/lexicon_tsv.h"
+#include "tesvar/parser.h"
+
+namespace tesvar {
+namespace bench {
+namespace {
+
+// Exposes the parser's spelling normaliser.
+class Normaliser : public CTesvarParser {
+ public:
+  static std::string Normalise(std::string word) {
+    AdjustCase(word);
+    return word;
+  }
+};
+
+CLexicon Load(size_t entries, uint64_t seed) {
+  CLexicon lexicon;
+  const Status status =
+      ParseLexiconTsv(GenerateLexiconTsv(entries, seed), "gen.tsv", &lexicon);
+  EXPECT_TRUE(status.ok()) << entries << " entries, seed " << seed << ": "
+                           << status.ToString();
+  return lexicon;
+}
+
+TEST(LexiconGeneratorTest, SameSeedSameBytesOtherSeedOtherBytes) {
+  EXPECT_EQ(GenerateLexiconTsv(500, 1), GenerateLexiconTsv(500, 1));
+  EXPECT_NE(GenerateLexiconTsv(500, 1), GenerateLexiconTsv(500, 2));
+}
+
+TEST(LexiconGeneratorTest, SmallerLexiconIsPrefixOfLarger) {
+  const CLexicon small = Load(300, 9);
+  const CLexicon large = Load(3000, 9);
+  ASSERT_EQ(small.size(), 300u);
+  for (size_t i = 0; i < small.size(); ++i) {
+    EXPECT_EQ(small.entries()[i].key, large.entries()[i].key) << i;
+  }
+}
+
+TEST(LexiconGeneratorTest, LoadsWithCanonicalHeadwords) {
+  const struct {
+    size_t entries;
+    uint64_t seed;
+  } cases[] = {{0, 1}, {1, 1}, {40, 3}, {5000, 42}, {20000, 7}};
+  for (const auto& c : cases) {
+    const CLexicon lexicon = Load(c.entries, c.seed);
+    EXPECT_EQ(lexicon.size(), c.entries) << c.entries;
+    for (const CLexicon::Entry& entry : lexicon.entries()) {
+      const CTWord& word = entry.word;
+      EXPECT_FALSE(word.m_strHeadword.empty()) << entry.key;
+      EXPECT_EQ(Normaliser::Normalise(word.m_strHeadword), word.m_strHeadword)
+          << entry.key;
+      EXPECT_EQ(Normaliser::Normalise(word.m_strIrregularPlural),
+                word.m_strIrregularPlural)
+          << entry.key;
+    }
+  }
+}
+
+// Every part of speech and every flag occurs, nouns and verbs dominate.
+TEST(LexiconGeneratorTest, HasEveryKindOfEntry) {
+  const CLexicon lexicon = Load(5000, 42);
+  size_t by_pos[kQuestion + 1] = {};
+  int32_t flags[5] = {};
+  for (const CLexicon::Entry& entry : lexicon.entries()) {
+    const CTWord& w = entry.word;
+    ASSERT_GE(w.m_nPOS, kNoun) << entry.key;
+    ASSERT_LE(w.m_nPOS, kQuestion) << entry.key;
+    ++by_pos[w.m_nPOS];
+    flags[0] += w.m_bLanguage;
+    flags[1] += w.m_bBodyPart;
+    flags[2] += w.m_bInherentPlural;
+    flags[3] += w.m_bIrregularPlural;
+    flags[4] += w.m_bStative;
+    if (!w.m_strIrregularPlural.empty()) {
+      EXPECT_TRUE(w.m_bIrregularPlural) << entry.key;
+    }
+  }
+  for (int32_t pos = kNoun; pos <= kQuestion; ++pos) {
+    EXPECT_GT(by_pos[pos], 0u) << PartOfSpeechLabel(pos);
+  }
+  for (int32_t count : flags) EXPECT_GT(count, 0);
+  EXPECT_GT(by_pos[kNoun] + by_pos[kVerb], lexicon.size() * 4 / 5);
+  EXPECT_LT(by_pos[kPronoun] + by_pos[kNumber], lexicon.size() / 50);
+}
+
+TEST(WordGeneratorTest, SameSeedSameWords) {
+  const CLexicon lexicon = Load(1000, 42);
+  EXPECT_EQ(GenerateWordList(lexicon, 500, 7),
+            GenerateWordList(lexicon, 500, 7));
+  EXPECT_NE(GenerateWordList(lexicon, 500, 7),
+            GenerateWordList(lexicon, 500, 8));
+}
+
+// Words built from entries and affixes in their proper order are read by
+// the parser; only their grammar may be faulted, never their shape.
+TEST(WordGeneratorTest, WellFormedKindsParse) {
+  const struct {
+    const char* name;
+    WordKind kind;
+  } kinds[] = {
+      {"plain", WordKind::kPlain},   {"noun", WordKind::kNoun},
+      {"verb", WordKind::kVerb},     {"long verb", WordKind::kLongVerb},
+      {"number", WordKind::kNumber},
+  };
+  const CLexicon lexicon = Load(2000, 42);
+  WordGenerator generator(lexicon, 3);
+  CTesvarParser parser(&lexicon);
+  for (const auto& kind : kinds) {
+    for (int i = 0; i < 100; ++i) {
+      const std::string word = generator.Make(kind.kind);
+      ParseResults results;
+      EXPECT_GT(parser.ParseWord(word, results), 0)
+          << kind.name << ": " << word;
+    }
+  }
+}
+
+// The mixed list carries the faults of typed text: some words need
+// normalising and some have no reading at all.
+TEST(WordGeneratorTest, MixedListHasFaultyWords) {
+  const CLexicon lexicon = Load(2000, 42);
+  size_t changed = 0;
+  size_t unread = 0;
+  CTesvarParser parser(&lexicon);
+  for (const std::string& word : GenerateWordList(lexicon, 1000, 7)) {
+    if (Normaliser::Normalise(word) != word) ++changed;
+    ParseResults results;
+    if (parser.ParseWord(word, results) == 0) ++unread;
+  }
+  EXPECT_GT(changed, 50u);
+  EXPECT_GT(unread, 20u);
+  EXPECT_LT(unread, 300u);
+}
+
+}  // namespace
+}  // namespace bench
+}  // namespace tesvar
