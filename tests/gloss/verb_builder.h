@@ -12,10 +12,10 @@
 namespace tesvar {
 namespace testing {
 
-// `affixes` holds blank-separated items: a class suffix by its text
-// ("taH"), a rover with its position ("be'@0", "qu'be'@8"), and the
-// markers "Ha'" and "Qo'". A flag "stative", "pronoun" or "nominalised"
-// among them sets that flag. An unknown item fails the calling test.
+// `affixes` holds blank-separated items: a class suffix ("taH"), a rover
+// at its position ("be'@0", "qu'be'@8"), the markers "Ha'" and "Qo'", and
+// the flags "stative", "pronoun" and "nominalised". An unknown item fails
+// the calling test.
 CParsedVerb MakeVerb(std::string_view prefix, std::string_view definition,
                      std::string_view affixes);
 
