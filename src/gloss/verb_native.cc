@@ -2,7 +2,7 @@
 // lexicon headword and the typed suffixes in class order. Rovers are left
 // out, and a verb turned into a noun is written up to its nominaliser
 // only; the noun suffixes belong to the noun reading.
-// Tested by verb_native_test.cc.
+// Tested by verb_gloss_test.cc.
 
 #include <string>
 
