@@ -1,5 +1,5 @@
 // The verb record's life cycle and the imperative test.
-// Tested by verb_record_test.cc.
+// Tested by verb_scan_test.cc and verb_checks_test.cc.
 
 #include "verbs/parsed_verb.h"
 

@@ -12,6 +12,7 @@
 #ifndef TESVAR_VERBS_PARSED_VERB_H_
 #define TESVAR_VERBS_PARSED_VERB_H_
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,25 @@
 #include "words/parsed_word.h"
 
 namespace tesvar {
+
+struct VerbSuffixRow;
+
+// Working state of one suffix scan, shared by the scan and the suffix
+// checks. Lives for one ParseNoPrefix call.
+struct VerbScanState {
+  // What a reflexive suffix calls for once the whole verb has been read.
+  enum Reflexive { kNoReflexive = 0, kReflexiveWithObject, kReflexiveStative };
+
+  std::string_view rest;     // unread text; begins with `current` in checks
+  std::string_view current;  // the suffix just matched
+  int type = 0;              // its class, or kRoverType
+  std::string_view last;     // the last class suffix before `current`
+  int last_type = -1;        // its class; -1 while there is none
+  int reflexive = kNoReflexive;
+
+  // The unread text behind `current`.
+  std::string_view after() const { return rest.substr(current.size()); }
+};
 
 class CParsedVerb : public CParsedWord {
  public:
@@ -97,7 +117,44 @@ class CParsedVerb : public CParsedWord {
   int m_bPronoun = 0;
   int m_bAsNoun = 0;
   CParsedNoun m_noun;
+
+ private:
+  // Matches suffixes from scan->rest on, storing each and running its
+  // checks, until the text runs out, no suffix matches, or a suffix turns
+  // the verb into a noun (m_bAsNoun is then 1).
+  void ScanSuffixes(VerbScanState* scan);
+  // Puts the suffix just matched into its class field, rover slot or
+  // marker.
+  void StoreSuffix(const VerbSuffixRow& row, const VerbScanState& scan);
+  // Lets m_noun read the whole word as the verb part (all but the last
+  // `unread` bytes) followed by noun suffixes; returns its result.
+  int Nominalise(std::string_view word, size_t unread);
+
+  // The grammar checks of one matched suffix, before and after it is
+  // stored; they add messages and suggestions, lower the score and move
+  // scan->reflexive.
+  void CheckBeforeStoring(VerbScanState* scan);
+  void CheckAfterStoring(VerbScanState* scan);
+  // The reflexive checks made once the scan is over.
+  void CheckReflexive(int reflexive);
+  // A stative verb without {-moH} needs a prefix without object.
+  void CheckStativePrefix();
 };
+
+// The class fields by type: kClassFields[k] is m_strVSk; 0 is unused.
+inline constexpr std::string CParsedVerb::*kClassFields[] = {
+    nullptr,
+    &CParsedVerb::m_strVS1,
+    &CParsedVerb::m_strVS2,
+    &CParsedVerb::m_strVS3,
+    &CParsedVerb::m_strVS4,
+    &CParsedVerb::m_strVS5,
+    &CParsedVerb::m_strVS6,
+    &CParsedVerb::m_strVS7,
+    &CParsedVerb::m_strVS8,
+    &CParsedVerb::m_strVS9,
+};
+constexpr int kLastVerbClass = 9;
 
 }  // namespace tesvar
 

@@ -1,12 +1,37 @@
-// Verb analysis entry points. PLACEHOLDER: filled in by the verb work.
+// Verb analysis entry points. A word is read as prefix + verb first and
+// only when no prefix reading of the entry works as a bare verb, so each
+// entry gives at most one verb reading. Prefixes are matched on the word
+// itself; no prefix of the table begins another, so at most one applies.
+// Tested by verb_scan_test.cc and verb_checks_test.cc.
 
+#include "platform/text.h"
 #include "verbs/parsed_verb.h"
+#include "verbs/verb_affix_tables.h"
 
 namespace tesvar {
 
-int CParsedVerb::Parse(std::string_view, const CTWord&) { return 0; }
-int CParsedVerb::ParseWithPrefix(std::string_view, const CTWord&) { return 0; }
-int CParsedVerb::ParseNoPrefix(std::string_view, const CTWord&) { return 0; }
-std::string CParsedVerb::BuildSuffixes(int) const { return std::string(); }
+int CParsedVerb::Parse(std::string_view word, const CTWord& entry) {
+  if (ParseWithPrefix(word, entry)) return 1;
+  return ParseNoPrefix(word, entry) ? 1 : 0;
+}
+
+int CParsedVerb::ParseWithPrefix(std::string_view word, const CTWord& entry) {
+  // Pronouns used as verbs never take a prefix.
+  if (entry.m_nPOS != kVerb) return 0;
+  m_bStative = entry.m_bStative;
+  for (const VerbPrefixRow& row : kVerbPrefixes) {
+    if (!StartsWith(word, row.prefix)) continue;
+    m_strPrefix.assign(row.prefix);
+    m_strSubject.assign(row.subject);
+    m_strObject.assign(row.object);
+    if (!ParseNoPrefix(word.substr(row.prefix.size()), entry)) continue;
+    CheckStativePrefix();
+    return 1;
+  }
+  // Messages of a failed reading of the rest must not reach the reading
+  // without prefix.
+  Clear();
+  return 0;
+}
 
 }  // namespace tesvar
