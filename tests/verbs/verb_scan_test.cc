@@ -1,0 +1,141 @@
+// Reading a verb: the prefix families, the split into class suffixes and
+// rovers by position, failures, pronouns used as verbs, and verbs turned
+// into nouns with noun suffixes after them.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/test_lexicon.h"
+#include "verbs/parsed_verb.h"
+#include "verbs/verb_affix_tables.h"
+
+namespace tesvar {
+namespace {
+
+using testing::Entry;
+
+// The filled parts of a record in word order, e.g. "'egh be'@2 taH".
+std::string Slots(const CParsedVerb& v) {
+  std::string out;
+  auto add = [&out](const std::string& item) {
+    if (!item.empty()) out += (out.empty() ? "" : " ") + item;
+  };
+  add(v.m_strRootNeg.empty() ? "" : "Ha'");
+  add(v.m_strRefusal.empty() ? "" : "Qo'");
+  for (int pos = 0; pos < CParsedVerb::kRoverSlots; ++pos) {
+    for (const std::string* slot : {v.m_strNegEmphRover, v.m_strNegRover,
+                                    v.m_strEmphNegRover, v.m_strEmphRover}) {
+      if (!slot[pos].empty()) add(slot[pos] + "@" + std::to_string(pos));
+    }
+    if (pos > 0 && pos <= kLastVerbClass) add(v.*kClassFields[pos]);
+  }
+  return out;
+}
+
+const CTWord kLop = Entry("lop", kVerb, "eat");
+
+TEST(VerbScanTest, ClassesAndRoversByPosition) {
+  struct Case {
+    const char* word;
+    int result;
+    const char* slots;
+  };
+  const Case cases[] = {
+      {"lop", 1, ""},
+      {"lop'eghbeHchoHmoHlaHba'taHneS'a'", 1,
+       "'egh beH choH moH laH ba' taH neS 'a'"},
+      {"lopbe'", 1, "be'@0"},
+      {"lop'eghbe'taH", 1, "'egh be'@2 taH"},
+      {"lopnISbe'qa'qu'", 1, "nIS be'@3 qa' qu'@4"},
+      {"lopmoHbe'qu'laHqu'be'", 1, "moH be'qu'@5 laH qu'be'@6"},
+      {"lopbejbe'pu'qu'neSbe'mo'qu'", 1,
+       "bej be'@7 pu' qu'@8 neS be'@9 mo' qu'@10"},
+      {"lopqu'be'taH", 1, "qu'be'@0 taH"},
+      {"lopHa'be'", 1, "Ha' be'@0"},
+      {"lopQo'be'qu'qu'", 1, "Qo' be'qu'@0 qu'@0"},
+      // A repeated class is stored again; the later suffix wins.
+      {"loplaHlu'", 1, "lu'"},
+      // What was read before an unreadable tail stays.
+      {"loptaHyov", 0, "taH"},
+  };
+  for (const Case& c : cases) {
+    CParsedVerb verb;
+    EXPECT_EQ(verb.ParseNoPrefix(c.word, kLop), c.result) << c.word;
+    EXPECT_EQ(Slots(verb), c.slots) << c.word;
+  }
+}
+
+TEST(VerbScanTest, EveryPrefixGivesItsSubjectAndObject) {
+  for (const VerbPrefixRow& row : kVerbPrefixes) {
+    const std::string word = std::string(row.prefix) + "loptaH";
+    CParsedVerb verb;
+    ASSERT_EQ(verb.Parse(word, kLop), 1) << word;
+    EXPECT_EQ(verb.m_strPrefix + "|" + verb.m_strSubject + "|" +
+                  verb.m_strObject + "|" + verb.m_strWord,
+              std::string(row.prefix) + "|" + std::string(row.subject) + "|" +
+                  std::string(row.object) + "|loptaH")
+        << word;
+  }
+}
+
+TEST(VerbScanTest, WhichEntriesAndPrefixesRead) {
+  struct Case {
+    CTWord entry;
+    const char* word;
+    int result;
+    const char* prefix;
+    int pronoun;
+  };
+  const CTWord we = Entry("maH", kPronoun, "we");
+  const CTWord cold = Entry("bIr", kVerb, "be cold");
+  const Case cases[] = {
+      {cold, "bIrtaH", 1, "", 0},  // "bI" is tried first and fails
+      {cold, "bIbIr", 1, "bI", 0},
+      {kLop, "vIbIlop", 0, "", 0},
+      {kLop, "vILop", 0, "", 0},
+      {we, "maHtaH", 1, "", 1},
+      {we, "vImaH", 0, "", 1},
+      {Entry("'e'", kPronoun, "that"), "'e'", 0, "", 0},
+      {Entry("lop", kNoun, "food"), "lop", 0, "", 0},
+  };
+  for (const Case& c : cases) {
+    CParsedVerb verb;
+    EXPECT_EQ(verb.Parse(c.word, c.entry), c.result) << c.word;
+    EXPECT_EQ(verb.m_strPrefix, c.prefix) << c.word;
+    EXPECT_EQ(verb.m_bPronoun, c.pronoun) << c.word;
+  }
+  // A failed prefix reading leaves nothing of what its rest produced.
+  CParsedVerb verb;
+  EXPECT_EQ(verb.ParseWithPrefix("yIlopjajyov", kLop), 0);
+  EXPECT_TRUE(verb.m_lstErrors.empty());
+  EXPECT_EQ(verb.m_strPrefix + verb.m_strVS9, "");
+}
+
+TEST(VerbScanTest, VerbsTurnedIntoNouns) {
+  struct Case {
+    const char* word;
+    int result;
+    const char* noun;  // headword and NS1 to NS5
+  };
+  const Case cases[] = {
+      {"lopwI'", 1, "lopwI'|||||"},
+      {"loptaHghachDaq", 1, "loptaHghach|||||Daq"},
+      {"vIlopwI'vam", 1, "lopwI'||||vam|"},
+      {"lopwI'pu'", 1, "lopwI'||pu'|||"},
+      {"lopwI'taH", 0, "lopwI'|||||"},
+  };
+  for (const Case& c : cases) {
+    CParsedVerb verb;
+    EXPECT_EQ(verb.Parse(c.word, kLop), c.result) << c.word;
+    EXPECT_EQ(verb.m_bAsNoun + verb.m_bNominalised, 2) << c.word;
+    const CParsedNoun& n = verb.m_noun;
+    EXPECT_EQ(n.m_strHeadword + "|" + n.m_strNS1 + "|" + n.m_strNS2 + "|" +
+                  n.m_strNS3 + "|" + n.m_strNS4 + "|" + n.m_strNS5,
+              c.noun)
+        << c.word;
+  }
+}
+
+}  // namespace
+}  // namespace tesvar
