@@ -54,3 +54,6 @@ endif()
 configure_file(cmake/tesvar.pc.in ${PROJECT_BINARY_DIR}/tesvar.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/tesvar.pc
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+
+# The manual page of the command line.
+install(FILES doc/tesvar.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
