@@ -8,7 +8,6 @@
 
 #include "bench/word_generator.h"
 
-#include <cctype>
 #include <string_view>
 
 #include "bench/lexicon_generator.h"
@@ -90,11 +89,12 @@ constexpr KindShare kMisspeltShares[] = {
     {WordKind::kPlain, 10}, {WordKind::kPronoun, 5},
 };
 
+// ASCII only, whatever the locale, so that the lists stay the same bytes.
 char Upper(char c) {
-  return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 char Lower(char c) {
-  return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 void UpperCase(std::string* word, Random*) {
   for (char& c : *word) c = Upper(c);
