@@ -10,7 +10,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -65,10 +64,8 @@ class CLexicon {
   };
 
   CLexicon() = default;
-  // Copies rebuild the headword index, which refers to the lexicon's own
-  // storage; moves keep it.
-  CLexicon(const CLexicon& other);
-  CLexicon& operator=(const CLexicon& other);
+  CLexicon(const CLexicon&) = default;
+  CLexicon& operator=(const CLexicon&) = default;
   CLexicon(CLexicon&&) = default;
   CLexicon& operator=(CLexicon&&) = default;
   ~CLexicon() = default;
@@ -97,18 +94,27 @@ class CLexicon {
 
  private:
   void IndexHeadword(uint32_t position);
+  uint32_t RootChild(unsigned char byte);
+  uint32_t Child(uint32_t parent, unsigned char byte);
+  uint32_t NewNode(unsigned char byte);
 
   std::vector<Entry> entries_;
   std::unordered_map<std::string, size_t> position_by_key_;
 
-  // Headword index. Each distinct non-empty headword is stored once in
-  // headword_storage_ (a deque, so the views below stay valid as it grows)
-  // and maps to the last entry that carries it; earlier entries with the
-  // same headword are chained through previous_same_headword_.
-  std::deque<std::string> headword_storage_;
-  std::unordered_map<std::string_view, uint32_t> last_with_headword_;
+  // Headword index: a trie of all non-empty headwords. Each node knows the
+  // last entry whose headword ends there; earlier entries with the same
+  // headword are chained through previous_same_headword_. Children of a
+  // node form a linked list of siblings, except below the root, where a
+  // direct table by first byte saves the longest sibling walks.
+  struct TrieNode {
+    uint32_t first_child;
+    uint32_t next_sibling;
+    uint32_t last_entry;
+    unsigned char byte;
+  };
+  std::vector<TrieNode> trie_;
+  std::vector<uint32_t> root_children_;  // by first byte; 0 = none
   std::vector<uint32_t> previous_same_headword_;
-  std::vector<size_t> headword_lengths_;   // distinct lengths, ascending
   std::vector<uint32_t> empty_headwords_;  // positions, ascending
 };
 

@@ -2,11 +2,11 @@
 // enumeration order); a hash map from key to position keeps keys unique.
 //
 // The headword index answers "which entries' headwords occur in this word"
-// without visiting every entry: for each distinct headword length L, each
-// of the word's substrings of length L is looked up in a hash map of the
-// distinct headwords. The cost is (word length) x (number of distinct
-// headword lengths) lookups, independent of the number of entries. The
-// index is updated by Add, so it can never disagree with the entries.
+// without visiting every entry: a trie holds every distinct headword, and
+// walking it from each start position of the word reaches exactly the
+// headwords that occur there. The cost grows with the word's length and
+// the depth of the matching prefixes, not with the number of entries. Add
+// updates the trie, so the index can never disagree with the entries.
 // Tested by lexicon_test.cc.
 
 #include "tesvar/lexicon.h"
@@ -17,17 +17,14 @@
 namespace tesvar {
 
 namespace {
-constexpr uint32_t kNoEntry = UINT32_MAX;
+
+constexpr uint32_t kNone = UINT32_MAX;
+// Node 0 is the root; a child index of 0 therefore means "no child".
+constexpr uint32_t kRoot = 0;
+constexpr uint32_t kNoChild = 0;
+constexpr size_t kByteValues = 256;
+
 }  // namespace
-
-CLexicon::CLexicon(const CLexicon& other) { *this = other; }
-
-CLexicon& CLexicon::operator=(const CLexicon& other) {
-  if (this == &other) return *this;
-  Clear();
-  for (const Entry& entry : other.entries_) Add(entry.key, entry.word);
-  return *this;
-}
 
 bool CLexicon::Add(std::string key, CTWord word) {
   if (position_by_key_.count(key) != 0) return false;
@@ -40,24 +37,54 @@ bool CLexicon::Add(std::string key, CTWord word) {
 
 void CLexicon::IndexHeadword(uint32_t position) {
   const std::string& headword = entries_[position].word.m_strHeadword;
-  previous_same_headword_.push_back(kNoEntry);
+  previous_same_headword_.push_back(kNone);
   if (headword.empty()) {
     empty_headwords_.push_back(position);
     return;
   }
-  auto found = last_with_headword_.find(headword);
-  if (found != last_with_headword_.end()) {
-    previous_same_headword_[position] = found->second;
-    found->second = position;
-    return;
+  if (trie_.empty()) {
+    trie_.push_back(TrieNode{kNoChild, kNoChild, kNone, 0});
+    root_children_.assign(kByteValues, kNoChild);
   }
-  const std::string_view stored = headword_storage_.emplace_back(headword);
-  last_with_headword_.emplace(stored, position);
-  auto length_at = std::lower_bound(headword_lengths_.begin(),
-                                    headword_lengths_.end(), stored.size());
-  if (length_at == headword_lengths_.end() || *length_at != stored.size()) {
-    headword_lengths_.insert(length_at, stored.size());
+  uint32_t node = kRoot;
+  for (char c : headword) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    node = node == kRoot ? RootChild(byte) : Child(node, byte);
   }
+  previous_same_headword_[position] = trie_[node].last_entry;
+  trie_[node].last_entry = position;
+}
+
+// The root's child for `byte`, created if missing.
+uint32_t CLexicon::RootChild(unsigned char byte) {
+  if (root_children_[byte] == kNoChild) {
+    root_children_[byte] = NewNode(byte);
+  }
+  return root_children_[byte];
+}
+
+// The child of `parent` for `byte`, created if missing. Works with indices,
+// never references into trie_, since creating a node may move the nodes.
+uint32_t CLexicon::Child(uint32_t parent, unsigned char byte) {
+  uint32_t previous = kNoChild;
+  uint32_t child = trie_[parent].first_child;
+  while (child != kNoChild && trie_[child].byte != byte) {
+    previous = child;
+    child = trie_[child].next_sibling;
+  }
+  if (child != kNoChild) return child;
+  child = NewNode(byte);
+  if (previous == kNoChild) {
+    trie_[parent].first_child = child;
+  } else {
+    trie_[previous].next_sibling = child;
+  }
+  return child;
+}
+
+uint32_t CLexicon::NewNode(unsigned char byte) {
+  trie_.push_back(TrieNode{kNoChild, kNoChild, kNone, byte});
+  return static_cast<uint32_t>(trie_.size() - 1);
 }
 
 const CTWord* CLexicon::Find(std::string_view key) const {
@@ -68,15 +95,21 @@ const CTWord* CLexicon::Find(std::string_view key) const {
 void CLexicon::FindHeadwordsIn(std::string_view word,
                                std::vector<uint32_t>* positions) const {
   positions->assign(empty_headwords_.begin(), empty_headwords_.end());
-  for (size_t length : headword_lengths_) {
-    if (length > word.size()) break;
-    for (size_t start = 0; start + length <= word.size(); ++start) {
-      auto found = last_with_headword_.find(word.substr(start, length));
-      if (found == last_with_headword_.end()) continue;
-      for (uint32_t at = found->second; at != kNoEntry;
-           at = previous_same_headword_[at]) {
-        positions->push_back(at);
+  if (trie_.empty()) return;
+  for (size_t start = 0; start < word.size(); ++start) {
+    uint32_t node = root_children_[static_cast<unsigned char>(word[start])];
+    for (size_t at = start + 1; node != kNoChild; ++at) {
+      for (uint32_t e = trie_[node].last_entry; e != kNone;
+           e = previous_same_headword_[e]) {
+        positions->push_back(e);
       }
+      if (at == word.size()) break;
+      const unsigned char byte = static_cast<unsigned char>(word[at]);
+      uint32_t child = trie_[node].first_child;
+      while (child != kNoChild && trie_[child].byte != byte) {
+        child = trie_[child].next_sibling;
+      }
+      node = child;
     }
   }
   std::sort(positions->begin(), positions->end());
@@ -87,10 +120,9 @@ void CLexicon::FindHeadwordsIn(std::string_view word,
 void CLexicon::Clear() {
   entries_.clear();
   position_by_key_.clear();
-  headword_storage_.clear();
-  last_with_headword_.clear();
+  trie_.clear();
+  root_children_.clear();
   previous_same_headword_.clear();
-  headword_lengths_.clear();
   empty_headwords_.clear();
 }
 
