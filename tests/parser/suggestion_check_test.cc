@@ -58,5 +58,18 @@ TEST(SuggestionCheckTest, Issue3CorrectionsThatLeadBackToEachOtherEnd) {
   }
 }
 
+// Within one walk, a word that was replaced by its own corrections and
+// comes up again is removed without appending its corrections a second
+// time. Here the list [naghmeyDu', naghDu', naghDu', naghmey] becomes
+// five "naghmey": the second "naghDu'" adds nothing.
+TEST(SuggestionCheckTest, Issue3ARepeatedReplacedWordIsDroppedOnce) {
+  const CLexicon lexicon = Lexicon({Entry("nagh", kNoun, "rock")});
+  CTesvarParser parser(&lexicon);
+  ParseResults results;
+  parser.ParseWord("naghDu'Du'", results);
+  ASSERT_EQ(results.size(), 1u);
+  EXPECT_EQ(results[0].m_lstSuggestions, StringList(5, "naghmey"));
+}
+
 }  // namespace
 }  // namespace tesvar
