@@ -46,10 +46,7 @@ int CParsedNum::Parse(std::string_view word, const CTWord& entry) {
   if (entry.m_nPOS != kNumber) return 0;
   m_nPOS = kNumber;
   if (!StartsWith(word, entry.m_strHeadword)) return 0;
-  m_strWord.assign(word);
-  m_dScore = 1.0;
-  m_strGloss = entry.m_strDefinition;
-  m_strHeadword = entry.m_strHeadword;
+  TakeEntry(word, entry);
 
   std::string_view rest =
       std::string_view(m_strWord).substr(m_strHeadword.size());

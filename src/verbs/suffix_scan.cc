@@ -82,10 +82,7 @@ int CParsedVerb::ParseNoPrefix(std::string_view word, const CTWord& entry) {
   m_bStative = entry.m_bStative;
   if (!StartsWith(word, entry.m_strHeadword)) return 0;
 
-  m_strWord.assign(word);
-  m_dScore = 1.0;
-  m_strGloss = entry.m_strDefinition;
-  m_strHeadword = entry.m_strHeadword;
+  TakeEntry(word, entry);
   VerbScanState scan;
   scan.rest = word.substr(entry.m_strHeadword.size());
   if (scan.rest.empty()) return 1;

@@ -35,12 +35,16 @@ void CParsedWord::Clear() {
 
 int CParsedWord::Parse(std::string_view word, const CTWord& entry) {
   if (word != entry.m_strHeadword) return 0;
-  m_strWord.assign(word);
-  m_strHeadword = entry.m_strHeadword;
-  m_strGloss = entry.m_strDefinition;
-  m_dScore = 1.0;
+  TakeEntry(word, entry);
   m_nPOS = entry.m_nPOS;
   return 1;
+}
+
+void CParsedWord::TakeEntry(std::string_view word, const CTWord& entry) {
+  m_strWord.assign(word);
+  m_dScore = 1.0;
+  m_strGloss = entry.m_strDefinition;
+  m_strHeadword = entry.m_strHeadword;
 }
 
 std::string_view CParsedWord::POS() const { return PartOfSpeechLabel(m_nPOS); }

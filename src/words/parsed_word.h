@@ -51,6 +51,10 @@ class CParsedWord {
 
   // Label of m_nPOS: "N", "V", "P", "ADV", "NUM", "CONJ", "EXCL", "Q", "X".
   std::string_view POS() const;
+  // Records that `word` begins with the entry's headword: the word, a
+  // score of 1.0, the entry's definition as gloss and its headword. Every
+  // analysis starts its reading this way.
+  void TakeEntry(std::string_view word, const CTWord& entry);
   int HasErrors() const { return m_lstErrors.empty() ? 0 : 1; }
   int HasSuggestions() const { return m_lstSuggestions.empty() ? 0 : 1; }
 
