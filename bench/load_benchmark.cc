@@ -18,6 +18,7 @@
 #include <string>
 
 #include "bench/allocation_counter.h"
+#include "bench/benchmark_main.h"
 #include "bench/corpus.h"
 #include "tesvar/lexicon_tsv.h"
 #include "tesvar/parser.h"
@@ -113,19 +114,5 @@ void RegisterAll(const Corpus& sample, const GeneratedCorpora& generated) {
 }  // namespace tesvar
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-
-  tesvar::bench::Corpus sample;
-  tesvar::bench::GeneratedCorpora generated;
-  const tesvar::Status status =
-      tesvar::bench::BuildCorpora(&sample, &generated);
-  if (!status.ok()) {
-    std::fprintf(stderr, "%s: %s\n", argv[0], status.ToString().c_str());
-    return 1;
-  }
-  tesvar::bench::RegisterAll(sample, generated);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return tesvar::bench::RunBenchmarks(argc, argv, tesvar::bench::RegisterAll);
 }
