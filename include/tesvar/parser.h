@@ -65,6 +65,11 @@ class CTesvarParser {
                           Budget* budget);
   void CollectReadings(const std::string& word, bool normalised_changed,
                        ParseResults& results) const;
+
+  // Sub-parsers of the suggestion check leave the English and native texts
+  // of their readings empty: only counts, scores and suggestions matter
+  // there.
+  bool renders_text_ = true;
 };
 
 }  // namespace tesvar

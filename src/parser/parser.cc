@@ -33,62 +33,70 @@ struct Analyses {
   CParsedWord plain;
 };
 
+// What every reading of one call shares.
+struct ReadingContext {
+  const std::string& word;  // normalised
+  bool spelling_changed;
+  // False inside the suggestion check, whose readings are only weighed
+  // (count, scores, suggestions), never shown. The texts cannot influence
+  // those: every check has run when Parse returns.
+  bool render_text;
+  ParseResults& results;
+};
+
 // Builds the candidate record of a successful analysis, in the order the
 // record's fields are filled: word, key, label, English text, score, the
 // spelling mark, the analysis's own messages and suggestions. The native
 // rendering is taken last, since English rendering may change the analysis.
 template <typename Analysis>
-void AppendReading(Analysis& analysis, const std::string& word,
-                   const std::string& key, bool spelling_changed,
-                   ParseResults& results) {
-  CParseResult& record = results.emplace_back();
-  record.m_strWord = word;
+void AppendReading(Analysis& analysis, const std::string& key,
+                   const ReadingContext& context) {
+  CParseResult& record = context.results.emplace_back();
+  record.m_strWord = context.word;
   record.m_strKey = key;
   record.m_strPOS = analysis.POS();
-  record.m_strAnalysis = analysis.ToString();
+  if (context.render_text) record.m_strAnalysis = analysis.ToString();
   record.m_dScore = analysis.m_dScore;
-  if (spelling_changed) record.Case();
+  if (context.spelling_changed) record.Case();
   record.m_lstErrors.insert(record.m_lstErrors.end(),
                             analysis.m_lstErrors.begin(),
                             analysis.m_lstErrors.end());
   record.m_lstSuggestions.insert(record.m_lstSuggestions.end(),
                                  analysis.m_lstSuggestions.begin(),
                                  analysis.m_lstSuggestions.end());
-  record.m_strNative = analysis.ToStringTesvar();
+  if (context.render_text) record.m_strNative = analysis.ToStringTesvar();
 }
 
 // Clears the analysis, parses, and records the reading if there is one.
 template <typename Analysis>
-void TryReading(Analysis& analysis, const std::string& word,
-                const CLexicon::Entry& entry, bool spelling_changed,
-                ParseResults& results) {
+void TryReading(Analysis& analysis, const CLexicon::Entry& entry,
+                const ReadingContext& context) {
   analysis.Clear();
-  if (analysis.Parse(word, entry.word)) {
-    AppendReading(analysis, word, entry.key, spelling_changed, results);
+  if (analysis.Parse(context.word, entry.word)) {
+    AppendReading(analysis, entry.key, context);
   }
 }
 
 // Runs the analyses that the entry's part of speech calls for. The code
 // is compared unsigned, so negative codes are plain words.
-void ReadEntry(Analyses& a, const std::string& word,
-               const CLexicon::Entry& entry, bool spelling_changed,
-               ParseResults& results) {
+void ReadEntry(Analyses& a, const CLexicon::Entry& entry,
+               const ReadingContext& context) {
   switch (static_cast<uint32_t>(entry.word.m_nPOS)) {
     case kNoun:
-      TryReading(a.noun, word, entry, spelling_changed, results);
+      TryReading(a.noun, entry, context);
       break;
     case kVerb:
-      TryReading(a.verb, word, entry, spelling_changed, results);
+      TryReading(a.verb, entry, context);
       break;
     case kPronoun:
-      TryReading(a.pronoun_noun, word, entry, spelling_changed, results);
-      TryReading(a.pronoun_verb, word, entry, spelling_changed, results);
+      TryReading(a.pronoun_noun, entry, context);
+      TryReading(a.pronoun_verb, entry, context);
       break;
     case kNumber:
-      TryReading(a.number, word, entry, spelling_changed, results);
+      TryReading(a.number, entry, context);
       break;
     default:
-      TryReading(a.plain, word, entry, spelling_changed, results);
+      TryReading(a.plain, entry, context);
       break;
   }
 }
@@ -125,9 +133,10 @@ void CTesvarParser::CollectReadings(const std::string& word,
   m_pLexicon->FindHeadwordsIn(word, &positions);
   if (positions.empty()) return;
   Analyses analyses;
+  const ReadingContext context{word, spelling_changed, renders_text_, results};
   const std::vector<CLexicon::Entry>& entries = m_pLexicon->entries();
   for (uint32_t position : positions) {
-    ReadEntry(analyses, word, entries[position], spelling_changed, results);
+    ReadEntry(analyses, entries[position], context);
   }
 }
 

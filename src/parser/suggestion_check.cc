@@ -10,11 +10,13 @@
 // Three bounds keep the recursion finite (see suggestion_limits):
 //  * within one walk of one list, the verdict on each parsed word (stays or
 //    removed) is remembered and applied when the word comes up again, so
-//    corrections that lead back to each other are not parsed in circles;
+//    corrections that lead back to each other are not parsed in circles; a
+//    removed word's corrections are appended the first time only;
 //  * walks deeper than kMaxWalkDepth leave every suggestion unparsed, since
 //    some corrections keep their fault and grow the word at every level;
 //  * at most kMaxSubParses suggestions are parsed per top-level call, for
-//    corrections that branch at every level.
+//    corrections that branch at every level. Remembered verdicts cost no
+//    parse and still apply once this budget is spent.
 // Tested by parser_test.cc and suggestion_check_test.cc.
 
 #include "parser/suggestion_check.h"
@@ -51,6 +53,7 @@ void SuggestionCheck::Run(const std::string& word, ParseResults& results) {
   parser.m_lstTried.push_back(word);
 
   CTesvarParser sub_parser(parser.m_pLexicon);
+  sub_parser.renders_text_ = false;
   sub_parser.m_nDepth = parser.m_nDepth;
   sub_parser.m_lstTried = parser.m_lstTried;
 
@@ -76,13 +79,14 @@ void SuggestionCheck::WalkSuggestions(CTesvarParser& sub_parser,
 
     if (ListContains(parser_->m_lstTried, current)) {
       // A word on the current chain: left in place unparsed.
-    } else if (budget_->handed_over >= suggestion_limits::kMaxSubParses) {
-      // Budget spent: left in place unparsed.
     } else if (const Verdict* seen = FindVerdict(verdicts, current)) {
+      // Costs no parse, so it applies even once the budget is spent.
       if (!seen->stays) {
         suggestions.erase(suggestions.begin() + static_cast<long>(pos));
         removed = true;
       }
+    } else if (budget_->handed_over >= suggestion_limits::kMaxSubParses) {
+      // Budget spent: left in place unparsed.
     } else {
       ++budget_->handed_over;
       ParseResults readings;

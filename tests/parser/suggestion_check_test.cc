@@ -71,5 +71,20 @@ TEST(SuggestionCheckTest, Issue3ARepeatedReplacedWordIsDroppedOnce) {
   EXPECT_EQ(results[0].m_lstSuggestions, StringList(5, "naghmey"));
 }
 
+// Remembered verdicts cost no parse, so they still apply after the parse
+// budget is spent: here the first suggestion is parsed and removed, its
+// corrections use up the budget, and its second copy is removed too
+// instead of staying unparsed.
+TEST(SuggestionCheckTest, Issue3VerdictsOutlastTheParseBudget) {
+  const CLexicon lexicon = Lexicon({Entry("Sop", kVerb, "eat")});
+  CTesvarParser parser(&lexicon);
+  ParseResults results;
+  parser.ParseWord("yISopnISnISbe'la'", results);
+  ASSERT_EQ(results.size(), 1u);
+  const StringList& suggestions = results[0].m_lstSuggestions;
+  EXPECT_FALSE(suggestions.empty());
+  for (const std::string& s : suggestions) EXPECT_NE(s, "yISopnISbe'la'");
+}
+
 }  // namespace
 }  // namespace tesvar
