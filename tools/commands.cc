@@ -1,7 +1,9 @@
 // The commands of the command line. The library reads no files, so the
 // lexicon file is read here and handed to the TSV loader as text. Words
 // are answered one at a time with one parser and a fresh result list per
-// word, and the answer is flushed before the next line is read.
+// word, and the answer is flushed before the next line is read. Words
+// longer than the line limit are refused in place, so that hostile input
+// costs neither unbounded memory nor unbounded time per line.
 // Tested end to end by cli_run_test.cc.
 
 #include "tools/commands.h"
@@ -10,6 +12,7 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
+#include <string>
 #include <string_view>
 
 #include "tesvar/lexicon_tsv.h"
@@ -48,6 +51,9 @@ bool WriteAnswer(const std::string& answer, std::ostream& out) {
   return static_cast<bool>(out);
 }
 
+// How much of a refused word its answer shows.
+constexpr size_t kRefusedWordShown = 64;
+
 int OutputFailed(std::ostream& err) {
   err << "tesvar: cannot write the output\n";
   return exit_status::kIoError;
@@ -85,23 +91,48 @@ int RunParse(const Options& options, std::istream& in, std::ostream& out,
     }
     return WriteAnswer(answer, out);
   };
+  // An overlong word is answered in its place with a refusal, reported on
+  // `err` with its place ("line 3", "argument 2"), and makes the run fail
+  // at the end; the words after it are still answered.
+  const std::string too_long =
+      "word longer than " + std::to_string(kMaxLineBytes) + " bytes";
+  bool refused = false;
+  auto refuse_word = [&](std::string_view word, const char* place,
+                         size_t number) {
+    refused = true;
+    err << "tesvar: " << place << " " << number << ": " << too_long << "\n";
+    const std::string_view start = word.substr(0, kRefusedWordShown);
+    answer.clear();
+    if (options.json) {
+      AppendJsonRefusal(start, too_long, &answer);
+    } else {
+      AppendReadableRefusal(start, too_long, &answer);
+    }
+    return WriteAnswer(answer, out);
+  };
 
   if (!options.words.empty()) {
-    for (const std::string& word : options.words) {
-      if (!answer_word(word)) return OutputFailed(err);
+    for (size_t i = 0; i < options.words.size(); ++i) {
+      const std::string& word = options.words[i];
+      const bool written = word.size() > kMaxLineBytes
+                               ? refuse_word(word, "argument", i + 1)
+                               : answer_word(word);
+      if (!written) return OutputFailed(err);
     }
-    return exit_status::kOk;
+    return refused ? exit_status::kIoError : exit_status::kOk;
   }
-  LineReader reader(&in);
+  LineReader reader(&in, kMaxLineBytes);
   std::string line;
-  while (reader.Next(&line)) {
-    if (!answer_word(line)) return OutputFailed(err);
+  for (size_t number = 1; reader.Next(&line); ++number) {
+    const bool written = reader.too_long() ? refuse_word(line, "line", number)
+                                           : answer_word(line);
+    if (!written) return OutputFailed(err);
   }
   if (reader.failed()) {
     err << "tesvar: cannot read the standard input\n";
     return exit_status::kIoError;
   }
-  return exit_status::kOk;
+  return refused ? exit_status::kIoError : exit_status::kOk;
 }
 
 int RunLexiconCheck(const std::string& path, std::ostream& out,

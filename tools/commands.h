@@ -20,7 +20,8 @@ namespace cli {
 // Exit statuses; scripts rely on them. DO NOT CHANGE.
 namespace exit_status {
 constexpr int kOk = 0;
-// The output could not be written or the input not read.
+// The output could not be written, the input not read, or a word refused
+// as longer than the line limit (kMaxLineBytes).
 constexpr int kIoError = 1;
 // Bad arguments, or a lexicon file that cannot be read or is malformed.
 constexpr int kBadInput = 2;
@@ -33,7 +34,9 @@ constexpr int kBadInput = 2;
 Status LoadLexicon(const std::string& path, CLexicon* lexicon);
 
 // `tesvar parse`: analyses options.words, or each line of `in` when there
-// are none, answering (and flushing) one word at a time.
+// are none, answering (and flushing) one word at a time. A word longer
+// than kMaxLineBytes is answered with a refusal and named on `err`; the
+// run goes on and returns kIoError at the end.
 int RunParse(const Options& options, std::istream& in, std::ostream& out,
              std::ostream& err);
 

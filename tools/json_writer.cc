@@ -109,5 +109,19 @@ void AppendJsonLine(std::string_view input, const ParseResults& results,
   out->append("]}\n");
 }
 
+void AppendJsonRefusal(std::string_view input_start, std::string_view error,
+                       std::string* out) {
+  out->push_back('{');
+  AppendKey("input", out);
+  // The closing quote is taken back so that "..." lands inside the string.
+  AppendJsonString(input_start, out);
+  out->pop_back();
+  out->append("...\"");
+  out->append(kMemberSeparator);
+  AppendKey("error", out);
+  AppendJsonString(error, out);
+  out->append("}\n");
+}
+
 }  // namespace cli
 }  // namespace tesvar

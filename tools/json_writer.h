@@ -34,6 +34,12 @@ void AppendJsonNumber(double value, std::string* out);
 void AppendJsonLine(std::string_view input, const ParseResults& results,
                     bool native, std::string* out);
 
+// Appends the record of an input word that was not analysed, ending in
+// "\n": {"input": "<input_start>...", "error": "<error>"}. `input_start`
+// is the start of the word; the "..." in the string marks that it is cut.
+void AppendJsonRefusal(std::string_view input_start, std::string_view error,
+                       std::string* out);
+
 }  // namespace cli
 }  // namespace tesvar
 

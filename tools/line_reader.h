@@ -1,36 +1,52 @@
 // LineReader hands out standard input one line at a time, so that the
-// command line can answer each word before the next one is typed.
+// command line can answer each word before the next one is typed. Lines
+// are bounded: the start of an overlong line is kept and the rest is read
+// and dropped, so no input can make the reader hold more than one
+// bounded line.
 //
 // A LineReader reads from a stream it does not own; use it from one thread.
 
 #ifndef TESVAR_TOOLS_LINE_READER_H_
 #define TESVAR_TOOLS_LINE_READER_H_
 
+#include <cstddef>
 #include <istream>
 #include <string>
 
 namespace tesvar {
 namespace cli {
 
+// The longest line, in bytes without its line end, that is handed out
+// whole. It is also the command line's limit on a word, stated in the
+// usage text, the README and the manual page; change them together.
+constexpr size_t kMaxLineBytes = 4096;
+
 class LineReader {
  public:
   // REQUIRES: `in` outlives the reader.
-  explicit LineReader(std::istream* in) : in_(in) {}
+  explicit LineReader(std::istream* in, size_t max_length = kMaxLineBytes)
+      : in_(in), max_length_(max_length) {}
 
   LineReader(const LineReader&) = delete;
   LineReader& operator=(const LineReader&) = delete;
 
   // Stores the next line in *line, without its "\n" and a trailing "\r",
   // and returns true. A last line without "\n" counts; the empty rest
-  // after a final "\n" does not. Returns false at the end of the input or
-  // when reading fails (see failed()).
+  // after a final "\n" does not. A line longer than max_length is cut to
+  // its first max_length bytes and too_long() is set. Returns false at the
+  // end of the input or when reading fails (see failed()).
   bool Next(std::string* line);
+
+  // True when the line last handed out was longer than max_length.
+  bool too_long() const { return too_long_; }
 
   // True when reading stopped on an error rather than at the end.
   bool failed() const { return in_->bad(); }
 
  private:
   std::istream* const in_;
+  const size_t max_length_;
+  bool too_long_ = false;
 };
 
 }  // namespace cli

@@ -85,5 +85,15 @@ void AppendReadable(std::string_view input, const ParseResults& results,
   }
 }
 
+void AppendReadableRefusal(std::string_view input_start, std::string_view why,
+                           std::string* out) {
+  AppendVisible(input_start, out);
+  out->append("...\n");
+  out->append(kReadingIndent);
+  out->append("refused: ");
+  out->append(why);
+  out->push_back('\n');
+}
+
 }  // namespace cli
 }  // namespace tesvar

@@ -31,6 +31,11 @@ namespace cli {
 void AppendReadable(std::string_view input, const ParseResults& results,
                     bool native, std::string* out);
 
+// Appends the answer for an input word that was not analysed: the start
+// of the word followed by "...", then the line "  refused: <why>".
+void AppendReadableRefusal(std::string_view input_start, std::string_view why,
+                           std::string* out);
+
 }  // namespace cli
 }  // namespace tesvar
 
