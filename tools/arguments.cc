@@ -5,6 +5,8 @@
 
 #include "tools/arguments.h"
 
+#include "tools/pipe_arguments.h"
+
 namespace tesvar {
 namespace cli {
 
@@ -27,6 +29,12 @@ constexpr UsageRow kUsageRows[] = {
     {"  --native", "Also show each reading in native notation."},
     {"tesvar lexicon check FILE",
      "Load a lexicon file and count its entries by part of speech."},
+    {"tesvar pipe [--lexicon FILE] [-l|-vv] [ISPELL OPTION ...]",
+     "Spell-check the lines of standard input with the ispell -a protocol "
+     "(-l: list the misspelt words; -vv: print the version line)."},
+    {"tesvar -a|-l|-vv [ISPELL OPTION ...]",
+     "The same, called as an ispell-style checker; options such as -d, -p, "
+     "-B, -m, -t, -i ENC and --encoding=ENC are accepted."},
     {"tesvar --help", "Show this text."},
     {"tesvar --version", "Show the version."},
 };
@@ -102,6 +110,8 @@ std::string ParseArguments(const std::vector<std::string_view>& args,
   }
   if (command == "parse") return ParseParseArguments(args, options);
   if (command == "lexicon") return ParseLexiconArguments(args, options);
+  if (command == "pipe") return ParsePipeArguments(args, 1, false, options);
+  if (IsPipeOption(command)) return ParsePipeArguments(args, 0, true, options);
   if (!command.empty() && command[0] == '-') {
     return "unknown option '" + std::string(command) + "'";
   }

@@ -13,11 +13,14 @@
 namespace tesvar {
 namespace cli {
 
-enum class Command { kHelp, kVersion, kParse, kLexiconCheck };
+enum class Command { kHelp, kVersion, kParse, kLexiconCheck, kPipe };
+
+// What `tesvar pipe` does, chosen as ispell's -a, -l and -vv choose it.
+enum class PipeMode { kAnswer, kList, kVersion };
 
 struct Options {
   Command command = Command::kHelp;
-  // parse: the lexicon file, empty for the built-in sample lexicon.
+  // parse, pipe: the lexicon file, empty for the built-in sample lexicon.
   // lexicon check: the file to check.
   std::string lexicon_path;
   bool json = false;    // parse: JSON Lines instead of readable text
@@ -25,6 +28,10 @@ struct Options {
   // parse: the words to analyse; empty means one word per line of
   // standard input.
   std::vector<std::string> words;
+  PipeMode pipe_mode = PipeMode::kAnswer;  // pipe
+  // pipe: count offsets in bytes, for a client whose encoding (-i or
+  // --encoding) is not UTF-8; by default they count UTF-8 characters.
+  bool pipe_byte_offsets = false;
 };
 
 // Reads the arguments that follow the program name. Returns an empty

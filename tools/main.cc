@@ -10,6 +10,7 @@
 #include "tesvar/version.h"
 #include "tools/arguments.h"
 #include "tools/commands.h"
+#include "tools/spell_pipe.h"
 
 namespace tesvar {
 namespace cli {
@@ -27,6 +28,8 @@ int Run(const Options& options) {
       return RunParse(options, std::cin, std::cout, std::cerr);
     case Command::kLexiconCheck:
       return RunLexiconCheck(options.lexicon_path, std::cout, std::cerr);
+    case Command::kPipe:
+      return RunSpellPipe(options, std::cin, std::cout, std::cerr);
   }
   return exit_status::kBadInput;
 }

@@ -1,0 +1,161 @@
+// Pipe options come from a table, tried in order. An option with a value
+// takes it from the next argument or, attached, from the rest of the same
+// argument ("-dNAME", "--encoding=NAME"), as ispell-style checkers allow.
+// Modes that would change the output (hunspell's -L, -G, -s, ...) are not
+// in the table, so asking for them is an error rather than a surprise.
+// Tested by pipe_arguments_test.cc.
+
+#include "tools/pipe_arguments.h"
+
+namespace tesvar {
+namespace cli {
+
+namespace {
+
+enum class Effect {
+  kAnswerMode,   // answer each line (the pipe protocol)
+  kListMode,     // list the misspelt words
+  kVersionMode,  // print the version line and stop
+  kLexicon,      // the lexicon file
+  kEncoding,     // the client's text encoding
+  kIgnored,      // meaningful only to other checkers
+};
+
+struct PipeOptionRow {
+  std::string_view name;
+  bool takes_value;
+  Effect effect;
+};
+
+constexpr PipeOptionRow kPipeOptions[] = {
+    {"-a", false, Effect::kAnswerMode},
+    {"-l", false, Effect::kListMode},
+    {"-vv", false, Effect::kVersionMode},
+    {"-v", false, Effect::kVersionMode},
+    {"--lexicon", true, Effect::kLexicon},
+    {"-i", true, Effect::kEncoding},
+    {"--encoding", true, Effect::kEncoding},
+    // Dictionary, personal dictionary, formatter type, extra word
+    // characters, password and minimum word length of other checkers.
+    {"-d", true, Effect::kIgnored},
+    {"-p", true, Effect::kIgnored},
+    {"-T", true, Effect::kIgnored},
+    {"-w", true, Effect::kIgnored},
+    {"-P", true, Effect::kIgnored},
+    {"-W", true, Effect::kIgnored},
+    // Affix, compound, sorting, formatter and backup switches.
+    {"-m", false, Effect::kIgnored},
+    {"-B", false, Effect::kIgnored},
+    {"-C", false, Effect::kIgnored},
+    {"-S", false, Effect::kIgnored},
+    {"-t", false, Effect::kIgnored},
+    {"-n", false, Effect::kIgnored},
+    {"-H", false, Effect::kIgnored},
+    {"-X", false, Effect::kIgnored},
+    {"-O", false, Effect::kIgnored},
+    {"-x", false, Effect::kIgnored},
+    {"-b", false, Effect::kIgnored},
+    {"--check-url", false, Effect::kIgnored},
+    {"--check-apostrophe", false, Effect::kIgnored},
+};
+constexpr size_t kPipeOptionCount =
+    sizeof(kPipeOptions) / sizeof(kPipeOptions[0]);
+
+bool IsLong(std::string_view name) { return name.size() > 2; }
+
+// The row that `arg` names, or nullptr. *attached is set to the value
+// given in the same argument, if any.
+const PipeOptionRow* FindOption(std::string_view arg,
+                                std::string_view* attached,
+                                bool* has_attached) {
+  *has_attached = false;
+  for (size_t i = 0; i < kPipeOptionCount; ++i) {
+    const PipeOptionRow& row = kPipeOptions[i];
+    if (arg == row.name) return &row;
+    if (!row.takes_value || arg.substr(0, row.name.size()) != row.name) {
+      continue;
+    }
+    std::string_view rest = arg.substr(row.name.size());
+    if (IsLong(row.name)) {
+      if (rest[0] != '=') continue;
+      rest.remove_prefix(1);
+    }
+    *attached = rest;
+    *has_attached = true;
+    return &row;
+  }
+  return nullptr;
+}
+
+bool IsUtf8Name(std::string_view name) {
+  std::string lower;
+  for (char c : name) {
+    lower += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  return lower == "utf-8" || lower == "utf8";
+}
+
+}  // namespace
+
+bool IsPipeOption(std::string_view arg) {
+  std::string_view attached;
+  bool has_attached = false;
+  return FindOption(arg, &attached, &has_attached) != nullptr;
+}
+
+std::string ParsePipeArguments(const std::vector<std::string_view>& args,
+                               size_t first, bool mode_required,
+                               Options* options) {
+  options->command = Command::kPipe;
+  bool mode_given = false;
+  for (size_t i = first; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    if (arg == "--help" || arg == "-h") {
+      options->command = Command::kHelp;
+      return std::string();
+    }
+    std::string_view value;
+    bool has_value = false;
+    const PipeOptionRow* row = FindOption(arg, &value, &has_value);
+    if (row == nullptr) {
+      const bool option = !arg.empty() && arg[0] == '-';
+      return (option ? "unknown option '" : "unexpected argument '") +
+             std::string(arg) + "'";
+    }
+    if (row->takes_value && !has_value) {
+      if (i + 1 == args.size()) {
+        return "option " + std::string(row->name) + " needs a value";
+      }
+      value = args[++i];
+    }
+    switch (row->effect) {
+      case Effect::kAnswerMode:
+        options->pipe_mode = PipeMode::kAnswer;
+        mode_given = true;
+        break;
+      case Effect::kListMode:
+        options->pipe_mode = PipeMode::kList;
+        mode_given = true;
+        break;
+      case Effect::kVersionMode:
+        options->pipe_mode = PipeMode::kVersion;
+        mode_given = true;
+        break;
+      case Effect::kLexicon:
+        options->lexicon_path.assign(value);
+        break;
+      case Effect::kEncoding:
+        options->pipe_byte_offsets = !IsUtf8Name(value);
+        break;
+      case Effect::kIgnored:
+        break;
+    }
+  }
+  if (mode_required && !mode_given) {
+    return "ispell-style options need one of -a, -l, -v, -vv";
+  }
+  return std::string();
+}
+
+}  // namespace cli
+}  // namespace tesvar
