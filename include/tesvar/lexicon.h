@@ -89,6 +89,13 @@ class CLexicon {
   void FindHeadwordsIn(std::string_view word,
                        std::vector<uint32_t>* positions) const;
 
+  // Appends to *positions the positions of every entry whose headword is
+  // a prefix of `text` (the empty headword included), in no particular
+  // order and possibly with repeats across calls.
+  // REQUIRES: positions != nullptr.
+  void FindHeadwordPrefixes(std::string_view text,
+                            std::vector<uint32_t>* positions) const;
+
   // Removes every entry.
   void Clear();
 
@@ -96,6 +103,7 @@ class CLexicon {
   void IndexHeadword(uint32_t position);
   uint32_t RootChild(unsigned char byte);
   uint32_t Child(uint32_t parent, unsigned char byte);
+  uint32_t FindChild(uint32_t parent, unsigned char byte) const;
   uint32_t NewNode(unsigned char byte);
 
   std::vector<Entry> entries_;

@@ -7,7 +7,9 @@
 
 #include "tesvar/parser.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -16,6 +18,7 @@
 #include "parser/spelling.h"
 #include "parser/suggestion_check.h"
 #include "verbs/parsed_verb.h"
+#include "verbs/verb_affix_tables.h"
 #include "words/parsed_word.h"
 
 namespace tesvar {
@@ -101,6 +104,30 @@ void ReadEntry(Analyses& a, const CLexicon::Entry& entry,
   }
 }
 
+// The entries to try for `word`, in enumeration order. The walk tries every
+// entry whose headword occurs anywhere in the word; but every analysis
+// reads its entry's headword at the very start of the word, or, for verbs,
+// right after the verb prefix, and an entry whose headword stands anywhere
+// else fails its Parse without leaving a trace. So looking up only those
+// two places yields exactly the candidates, in exactly the order, of the
+// full walk, at a cost independent of the lexicon's size.
+void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
+                          std::vector<uint32_t>* positions) {
+  lexicon.FindHeadwordPrefixes(word, positions);
+  if (const size_t prefix = VerbPrefixLength(word)) {
+    std::vector<uint32_t> after_prefix;
+    lexicon.FindHeadwordPrefixes(word.substr(prefix), &after_prefix);
+    for (uint32_t position : after_prefix) {
+      if (lexicon.entries()[position].word.m_nPOS == kVerb) {
+        positions->push_back(position);
+      }
+    }
+  }
+  std::sort(positions->begin(), positions->end());
+  positions->erase(std::unique(positions->begin(), positions->end()),
+                   positions->end());
+}
+
 }  // namespace
 
 void CTesvarParser::AdjustCase(std::string& word) { NormaliseSpelling(&word); }
@@ -126,11 +153,8 @@ void CTesvarParser::CollectReadings(const std::string& word,
                                     bool spelling_changed,
                                     ParseResults& results) const {
   if (m_pLexicon == nullptr) return;
-  // The lexicon's headword index yields exactly the entries whose headword
-  // occurs in the word, in enumeration order: the same entries, in the same
-  // order, as testing every entry in turn.
   std::vector<uint32_t> positions;
-  m_pLexicon->FindHeadwordsIn(word, &positions);
+  FindCandidateEntries(*m_pLexicon, word, &positions);
   if (positions.empty()) return;
   Analyses analyses;
   const ReadingContext context{word, spelling_changed, renders_text_, results};

@@ -81,4 +81,13 @@ const VerbSuffixRow kVerbSuffixes[kVerbSuffixCount] = {
     {"wI'", 9, "one/thing which is/does "},
 };
 
+size_t VerbPrefixLength(std::string_view word) {
+  for (const VerbPrefixRow& row : kVerbPrefixes) {
+    if (word.substr(0, row.prefix.size()) == row.prefix) {
+      return row.prefix.size();
+    }
+  }
+  return 0;
+}
+
 }  // namespace tesvar

@@ -20,6 +20,10 @@ struct VerbPrefixRow {
 constexpr size_t kVerbPrefixCount = 28;
 extern const VerbPrefixRow kVerbPrefixes[kVerbPrefixCount];
 
+// The length of the verb prefix that `word` begins with, or 0 when it
+// begins with none. No prefix begins another, so there is at most one.
+size_t VerbPrefixLength(std::string_view word);
+
 // Type of the negation and emphasis suffixes that have no fixed slot.
 constexpr int kRoverType = 0;
 

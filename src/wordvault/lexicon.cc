@@ -66,18 +66,19 @@ uint32_t CLexicon::RootChild(unsigned char byte) {
 // The child of `parent` for `byte`, created if missing. Works with indices,
 // never references into trie_, since creating a node may move the nodes.
 uint32_t CLexicon::Child(uint32_t parent, unsigned char byte) {
-  uint32_t previous = kNoChild;
+  const uint32_t found = FindChild(parent, byte);
+  if (found != kNoChild) return found;
+  // New children go to the front of the sibling list.
+  const uint32_t child = NewNode(byte);
+  trie_[child].next_sibling = trie_[parent].first_child;
+  trie_[parent].first_child = child;
+  return child;
+}
+
+uint32_t CLexicon::FindChild(uint32_t parent, unsigned char byte) const {
   uint32_t child = trie_[parent].first_child;
   while (child != kNoChild && trie_[child].byte != byte) {
-    previous = child;
     child = trie_[child].next_sibling;
-  }
-  if (child != kNoChild) return child;
-  child = NewNode(byte);
-  if (previous == kNoChild) {
-    trie_[parent].first_child = child;
-  } else {
-    trie_[previous].next_sibling = child;
   }
   return child;
 }
@@ -104,17 +105,28 @@ void CLexicon::FindHeadwordsIn(std::string_view word,
         positions->push_back(e);
       }
       if (at == word.size()) break;
-      const unsigned char byte = static_cast<unsigned char>(word[at]);
-      uint32_t child = trie_[node].first_child;
-      while (child != kNoChild && trie_[child].byte != byte) {
-        child = trie_[child].next_sibling;
-      }
-      node = child;
+      node = FindChild(node, static_cast<unsigned char>(word[at]));
     }
   }
   std::sort(positions->begin(), positions->end());
   positions->erase(std::unique(positions->begin(), positions->end()),
                    positions->end());
+}
+
+void CLexicon::FindHeadwordPrefixes(std::string_view text,
+                                    std::vector<uint32_t>* positions) const {
+  positions->insert(positions->end(), empty_headwords_.begin(),
+                    empty_headwords_.end());
+  if (trie_.empty() || text.empty()) return;
+  uint32_t node = root_children_[static_cast<unsigned char>(text[0])];
+  for (size_t at = 1; node != kNoChild; ++at) {
+    for (uint32_t e = trie_[node].last_entry; e != kNone;
+         e = previous_same_headword_[e]) {
+      positions->push_back(e);
+    }
+    if (at == text.size()) break;
+    node = FindChild(node, static_cast<unsigned char>(text[at]));
+  }
 }
 
 void CLexicon::Clear() {
