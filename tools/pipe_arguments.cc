@@ -61,10 +61,10 @@ constexpr PipeOptionRow kPipeOptions[] = {
 constexpr size_t kPipeOptionCount =
     sizeof(kPipeOptions) / sizeof(kPipeOptions[0]);
 
-bool IsLong(std::string_view name) { return name.size() > 2; }
+bool IsLong(std::string_view name) { return name.substr(0, 2) == "--"; }
 
-// The row that `arg` names, or nullptr. *attached is set to the value
-// given in the same argument, if any.
+// The row that `arg` names, or nullptr. *has_attached tells whether the
+// argument also holds the value, which is then stored in *attached.
 const PipeOptionRow* FindOption(std::string_view arg,
                                 std::string_view* attached,
                                 bool* has_attached) {
