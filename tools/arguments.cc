@@ -19,14 +19,17 @@ struct UsageRow {
 };
 
 constexpr UsageRow kUsageRows[] = {
-    {"tesvar parse [--lexicon FILE] [--json] [--native] [WORD ...]",
+    {"tesvar parse [--lexicon FILE] [--json] [--native] [--jobs N] [WORD ...]",
      "Analyse each WORD, or each line of standard input when no WORD is "
-     "given."},
+     "given. Words longer than 4096 bytes are refused."},
     {"  --lexicon FILE",
      "Use the lexicon in FILE instead of the built-in "
      "sample lexicon."},
     {"  --json", "Write one JSON object per word (JSON Lines)."},
     {"  --native", "Also show each reading in native notation."},
+    {"  --jobs N",
+     "Analyse with N threads (1 to 64, default 1); answers keep the input "
+     "order and, with N > 1, come in batches of 256 lines."},
     {"tesvar lexicon check FILE",
      "Load a lexicon file and count its entries by part of speech."},
     {"tesvar pipe [--lexicon FILE] [-l|-vv] [ISPELL OPTION ...]",
@@ -41,6 +44,28 @@ constexpr UsageRow kUsageRows[] = {
 
 constexpr std::string_view kLexiconOption = "--lexicon";
 constexpr std::string_view kLexiconOptionEquals = "--lexicon=";
+constexpr std::string_view kJobsOption = "--jobs";
+constexpr std::string_view kJobsOptionEquals = "--jobs=";
+// More threads than this would only queue up on any machine we know.
+constexpr int kMaxJobs = 64;
+
+// Reads the N of --jobs N: a decimal number from 1 to kMaxJobs.
+std::string ParseJobs(std::string_view text, Options* options) {
+  int jobs = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9' || jobs > kMaxJobs) {
+      jobs = kMaxJobs + 1;
+      break;
+    }
+    jobs = jobs * 10 + (c - '0');
+  }
+  if (text.empty() || jobs < 1 || jobs > kMaxJobs) {
+    return "option --jobs needs a number from 1 to " +
+           std::to_string(kMaxJobs) + ", not '" + std::string(text) + "'";
+  }
+  options->jobs = jobs;
+  return std::string();
+}
 
 bool IsHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
 
@@ -67,6 +92,14 @@ std::string ParseParseArguments(const std::vector<std::string_view>& args,
     } else if (arg.substr(0, kLexiconOptionEquals.size()) ==
                kLexiconOptionEquals) {
       options->lexicon_path.assign(arg.substr(kLexiconOptionEquals.size()));
+    } else if (arg == kJobsOption) {
+      if (i + 1 == args.size()) return "option --jobs needs a number";
+      const std::string error = ParseJobs(args[++i], options);
+      if (!error.empty()) return error;
+    } else if (arg.substr(0, kJobsOptionEquals.size()) == kJobsOptionEquals) {
+      const std::string error =
+          ParseJobs(arg.substr(kJobsOptionEquals.size()), options);
+      if (!error.empty()) return error;
     } else {
       return "unknown option '" + std::string(arg) + "'";
     }

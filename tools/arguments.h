@@ -25,6 +25,8 @@ struct Options {
   std::string lexicon_path;
   bool json = false;    // parse: JSON Lines instead of readable text
   bool native = false;  // parse: also show the native rendering
+  // parse: threads that analyse words at once; answers keep input order.
+  int jobs = 1;
   // parse: the words to analyse; empty means one word per line of
   // standard input.
   std::vector<std::string> words;

@@ -14,10 +14,13 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "tesvar/lexicon_tsv.h"
 #include "tesvar/parser.h"
 #include "tesvar/sample_lexicon.h"
+#include "tools/batch_answers.h"
 #include "tools/json_writer.h"
 #include "tools/line_reader.h"
 #include "tools/readable_writer.h"
@@ -43,14 +46,6 @@ Status ReadFile(const std::string& path, std::string* text) {
   return Status::IoError(path + ": cannot read: " + why);
 }
 
-// Writes one answer and flushes it, so that a reader on the other end of a
-// pipe sees it before the next word is read. False when writing failed.
-bool WriteAnswer(const std::string& answer, std::ostream& out) {
-  out.write(answer.data(), static_cast<std::streamsize>(answer.size()));
-  out.flush();
-  return static_cast<bool>(out);
-}
-
 // How much of a refused word its answer shows.
 constexpr size_t kRefusedWordShown = 64;
 
@@ -70,6 +65,95 @@ Status LoadLexicon(const std::string& path, CLexicon* lexicon) {
   return ParseLexiconTsv(text, path, lexicon);
 }
 
+namespace {
+
+// Words are answered in batches. With one thread a batch is one word, so
+// that each answer is written as soon as its line is read; with more
+// threads a batch is large enough for the threads to share.
+constexpr size_t kParallelBatch = 256;
+
+// The words of `tesvar parse` on their way from input to output: collected
+// into a batch, answered (in parallel when asked), then written in input
+// order, with overlong words refused in their place.
+class ParseRun {
+ public:
+  ParseRun(const CLexicon& lexicon, const Options& options, std::ostream& out,
+           std::ostream& err)
+      : lexicon_(lexicon),
+        format_{options.json, options.native},
+        jobs_(options.jobs),
+        batch_size_(options.jobs > 1 ? kParallelBatch : 1),
+        out_(out),
+        err_(err),
+        too_long_message_("word longer than " + std::to_string(kMaxLineBytes) +
+                          " bytes") {}
+
+  // Queues a word; `place` and `number` name it in a refusal ("line 3",
+  // "argument 2"). Returns false when the output could not be written.
+  bool Add(std::string word, bool too_long, const char* place, size_t number) {
+    words_.push_back(std::move(word));
+    too_long_.push_back(too_long);
+    places_.push_back(Place{place, number});
+    return words_.size() < batch_size_ || Flush();
+  }
+
+  // Answers and writes the queued words. False when writing failed.
+  bool Flush() {
+    if (words_.empty()) return true;
+    AnswerBatch(lexicon_, words_, too_long_, jobs_, format_, &answers_);
+    for (size_t i = 0; i < words_.size(); ++i) {
+      if (too_long_[i]) Refuse(i);
+      out_.write(answers_[i].data(),
+                 static_cast<std::streamsize>(answers_[i].size()));
+    }
+    words_.clear();
+    too_long_.clear();
+    places_.clear();
+    out_.flush();
+    return static_cast<bool>(out_);
+  }
+
+  bool refused() const { return refused_; }
+
+ private:
+  struct Place {
+    const char* kind;
+    size_t number;
+  };
+
+  // Answers an overlong word in its place with a refusal and names it on
+  // the error stream; the run goes on and fails at the end.
+  void Refuse(size_t i) {
+    refused_ = true;
+    err_ << "tesvar: " << places_[i].kind << " " << places_[i].number << ": "
+         << too_long_message_ << "\n";
+    const std::string_view start =
+        std::string_view(words_[i]).substr(0, kRefusedWordShown);
+    std::string& answer = answers_[i];
+    answer.clear();
+    if (format_.json) {
+      AppendJsonRefusal(start, too_long_message_, &answer);
+    } else {
+      AppendReadableRefusal(start, too_long_message_, &answer);
+    }
+  }
+
+  const CLexicon& lexicon_;
+  const AnswerFormat format_;
+  const int jobs_;
+  const size_t batch_size_;
+  std::ostream& out_;
+  std::ostream& err_;
+  const std::string too_long_message_;
+  std::vector<std::string> words_;
+  std::vector<bool> too_long_;
+  std::vector<Place> places_;
+  std::vector<std::string> answers_;  // reused for every batch
+  bool refused_ = false;
+};
+
+}  // namespace
+
 int RunParse(const Options& options, std::istream& in, std::ostream& out,
              std::ostream& err) {
   CLexicon lexicon;
@@ -78,61 +162,30 @@ int RunParse(const Options& options, std::istream& in, std::ostream& out,
     err << loaded.message() << "\n";
     return exit_status::kBadInput;
   }
-  CTesvarParser parser(&lexicon);
-  std::string answer;  // reused for every word
-  auto answer_word = [&](const std::string& word) {
-    ParseResults results;
-    parser.ParseWord(word, results);
-    answer.clear();
-    if (options.json) {
-      AppendJsonLine(word, results, options.native, &answer);
-    } else {
-      AppendReadable(word, results, options.native, &answer);
-    }
-    return WriteAnswer(answer, out);
-  };
-  // An overlong word is answered in its place with a refusal, reported on
-  // `err` with its place ("line 3", "argument 2"), and makes the run fail
-  // at the end; the words after it are still answered.
-  const std::string too_long =
-      "word longer than " + std::to_string(kMaxLineBytes) + " bytes";
-  bool refused = false;
-  auto refuse_word = [&](std::string_view word, const char* place,
-                         size_t number) {
-    refused = true;
-    err << "tesvar: " << place << " " << number << ": " << too_long << "\n";
-    const std::string_view start = word.substr(0, kRefusedWordShown);
-    answer.clear();
-    if (options.json) {
-      AppendJsonRefusal(start, too_long, &answer);
-    } else {
-      AppendReadableRefusal(start, too_long, &answer);
-    }
-    return WriteAnswer(answer, out);
-  };
-
+  ParseRun run(lexicon, options, out, err);
   if (!options.words.empty()) {
     for (size_t i = 0; i < options.words.size(); ++i) {
       const std::string& word = options.words[i];
-      const bool written = word.size() > kMaxLineBytes
-                               ? refuse_word(word, "argument", i + 1)
-                               : answer_word(word);
-      if (!written) return OutputFailed(err);
+      if (!run.Add(word, word.size() > kMaxLineBytes, "argument", i + 1)) {
+        return OutputFailed(err);
+      }
     }
-    return refused ? exit_status::kIoError : exit_status::kOk;
+  } else {
+    LineReader reader(&in, kMaxLineBytes);
+    std::string line;
+    for (size_t number = 1; reader.Next(&line); ++number) {
+      if (!run.Add(line, reader.too_long(), "line", number)) {
+        return OutputFailed(err);
+      }
+    }
+    if (!run.Flush()) return OutputFailed(err);
+    if (reader.failed()) {
+      err << "tesvar: cannot read the standard input\n";
+      return exit_status::kIoError;
+    }
   }
-  LineReader reader(&in, kMaxLineBytes);
-  std::string line;
-  for (size_t number = 1; reader.Next(&line); ++number) {
-    const bool written = reader.too_long() ? refuse_word(line, "line", number)
-                                           : answer_word(line);
-    if (!written) return OutputFailed(err);
-  }
-  if (reader.failed()) {
-    err << "tesvar: cannot read the standard input\n";
-    return exit_status::kIoError;
-  }
-  return refused ? exit_status::kIoError : exit_status::kOk;
+  if (!run.Flush()) return OutputFailed(err);
+  return run.refused() ? exit_status::kIoError : exit_status::kOk;
 }
 
 int RunLexiconCheck(const std::string& path, std::ostream& out,
