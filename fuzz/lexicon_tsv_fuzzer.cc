@@ -1,0 +1,91 @@
+// Fuzz target: the lexicon loader on any bytes. On error nothing is
+// loaded (the stale entry put in beforehand is gone too) and the message
+// is "fuzz.tsv:LINE: ..." with LINE a line of the input. On success the
+// keys are unique and found again, and a copy of the lexicon, which
+// rebuilds the headword index, finds each entry by its own headword just
+// as the original does.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include "fuzz/check.h"
+#include "tesvar/lexicon_tsv.h"
+
+namespace {
+
+using tesvar::fuzz::Check;
+
+constexpr std::string_view kSource = "fuzz.tsv";
+
+// The physical lines of `text`, as the loader numbers them: a last line
+// without "\n" counts, and an empty text still has a line 1.
+size_t LineCount(std::string_view text) {
+  size_t lines = 0;
+  for (const char c : text) lines += c == '\n' ? 1 : 0;
+  if (!text.empty() && text.back() != '\n') ++lines;
+  return lines == 0 ? 1 : lines;
+}
+
+void CheckError(const tesvar::Status& status, const tesvar::CLexicon& lexicon,
+                std::string_view text) {
+  Check(lexicon.empty(), "nothing loaded on error");
+  Check(status.code() == tesvar::Status::Code::kInvalidInput,
+        "malformed input is InvalidInput");
+  std::string_view message = status.message();
+  Check(message.substr(0, kSource.size()) == kSource &&
+            message.size() > kSource.size() && message[kSource.size()] == ':',
+        "message starts with the source name");
+  message.remove_prefix(kSource.size() + 1);
+  size_t line = 0;
+  size_t digits = 0;
+  while (digits < message.size() && message[digits] >= '0' &&
+         message[digits] <= '9' && digits < 12) {
+    line = line * 10 + static_cast<size_t>(message[digits] - '0');
+    ++digits;
+  }
+  Check(digits > 0 && message[0] != '0', "then a line number");
+  Check(message.substr(digits, 2) == ": ", "then \": \"");
+  Check(line >= 1 && line <= LineCount(text), "a line of the input");
+}
+
+void CheckLoaded(const tesvar::CLexicon& lexicon) {
+  const std::vector<tesvar::CLexicon::Entry>& entries = lexicon.entries();
+  std::unordered_set<std::string> keys;
+  for (const tesvar::CLexicon::Entry& entry : entries) {
+    Check(!entry.key.empty(), "keys are not empty");
+    Check(keys.insert(entry.key).second, "keys are unique");
+    Check(lexicon.Find(entry.key) == &entry.word, "key finds its entry");
+  }
+  const tesvar::CLexicon copy(lexicon);
+  std::vector<uint32_t> found;
+  std::vector<uint32_t> found_in_copy;
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const std::string& headword = entries[i].word.m_strHeadword;
+    lexicon.FindHeadwordsIn(headword, &found);
+    copy.FindHeadwordsIn(headword, &found_in_copy);
+    Check(found == found_in_copy, "a copy indexes like the original");
+    bool has_itself = false;
+    for (const uint32_t position : found) has_itself |= position == i;
+    Check(has_itself, "an entry's headword finds the entry");
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  tesvar::CLexicon lexicon;
+  lexicon.Add("stale", tesvar::CTWord());
+  const tesvar::Status status =
+      tesvar::ParseLexiconTsv(text, kSource, &lexicon);
+  if (status.ok()) {
+    CheckLoaded(lexicon);
+  } else {
+    CheckError(status, lexicon, text);
+  }
+  return 0;
+}
