@@ -45,14 +45,11 @@ TEST(PipeArgumentsTest, AcceptsWhatIspellClientsPass) {
       {{"-a", "-m", "-d", "tesvar", "-p", "/home/u/.ispell_tesvar"}, "answer"},
       {{"-l", "-d", "tesvar", "-Ttex"}, "list"},
       {{"-d", "tesvar", "-a", "-B", "--lexicon=w.tsv"}, "answer lexicon=w.tsv"},
-      {{"-a", "-dtesvar", "-w", "0123", "-t", "-S", "-C", "-n", "-H"},
-       "answer"},
       // Only an encoding other than UTF-8 makes offsets count bytes.
       {{"-a", "-i", "UTF-8"}, "answer"},
       {{"-a", "--encoding=utf8"}, "answer"},
       {{"-a", "-i", "ISO8859-1"}, "answer bytes"},
-      {{"-a", "-ilatin1"}, "answer bytes"},
-      {{"-a", "--encoding", "koi8-r"}, "answer bytes"},
+      {{"-a", "-dtesvar", "-ilatin1"}, "answer bytes"},
       {{"-a", "--help"}, "help"},
   };
   for (const Case& c : cases)
@@ -71,11 +68,9 @@ TEST(PipeArgumentsTest, RefusesWhatItCannotHonour) {
       {{"pipe", "--lexicon"}, "error: option --lexicon needs a value"},
       // Modes of other checkers that would change the output.
       {{"-a", "-L"}, "error: unknown option '-L'"},
-      {{"-a", "-G"}, "error: unknown option '-G'"},
       {{"-a", "--lexiconw.tsv"}, "error: unknown option '--lexiconw.tsv'"},
       {{"pipe", "Dal"}, "error: unexpected argument 'Dal'"},
       {{"-x"}, "error: ispell-style options need one of -a, -l, -v, -vv"},
-      {{"--pipe"}, "error: unknown option '--pipe'"},
   };
   for (const Case& c : cases) EXPECT_EQ(c.error, Parse(c.args)) << Join(c.args);
 }

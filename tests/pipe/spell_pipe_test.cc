@@ -25,11 +25,10 @@ CLexicon PipeLexicon() {
 }
 
 // Feeds `lines` to one session and returns everything it answered.
-std::string Converse(const std::vector<std::string>& lines,
-                     OffsetUnit unit = OffsetUnit::kUtf8Characters) {
+std::string Converse(const std::vector<std::string>& lines) {
   const CLexicon lexicon = PipeLexicon();
   SpellChecker checker(&lexicon);
-  PipeSession session(&checker, unit);
+  PipeSession session(&checker, OffsetUnit::kUtf8Characters);
   std::string out;
   for (const std::string& line : lines) session.AnswerLine(line, &out);
   return out;
@@ -94,23 +93,6 @@ TEST(PipeSessionTest, ModesAndSessionWords) {
       // A single "$" is not a command.
       {{"$DAL"}, "& DAL 1 1: Dal\n\n"},
   });
-}
-
-TEST(PipeSessionTest, OffsetsInBytes) {
-  EXPECT_EQ("*\n& DAL 1 8: Dal\n\n", Converse({"\xC2\xAB"
-                                               "Dal\xC2\xBB DAL"},
-                                              OffsetUnit::kBytes));
-}
-
-TEST(PipeSessionTest, ListsMisspeltWords) {
-  const CLexicon lexicon = PipeLexicon();
-  SpellChecker checker(&lexicon);
-  PipeSession session(&checker, OffsetUnit::kUtf8Characters);
-  std::string out;
-  session.ListMisspelt("Dal DAL jIrom qaghwi", &out);
-  session.ListMisspelt("", &out);
-  session.ListMisspelt("!ej", &out);
-  EXPECT_EQ("DAL\nqaghwi\nej\n", out);
 }
 
 struct PipeRun {
