@@ -28,6 +28,11 @@ namespace {
 using tesvar::fuzz::Check;
 using tesvar::fuzz::JsonScalar;
 
+// Lines per input whose JSON records are written and read back. Lines are
+// independent of each other there, so a few per input keep the target
+// fast without losing any kind of line.
+constexpr size_t kMaxRecordedLines = 8;
+
 struct Line {
   std::string text;
   bool too_long;
@@ -135,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (size_t i = 0; i < lines.size(); ++i) {
     Check(lines[i].text == expected[i].text, "the reference's line");
     Check(lines[i].too_long == expected[i].too_long, "the reference's flag");
-    CheckRecords(lines[i].text, score);
+    if (i < kMaxRecordedLines) CheckRecords(lines[i].text, score);
   }
   return 0;
 }
