@@ -124,6 +124,16 @@ TEST(CliBrokenOutputTest, EndsQuietlyWithStatusOne) {
        Sink::kDevFull,
        ""},
       {"full disk, argument words", word_args, "", Sink::kDevFull, ""},
+      {"closed pipe, parsers on two threads",
+       {"parse", "--json", "--jobs", "2"},
+       lines,
+       Sink::kReaderLeavesAfterOneLine,
+       first},
+      {"full disk, parsers on two threads",
+       {"parse", "--jobs", "2"},
+       lines,
+       Sink::kDevFull,
+       ""},
   };
   for (const Case& c : cases) {
     const Ended ended = RunInto(c.args, c.input, c.sink);

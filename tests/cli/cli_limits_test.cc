@@ -43,6 +43,12 @@ std::string JsonNaq(const std::string& input) {
          "\"suggestions\": [\"naQ\"]}]}\n";
 }
 
+// The answer for "naQ" itself, a flawless reading.
+const char kJsonNaqExact[] =
+    "{\"input\": \"naQ\", \"results\": [{\"pos\": \"ADV\", \"word\": "
+    "\"naQ\", \"key\": \"naQ:ADV\", \"analysis\": \"quickly\", \"score\": 1, "
+    "\"errors\": [], \"suggestions\": []}]}\n";
+
 TEST(CliLimitsTest, LineReaderCutsOverlongLines) {
   struct Line {
     std::string text;
@@ -115,11 +121,7 @@ TEST(CliLimitsTest, OverlongWordsAreRefusedInPlace) {
       {"json lines",
        {"parse", "--json"},
        at_limit + "\n" + over + "\nnaQ\n" + at_limit + "\r\n",
-       JsonNaq(at_limit) + kJsonRefusal +
-           "{\"input\": \"naQ\", \"results\": [{\"pos\": \"ADV\", \"word\": "
-           "\"naQ\", \"key\": \"naQ:ADV\", \"analysis\": \"quickly\", "
-           "\"score\": 1, \"errors\": [], \"suggestions\": []}]}\n" +
-           JsonNaq(at_limit),
+       JsonNaq(at_limit) + kJsonRefusal + kJsonNaqExact + JsonNaq(at_limit),
        "tesvar: line 2: word longer than 4096 bytes\n"},
       {"json, last line overlong and unterminated",
        {"parse", "--json"},
@@ -133,13 +135,16 @@ TEST(CliLimitsTest, OverlongWordsAreRefusedInPlace) {
        std::string(kReadableRefusal) +
            "naQ\n  1. [ADV] quickly\n     word naQ, key naQ:ADV, score 1\n",
        "tesvar: line 1: word longer than 4096 bytes\n"},
+      {"json lines, parsers on two threads",
+       {"parse", "--json", "--jobs", "2"},
+       over + "\nnaQ\n" + over + "\n",
+       kJsonRefusal + std::string(kJsonNaqExact) + kJsonRefusal,
+       "tesvar: line 1: word longer than 4096 bytes\n"
+       "tesvar: line 3: word longer than 4096 bytes\n"},
       {"argument words",
        {"parse", "--json", at_limit, over, "naQ"},
        "",
-       JsonNaq(at_limit) + kJsonRefusal +
-           "{\"input\": \"naQ\", \"results\": [{\"pos\": \"ADV\", \"word\": "
-           "\"naQ\", \"key\": \"naQ:ADV\", \"analysis\": \"quickly\", "
-           "\"score\": 1, \"errors\": [], \"suggestions\": []}]}\n",
+       JsonNaq(at_limit) + kJsonRefusal + kJsonNaqExact,
        "tesvar: argument 2: word longer than 4096 bytes\n"},
   };
   for (const Case& c : cases) {
