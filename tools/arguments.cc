@@ -21,7 +21,7 @@ struct UsageRow {
 constexpr UsageRow kUsageRows[] = {
     {"tesvar parse [--lexicon FILE] [--json] [--native] [--jobs N] [WORD ...]",
      "Analyse each WORD, or each line of standard input when no WORD is "
-     "given. Words longer than 4096 bytes are refused."},
+     "given. Words longer than 256 bytes are refused."},
     {"  --lexicon FILE",
      "Use the lexicon in FILE instead of the built-in "
      "sample lexicon."},

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 
+#include "tools/line_reader.h"
 #include "tools/word_splitter.h"
 
 namespace tesvar {
@@ -40,6 +41,12 @@ void SpellChecker::Check(std::string_view word, SpellAnswer* answer) {
   answer->corrections.clear();
   if (accepted_.find(word) != accepted_.end()) {
     answer->verdict = Verdict::kCorrect;
+    return;
+  }
+  if (word.size() > kMaxLineBytes) {
+    // Past the command line's word limit the parse could take seconds; no
+    // word of the language is that long, so it is unknown.
+    answer->verdict = Verdict::kUnknown;
     return;
   }
   results_.clear();

@@ -30,10 +30,10 @@ std::string NaqOfLength(size_t length) {
 // The refusal record of a word that starts like NaqOfLength's.
 const char kJsonRefusal[] =
     "{\"input\": \"naQ-------------------------------------------------------"
-    "------...\", \"error\": \"word longer than 4096 bytes\"}\n";
+    "------...\", \"error\": \"word longer than 256 bytes\"}\n";
 const char kReadableRefusal[] =
     "naQ-------------------------------------------------------------...\n"
-    "  refused: word longer than 4096 bytes\n";
+    "  refused: word longer than 256 bytes\n";
 
 std::string JsonNaq(const std::string& input) {
   return "{\"input\": \"" + input +
@@ -122,30 +122,30 @@ TEST(CliLimitsTest, OverlongWordsAreRefusedInPlace) {
        {"parse", "--json"},
        at_limit + "\n" + over + "\nnaQ\n" + at_limit + "\r\n",
        JsonNaq(at_limit) + kJsonRefusal + kJsonNaqExact + JsonNaq(at_limit),
-       "tesvar: line 2: word longer than 4096 bytes\n"},
+       "tesvar: line 2: word longer than 256 bytes\n"},
       {"json, last line overlong and unterminated",
        {"parse", "--json"},
        over + "\n" + over,
        std::string(kJsonRefusal) + kJsonRefusal,
-       "tesvar: line 1: word longer than 4096 bytes\n"
-       "tesvar: line 2: word longer than 4096 bytes\n"},
+       "tesvar: line 1: word longer than 256 bytes\n"
+       "tesvar: line 2: word longer than 256 bytes\n"},
       {"readable lines",
        {"parse"},
        over + "\nnaQ\n",
        std::string(kReadableRefusal) +
            "naQ\n  1. [ADV] quickly\n     word naQ, key naQ:ADV, score 1\n",
-       "tesvar: line 1: word longer than 4096 bytes\n"},
+       "tesvar: line 1: word longer than 256 bytes\n"},
       {"json lines, parsers on two threads",
        {"parse", "--json", "--jobs", "2"},
        over + "\nnaQ\n" + over + "\n",
        kJsonRefusal + std::string(kJsonNaqExact) + kJsonRefusal,
-       "tesvar: line 1: word longer than 4096 bytes\n"
-       "tesvar: line 3: word longer than 4096 bytes\n"},
+       "tesvar: line 1: word longer than 256 bytes\n"
+       "tesvar: line 3: word longer than 256 bytes\n"},
       {"argument words",
        {"parse", "--json", at_limit, over, "naQ"},
        "",
        JsonNaq(at_limit) + kJsonRefusal + kJsonNaqExact,
-       "tesvar: argument 2: word longer than 4096 bytes\n"},
+       "tesvar: argument 2: word longer than 256 bytes\n"},
   };
   for (const Case& c : cases) {
     const CliRun run = RunCli(c.args, c.input);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "support/test_lexicon.h"
+#include "tools/line_reader.h"
 
 namespace tesvar {
 namespace cli {
@@ -60,6 +61,16 @@ TEST(SpellCheckerTest, VerdictFromTheReadings) {
                                {"qaghwi", "unknown"},
                                {"", "unknown"},
                            });
+}
+
+// A word past the command line's word limit would cost seconds to parse
+// (each repeated suffix adds corrections); it is unknown without a parse.
+TEST(SpellCheckerTest, WordsPastTheLimitAreUnknown) {
+  const CLexicon lexicon = testing::Lexicon({Entry("Dal", kNoun, "house")});
+  SpellChecker checker(&lexicon);
+  std::string long_word = "Dal";
+  while (long_word.size() <= kMaxLineBytes * 4) long_word += "mey";
+  ExpectVerdicts(&checker, {{long_word, "unknown"}, {"Dalmey", "root Dal"}});
 }
 
 TEST(SpellCheckerTest, TheWordItselfWinsOverARoot) {
