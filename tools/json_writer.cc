@@ -17,12 +17,23 @@ constexpr char kHexDigits[] = "0123456789abcdef";
 constexpr std::string_view kKeySeparator = ": ";
 constexpr std::string_view kMemberSeparator = ", ";
 
-void AppendKey(std::string_view key, std::string* out) {
+// Starts a member: the separator (unless it is the first), the key and
+// the key separator.
+void StartMember(std::string_view key, bool first, std::string* out) {
+  if (!first) out->append(kMemberSeparator);
   AppendJsonString(key, out);
   out->append(kKeySeparator);
 }
 
-void AppendStringList(const StringList& list, std::string* out) {
+void AppendTextMember(std::string_view key, std::string_view value,
+                      std::string* out, bool first = false) {
+  StartMember(key, first, out);
+  AppendJsonString(value, out);
+}
+
+void AppendListMember(std::string_view key, const StringList& list,
+                      std::string* out) {
+  StartMember(key, false, out);
   out->push_back('[');
   for (size_t i = 0; i < list.size(); ++i) {
     if (i > 0) out->append(kMemberSeparator);
@@ -31,33 +42,18 @@ void AppendStringList(const StringList& list, std::string* out) {
   out->push_back(']');
 }
 
+// The members of one reading, in the order of the output format.
 void AppendResult(const CParseResult& r, bool native, std::string* out) {
   out->push_back('{');
-  AppendKey("pos", out);
-  AppendJsonString(r.m_strPOS, out);
-  out->append(kMemberSeparator);
-  AppendKey("word", out);
-  AppendJsonString(r.m_strWord, out);
-  out->append(kMemberSeparator);
-  AppendKey("key", out);
-  AppendJsonString(r.m_strKey, out);
-  out->append(kMemberSeparator);
-  AppendKey("analysis", out);
-  AppendJsonString(r.m_strAnalysis, out);
-  out->append(kMemberSeparator);
-  AppendKey("score", out);
+  AppendTextMember("pos", r.m_strPOS, out, /*first=*/true);
+  AppendTextMember("word", r.m_strWord, out);
+  AppendTextMember("key", r.m_strKey, out);
+  AppendTextMember("analysis", r.m_strAnalysis, out);
+  StartMember("score", false, out);
   AppendJsonNumber(r.m_dScore, out);
-  out->append(kMemberSeparator);
-  AppendKey("errors", out);
-  AppendStringList(r.m_lstErrors, out);
-  out->append(kMemberSeparator);
-  AppendKey("suggestions", out);
-  AppendStringList(r.m_lstSuggestions, out);
-  if (native) {
-    out->append(kMemberSeparator);
-    AppendKey("native", out);
-    AppendJsonString(r.m_strNative, out);
-  }
+  AppendListMember("errors", r.m_lstErrors, out);
+  AppendListMember("suggestions", r.m_lstSuggestions, out);
+  if (native) AppendTextMember("native", r.m_strNative, out);
   out->push_back('}');
 }
 
@@ -97,10 +93,8 @@ void AppendJsonNumber(double value, std::string* out) {
 void AppendJsonLine(std::string_view input, const ParseResults& results,
                     bool native, std::string* out) {
   out->push_back('{');
-  AppendKey("input", out);
-  AppendJsonString(input, out);
-  out->append(kMemberSeparator);
-  AppendKey("results", out);
+  AppendTextMember("input", input, out, /*first=*/true);
+  StartMember("results", false, out);
   out->push_back('[');
   for (size_t i = 0; i < results.size(); ++i) {
     if (i > 0) out->append(kMemberSeparator);
@@ -112,14 +106,11 @@ void AppendJsonLine(std::string_view input, const ParseResults& results,
 void AppendJsonRefusal(std::string_view input_start, std::string_view error,
                        std::string* out) {
   out->push_back('{');
-  AppendKey("input", out);
+  AppendTextMember("input", input_start, out, /*first=*/true);
   // The closing quote is taken back so that "..." lands inside the string.
-  AppendJsonString(input_start, out);
   out->pop_back();
   out->append("...\"");
-  out->append(kMemberSeparator);
-  AppendKey("error", out);
-  AppendJsonString(error, out);
+  AppendTextMember("error", error, out);
   out->append("}\n");
 }
 
