@@ -76,6 +76,14 @@ class CLexicon {
 
   // The entry stored under `key`, or nullptr.
   const CTWord* Find(std::string_view key) const;
+  // The position (in entries()) of the entry stored under `key`, or
+  // kNotFound.
+  static constexpr size_t kNotFound = SIZE_MAX;
+  size_t PositionOf(std::string_view key) const;
+
+  // Makes room for `count` entries in all, so that filling a lexicon of
+  // known size does not grow its storage step by step.
+  void Reserve(size_t count);
 
   // All entries in enumeration (insertion) order.
   const std::vector<Entry>& entries() const { return entries_; }

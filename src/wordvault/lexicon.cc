@@ -89,8 +89,19 @@ uint32_t CLexicon::NewNode(unsigned char byte) {
 }
 
 const CTWord* CLexicon::Find(std::string_view key) const {
+  const size_t position = PositionOf(key);
+  return position == kNotFound ? nullptr : &entries_[position].word;
+}
+
+size_t CLexicon::PositionOf(std::string_view key) const {
   auto it = position_by_key_.find(std::string(key));
-  return it == position_by_key_.end() ? nullptr : &entries_[it->second].word;
+  return it == position_by_key_.end() ? kNotFound : it->second;
+}
+
+void CLexicon::Reserve(size_t count) {
+  entries_.reserve(count);
+  position_by_key_.reserve(count);
+  previous_same_headword_.reserve(count);
 }
 
 void CLexicon::FindHeadwordsIn(std::string_view word,

@@ -10,12 +10,12 @@
 
 #include "tesvar/lexicon_tsv.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <system_error>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -85,18 +85,27 @@ std::string Quote(std::string_view text) {
   return out + "'";
 }
 
-std::vector<std::string_view> Split(std::string_view line, char separator) {
-  std::vector<std::string_view> fields;
+// Splits `line` at each `separator` into *fields (replacing its content,
+// keeping its storage, since it is reused for every line).
+void SplitInto(std::string_view line, char separator,
+               std::vector<std::string_view>* fields) {
+  fields->clear();
   size_t start = 0;
   for (;;) {
     const size_t end = line.find(separator, start);
     if (end == std::string_view::npos) {
-      fields.push_back(line.substr(start));
-      return fields;
+      fields->push_back(line.substr(start));
+      return;
     }
-    fields.push_back(line.substr(start, end - start));
+    fields->push_back(line.substr(start, end - start));
     start = end + 1;
   }
+}
+
+std::vector<std::string_view> Split(std::string_view line, char separator) {
+  std::vector<std::string_view> fields;
+  SplitInto(line, separator, &fields);
+  return fields;
 }
 
 // The column of each header field, in field order. Filled by ParseHeader.
@@ -206,6 +215,8 @@ std::string ParseEntry(const std::vector<std::string_view>& fields,
 
 // Walks the physical lines of a text. A final line without "\n" counts;
 // the empty rest after a final "\n" does not.
+constexpr char kLineEnd = '\n';
+
 class LineCursor {
  public:
   explicit LineCursor(std::string_view text) : rest_(text) {}
@@ -214,7 +225,7 @@ class LineCursor {
   // true; returns false at the end of the text.
   bool Next(std::string_view* line) {
     if (rest_.empty()) return false;
-    const size_t end = rest_.find('\n');
+    const size_t end = rest_.find(kLineEnd);
     *line = rest_.substr(0, end);
     rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
     if (!line->empty() && line->back() == '\r') line->remove_suffix(1);
@@ -242,10 +253,13 @@ Status ParseLexiconTsv(std::string_view text, std::string_view source_name,
   };
 
   CLexicon loaded;
+  // At most one entry per line; reserving avoids growing step by step.
+  loaded.Reserve(
+      static_cast<size_t>(std::count(text.begin(), text.end(), kLineEnd)) + 1);
+  // The line of each entry, for the message about a repeated key.
+  std::vector<int> entry_lines;
   Header header;
-  // Where each key was first defined, for the duplicate message. The
-  // views point into `text`, which outlives this call.
-  std::unordered_map<std::string_view, int> key_lines;
+  std::vector<std::string_view> fields;  // reused for every line
   std::string_view line;
   while (lines.Next(&line)) {
     if (line.empty() || line.front() == kCommentMark) continue;
@@ -256,15 +270,15 @@ Status ParseLexiconTsv(std::string_view text, std::string_view source_name,
     }
     std::string_view key;
     CTWord word;
-    const std::string what =
-        ParseEntry(Split(line, kFieldSeparator), header, &key, &word);
+    SplitInto(line, kFieldSeparator, &fields);
+    const std::string what = ParseEntry(fields, header, &key, &word);
     if (!what.empty()) return error(lines.number(), what);
-    const auto [first, inserted] = key_lines.emplace(key, lines.number());
-    if (!inserted) {
+    if (!loaded.Add(std::string(key), std::move(word))) {
+      const int first = entry_lines[loaded.PositionOf(key)];
       return error(lines.number(), Format("duplicate key %s (first on line %i)",
-                                          {Quote(key), first->second}));
+                                          {Quote(key), first}));
     }
-    loaded.Add(std::string(key), std::move(word));
+    entry_lines.push_back(lines.number());
   }
   if (header.empty()) {
     return error(lines.number() == 0 ? 1 : lines.number(),
