@@ -12,7 +12,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace tesvar {
@@ -115,7 +114,11 @@ class CLexicon {
   uint32_t NewNode(unsigned char byte);
 
   std::vector<Entry> entries_;
-  std::unordered_map<std::string, size_t> position_by_key_;
+  // Key index: an open-addressing hash table of entry positions, looked
+  // up by the entries' own keys, so that no key is stored twice.
+  std::vector<uint32_t> key_slots_;  // a position, or UINT32_MAX if empty
+  size_t KeySlot(std::string_view key) const;
+  void GrowKeySlots(size_t entries);
 
   // Headword index: a trie of all non-empty headwords. Each node knows the
   // last entry whose headword ends there; earlier entries with the same

@@ -1,5 +1,5 @@
 // The ordered lexicon. Entries live in a vector in insertion order (the
-// enumeration order); a hash map from key to position keeps keys unique.
+// enumeration order); a hash table of positions keeps keys unique.
 //
 // The headword index answers "which entries' headwords occur in this word"
 // without visiting every entry: a trie holds every distinct headword, and
@@ -12,6 +12,7 @@
 #include "tesvar/lexicon.h"
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 namespace tesvar {
@@ -23,13 +24,16 @@ constexpr uint32_t kNone = UINT32_MAX;
 constexpr uint32_t kRoot = 0;
 constexpr uint32_t kNoChild = 0;
 constexpr size_t kByteValues = 256;
+constexpr uint32_t kNoSlot = UINT32_MAX;
+constexpr size_t kMinKeySlots = 16;
 
 }  // namespace
 
 bool CLexicon::Add(std::string key, CTWord word) {
-  if (position_by_key_.count(key) != 0) return false;
+  if (PositionOf(key) != kNotFound) return false;
   const uint32_t position = static_cast<uint32_t>(entries_.size());
-  position_by_key_.emplace(key, position);
+  GrowKeySlots(entries_.size() + 1);
+  key_slots_[KeySlot(key)] = position;
   entries_.push_back(Entry{std::move(key), std::move(word)});
   IndexHeadword(position);
   return true;
@@ -94,13 +98,37 @@ const CTWord* CLexicon::Find(std::string_view key) const {
 }
 
 size_t CLexicon::PositionOf(std::string_view key) const {
-  auto it = position_by_key_.find(std::string(key));
-  return it == position_by_key_.end() ? kNotFound : it->second;
+  if (key_slots_.empty()) return kNotFound;
+  const uint32_t position = key_slots_[KeySlot(key)];
+  return position == kNoSlot ? kNotFound : position;
+}
+
+// The slot that holds `key`'s position, or the empty slot where it would
+// go. Linear probing; the table is at most half full, so probes are short
+// and an empty slot always exists.
+size_t CLexicon::KeySlot(std::string_view key) const {
+  const size_t mask = key_slots_.size() - 1;
+  size_t slot = std::hash<std::string_view>()(key) & mask;
+  while (key_slots_[slot] != kNoSlot && entries_[key_slots_[slot]].key != key) {
+    slot = (slot + 1) & mask;
+  }
+  return slot;
+}
+
+// Keeps the table a power of two at least twice the number of entries.
+void CLexicon::GrowKeySlots(size_t entries) {
+  size_t size = key_slots_.empty() ? kMinKeySlots : key_slots_.size();
+  while (size < 2 * entries) size *= 2;
+  if (size == key_slots_.size()) return;
+  key_slots_.assign(size, kNoSlot);
+  for (uint32_t position = 0; position < entries_.size(); ++position) {
+    key_slots_[KeySlot(entries_[position].key)] = position;
+  }
 }
 
 void CLexicon::Reserve(size_t count) {
   entries_.reserve(count);
-  position_by_key_.reserve(count);
+  GrowKeySlots(count);
   previous_same_headword_.reserve(count);
 }
 
@@ -142,7 +170,7 @@ void CLexicon::FindHeadwordPrefixes(std::string_view text,
 
 void CLexicon::Clear() {
   entries_.clear();
-  position_by_key_.clear();
+  key_slots_.clear();
   trie_.clear();
   root_children_.clear();
   previous_same_headword_.clear();
