@@ -36,6 +36,11 @@ class CTesvarParser {
   // kept and also have their suggestions checked) and returns the number
   // of elements in `results` afterwards. `word` is any bytes; it is
   // normalised first. Never fails: a word with no reading adds nothing.
+  // Cost: words of the language are short and take microseconds; a long
+  // word that repeats a suffix many times costs far more than its length
+  // (each repetition adds corrections, each parsed in turn), so hosts that
+  // take untrusted input should bound the word length, as the command line
+  // does at 256 bytes.
   int ParseWord(std::string word, ParseResults& results);
 
   // The lexicon to search; not owned. The caller must keep it alive and
