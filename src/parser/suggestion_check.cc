@@ -71,46 +71,52 @@ void SuggestionCheck::Run(const std::string& word, ParseResults& results) {
 void SuggestionCheck::WalkSuggestions(CTesvarParser& sub_parser,
                                       StringList& suggestions) {
   std::vector<Verdict> verdicts;
-  size_t pos = 0;
-  while (pos < suggestions.size()) {
+  // Only the suggestion being processed is ever removed, so removals are
+  // marked and the list is compacted once at the end; the positions ahead
+  // of the walk are the same as if each removal had closed its gap.
+  std::vector<bool> removed_at;
+  for (size_t pos = 0; pos < suggestions.size(); ++pos) {
+    // Suggestions appended while the last one is processed are not visited.
     const bool was_last = pos + 1 == suggestions.size();
-    const std::string current = suggestions[pos];
+    const std::string& current = suggestions[pos];
     bool removed = false;
 
     if (ListContains(parser_->m_lstTried, current)) {
       // A word on the current chain: left in place unparsed.
     } else if (const Verdict* seen = FindVerdict(verdicts, current)) {
       // Costs no parse, so it applies even once the budget is spent.
-      if (!seen->stays) {
-        suggestions.erase(suggestions.begin() + static_cast<long>(pos));
-        removed = true;
-      }
+      removed = !seen->stays;
     } else if (budget_->handed_over >= suggestion_limits::kMaxSubParses) {
       // Budget spent: left in place unparsed.
     } else {
       ++budget_->handed_over;
       ParseResults readings;
-      const int found =
-          sub_parser.ParseWordWithBudget(current, readings, budget_);
-      if (found == 0) {
-        suggestions.erase(suggestions.begin() + static_cast<long>(pos));
-        removed = true;
-      }
+      std::string word = current;
+      removed = sub_parser.ParseWordWithBudget(word, readings, budget_) == 0;
       for (const CParseResult& reading : readings) {
         if (reading.m_dScore == 1.0) continue;
-        if (!removed) {
-          suggestions.erase(suggestions.begin() + static_cast<long>(pos));
-          removed = true;
-        }
+        removed = true;
+        // May reallocate the list: `current` is not used after this.
         suggestions.insert(suggestions.end(), reading.m_lstSuggestions.begin(),
                            reading.m_lstSuggestions.end());
       }
-      verdicts.push_back(Verdict{current, !removed});
+      verdicts.push_back(Verdict{std::move(word), !removed});
     }
-
+    if (removed) {
+      removed_at.resize(suggestions.size(), false);
+      removed_at[pos] = true;
+    }
     if (was_last) break;
-    if (!removed) ++pos;
   }
+  if (removed_at.empty()) return;
+  removed_at.resize(suggestions.size(), false);
+  size_t kept = 0;
+  for (size_t pos = 0; pos < suggestions.size(); ++pos) {
+    if (removed_at[pos]) continue;
+    if (kept != pos) suggestions[kept] = std::move(suggestions[pos]);
+    ++kept;
+  }
+  suggestions.resize(kept);
 }
 
 }  // namespace tesvar
