@@ -67,9 +67,9 @@ Status LoadLexicon(const std::string& path, CLexicon* lexicon) {
 
 namespace {
 
-// Words are answered in batches. With one thread a batch is one word, so
-// that each answer is written as soon as its line is read; with more
-// threads a batch is large enough for the threads to share.
+// Words are answered in batches. With one thread a batch is one word; with
+// more threads a batch is large enough for the threads to share, but is
+// answered before it is full whenever the input pauses.
 constexpr size_t kParallelBatch = 256;
 
 // The words of `tesvar parse` on their way from input to output: collected
@@ -77,12 +77,15 @@ constexpr size_t kParallelBatch = 256;
 // order, with overlong words refused in their place.
 class ParseRun {
  public:
-  ParseRun(const CLexicon& lexicon, const Options& options, std::ostream& out,
-           std::ostream& err)
+  // `in` is the stream the words come from, or nullptr when they come
+  // from the command line.
+  ParseRun(const CLexicon& lexicon, const Options& options, std::istream* in,
+           std::ostream& out, std::ostream& err)
       : lexicon_(lexicon),
         format_{options.json, options.native},
         jobs_(options.jobs),
         batch_size_(options.jobs > 1 ? kParallelBatch : 1),
+        in_(in),
         out_(out),
         err_(err),
         too_long_message_("word longer than " + std::to_string(kMaxLineBytes) +
@@ -94,7 +97,10 @@ class ParseRun {
     words_.push_back(std::move(word));
     too_long_.push_back(too_long);
     places_.push_back(Place{place, number});
-    return words_.size() < batch_size_ || Flush();
+    if (words_.size() >= batch_size_) return Flush();
+    // A batch that is not full yet is answered early when the input pauses,
+    // so that a client waiting for an answer gets it.
+    return in_ == nullptr || InputWaiting() || Flush();
   }
 
   // Answers and writes the queued words. False when writing failed.
@@ -109,9 +115,12 @@ class ParseRun {
     words_.clear();
     too_long_.clear();
     places_.clear();
-    out_.flush();
+    if (!InputWaiting()) out_.flush();
     return static_cast<bool>(out_);
   }
+
+  // Answers the queued words and flushes everything written.
+  bool Finish() { return Flush() && out_.flush(); }
 
   bool refused() const { return refused_; }
 
@@ -120,6 +129,11 @@ class ParseRun {
     const char* kind;
     size_t number;
   };
+
+  // True when more input can be read without waiting for it.
+  bool InputWaiting() const {
+    return in_ != nullptr && in_->rdbuf()->in_avail() > 0;
+  }
 
   // Answers an overlong word in its place with a refusal and names it on
   // the error stream; the run goes on and fails at the end.
@@ -142,6 +156,7 @@ class ParseRun {
   const AnswerFormat format_;
   const int jobs_;
   const size_t batch_size_;
+  std::istream* const in_;
   std::ostream& out_;
   std::ostream& err_;
   const std::string too_long_message_;
@@ -162,8 +177,9 @@ int RunParse(const Options& options, std::istream& in, std::ostream& out,
     err << loaded.message() << "\n";
     return exit_status::kBadInput;
   }
-  ParseRun run(lexicon, options, out, err);
-  if (!options.words.empty()) {
+  const bool from_arguments = !options.words.empty();
+  ParseRun run(lexicon, options, from_arguments ? nullptr : &in, out, err);
+  if (from_arguments) {
     for (size_t i = 0; i < options.words.size(); ++i) {
       const std::string& word = options.words[i];
       if (!run.Add(word, word.size() > kMaxLineBytes, "argument", i + 1)) {
@@ -178,13 +194,13 @@ int RunParse(const Options& options, std::istream& in, std::ostream& out,
         return OutputFailed(err);
       }
     }
-    if (!run.Flush()) return OutputFailed(err);
+    if (!run.Finish()) return OutputFailed(err);
     if (reader.failed()) {
       err << "tesvar: cannot read the standard input\n";
       return exit_status::kIoError;
     }
   }
-  if (!run.Flush()) return OutputFailed(err);
+  if (!run.Finish()) return OutputFailed(err);
   return run.refused() ? exit_status::kIoError : exit_status::kOk;
 }
 

@@ -25,6 +25,9 @@ int Run(const Options& options) {
       std::cout << "tesvar " << TESVAR_VERSION_STRING << "\n";
       return exit_status::kOk;
     case Command::kParse:
+      // The parse command decides itself when to flush; a tie would flush
+      // the output before every read.
+      std::cin.tie(nullptr);
       return RunParse(options, std::cin, std::cout, std::cerr);
     case Command::kLexiconCheck:
       return RunLexiconCheck(options.lexicon_path, std::cout, std::cerr);
@@ -45,6 +48,9 @@ int main(int argc, char** argv) {
   // non-zero status, not through a signal.
   std::signal(SIGPIPE, SIG_IGN);
 #endif
+  // The streams do their own buffering; nothing here writes through C's
+  // stdio.
+  std::ios::sync_with_stdio(false);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   cli::Options options;
   const std::string error = cli::ParseArguments(args, &options);

@@ -231,17 +231,24 @@ TEST(CliRunTest, WriteErrorsEndWithFailureNotCrash) {
 
 TEST(CliRunTest, AnswersEachLineBeforeTheInputEnds) {
   const TempFile lexicon(kLexicon);
-  testing::CliProcess cli({"parse", "--json", "--lexicon", lexicon.path()});
-  constexpr int kTimeoutMs = 20000;
-  cli.Write("naQ\r\n");
-  EXPECT_EQ(Json("naQ", Exact("ADV", "naQ", "adv", "quickly")),
-            cli.ReadLine(kTimeoutMs));
-  cli.Write("nuq");
-  cli.CloseInput();
-  EXPECT_EQ(Json("nuq", Exact("Q", "nuq", "q", "what")),
-            cli.ReadLine(kTimeoutMs));
-  EXPECT_EQ("", cli.ReadLine(kTimeoutMs));
-  EXPECT_EQ(0, cli.Wait());
+  // With several threads words are answered in batches; a batch must not
+  // wait for more words while the input pauses.
+  for (const char* jobs : {"1", "2"}) {
+    testing::CliProcess cli(
+        {"parse", "--json", "--jobs", jobs, "--lexicon", lexicon.path()});
+    constexpr int kTimeoutMs = 20000;
+    cli.Write("naQ\r\n");
+    EXPECT_EQ(Json("naQ", Exact("ADV", "naQ", "adv", "quickly")),
+              cli.ReadLine(kTimeoutMs))
+        << jobs;
+    cli.Write("nuq");
+    cli.CloseInput();
+    EXPECT_EQ(Json("nuq", Exact("Q", "nuq", "q", "what")),
+              cli.ReadLine(kTimeoutMs))
+        << jobs;
+    EXPECT_EQ("", cli.ReadLine(kTimeoutMs)) << jobs;
+    EXPECT_EQ(0, cli.Wait()) << jobs;
+  }
 }
 
 }  // namespace
