@@ -22,9 +22,14 @@ std::string_view Left(std::string_view s, int n);
 // The last n bytes of s, clamped like Left.
 std::string_view Right(std::string_view s, int n);
 
-// True when s begins with prefix (byte for byte).
+// True when s begins with prefix (byte for byte). Affix tables are probed
+// with this in a loop, and most probes fail on the first byte, which is
+// therefore compared before the rest.
 inline bool StartsWith(std::string_view s, std::string_view prefix) {
-  return s.substr(0, prefix.size()) == prefix;
+  if (prefix.size() > s.size()) return false;
+  if (prefix.empty()) return true;
+  return s[0] == prefix[0] &&
+         s.substr(1, prefix.size() - 1) == prefix.substr(1);
 }
 // True when needle occurs anywhere in s; an empty needle always occurs.
 inline bool Contains(std::string_view s, std::string_view needle) {
