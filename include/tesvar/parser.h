@@ -60,20 +60,18 @@ class CTesvarParser {
  private:
   friend class SuggestionCheck;
 
-  // Shared by a top-level call and all its sub-parsers: how many
-  // suggestions have been handed to a sub-parser so far.
-  struct Budget {
-    int handed_over = 0;
-  };
+  // Shared by a top-level call and all its sub-parsers (defined with the
+  // suggestion check).
+  struct Budget;
 
   int ParseWordWithBudget(std::string word, ParseResults& results,
                           Budget* budget);
   void CollectReadings(const std::string& word, bool normalised_changed,
                        ParseResults& results) const;
 
-  // Sub-parsers of the suggestion check leave the English and native texts
-  // of their readings empty: only counts, scores and suggestions matter
-  // there.
+  // Sub-parsers of the suggestion check fill only the word, score and
+  // suggestions of their readings: only counts, scores and suggestions
+  // matter there.
   bool renders_text_ = true;
 };
 

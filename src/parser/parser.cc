@@ -41,8 +41,9 @@ struct ReadingContext {
   const std::string& word;  // normalised
   bool spelling_changed;
   // False inside the suggestion check, whose readings are only weighed
-  // (count, scores, suggestions), never shown. The texts cannot influence
-  // those: every check has run when Parse returns.
+  // (count, scores, suggestions), never shown: their key, label, texts and
+  // messages are left empty. The texts cannot influence the rest: every
+  // check has run when Parse returns.
   bool render_text;
   ParseResults& results;
 };
@@ -56,14 +57,18 @@ void AppendReading(Analysis& analysis, const std::string& key,
                    const ReadingContext& context) {
   CParseResult& record = context.results.emplace_back();
   record.m_strWord = context.word;
-  record.m_strKey = key;
-  record.m_strPOS = analysis.POS();
-  if (context.render_text) record.m_strAnalysis = analysis.ToString();
+  if (context.render_text) {
+    record.m_strKey = key;
+    record.m_strPOS = analysis.POS();
+    record.m_strAnalysis = analysis.ToString();
+  }
   record.m_dScore = analysis.m_dScore;
   if (context.spelling_changed) record.Case();
-  record.m_lstErrors.insert(record.m_lstErrors.end(),
-                            analysis.m_lstErrors.begin(),
-                            analysis.m_lstErrors.end());
+  if (context.render_text) {
+    record.m_lstErrors.insert(record.m_lstErrors.end(),
+                              analysis.m_lstErrors.begin(),
+                              analysis.m_lstErrors.end());
+  }
   record.m_lstSuggestions.insert(record.m_lstSuggestions.end(),
                                  analysis.m_lstSuggestions.begin(),
                                  analysis.m_lstSuggestions.end());
@@ -141,10 +146,16 @@ int CTesvarParser::ParseWord(std::string word, ParseResults& results) {
 
 int CTesvarParser::ParseWordWithBudget(std::string word, ParseResults& results,
                                        Budget* budget) {
-  const std::string as_typed = word;
-  AdjustCase(word);
-  const bool spelling_changed = word != as_typed;
-  CollectReadings(word, spelling_changed, results);
+  const auto normalise_and_collect = [this](std::string* w, ParseResults* r) {
+    const std::string as_typed = *w;
+    AdjustCase(*w);
+    CollectReadings(*w, *w != as_typed, *r);
+  };
+  if (renders_text_) {
+    normalise_and_collect(&word, &results);
+  } else {
+    budget->readings.Collect(&word, &results, normalise_and_collect);
+  }
   SuggestionCheck(this, budget).Run(word, results);
   return static_cast<int>(results.size());
 }

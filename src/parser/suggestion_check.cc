@@ -17,11 +17,15 @@
 //  * at most kMaxSubParses suggestions are parsed per top-level call, for
 //    corrections that branch at every level. Remembered verdicts cost no
 //    parse and still apply once this budget is spent.
+//
+// Sub-parsers of one top-level call share the readings they collect from
+// the lexicon (sub_parse_readings.h); each walk over them runs afresh.
 // Tested by parser_test.cc and suggestion_check_test.cc.
 
 #include "parser/suggestion_check.h"
 
 #include <cstddef>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -90,15 +94,17 @@ void SuggestionCheck::WalkSuggestions(CTesvarParser& sub_parser,
       // Budget spent: left in place unparsed.
     } else {
       ++budget_->handed_over;
-      ParseResults readings;
       std::string word = current;
+      ParseResults readings;
       removed = sub_parser.ParseWordWithBudget(word, readings, budget_) == 0;
-      for (const CParseResult& reading : readings) {
+      for (CParseResult& reading : readings) {
         if (reading.m_dScore == 1.0) continue;
         removed = true;
         // May reallocate the list: `current` is not used after this.
-        suggestions.insert(suggestions.end(), reading.m_lstSuggestions.begin(),
-                           reading.m_lstSuggestions.end());
+        suggestions.insert(
+            suggestions.end(),
+            std::make_move_iterator(reading.m_lstSuggestions.begin()),
+            std::make_move_iterator(reading.m_lstSuggestions.end()));
       }
       verdicts.push_back(Verdict{std::move(word), !removed});
     }

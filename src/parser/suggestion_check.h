@@ -11,6 +11,7 @@
 
 #include <string>
 
+#include "parser/sub_parse_readings.h"
 #include "tesvar/parser.h"
 
 namespace tesvar {
@@ -27,6 +28,14 @@ constexpr int kMaxWalkDepth = 8;
 // depths together; once reached, every further suggestion stays unparsed.
 constexpr int kMaxSubParses = 256;
 }  // namespace suggestion_limits
+
+// What a top-level call and all its sub-parsers share: how many
+// suggestions have been handed to a sub-parser so far, and the readings
+// those sub-parses collected.
+struct CTesvarParser::Budget {
+  int handed_over = 0;
+  SubParseReadings readings;
+};
 
 class SuggestionCheck {
  public:
