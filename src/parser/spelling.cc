@@ -27,24 +27,49 @@ constexpr std::string_view kBothCaseLetters = "qQhH";
 // Initial letters that need a glottal stop written in front of them.
 constexpr std::string_view kInitialVowels = "aeIou";
 
-char ToLowerAscii(char c) {
+constexpr char ToLowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-char ToUpperAscii(char c) {
+constexpr char ToUpperAscii(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-bool In(std::string_view set, char c) {
+constexpr bool In(std::string_view set, char c) {
   return set.find(c) != std::string_view::npos;
 }
 
 // The canonical case of an alphabet byte.
-char CanonicalCase(char c) {
+constexpr char CanonicalCase(char c) {
   if (c == '\'' || In(kBothCaseLetters, c)) return c;
   const char upper = ToUpperAscii(c);
   if (In(kUpperCaseLetters, upper)) return upper;
   return ToLowerAscii(c);
+}
+
+constexpr bool InAlphabet(char c) {
+  return c == '\'' || In(kAlphabetLetters, ToLowerAscii(c));
+}
+
+// Every byte's canonical form, or NUL for bytes outside the alphabet (NUL
+// is not in it), looked up once per byte of every word parsed.
+struct CanonicalBytes {
+  char of[256];
+};
+
+constexpr CanonicalBytes MakeCanonicalBytes() {
+  CanonicalBytes table{};
+  for (int byte = 0; byte < 256; ++byte) {
+    const char c = static_cast<char>(byte);
+    table.of[byte] = InAlphabet(c) ? CanonicalCase(c) : '\0';
+  }
+  return table;
+}
+
+constexpr CanonicalBytes kCanonicalBytes = MakeCanonicalBytes();
+
+char CanonicalByte(char c) {
+  return kCanonicalBytes.of[static_cast<unsigned char>(c)];
 }
 
 // Decides each lower-case "h" from left to right: it stays only as the
@@ -66,19 +91,18 @@ void SettleLowerCaseH(std::string* word) {
 
 }  // namespace
 
-bool IsAlphabetByte(char c) {
-  const char lower = ToLowerAscii(c);
-  return c == '\'' || In(kAlphabetLetters, lower);
-}
+bool IsAlphabetByte(char c) { return CanonicalByte(c) != '\0'; }
 
 void NormaliseSpelling(std::string* word) {
   std::string out;
   out.reserve(word->size() + 2);
   for (char c : *word) {
-    if (IsAlphabetByte(c)) out.push_back(CanonicalCase(c));
+    if (const char canonical = CanonicalByte(c)) out.push_back(canonical);
   }
-  Replace(&out, "thl", "tlh");
-  Replace(&out, "th", "tlh");
+  if (Contains(out, "th")) {
+    Replace(&out, "thl", "tlh");
+    Replace(&out, "th", "tlh");
+  }
   SettleLowerCaseH(&out);
   if (!out.empty() && In(kInitialVowels, out[0])) out.insert(0, 1, '\'');
   word->swap(out);
