@@ -50,13 +50,6 @@ constexpr std::string_view kNounFormingSuffixes[kNounFormingCount] = {"ghach",
 // Pronouns glossed "that" point at something; they never act as verbs.
 constexpr std::string_view kDemonstrativeDefinition = "that";
 
-const VerbSuffixRow* MatchSuffix(std::string_view text) {
-  for (const VerbSuffixRow& row : kVerbSuffixes) {
-    if (StartsWith(text, row.suffix)) return &row;
-  }
-  return nullptr;
-}
-
 const RoverHome* FindRoverHome(std::string_view suffix) {
   for (const RoverHome& home : kRoverHomes) {
     if (home.suffix == suffix) return &home;
@@ -97,7 +90,7 @@ int CParsedVerb::ParseNoPrefix(std::string_view word, const CTWord& entry) {
 }
 
 void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
-  while (const VerbSuffixRow* row = MatchSuffix(scan->rest)) {
+  while (const VerbSuffixRow* row = MatchVerbSuffix(scan->rest)) {
     scan->current = row->suffix;
     scan->type = row->type;
     CheckBeforeStoring(scan);

@@ -5,6 +5,10 @@
 
 #include "verbs/verb_affix_tables.h"
 
+#include <cstdint>
+
+#include "platform/text.h"
+
 namespace tesvar {
 
 const VerbPrefixRow kVerbPrefixes[kVerbPrefixCount] = {
@@ -38,7 +42,7 @@ const VerbPrefixRow kVerbPrefixes[kVerbPrefixCount] = {
     {"yI", "you(imp:sg/pl) ", "(no.object)/him/her/it "},
 };
 
-const VerbSuffixRow kVerbSuffixes[kVerbSuffixCount] = {
+constexpr VerbSuffixRow kVerbSuffixes[kVerbSuffixCount] = {
     {"'a'", 9, "(yes/no)?"},
     {"'egh", 1, "oneself"},
     {"ba'", 6, "obviously "},
@@ -83,11 +87,55 @@ const VerbSuffixRow kVerbSuffixes[kVerbSuffixCount] = {
 
 size_t VerbPrefixLength(std::string_view word) {
   for (const VerbPrefixRow& row : kVerbPrefixes) {
-    if (word.substr(0, row.prefix.size()) == row.prefix) {
-      return row.prefix.size();
-    }
+    if (StartsWith(word, row.prefix)) return row.prefix.size();
   }
   return 0;
+}
+
+namespace {
+
+// The suffix rows by the first byte of their suffix, as bit sets (bit i is
+// row i), so that a text is compared only with the rows that can begin it,
+// still in row order.
+struct SuffixRowsByFirstByte {
+  uint64_t rows[256];
+};
+
+constexpr bool NoSuffixIsEmpty() {
+  for (const VerbSuffixRow& row : kVerbSuffixes) {
+    if (row.suffix.empty()) return false;
+  }
+  return true;
+}
+
+static_assert(kVerbSuffixCount <= 64, "one bit per suffix row");
+static_assert(NoSuffixIsEmpty(), "every suffix row has a first byte");
+
+constexpr SuffixRowsByFirstByte MakeSuffixRowsByFirstByte() {
+  SuffixRowsByFirstByte index{};
+  for (size_t i = 0; i < kVerbSuffixCount; ++i) {
+    const unsigned char first =
+        static_cast<unsigned char>(kVerbSuffixes[i].suffix[0]);
+    index.rows[first] |= uint64_t{1} << i;
+  }
+  return index;
+}
+
+constexpr SuffixRowsByFirstByte kSuffixRowsByFirstByte =
+    MakeSuffixRowsByFirstByte();
+
+}  // namespace
+
+const VerbSuffixRow* MatchVerbSuffix(std::string_view text) {
+  if (text.empty()) return nullptr;
+  uint64_t rows =
+      kSuffixRowsByFirstByte.rows[static_cast<unsigned char>(text[0])];
+  for (size_t i = 0; rows != 0; ++i, rows >>= 1) {
+    if ((rows & 1) != 0 && StartsWith(text, kVerbSuffixes[i].suffix)) {
+      return &kVerbSuffixes[i];
+    }
+  }
+  return nullptr;
 }
 
 }  // namespace tesvar

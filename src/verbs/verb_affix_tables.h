@@ -36,6 +36,9 @@ struct VerbSuffixRow {
 constexpr size_t kVerbSuffixCount = 40;
 extern const VerbSuffixRow kVerbSuffixes[kVerbSuffixCount];
 
+// The first row (in row order) whose suffix `text` begins with, or nullptr.
+const VerbSuffixRow* MatchVerbSuffix(std::string_view text);
+
 }  // namespace tesvar
 
 #endif  // TESVAR_VERBS_VERB_AFFIX_TABLES_H_
