@@ -73,6 +73,8 @@ class CTesvarParser {
   // suggestions of their readings: only counts, scores and suggestions
   // matter there.
   bool renders_text_ = true;
+  // For a sub-parser, the parser whose guard list continues its own.
+  const CTesvarParser* guard_parent_ = nullptr;
 };
 
 }  // namespace tesvar

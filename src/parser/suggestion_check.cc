@@ -4,8 +4,11 @@
 // list are therefore not visited, while those appended earlier are.
 //
 // The sub-parser is one object for the whole phase. It starts with this
-// parser's depth and guard list, and since its depth never falls back to
-// zero inside the phase, every word it parses stays on its own guard list.
+// parser's depth, and its guard list is this parser's followed by its own
+// m_lstTried: since its depth never falls back to zero inside the phase,
+// every word it parses stays there. This parser's list does not change
+// while the sub-parser lives, so the sub-parser refers to it instead of
+// copying it.
 //
 // Three bounds keep the recursion finite (see suggestion_limits):
 //  * within one walk of one list, the verdict on each parsed word (stays or
@@ -51,17 +54,24 @@ const Verdict* FindVerdict(const std::vector<Verdict>& verdicts,
 
 }  // namespace
 
+bool SuggestionCheck::OnGuardList(const CTesvarParser& parser,
+                                  const std::string& word) {
+  for (const CTesvarParser* p = &parser; p != nullptr; p = p->guard_parent_) {
+    if (ListContains(p->m_lstTried, word)) return true;
+  }
+  return false;
+}
+
 void SuggestionCheck::Run(const std::string& word, ParseResults& results) {
   CTesvarParser& parser = *parser_;
   ++parser.m_nDepth;
   parser.m_lstTried.push_back(word);
 
-  CTesvarParser sub_parser(parser.m_pLexicon);
-  sub_parser.renders_text_ = false;
-  sub_parser.m_nDepth = parser.m_nDepth;
-  sub_parser.m_lstTried = parser.m_lstTried;
-
   if (parser.m_nDepth <= suggestion_limits::kMaxWalkDepth) {
+    CTesvarParser sub_parser(parser.m_pLexicon);
+    sub_parser.renders_text_ = false;
+    sub_parser.m_nDepth = parser.m_nDepth;
+    sub_parser.guard_parent_ = &parser;
     const size_t count = results.size();
     for (size_t i = 0; i < count; ++i) {
       WalkSuggestions(sub_parser, results[i].m_lstSuggestions);
@@ -85,7 +95,7 @@ void SuggestionCheck::WalkSuggestions(CTesvarParser& sub_parser,
     const std::string& current = suggestions[pos];
     bool removed = false;
 
-    if (ListContains(parser_->m_lstTried, current)) {
+    if (OnGuardList(*parser_, current)) {
       // A word on the current chain: left in place unparsed.
     } else if (const Verdict* seen = FindVerdict(verdicts, current)) {
       // Costs no parse, so it applies even once the budget is spent.

@@ -53,6 +53,9 @@ class SuggestionCheck {
 
  private:
   void WalkSuggestions(CTesvarParser& sub_parser, StringList& suggestions);
+  // Whether `word` is on the guard list of `parser`: its own m_lstTried
+  // or that of a parser it was started by.
+  static bool OnGuardList(const CTesvarParser& parser, const std::string& word);
 
   CTesvarParser* const parser_;
   CTesvarParser::Budget* const budget_;
