@@ -94,11 +94,14 @@ size_t VerbPrefixLength(std::string_view word) {
 
 namespace {
 
-// The suffix rows by the first byte of their suffix, as bit sets (bit i is
-// row i), so that a text is compared only with the rows that can begin it,
-// still in row order.
+// The suffix rows by the first byte of their suffix, in row order, so that
+// a text is compared only with the rows that can begin it. No more than
+// kMaxRowsPerByte suffixes share a first byte.
+constexpr size_t kMaxRowsPerByte = 8;
+
 struct SuffixRowsByFirstByte {
-  uint64_t rows[256];
+  uint8_t count[256];
+  uint8_t rows[256][kMaxRowsPerByte];
 };
 
 constexpr bool NoSuffixIsEmpty() {
@@ -108,15 +111,15 @@ constexpr bool NoSuffixIsEmpty() {
   return true;
 }
 
-static_assert(kVerbSuffixCount <= 64, "one bit per suffix row");
 static_assert(NoSuffixIsEmpty(), "every suffix row has a first byte");
 
 constexpr SuffixRowsByFirstByte MakeSuffixRowsByFirstByte() {
   SuffixRowsByFirstByte index{};
   for (size_t i = 0; i < kVerbSuffixCount; ++i) {
-    const unsigned char first =
-        static_cast<unsigned char>(kVerbSuffixes[i].suffix[0]);
-    index.rows[first] |= uint64_t{1} << i;
+    const auto first = static_cast<unsigned char>(kVerbSuffixes[i].suffix[0]);
+    // Writing past kMaxRowsPerByte would end the constant evaluation of
+    // kSuffixRowsByFirstByte, and with it the build.
+    index.rows[first][index.count[first]++] = static_cast<uint8_t>(i);
   }
   return index;
 }
@@ -128,12 +131,11 @@ constexpr SuffixRowsByFirstByte kSuffixRowsByFirstByte =
 
 const VerbSuffixRow* MatchVerbSuffix(std::string_view text) {
   if (text.empty()) return nullptr;
-  uint64_t rows =
-      kSuffixRowsByFirstByte.rows[static_cast<unsigned char>(text[0])];
-  for (size_t i = 0; rows != 0; ++i, rows >>= 1) {
-    if ((rows & 1) != 0 && StartsWith(text, kVerbSuffixes[i].suffix)) {
-      return &kVerbSuffixes[i];
-    }
+  const auto first = static_cast<unsigned char>(text[0]);
+  const uint8_t* rows = kSuffixRowsByFirstByte.rows[first];
+  for (size_t i = 0; i < kSuffixRowsByFirstByte.count[first]; ++i) {
+    const VerbSuffixRow& row = kVerbSuffixes[rows[i]];
+    if (StartsWith(text, row.suffix)) return &row;
   }
   return nullptr;
 }
