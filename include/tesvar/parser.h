@@ -11,6 +11,7 @@
 #define TESVAR_PARSER_H_
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "tesvar/lexicon.h"
@@ -19,18 +20,19 @@
 namespace tesvar {
 
 class SuggestionCheck;
+struct AnalysisScratch;
 
 class CTesvarParser {
  public:
   // A parser with no lexicon attached; it behaves as if the lexicon were
   // empty until m_pLexicon is set.
-  CTesvarParser() = default;
-  explicit CTesvarParser(const CLexicon* lexicon) : m_pLexicon(lexicon) {}
+  CTesvarParser();
+  explicit CTesvarParser(const CLexicon* lexicon);
 
   // Not copyable: a parser carries per-call state.
   CTesvarParser(const CTesvarParser&) = delete;
   CTesvarParser& operator=(const CTesvarParser&) = delete;
-  virtual ~CTesvarParser() = default;
+  virtual ~CTesvarParser();
 
   // Appends every reading of `word` to `results` (existing elements are
   // kept and also have their suggestions checked) and returns the number
@@ -67,7 +69,7 @@ class CTesvarParser {
   int ParseWordWithBudget(std::string word, ParseResults& results,
                           Budget* budget);
   void CollectReadings(const std::string& word, bool normalised_changed,
-                       ParseResults& results) const;
+                       ParseResults& results, AnalysisScratch* scratch) const;
 
   // Sub-parsers of the suggestion check fill only the word, score and
   // suggestions of their readings: only counts, scores and suggestions
@@ -75,6 +77,9 @@ class CTesvarParser {
   bool renders_text_ = true;
   // For a sub-parser, the parser whose guard list continues its own.
   const CTesvarParser* guard_parent_ = nullptr;
+  // Reused by every call of this parser and by its sub-parsers; made on
+  // the first call.
+  std::unique_ptr<AnalysisScratch> scratch_;
 };
 
 }  // namespace tesvar

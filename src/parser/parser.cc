@@ -9,32 +9,19 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-#include "nouns/parsed_noun.h"
-#include "numbers/parsed_num.h"
+#include "parser/analysis_scratch.h"
 #include "parser/spelling.h"
 #include "parser/suggestion_check.h"
-#include "verbs/parsed_verb.h"
 #include "verbs/verb_affix_tables.h"
-#include "words/parsed_word.h"
 
 namespace tesvar {
 
 namespace {
-
-// One analysis object of each kind, reused (cleared) for every entry of
-// one call. Pronouns get their own noun and verb objects.
-struct Analyses {
-  CParsedNoun noun;
-  CParsedVerb verb;
-  CParsedNoun pronoun_noun;
-  CParsedVerb pronoun_verb;
-  CParsedNum number;
-  CParsedWord plain;
-};
 
 // What every reading of one call shares.
 struct ReadingContext {
@@ -87,7 +74,7 @@ void TryReading(Analysis& analysis, const CLexicon::Entry& entry,
 
 // Runs the analyses that the entry's part of speech calls for. The code
 // is compared unsigned, so negative codes are plain words.
-void ReadEntry(Analyses& a, const CLexicon::Entry& entry,
+void ReadEntry(AnalysisScratch& a, const CLexicon::Entry& entry,
                const ReadingContext& context) {
   switch (static_cast<uint32_t>(entry.word.m_nPOS)) {
     case kNoun:
@@ -117,12 +104,14 @@ void ReadEntry(Analyses& a, const CLexicon::Entry& entry,
 // two places yields exactly the candidates, in exactly the order, of the
 // full walk, at a cost independent of the lexicon's size.
 void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
-                          std::vector<uint32_t>* positions) {
+                          std::vector<uint32_t>* positions,
+                          std::vector<uint32_t>* after_prefix) {
+  positions->clear();
   lexicon.FindHeadwordPrefixes(word, positions);
   if (const size_t prefix = VerbPrefixLength(word)) {
-    std::vector<uint32_t> after_prefix;
-    lexicon.FindHeadwordPrefixes(word.substr(prefix), &after_prefix);
-    for (uint32_t position : after_prefix) {
+    after_prefix->clear();
+    lexicon.FindHeadwordPrefixes(word.substr(prefix), after_prefix);
+    for (uint32_t position : *after_prefix) {
       if (lexicon.entries()[position].word.m_nPOS == kVerb) {
         positions->push_back(position);
       }
@@ -139,17 +128,26 @@ void CTesvarParser::AdjustCase(std::string& word) { NormaliseSpelling(&word); }
 
 int CTesvarParser::IsValidChar(char c) { return IsAlphabetByte(c) ? 1 : 0; }
 
+CTesvarParser::CTesvarParser() = default;
+
+CTesvarParser::CTesvarParser(const CLexicon* lexicon) : m_pLexicon(lexicon) {}
+
+CTesvarParser::~CTesvarParser() = default;
+
 int CTesvarParser::ParseWord(std::string word, ParseResults& results) {
+  if (scratch_ == nullptr) scratch_ = std::make_unique<AnalysisScratch>();
   Budget budget;
+  budget.scratch = scratch_.get();
   return ParseWordWithBudget(std::move(word), results, &budget);
 }
 
 int CTesvarParser::ParseWordWithBudget(std::string word, ParseResults& results,
                                        Budget* budget) {
-  const auto normalise_and_collect = [this](std::string* w, ParseResults* r) {
+  const auto normalise_and_collect = [this, budget](std::string* w,
+                                                    ParseResults* r) {
     const std::string as_typed = *w;
     AdjustCase(*w);
-    CollectReadings(*w, *w != as_typed, *r);
+    CollectReadings(*w, *w != as_typed, *r, budget->scratch);
   };
   if (renders_text_) {
     normalise_and_collect(&word, &results);
@@ -162,16 +160,15 @@ int CTesvarParser::ParseWordWithBudget(std::string word, ParseResults& results,
 
 void CTesvarParser::CollectReadings(const std::string& word,
                                     bool spelling_changed,
-                                    ParseResults& results) const {
+                                    ParseResults& results,
+                                    AnalysisScratch* scratch) const {
   if (m_pLexicon == nullptr) return;
-  std::vector<uint32_t> positions;
-  FindCandidateEntries(*m_pLexicon, word, &positions);
-  if (positions.empty()) return;
-  Analyses analyses;
+  FindCandidateEntries(*m_pLexicon, word, &scratch->positions,
+                       &scratch->after_prefix);
   const ReadingContext context{word, spelling_changed, renders_text_, results};
   const std::vector<CLexicon::Entry>& entries = m_pLexicon->entries();
-  for (uint32_t position : positions) {
-    ReadEntry(analyses, entries[position], context);
+  for (uint32_t position : scratch->positions) {
+    ReadEntry(*scratch, entries[position], context);
   }
 }
 

@@ -30,11 +30,14 @@ constexpr int kMaxSubParses = 256;
 }  // namespace suggestion_limits
 
 // What a top-level call and all its sub-parsers share: how many
-// suggestions have been handed to a sub-parser so far, and the readings
-// those sub-parses collected.
+// suggestions have been handed to a sub-parser so far, the readings those
+// sub-parses collected, and the analysis objects.
 struct CTesvarParser::Budget {
   int handed_over = 0;
   SubParseReadings readings;
+  // The top-level parser's, used by every parser of the call in turn: each
+  // collects its readings completely before it starts a sub-parser.
+  AnalysisScratch* scratch = nullptr;
 };
 
 class SuggestionCheck {

@@ -1,0 +1,34 @@
+// The analysis objects and candidate lists that a parser reuses for every
+// entry, every word and every sub-parse of its calls, so that their storage
+// is allocated once rather than per word. Every analysis is cleared before
+// it parses, so what it held before never shows.
+
+#ifndef TESVAR_PARSER_ANALYSIS_SCRATCH_H_
+#define TESVAR_PARSER_ANALYSIS_SCRATCH_H_
+
+#include <cstdint>
+#include <vector>
+
+#include "nouns/parsed_noun.h"
+#include "numbers/parsed_num.h"
+#include "verbs/parsed_verb.h"
+#include "words/parsed_word.h"
+
+namespace tesvar {
+
+struct AnalysisScratch {
+  // One object per kind of analysis; pronouns get their own noun and verb.
+  CParsedNoun noun;
+  CParsedVerb verb;
+  CParsedNoun pronoun_noun;
+  CParsedVerb pronoun_verb;
+  CParsedNum number;
+  CParsedWord plain;
+  // Positions of the candidate entries of the word being read.
+  std::vector<uint32_t> positions;
+  std::vector<uint32_t> after_prefix;
+};
+
+}  // namespace tesvar
+
+#endif  // TESVAR_PARSER_ANALYSIS_SCRATCH_H_
