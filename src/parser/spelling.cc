@@ -94,18 +94,19 @@ void SettleLowerCaseH(std::string* word) {
 bool IsAlphabetByte(char c) { return CanonicalByte(c) != '\0'; }
 
 void NormaliseSpelling(std::string* word) {
-  std::string out;
-  out.reserve(word->size() + 2);
-  for (char c : *word) {
-    if (const char canonical = CanonicalByte(c)) out.push_back(canonical);
+  // The first pass only drops or replaces bytes, so it works in place.
+  std::string& w = *word;
+  size_t kept = 0;
+  for (const char c : w) {
+    if (const char canonical = CanonicalByte(c)) w[kept++] = canonical;
   }
-  if (Contains(out, "th")) {
-    Replace(&out, "thl", "tlh");
-    Replace(&out, "th", "tlh");
+  w.resize(kept);
+  if (Contains(w, "th")) {
+    Replace(&w, "thl", "tlh");
+    Replace(&w, "th", "tlh");
   }
-  SettleLowerCaseH(&out);
-  if (!out.empty() && In(kInitialVowels, out[0])) out.insert(0, 1, '\'');
-  word->swap(out);
+  SettleLowerCaseH(&w);
+  if (!w.empty() && In(kInitialVowels, w[0])) w.insert(0, 1, '\'');
 }
 
 }  // namespace tesvar
