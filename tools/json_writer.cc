@@ -61,12 +61,16 @@ void AppendResult(const CParseResult& r, bool native, std::string* out) {
 
 void AppendJsonString(std::string_view text, std::string* out) {
   out->push_back('"');
-  for (const char c : text) {
+  // Bytes that stand for themselves are copied in runs.
+  size_t run = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
     const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte <= 0x7E && c != '"' && c != '\\') continue;
+    out->append(text.data() + run, i - run);
+    run = i + 1;
     if (c == '"' || c == '\\') {
       out->push_back('\\');
-      out->push_back(c);
-    } else if (byte >= 0x20 && byte <= 0x7E) {
       out->push_back(c);
     } else {
       out->append("\\u00");
@@ -74,6 +78,7 @@ void AppendJsonString(std::string_view text, std::string* out) {
       out->push_back(kHexDigits[byte & 0xF]);
     }
   }
+  out->append(text.data() + run, text.size() - run);
   out->push_back('"');
 }
 
