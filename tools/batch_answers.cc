@@ -1,10 +1,12 @@
-// Batches are split into contiguous slices, one per thread; a thread
-// answers its slice with its own parser. Words of one batch cost about the
-// same on average, so equal slices keep the threads about equally busy.
+// The threads of a batch take its words one at a time, each with a parser
+// of its own. A few words cost a thousand times more than most (those
+// whose corrections are parsed level after level), so fixed slices would
+// leave threads idle while one works through an expensive word.
 
 #include "tools/batch_answers.h"
 
 #include <algorithm>
+#include <atomic>
 #include <thread>
 
 #include "tools/json_writer.h"
@@ -24,44 +26,26 @@ void AppendAnswer(CTesvarParser& parser, const std::string& word,
   }
 }
 
-namespace {
-
-void AnswerSlice(const CLexicon& lexicon, const std::vector<std::string>& words,
-                 const std::vector<bool>& skip, size_t begin, size_t end,
-                 const AnswerFormat& format,
-                 std::vector<std::string>* answers) {
-  CTesvarParser parser(&lexicon);
-  for (size_t i = begin; i < end; ++i) {
-    (*answers)[i].clear();
-    if (!skip[i]) AppendAnswer(parser, words[i], format, &(*answers)[i]);
-  }
-}
-
-}  // namespace
-
 void AnswerBatch(const CLexicon& lexicon, const std::vector<std::string>& words,
                  const std::vector<bool>& skip, int jobs,
                  const AnswerFormat& format,
                  std::vector<std::string>* answers) {
   answers->resize(words.size());
+  // Each thread takes the next unanswered word until none is left.
+  std::atomic<size_t> next{0};
+  const auto answer_words = [&]() {
+    CTesvarParser parser(&lexicon);
+    for (size_t i; (i = next.fetch_add(1)) < words.size();) {
+      (*answers)[i].clear();
+      if (!skip[i]) AppendAnswer(parser, words[i], format, &(*answers)[i]);
+    }
+  };
   const size_t threads =
-      std::min(static_cast<size_t>(jobs), std::max<size_t>(words.size(), 1));
-  if (threads <= 1) {
-    AnswerSlice(lexicon, words, skip, 0, words.size(), format, answers);
-    return;
-  }
-  const size_t slice = (words.size() + threads - 1) / threads;
-  std::vector<std::thread> workers;
-  for (size_t begin = slice; begin < words.size(); begin += slice) {
-    const size_t end = std::min(begin + slice, words.size());
-    workers.emplace_back(AnswerSlice, std::cref(lexicon), std::cref(words),
-                         std::cref(skip), begin, end, std::cref(format),
-                         answers);
-  }
-  // The calling thread takes the first slice itself.
-  AnswerSlice(lexicon, words, skip, 0, std::min(slice, words.size()), format,
-              answers);
-  for (std::thread& worker : workers) worker.join();
+      std::min(static_cast<size_t>(std::max(jobs, 1)), words.size());
+  std::vector<std::thread> helpers;
+  for (size_t t = 1; t < threads; ++t) helpers.emplace_back(answer_words);
+  answer_words();
+  for (std::thread& helper : helpers) helper.join();
 }
 
 }  // namespace cli
