@@ -52,7 +52,7 @@ struct ReadingContext {
 // spelling mark, the analysis's own messages and suggestions. The native
 // rendering is taken last, since English rendering may change the analysis.
 template <typename Analysis>
-void AppendReading(Analysis& analysis, const std::string& key,
+void AppendReading(Analysis& analysis, std::string_view key,
                    const ReadingContext& context) {
   CParseResult& record = context.results.emplace_back();
   record.m_strWord = context.word;
@@ -118,7 +118,7 @@ void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
     std::vector<uint32_t> after_prefix;
     lexicon.FindHeadwordPrefixes(word.substr(prefix), &after_prefix);
     for (uint32_t position : after_prefix) {
-      if (lexicon.entries()[position].word.m_nPOS == kVerb) {
+      if (lexicon.entry(position).word.m_nPOS == kVerb) {
         positions->push_back(position);
       }
     }
@@ -158,9 +158,8 @@ void CTesvarParser::CollectReadings(const std::string& word,
   if (positions.empty()) return;
   Analyses analyses;
   const ReadingContext context{word, spelling_changed, renders_text_, results};
-  const std::vector<CLexicon::Entry>& entries = m_pLexicon->entries();
   for (uint32_t position : positions) {
-    ReadEntry(analyses, entries[position], context);
+    ReadEntry(analyses, m_pLexicon->entry(position), context);
   }
 }
 
