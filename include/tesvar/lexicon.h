@@ -40,8 +40,8 @@ class CTWord {
   std::string_view m_strHeadword;    // the lexicon form of the word
   std::string_view m_strDefinition;  // English definition
   int32_t m_nPOS = kNoun;            // part-of-speech code
-  int32_t m_bLanguage = 0;  // noun denotes a being capable of language
-  int32_t m_bBodyPart = 0;  // noun denotes a body part
+  int32_t m_bLanguage = 0;           // noun denotes a being capable of language
+  int32_t m_bBodyPart = 0;           // noun denotes a body part
   int32_t m_bInherentPlural = 0;
   int32_t m_bIrregularPlural = 0;
   std::string_view m_strIrregularPlural;  // that plural; empty when unknown
@@ -226,9 +226,8 @@ class CLexicon {
     std::vector<uint32_t> positions;
     std::vector<uint8_t> tags;
     size_t used = 0;
-    int shift = 64;  // 64 - log2(slot count)
   };
-  static bool GrowTable(size_t wanted, HashTable* table);
+  static bool GrowTable(size_t wanted, bool exact, HashTable* table);
   size_t KeySlot(std::string_view key, uint64_t hash) const;
   size_t HeadwordSlot(std::string_view headword, uint64_t hash) const;
   void RehashKeys();
@@ -237,6 +236,9 @@ class CLexicon {
   // FindHeadwordPrefixes without the empty headwords.
   void AppendNonEmptyHeadwordPrefixes(std::string_view text,
                                       std::vector<uint32_t>* positions) const;
+  bool FilterHas(uint64_t mixed) const;
+  void FilterHeadword(std::string_view headword);
+  void GrowFilter();
 
   std::vector<char> text_;  // every entry's texts; see Record
   std::vector<Record> records_;
@@ -254,6 +256,11 @@ class CLexicon {
   std::vector<uint32_t> previous_same_headword_;
   uint64_t short_lengths_ = 0;
   std::vector<size_t> long_lengths_;
+  // Prefix filter: one bit per hash of every prefix of every distinct
+  // headword, so that a lookup stops as soon as no headword starts with
+  // the text read so far, as a walk down a trie would.
+  std::vector<uint64_t> prefix_filter_;
+  size_t filtered_bytes_ = 0;              // bytes of the distinct headwords
   std::vector<uint32_t> empty_headwords_;  // positions, ascending
 };
 

@@ -33,9 +33,16 @@ static_assert(std::is_trivially_copyable<CTWord>::value,
 namespace {
 
 constexpr uint32_t kNone = UINT32_MAX;
-// Positions are 32-bit and kNone is reserved.
-constexpr size_t kMaxEntries = UINT32_MAX - 1;
+// Positions are 32-bit. Keeping them below 2^31 keeps the hash tables
+// (two slots per entry) within 2^32 slots, which Slot relies on. Unique
+// keys within kMaxTextBytes of text never get near this.
+constexpr size_t kMaxEntries = INT32_MAX;
 constexpr size_t kMinSlots = 16;
+// The prefix filter has at least this many bits per headword byte, and
+// at least kMinFilterBits; at most 2^32, which Slot relies on.
+constexpr size_t kFilterBitsPerByte = 4;
+constexpr size_t kMinFilterBits = 512;
+constexpr size_t kMaxFilterBits = size_t{1} << 32;
 constexpr size_t kMinTextBytes = 256;
 constexpr uint8_t kEmptyTag = 0;
 // Lengths below this have a bit in short_lengths_.
@@ -50,8 +57,9 @@ constexpr uint32_t kStativeBit = 1u << 4;
 constexpr uint32_t kHeadwordInKey = 1u << 5;
 
 // A byte-at-a-time hash (FNV-1a), so that the hashes of all prefixes of a
-// text come out of one pass over it, and a final mix whose top bits pick
-// the slot and whose low byte is the tag.
+// text come out of one pass over it, and a cheap final mix that spreads
+// the low bits upwards: its top bits pick the slot (or the filter bit),
+// bits 24 to 31 are the tag.
 constexpr uint64_t kHashStart = 0xcbf29ce484222325ULL;
 
 inline uint64_t HashStep(uint64_t hash, char byte) {
@@ -59,12 +67,7 @@ inline uint64_t HashStep(uint64_t hash, char byte) {
 }
 
 inline uint64_t HashFinish(uint64_t hash) {
-  hash ^= hash >> 33;
-  hash *= 0xff51afd7ed558ccdULL;
-  hash ^= hash >> 33;
-  hash *= 0xc4ceb93fe53b8ca9ULL;
-  hash ^= hash >> 33;
-  return hash;
+  return (hash ^ (hash >> 29)) * 0x9e3779b97f4a7c15ULL;
 }
 
 uint64_t Hash(std::string_view text) {
@@ -74,8 +77,14 @@ uint64_t Hash(std::string_view text) {
 }
 
 inline uint8_t TagOf(uint64_t hash) {
-  const uint8_t tag = static_cast<uint8_t>(hash);
+  const uint8_t tag = static_cast<uint8_t>(hash >> 24);
   return tag == kEmptyTag ? 1 : tag;
+}
+
+// Maps the top half of a mixed hash onto [0, count) without a division.
+// REQUIRES: count <= 2^32.
+inline size_t Slot(uint64_t mixed, size_t count) {
+  return static_cast<size_t>(((mixed >> 32) * count) >> 32);
 }
 
 inline int32_t Flag(uint32_t bits, uint32_t bit) {
@@ -108,14 +117,13 @@ bool CLexicon::Add(std::string_view key, const CTWord& word) {
   if (word.m_bIrregularPlural) bits |= kIrregularPluralBit;
   if (word.m_bStative) bits |= kStativeBit;
   if (shared) bits |= kHeadwordInKey;
-  records_.push_back(Record{static_cast<uint32_t>(text_.size()),
-                            static_cast<uint32_t>(key.size()),
-                            static_cast<uint32_t>(headword.size()),
-                            static_cast<uint32_t>(word.m_strDefinition.size()),
-                            word.m_nPOS, bits});
+  records_.push_back(Record{
+      static_cast<uint32_t>(text_.size()), static_cast<uint32_t>(key.size()),
+      static_cast<uint32_t>(headword.size()),
+      static_cast<uint32_t>(word.m_strDefinition.size()), word.m_nPOS, bits});
   AppendText(key, word, shared);
 
-  if (GrowTable(keys_.used + 1, &keys_)) RehashKeys();
+  if (GrowTable(keys_.used + 1, false, &keys_)) RehashKeys();
   const size_t slot = KeySlot(key, key_hash);
   keys_.positions[slot] = position;
   keys_.tags[slot] = TagOf(key_hash);
@@ -201,10 +209,10 @@ size_t CLexicon::PositionOf(std::string_view key) const {
 // The slot that holds `key`'s position, or the empty slot where it would
 // go. The table is at most half full, so an empty slot always exists.
 size_t CLexicon::KeySlot(std::string_view key, uint64_t hash) const {
-  const size_t mask = keys_.tags.size() - 1;
+  const size_t count = keys_.tags.size();
   const uint8_t tag = TagOf(hash);
-  size_t slot = static_cast<size_t>(hash >> keys_.shift);
-  for (;; slot = (slot + 1) & mask) {
+  for (size_t slot = Slot(hash, count);;
+       slot = slot + 1 == count ? 0 : slot + 1) {
     const uint8_t found = keys_.tags[slot];
     if (found == kEmptyTag) return slot;
     if (found == tag && KeyOf(records_[keys_.positions[slot]]) == key) {
@@ -215,10 +223,10 @@ size_t CLexicon::KeySlot(std::string_view key, uint64_t hash) const {
 
 // The same for a non-empty headword in the headword table.
 size_t CLexicon::HeadwordSlot(std::string_view headword, uint64_t hash) const {
-  const size_t mask = headwords_.tags.size() - 1;
+  const size_t count = headwords_.tags.size();
   const uint8_t tag = TagOf(hash);
-  size_t slot = static_cast<size_t>(hash >> headwords_.shift);
-  for (;; slot = (slot + 1) & mask) {
+  for (size_t slot = Slot(hash, count);;
+       slot = slot + 1 == count ? 0 : slot + 1) {
     const uint8_t found = headwords_.tags[slot];
     if (found == kEmptyTag) return slot;
     if (found == tag) {
@@ -231,18 +239,17 @@ size_t CLexicon::HeadwordSlot(std::string_view headword, uint64_t hash) const {
   }
 }
 
-// Makes the table a power of two of at least twice `wanted` slots and
+// Gives the table at least twice `wanted` slots, doubling it at least
+// when it must grow (or, if `exact`, making it exactly that big), and
 // empties it if that changes its size; returns whether it did, in which
 // case the caller refills it.
-bool CLexicon::GrowTable(size_t wanted, HashTable* table) {
-  size_t size = std::max(table->tags.size(), kMinSlots);
-  while (size < 2 * wanted) size *= 2;
-  if (size == table->tags.size()) return false;
-  table->positions.assign(size, kNone);
-  table->tags.assign(size, kEmptyTag);
-  int log2 = 0;
-  while ((size_t{1} << log2) < size) ++log2;
-  table->shift = 64 - log2;
+bool CLexicon::GrowTable(size_t wanted, bool exact, HashTable* table) {
+  const size_t size = table->tags.size();
+  if (2 * wanted <= size) return false;
+  const size_t grown =
+      std::max(exact ? 2 * wanted : std::max(2 * wanted, 2 * size), kMinSlots);
+  table->positions.assign(grown, kNone);
+  table->tags.assign(grown, kEmptyTag);
   return true;
 }
 
@@ -287,11 +294,16 @@ void CLexicon::IndexHeadword(uint32_t position) {
     }
   }
   // A new headword, and perhaps a new length.
-  if (GrowTable(headwords_.used + 1, &headwords_)) RehashHeadwords(position);
+  if (GrowTable(headwords_.used + 1, false, &headwords_)) {
+    RehashHeadwords(position);
+  }
   const size_t slot = HeadwordSlot(headword, hash);
   headwords_.positions[slot] = position;
   headwords_.tags[slot] = TagOf(hash);
   ++headwords_.used;
+  filtered_bytes_ += headword.size();
+  GrowFilter();
+  FilterHeadword(headword);
   const size_t length = headword.size();
   if (length < kShortLengths) {
     short_lengths_ |= uint64_t{1} << length;
@@ -309,8 +321,10 @@ void CLexicon::Reserve(size_t count, size_t text_bytes) {
   records_.reserve(count);
   previous_same_headword_.reserve(count);
   text_.reserve(std::min(text_bytes, text_limit_));
-  if (GrowTable(count, &keys_)) RehashKeys();
-  if (GrowTable(count, &headwords_)) RehashHeadwords(records_.size());
+  if (GrowTable(count, true, &keys_)) RehashKeys();
+  if (GrowTable(count, true, &headwords_)) {
+    RehashHeadwords(records_.size());
+  }
 }
 
 void CLexicon::ShrinkToFit() {
@@ -339,27 +353,63 @@ void CLexicon::FindHeadwordPrefixes(std::string_view text,
   if (headwords_.used != 0) AppendNonEmptyHeadwordPrefixes(text, positions);
 }
 
+// Walks the prefixes of `text`, longest last, while the filter says that
+// some headword starts with them, and probes the table for those whose
+// length some headword has.
 void CLexicon::AppendNonEmptyHeadwordPrefixes(
     std::string_view text, std::vector<uint32_t>* positions) const {
-  const auto probe = [this, text, positions](size_t length, uint64_t hash) {
-    const size_t slot = HeadwordSlot(text.substr(0, length), HashFinish(hash));
-    if (headwords_.tags[slot] == kEmptyTag) return;
+  auto next_long = long_lengths_.begin();
+  uint64_t hash = kHashStart;
+  for (size_t length = 1; length <= text.size(); ++length) {
+    hash = HashStep(hash, text[length - 1]);
+    const uint64_t mixed = HashFinish(hash);
+    if (!FilterHas(mixed)) return;
+    if (length < kShortLengths) {
+      if (((short_lengths_ >> length) & 1) == 0) continue;
+    } else {
+      if (next_long == long_lengths_.end()) return;
+      if (*next_long != length) continue;
+      ++next_long;
+    }
+    const size_t slot = HeadwordSlot(text.substr(0, length), mixed);
+    if (headwords_.tags[slot] == kEmptyTag) continue;
     for (uint32_t e = headwords_.positions[slot]; e != kNone;
          e = previous_same_headword_[e]) {
       positions->push_back(e);
     }
-  };
-  uint64_t hash = kHashStart;
-  const size_t short_end = std::min(text.size() + 1, kShortLengths);
-  size_t length = 1;
-  for (; length < short_end; ++length) {
-    hash = HashStep(hash, text[length - 1]);
-    if ((short_lengths_ >> length) & 1) probe(length, hash);
   }
-  for (size_t wanted : long_lengths_) {
-    if (wanted > text.size()) break;
-    for (; length <= wanted; ++length) hash = HashStep(hash, text[length - 1]);
-    probe(wanted, hash);
+}
+
+bool CLexicon::FilterHas(uint64_t mixed) const {
+  const size_t bit = Slot(mixed, prefix_filter_.size() * 64);
+  return (prefix_filter_[bit / 64] >> (bit % 64)) & 1;
+}
+
+void CLexicon::FilterHeadword(std::string_view headword) {
+  uint64_t hash = kHashStart;
+  for (char byte : headword) {
+    hash = HashStep(hash, byte);
+    const size_t bit = Slot(HashFinish(hash), prefix_filter_.size() * 64);
+    prefix_filter_[bit / 64] |= uint64_t{1} << (bit % 64);
+  }
+}
+
+// Keeps the filter at kFilterBitsPerByte bits per byte of the distinct
+// headwords or more, doubling it when it must grow, and refills it then.
+// The refill visits each headword's first entry, in storage order.
+void CLexicon::GrowFilter() {
+  const size_t bits = prefix_filter_.size() * 64;
+  if (bits >= std::min(kFilterBitsPerByte * filtered_bytes_, kMaxFilterBits)) {
+    return;
+  }
+  const size_t grown = std::min(std::max({kFilterBitsPerByte * filtered_bytes_,
+                                          2 * bits, kMinFilterBits}),
+                                kMaxFilterBits);
+  prefix_filter_.assign((grown + 63) / 64, 0);
+  for (size_t position = 0; position < records_.size(); ++position) {
+    if (previous_same_headword_[position] == kNone) {
+      FilterHeadword(HeadwordOf(records_[position]));
+    }
   }
 }
 
@@ -368,6 +418,8 @@ void CLexicon::Clear() {
   records_.clear();
   keys_ = HashTable();
   headwords_ = HashTable();
+  prefix_filter_.clear();
+  filtered_bytes_ = 0;
   previous_same_headword_.clear();
   short_lengths_ = 0;
   long_lengths_.clear();
