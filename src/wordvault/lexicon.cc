@@ -122,6 +122,7 @@ bool CLexicon::Add(std::string_view key, const CTWord& word) {
       static_cast<uint32_t>(headword.size()),
       static_cast<uint32_t>(word.m_strDefinition.size()), word.m_nPOS, bits});
   AppendText(key, word, shared);
+  key = KeyOf(records_.back());  // the caller's key may have moved with it
 
   if (GrowTable(keys_.used + 1, false, &keys_)) RehashKeys();
   const size_t slot = KeySlot(key, key_hash);

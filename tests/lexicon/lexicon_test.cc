@@ -152,22 +152,28 @@ TEST(LexiconTest, EntriesReadBackExactlyWhileTheStorageGrows) {
   for (size_t i = 0; i < copy.size(); ++i) ExpectSame(copy[i], expected[i]);
 }
 
-// An entry read from the lexicon views its storage; adding it again (as a
-// copy under another key) must not read freed bytes when that storage
-// grows.
+// Entries read from the lexicon view its storage; adding one again, under
+// a key that views the storage too, must not read freed bytes when that
+// storage grows. Each entry's key is the previous entry's definition.
 TEST(LexiconTest, AddsEntriesThatViewItsOwnStorage) {
   CLexicon lexicon;
-  lexicon.Add("qet:V", Entry("qet", kVerb, "run", testing::kStative, "pl"));
-  for (int i = 0; i < 2000; ++i) {
+  lexicon.Add("d0", Entry("qet", kVerb, "d1", testing::kStative, "pl"));
+  for (int i = 1; i <= 2000; ++i) {
     const CLexicon::Entry last = lexicon[lexicon.size() - 1];
-    ASSERT_TRUE(lexicon.Add(std::string(last.key) + "+", last.word));
+    CTWord word = last.word;
+    const std::string definition = "d" + std::to_string(i + 1);
+    word.m_strDefinition = definition;
+    ASSERT_TRUE(lexicon.Add(last.word.m_strDefinition, word)) << i;
   }
-  const CLexicon::Entry last = lexicon[lexicon.size() - 1];
-  EXPECT_EQ(last.key.size(), 5u + 2000u);
-  EXPECT_EQ(last.word.m_strHeadword, "qet");
-  EXPECT_EQ(last.word.m_strDefinition, "run");
-  EXPECT_EQ(last.word.m_strIrregularPlural, "pl");
-  EXPECT_EQ(last.word.m_bStative, 1);
+  ASSERT_EQ(lexicon.size(), 2001u);
+  for (size_t i = 0; i < lexicon.size(); ++i) {
+    const CLexicon::Entry entry = lexicon[i];
+    ASSERT_EQ(entry.key, "d" + std::to_string(i));
+    ASSERT_EQ(lexicon.PositionOf(entry.key), i);
+    EXPECT_EQ(entry.word.m_strHeadword, "qet");
+    EXPECT_EQ(entry.word.m_strIrregularPlural, "pl");
+    EXPECT_EQ(entry.word.m_bStative, 1);
+  }
   std::vector<uint32_t> positions;
   lexicon.FindHeadwordsIn("qet", &positions);
   EXPECT_EQ(positions.size(), 2001u);
