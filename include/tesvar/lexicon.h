@@ -149,7 +149,7 @@ class CLexicon {
   // enumeration order; `word` and `key` may view anything, this lexicon's
   // own entries included. Returns false and changes nothing when the key
   // is already present, or when the lexicon is full: its text would pass
-  // kMaxTextBytes, or it holds UINT32_MAX - 1 entries. PositionOf tells
+  // kMaxTextBytes, or it holds INT32_MAX entries. PositionOf tells
   // the two apart.
   bool Add(std::string_view key, const CTWord& word);
 

@@ -38,6 +38,7 @@ constexpr uint32_t kNone = UINT32_MAX;
 // keys within kMaxTextBytes of text never get near this.
 constexpr size_t kMaxEntries = INT32_MAX;
 constexpr size_t kMinSlots = 16;
+constexpr size_t kMaxSlots = size_t{1} << 32;  // twice kMaxEntries, + 2
 // The prefix filter has at least this many bits per headword byte, and
 // at least kMinFilterBits; at most 2^32, which Slot relies on.
 constexpr size_t kFilterBitsPerByte = 4;
@@ -247,8 +248,9 @@ size_t CLexicon::HeadwordSlot(std::string_view headword, uint64_t hash) const {
 bool CLexicon::GrowTable(size_t wanted, bool exact, HashTable* table) {
   const size_t size = table->tags.size();
   if (2 * wanted <= size) return false;
-  const size_t grown =
-      std::max(exact ? 2 * wanted : std::max(2 * wanted, 2 * size), kMinSlots);
+  const size_t grown = std::min(
+      std::max(exact ? 2 * wanted : std::max(2 * wanted, 2 * size), kMinSlots),
+      kMaxSlots);
   table->positions.assign(grown, kNone);
   table->tags.assign(grown, kEmptyTag);
   return true;

@@ -113,8 +113,8 @@ TEST(LexiconTest, EntriesReadBackExactlyWhileTheStorageGrows) {
       // NUL bytes and bytes from 0x80 up, in every text.
       {"n\0ul"s, Entry("n\0"s, kNoun, "a\0b"s, testing::kNoFlags, "\0"s)},
       {"\xff\x80:1", Entry("\xff\x80", kVerb, "\xc3\xa9t\xc3\xa9")},
-      {"hi\xfe", Entry("hi\xfe\xfe", kNoun, "\x80", testing::kBodyPart,
-                       "\xfe")},
+      {"hi\xfe",
+       Entry("hi\xfe\xfe", kNoun, "\x80", testing::kBodyPart, "\xfe")},
       // Every flag, with codes outside the labelled ones.
       {"f", Entry("f", 2147483647, "max",
                   testing::kLanguage | testing::kBodyPart |
@@ -126,10 +126,9 @@ TEST(LexiconTest, EntriesReadBackExactlyWhileTheStorageGrows) {
   std::vector<Expected> expected = edge_cases;
   for (int i = 0; i < 5000; ++i) {
     const std::string n = std::to_string(i);
-    expected.push_back(
-        {"k" + n, Entry(i % 2 == 0 ? "k" + n : "h" + n, i % 8, "d" + n,
-                        static_cast<uint32_t>(i % 32),
-                        i % 3 == 0 ? "p" + n : "")});
+    expected.push_back({"k" + n, Entry(i % 2 == 0 ? "k" + n : "h" + n, i % 8,
+                                       "d" + n, static_cast<uint32_t>(i % 32),
+                                       i % 3 == 0 ? "p" + n : "")});
   }
   CLexicon lexicon;
   for (const Expected& e : expected) {
@@ -215,7 +214,8 @@ TEST(LexiconTest, HeadwordIndexAgreesWithAFullScanOnRandomInput) {
     }
     return text;
   };
-  const std::string long_word = std::string(70, 'a') + "q" + std::string(70, 'a');
+  const std::string long_word =
+      std::string(70, 'a') + "q" + std::string(70, 'a');
   for (const bool reserved : {false, true}) {
     CLexicon lexicon;
     if (reserved) lexicon.Reserve(400, 100);
@@ -224,7 +224,8 @@ TEST(LexiconTest, HeadwordIndexAgreesWithAFullScanOnRandomInput) {
       std::string headword;
       switch (next() % 8) {
         case 0:  // the same headword as an earlier entry
-          if (!headwords.empty()) headword = headwords[next() % headwords.size()];
+          if (!headwords.empty())
+            headword = headwords[next() % headwords.size()];
           break;
         case 1:
           headword = long_word.substr(next() % 60, 64 + next() % 20);
