@@ -81,7 +81,7 @@ TEST(VerbScanTest, EveryPrefixGivesItsSubjectAndObject) {
 
 TEST(VerbScanTest, WhichEntriesAndPrefixesRead) {
   struct Case {
-    CTWord entry;
+    testing::TestWord entry;
     const char* word;
     int result;
     const char* prefix;
