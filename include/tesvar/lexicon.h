@@ -241,7 +241,6 @@ class CLexicon {
   // FindHeadwordPrefixes without the empty headwords.
   void AppendNonEmptyHeadwordPrefixes(std::string_view text,
                                       std::vector<uint32_t>* positions) const;
-  bool FilterHas(uint64_t mixed) const;
   void FilterHeadword(std::string_view headword);
   void GrowFilter();
 

@@ -362,11 +362,14 @@ void CLexicon::FindHeadwordPrefixes(std::string_view text,
 void CLexicon::AppendNonEmptyHeadwordPrefixes(
     std::string_view text, std::vector<uint32_t>* positions) const {
   auto next_long = long_lengths_.begin();
+  const uint64_t* const filter = prefix_filter_.data();
+  const size_t filter_bits = prefix_filter_.size() * 64;
   uint64_t hash = kHashStart;
   for (size_t length = 1; length <= text.size(); ++length) {
     hash = HashStep(hash, text[length - 1]);
     const uint64_t mixed = HashFinish(hash);
-    if (!FilterHas(mixed)) return;
+    const size_t bit = Slot(mixed, filter_bits);
+    if (((filter[bit / 64] >> (bit % 64)) & 1) == 0) return;
     if (length < kShortLengths) {
       if (((short_lengths_ >> length) & 1) == 0) continue;
     } else {
@@ -381,11 +384,6 @@ void CLexicon::AppendNonEmptyHeadwordPrefixes(
       positions->push_back(e);
     }
   }
-}
-
-bool CLexicon::FilterHas(uint64_t mixed) const {
-  const size_t bit = Slot(mixed, prefix_filter_.size() * 64);
-  return (prefix_filter_[bit / 64] >> (bit % 64)) & 1;
 }
 
 void CLexicon::FilterHeadword(std::string_view headword) {
