@@ -163,8 +163,8 @@ bool IsNominaliser(std::string_view suffix) {
 WordGenerator::WordGenerator(const CLexicon& lexicon, uint64_t seed)
     : random_(seed) {
   for (const CLexicon::Entry& entry : lexicon.entries()) {
-    const CTWord* word = &entry.word;
-    switch (word->m_nPOS) {
+    const CTWord& word = entry.word;
+    switch (word.m_nPOS) {
       case kNoun:
         nouns_.push_back(word);
         break;
@@ -212,12 +212,13 @@ std::string WordGenerator::Next() {
   return Make(kTextShares[random_.PickWeighted(kTextShares)].kind);
 }
 
-std::string WordGenerator::Headword(const std::vector<const CTWord*>& entries,
+std::string WordGenerator::Headword(const std::vector<CTWord>& entries,
                                     const CTWord** entry) {
   const CTWord* picked =
-      entries.empty() ? nullptr : entries[random_.Uniform(entries.size())];
+      entries.empty() ? nullptr : &entries[random_.Uniform(entries.size())];
   if (entry != nullptr) *entry = picked;
-  return picked != nullptr ? picked->m_strHeadword : MakeSyllables(2, &random_);
+  return picked != nullptr ? std::string(picked->m_strHeadword)
+                           : MakeSyllables(2, &random_);
 }
 
 void WordGenerator::AppendNounSuffixes(const CTWord* noun, int first_type,

@@ -53,8 +53,8 @@ class WordGenerator {
   std::string Next();
 
  private:
-  const CTWord* PickEntry(const std::vector<const CTWord*>& entries);
-  std::string Headword(const std::vector<const CTWord*>& entries,
+  const CTWord* PickEntry(const std::vector<CTWord>& entries);
+  std::string Headword(const std::vector<CTWord>& entries,
                        const CTWord** entry);
   std::string MakeNoun();
   std::string MakeVerb(bool long_chain);
@@ -70,12 +70,13 @@ class WordGenerator {
   void AppendVerbSuffixes(const ChainShape& shape, std::string* word);
 
   Random random_;
-  // Entries by the analysis they get, in lexicon order.
-  std::vector<const CTWord*> nouns_;
-  std::vector<const CTWord*> verbs_;
-  std::vector<const CTWord*> pronouns_;
-  std::vector<const CTWord*> numbers_;
-  std::vector<const CTWord*> plain_;
+  // Entries by the analysis they get, in lexicon order; views into the
+  // lexicon.
+  std::vector<CTWord> nouns_;
+  std::vector<CTWord> verbs_;
+  std::vector<CTWord> pronouns_;
+  std::vector<CTWord> numbers_;
+  std::vector<CTWord> plain_;
 };
 
 // `count` words drawn by WordGenerator::Next.

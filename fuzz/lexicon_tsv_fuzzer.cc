@@ -53,18 +53,19 @@ void CheckError(const tesvar::Status& status, const tesvar::CLexicon& lexicon,
 }
 
 void CheckLoaded(const tesvar::CLexicon& lexicon) {
-  const std::vector<tesvar::CLexicon::Entry>& entries = lexicon.entries();
-  std::unordered_set<std::string> keys;
-  for (const tesvar::CLexicon::Entry& entry : entries) {
-    Check(!entry.key.empty(), "keys are not empty");
-    Check(keys.insert(entry.key).second, "keys are unique");
-    Check(lexicon.Find(entry.key) == &entry.word, "key finds its entry");
+  const tesvar::CLexicon::EntryRange entries = lexicon.entries();
+  std::unordered_set<std::string_view> keys;
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const std::string_view key = entries[i].key;
+    Check(!key.empty(), "keys are not empty");
+    Check(keys.insert(key).second, "keys are unique");
+    Check(lexicon.PositionOf(key) == i, "key finds its entry");
   }
   const tesvar::CLexicon copy(lexicon);
   std::vector<uint32_t> found;
   std::vector<uint32_t> found_in_copy;
   for (size_t i = 0; i < entries.size(); ++i) {
-    const std::string& headword = entries[i].word.m_strHeadword;
+    const std::string_view headword = entries[i].word.m_strHeadword;
     lexicon.FindHeadwordsIn(headword, &found);
     copy.FindHeadwordsIn(headword, &found_in_copy);
     Check(found == found_in_copy, "a copy indexes like the original");

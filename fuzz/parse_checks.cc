@@ -36,7 +36,7 @@ void CheckIdle(const CTesvarParser& parser) {
 void CheckReading(const CLexicon& lexicon, const CParseResult& r,
                   const std::string& normalised, bool respelt) {
   Check(r.m_strWord == normalised, "reading of the normalised word");
-  Check(lexicon.Find(r.m_strKey) != nullptr, "key of a lexicon entry");
+  Check(lexicon.Find(r.m_strKey).has_value(), "key of a lexicon entry");
   Check(std::isfinite(r.m_dScore) && r.m_dScore > 0 && r.m_dScore <= 1,
         "score in (0, 1]");
   Check(!r.m_strPOS.empty(), "label present");
@@ -82,7 +82,7 @@ void CheckParse(const CLexicon& lexicon, std::string_view word) {
 
 void CheckHeadwordIndex(const CLexicon& lexicon, std::string_view word) {
   std::vector<uint32_t> expected;
-  const std::vector<CLexicon::Entry>& entries = lexicon.entries();
+  const CLexicon::EntryRange entries = lexicon.entries();
   for (size_t i = 0; i < entries.size(); ++i) {
     if (word.find(entries[i].word.m_strHeadword) != std::string_view::npos) {
       expected.push_back(static_cast<uint32_t>(i));

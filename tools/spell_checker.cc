@@ -12,6 +12,7 @@
 #include "tools/spell_checker.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "tools/line_reader.h"
 #include "tools/word_splitter.h"
@@ -55,20 +56,20 @@ void SpellChecker::Check(std::string_view word, SpellAnswer* answer) {
 }
 
 void SpellChecker::Judge(SpellAnswer* answer) const {
-  const CTWord* root = nullptr;
+  std::optional<CTWord> root;
   for (const CParseResult& reading : results_) {
     if (!IsFlawless(reading)) continue;
-    const CTWord* entry = lexicon_->Find(reading.m_strKey);
+    const std::optional<CTWord> entry = lexicon_->Find(reading.m_strKey);
     // An empty headword names no root, so such a reading counts as the
     // word itself.
-    if (entry == nullptr || entry->m_strHeadword.empty() ||
+    if (!entry || entry->m_strHeadword.empty() ||
         entry->m_strHeadword == reading.m_strWord) {
       answer->verdict = Verdict::kCorrect;
       return;
     }
-    if (root == nullptr) root = entry;
+    if (!root) root = entry;
   }
-  if (root != nullptr) {
+  if (root) {
     answer->verdict = Verdict::kRoot;
     answer->root = root->m_strHeadword;
     return;

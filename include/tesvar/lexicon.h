@@ -2,6 +2,11 @@
 // the order they were added. That order is the order in which the parser
 // tries the entries, and so the order of its candidates.
 //
+// The lexicon keeps one copy of every text in a single byte store and a
+// small fixed-size record per entry (about 2.5 times the size of the
+// lexicon file in all, indexes included). Reading an entry gives views
+// into that store, which stay valid until the lexicon next changes.
+//
 // A CLexicon is filled once and then only read. Reading it from several
 // threads at once is safe; changing it while a parser reads it is not.
 
@@ -10,6 +15,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,38 +36,107 @@ enum PartOfSpeech : int32_t {
   kQuestion = 7,
 };
 
-// One lexicon entry. A default entry is an empty noun (code 0) with every
-// flag off.
+// One lexicon entry, as a view: the texts belong to whoever made the
+// entry (the lexicon, for entries read from it). A default entry is an
+// empty noun (code 0) with every flag off. Copying is cheap: it copies the
+// views, never the bytes.
 class CTWord {
  public:
-  CTWord() = default;
-  CTWord(const CTWord&) = default;
-  CTWord& operator=(const CTWord&) = default;
-  CTWord(CTWord&&) = default;
-  CTWord& operator=(CTWord&&) = default;
-  virtual ~CTWord() = default;
-
-  std::string m_strHeadword;    // the lexicon form of the word
-  std::string m_strDefinition;  // English definition
-  int32_t m_nPOS = kNoun;       // part-of-speech code
-  int32_t m_bLanguage = 0;      // noun denotes a being capable of language
-  int32_t m_bBodyPart = 0;      // noun denotes a body part
+  std::string_view m_strHeadword;    // the lexicon form of the word
+  std::string_view m_strDefinition;  // English definition
+  int32_t m_nPOS = kNoun;            // part-of-speech code
+  int32_t m_bLanguage = 0;           // noun denotes a being capable of language
+  int32_t m_bBodyPart = 0;           // noun denotes a body part
   int32_t m_bInherentPlural = 0;
   int32_t m_bIrregularPlural = 0;
-  std::string m_strIrregularPlural;  // that plural; empty when unknown
-  int32_t m_bStative = 0;            // verb is a quality verb
+  std::string_view m_strIrregularPlural;  // that plural; empty when unknown
+  int32_t m_bStative = 0;                 // verb is a quality verb
 };
 
 // Unique keys mapped to entries, enumerated in insertion order, with an
 // index from headwords to entries that is kept up to date on every change,
 // so that finding the entries whose headword occurs in a word costs time
 // proportional to the word, not to the lexicon.
+//
+// The lexicon owns copies of all texts. Entries read from it (Entry, the
+// CTWord inside it, Find's result) are views into its storage: they stay
+// valid until the lexicon is next changed (Add, Reserve, ShrinkToFit,
+// Clear, assignment) or destroyed. Copy the texts to keep them longer.
 class CLexicon {
  public:
+  // An entry and its key, both views into the lexicon.
   struct Entry {
-    std::string key;
+    std::string_view key;
     CTWord word;
   };
+
+  // Walks the entries in enumeration order. Dereferencing makes an Entry
+  // value, so formally this is an input iterator; it supports the
+  // arithmetic of a random-access one all the same.
+  class Iterator {
+   public:
+    using iterator_category = std::input_iterator_tag;
+    using value_type = Entry;
+    using difference_type = std::ptrdiff_t;
+    using pointer = void;
+    using reference = Entry;
+
+    Iterator() = default;
+    Iterator(const CLexicon* lexicon, size_t position)
+        : lexicon_(lexicon), position_(position) {}
+
+    Entry operator*() const { return lexicon_->entry(position_); }
+    Entry operator[](difference_type n) const { return *(*this + n); }
+    Iterator& operator++() {
+      ++position_;
+      return *this;
+    }
+    Iterator operator++(int) {
+      Iterator old = *this;
+      ++position_;
+      return old;
+    }
+    Iterator& operator+=(difference_type n) {
+      position_ += static_cast<size_t>(n);
+      return *this;
+    }
+    Iterator operator+(difference_type n) const { return Iterator(*this) += n; }
+    difference_type operator-(const Iterator& other) const {
+      return static_cast<difference_type>(position_ - other.position_);
+    }
+    bool operator==(const Iterator& other) const {
+      return position_ == other.position_;
+    }
+    bool operator!=(const Iterator& other) const { return !(*this == other); }
+    bool operator<(const Iterator& other) const {
+      return position_ < other.position_;
+    }
+
+   private:
+    const CLexicon* lexicon_ = nullptr;
+    size_t position_ = 0;
+  };
+
+  // All entries in enumeration order, indexable by position.
+  class EntryRange {
+   public:
+    explicit EntryRange(const CLexicon* lexicon) : lexicon_(lexicon) {}
+    Iterator begin() const { return lexicon_->begin(); }
+    Iterator end() const { return lexicon_->end(); }
+    size_t size() const { return lexicon_->size(); }
+    bool empty() const { return lexicon_->empty(); }
+    Entry operator[](size_t position) const {
+      return lexicon_->entry(position);
+    }
+
+   private:
+    const CLexicon* lexicon_;
+  };
+
+  // The most bytes of text (keys, headwords, definitions and plurals
+  // together, a headword that starts its key counted once) a lexicon
+  // holds. Add refuses an entry that would go past it.
+  static constexpr size_t kMaxTextBytes = UINT32_MAX;
 
   CLexicon() = default;
   CLexicon(const CLexicon&) = default;
@@ -69,25 +145,39 @@ class CLexicon {
   CLexicon& operator=(CLexicon&&) = default;
   ~CLexicon() = default;
 
-  // Adds `word` under `key` at the end of the enumeration order. Returns
-  // false and changes nothing when the key is already present.
-  bool Add(std::string key, CTWord word);
+  // Adds a copy of `word` under a copy of `key` at the end of the
+  // enumeration order; `word` and `key` may view anything, this lexicon's
+  // own entries included. Returns false and changes nothing when the key
+  // is already present, or when the lexicon is full: its text would pass
+  // kMaxTextBytes, or it holds INT32_MAX entries. PositionOf tells
+  // the two apart.
+  bool Add(std::string_view key, const CTWord& word);
 
-  // The entry stored under `key`, or nullptr.
-  const CTWord* Find(std::string_view key) const;
+  // The entry stored under `key`, or nothing.
+  std::optional<CTWord> Find(std::string_view key) const;
   // The position (in entries()) of the entry stored under `key`, or
   // kNotFound.
   static constexpr size_t kNotFound = SIZE_MAX;
   size_t PositionOf(std::string_view key) const;
 
-  // Makes room for `count` entries in all, so that filling a lexicon of
-  // known size does not grow its storage step by step.
-  void Reserve(size_t count);
+  // Makes room for `count` entries in all and `text_bytes` bytes of text
+  // in all, so that filling a lexicon of known size does not grow its
+  // storage step by step. ShrinkToFit hands back what a generous Reserve
+  // left unused.
+  void Reserve(size_t count, size_t text_bytes = 0);
+  void ShrinkToFit();
+
+  // The entry at `position` in enumeration order.
+  // REQUIRES: position < size().
+  Entry entry(size_t position) const;
+  Entry operator[](size_t position) const { return entry(position); }
 
   // All entries in enumeration (insertion) order.
-  const std::vector<Entry>& entries() const { return entries_; }
-  size_t size() const { return entries_.size(); }
-  bool empty() const { return entries_.empty(); }
+  EntryRange entries() const { return EntryRange(this); }
+  Iterator begin() const { return Iterator(this, 0); }
+  Iterator end() const { return Iterator(this, size()); }
+  size_t size() const { return records_.size(); }
+  bool empty() const { return records_.empty(); }
 
   // Stores in *positions the positions (in entries()) of every entry whose
   // headword occurs in `word` as a substring, in enumeration order, each
@@ -106,34 +196,75 @@ class CLexicon {
   // Removes every entry.
   void Clear();
 
+  // Lowers the text limit below kMaxTextBytes, so that tests can reach it.
+  void SetTextLimitForTesting(size_t limit) { text_limit_ = limit; }
+
  private:
-  void IndexHeadword(uint32_t position);
-  uint32_t RootChild(unsigned char byte);
-  uint32_t Child(uint32_t parent, unsigned char byte);
-  uint32_t FindChild(uint32_t parent, unsigned char byte) const;
-  uint32_t NewNode(unsigned char byte);
-
-  std::vector<Entry> entries_;
-  // Key index: an open-addressing hash table of entry positions, looked
-  // up by the entries' own keys, so that no key is stored twice.
-  std::vector<uint32_t> key_slots_;  // a position, or UINT32_MAX if empty
-  size_t KeySlot(std::string_view key) const;
-  void GrowKeySlots(size_t entries);
-
-  // Headword index: a trie of all non-empty headwords. Each node knows the
-  // last entry whose headword ends there; earlier entries with the same
-  // headword are chained through previous_same_headword_. Children of a
-  // node form a linked list of siblings, except below the root, where a
-  // direct table by first byte saves the longest sibling walks.
-  struct TrieNode {
-    uint32_t first_child;
-    uint32_t next_sibling;
-    uint32_t last_entry;
-    unsigned char byte;
+  // One entry. Its texts lie back to back in text_, starting at `start`:
+  // key, headword (left out when the key starts with it), definition,
+  // plural. The plural ends where the next entry's texts start.
+  struct Record {
+    uint32_t start;
+    uint32_t key_length;
+    uint32_t headword_length;
+    uint32_t definition_length;
+    int32_t code;
+    uint32_t bits;  // the flags and kHeadwordInKey; see lexicon.cc
   };
-  std::vector<TrieNode> trie_;
-  std::vector<uint32_t> root_children_;  // by first byte; 0 = none
+
+  std::string_view Text(uint32_t offset, uint32_t length) const {
+    return std::string_view(text_.data() + offset, length);
+  }
+  std::string_view KeyOf(const Record& record) const {
+    return Text(record.start, record.key_length);
+  }
+  std::string_view HeadwordOf(const Record& record) const;
+  size_t EndOf(size_t position) const;
+
+  void AppendText(std::string_view key, const CTWord& word, bool shared);
+
+  // Open-addressing tables with linear probing, kept at most half full.
+  // Each slot holds an entry position and a one-byte tag taken from the
+  // hash (0 = empty slot), so that most probes that cannot match are
+  // rejected without reading the entry.
+  struct HashTable {
+    std::vector<uint32_t> positions;
+    std::vector<uint8_t> tags;
+    size_t used = 0;
+  };
+  static bool GrowTable(size_t wanted, bool exact, HashTable* table);
+  size_t KeySlot(std::string_view key, uint64_t hash) const;
+  size_t HeadwordSlot(std::string_view headword, uint64_t hash) const;
+  void RehashKeys();
+  void RehashHeadwords(size_t count);
+  void IndexHeadword(uint32_t position);
+  // FindHeadwordPrefixes without the empty headwords.
+  void AppendNonEmptyHeadwordPrefixes(std::string_view text,
+                                      std::vector<uint32_t>* positions) const;
+  void FilterHeadword(std::string_view headword);
+  void GrowFilter();
+
+  std::vector<char> text_;  // every entry's texts; see Record
+  std::vector<Record> records_;
+  size_t text_limit_ = kMaxTextBytes;
+
+  // Key index: positions by key.
+  HashTable keys_;
+
+  // Headword index: for each distinct non-empty headword, the last entry
+  // that has it; earlier entries with the same headword are chained
+  // through previous_same_headword_. A lookup probes the table once for
+  // each length that some headword has, so the lengths are kept: a bit
+  // per length below 64 and a sorted list of the longer ones.
+  HashTable headwords_;
   std::vector<uint32_t> previous_same_headword_;
+  uint64_t short_lengths_ = 0;
+  std::vector<size_t> long_lengths_;
+  // Prefix filter: one bit per hash of every prefix of every distinct
+  // headword, so that a lookup stops as soon as no headword starts with
+  // the text read so far, as a walk down a trie would.
+  std::vector<uint64_t> prefix_filter_;
+  size_t filtered_bytes_ = 0;              // bytes of the distinct headwords
   std::vector<uint32_t> empty_headwords_;  // positions, ascending
 };
 

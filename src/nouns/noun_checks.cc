@@ -170,7 +170,7 @@ bool CheckIrregularPlural(const NounSuffixMatch& m, CParsedNoun* noun) {
       !m.entry.m_bIrregularPlural) {
     return true;
   }
-  const std::string& form = m.entry.m_strIrregularPlural;
+  const std::string_view form = m.entry.m_strIrregularPlural;
   if (form.empty()) {
     AddError(noun, std::string(kUnknownPluralMessage));
   } else {

@@ -40,7 +40,7 @@ struct ReadingContext {
 // spelling mark, the analysis's own messages and suggestions. The native
 // rendering is taken last, since English rendering may change the analysis.
 template <typename Analysis>
-void AppendReading(Analysis& analysis, const std::string& key,
+void AppendReading(Analysis& analysis, std::string_view key,
                    const ReadingContext& context) {
   CParseResult& record = context.results.emplace_back();
   record.m_strWord = context.word;
@@ -112,7 +112,7 @@ void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
     after_prefix->clear();
     lexicon.FindHeadwordPrefixes(word.substr(prefix), after_prefix);
     for (uint32_t position : *after_prefix) {
-      if (lexicon.entries()[position].word.m_nPOS == kVerb) {
+      if (lexicon.entry(position).word.m_nPOS == kVerb) {
         positions->push_back(position);
       }
     }
@@ -166,9 +166,8 @@ void CTesvarParser::CollectReadings(const std::string& word,
   FindCandidateEntries(*m_pLexicon, word, &scratch->positions,
                        &scratch->after_prefix);
   const ReadingContext context{word, spelling_changed, renders_text_, results};
-  const std::vector<CLexicon::Entry>& entries = m_pLexicon->entries();
   for (uint32_t position : scratch->positions) {
-    ReadEntry(*scratch, entries[position], context);
+    ReadEntry(*scratch, m_pLexicon->entry(position), context);
   }
 }
 

@@ -135,9 +135,10 @@ int CParsedVerb::Nominalise(std::string_view word, size_t unread) {
   // gloss becomes the definition of the noun the word is read as.
   m_bAsNoun = 0;
   m_bNominalised = 1;
+  const std::string definition = ToString();
   CTWord verb_part;
-  verb_part.m_strHeadword.assign(word.substr(0, word.size() - unread));
-  verb_part.m_strDefinition = ToString();
+  verb_part.m_strHeadword = word.substr(0, word.size() - unread);
+  verb_part.m_strDefinition = definition;
   const int result = m_noun.Parse(word, verb_part);
   m_bAsNoun = 1;
   return result;

@@ -65,6 +65,11 @@ constexpr char kFieldSeparator = '\t';
 constexpr char kFlagSeparator = ',';
 constexpr char kCommentMark = '#';
 
+// Add's other refusal: the lexicon's 32-bit offsets are used up. Only a
+// file of more than 4 GiB can get here.
+constexpr char kTooMuchText[] =
+    "the entries hold more text than a lexicon can (4 GiB)";
+
 // 'text' with quote, backslash, control and non-ASCII bytes escaped.
 std::string Quote(std::string_view text) {
   constexpr char kHex[] = "0123456789ABCDEF";
@@ -193,19 +198,19 @@ std::string ParseEntry(const std::vector<std::string_view>& fields,
         *key = field;
         break;
       case Column::kHeadword:
-        word->m_strHeadword.assign(field);
+        word->m_strHeadword = field;
         break;
       case Column::kPos:
         error = ParsePartOfSpeech(field, &word->m_nPOS);
         break;
       case Column::kDefinition:
-        word->m_strDefinition.assign(field);
+        word->m_strDefinition = field;
         break;
       case Column::kFlags:
         error = ParseFlags(field, word);
         break;
       case Column::kPlural:
-        word->m_strIrregularPlural.assign(field);
+        word->m_strIrregularPlural = field;
         break;
     }
     if (!error.empty()) return error;
@@ -253,9 +258,12 @@ Status ParseLexiconTsv(std::string_view text, std::string_view source_name,
   };
 
   CLexicon loaded;
-  // At most one entry per line; reserving avoids growing step by step.
+  // At most one entry per line, and the entries' texts are parts of the
+  // lines: reserving that much avoids growing step by step, and whatever
+  // is left over is handed back at the end.
   loaded.Reserve(
-      static_cast<size_t>(std::count(text.begin(), text.end(), kLineEnd)) + 1);
+      static_cast<size_t>(std::count(text.begin(), text.end(), kLineEnd)) + 1,
+      text.size());
   // The line of each entry, for the message about a repeated key.
   std::vector<int> entry_lines;
   Header header;
@@ -273,10 +281,13 @@ Status ParseLexiconTsv(std::string_view text, std::string_view source_name,
     SplitInto(line, kFieldSeparator, &fields);
     const std::string what = ParseEntry(fields, header, &key, &word);
     if (!what.empty()) return error(lines.number(), what);
-    if (!loaded.Add(std::string(key), std::move(word))) {
-      const int first = entry_lines[loaded.PositionOf(key)];
+    if (!loaded.Add(key, word)) {
+      const size_t first = loaded.PositionOf(key);
+      if (first == CLexicon::kNotFound) {
+        return error(lines.number(), kTooMuchText);
+      }
       return error(lines.number(), Format("duplicate key %s (first on line %i)",
-                                          {Quote(key), first}));
+                                          {Quote(key), entry_lines[first]}));
     }
     entry_lines.push_back(lines.number());
   }
@@ -285,6 +296,7 @@ Status ParseLexiconTsv(std::string_view text, std::string_view source_name,
                  "no header line (the file is empty or holds only comments "
                  "and blank lines)");
   }
+  loaded.ShrinkToFit();
   *lexicon = std::move(loaded);
   return Status::Ok();
 }

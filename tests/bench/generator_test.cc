@@ -89,9 +89,10 @@ TEST(LexiconGeneratorTest, LoadsWithCanonicalHeadwords) {
     for (const CLexicon::Entry& entry : lexicon.entries()) {
       const CTWord& word = entry.word;
       EXPECT_FALSE(word.m_strHeadword.empty()) << entry.key;
-      EXPECT_EQ(Normaliser::Normalise(word.m_strHeadword), word.m_strHeadword)
+      EXPECT_EQ(Normaliser::Normalise(std::string(word.m_strHeadword)),
+                word.m_strHeadword)
           << entry.key;
-      EXPECT_EQ(Normaliser::Normalise(word.m_strIrregularPlural),
+      EXPECT_EQ(Normaliser::Normalise(std::string(word.m_strIrregularPlural)),
                 word.m_strIrregularPlural)
           << entry.key;
     }

@@ -35,12 +35,12 @@ CLexicon NounLexicon() {
   });
 }
 
-const CTWord& EntryOf(const CLexicon& lexicon, const std::string& headword) {
+CTWord EntryOf(const CLexicon& lexicon, const std::string& headword) {
   for (const CLexicon::Entry& e : lexicon.entries()) {
     if (e.word.m_strHeadword == headword) return e.word;
   }
   ADD_FAILURE() << "no entry " << headword;
-  return lexicon.entries().front().word;
+  return lexicon.entry(0).word;
 }
 
 // "text = native [errors] [suggestions]", or "no reading" in front of the

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "support/test_lexicon.h"
@@ -71,8 +72,8 @@ TEST(ParsedNumTest, ReadsAndGlosses) {
   };
   for (const NumberCase& c : cases) {
     CParsedNum number;
-    const CTWord* entry = lexicon.Find(c.root + ":4");
-    ASSERT_NE(nullptr, entry) << c.root;
+    const std::optional<CTWord> entry = lexicon.Find(c.root + ":4");
+    ASSERT_TRUE(entry.has_value()) << c.root;
     EXPECT_EQ(c.parsed, number.Parse(c.word, *entry)) << c.word;
     if (c.parsed) {
       EXPECT_EQ(c.gloss, number.ToString()) << c.word;

@@ -27,7 +27,8 @@ std::vector<std::string> FullWalk(const CLexicon& lexicon, std::string word) {
   auto add = [&](auto& analysis, const CLexicon::Entry& entry) {
     analysis.Clear();
     if (analysis.Parse(word, entry.word)) {
-      readings.push_back(entry.key + "/" + std::string(analysis.POS()));
+      readings.push_back(std::string(entry.key) + "/" +
+                         std::string(analysis.POS()));
     }
   };
   for (const CLexicon::Entry& entry : lexicon.entries()) {

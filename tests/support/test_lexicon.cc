@@ -6,27 +6,31 @@
 namespace tesvar {
 namespace testing {
 
-CTWord Entry(std::string headword, int32_t pos, std::string definition,
-             uint32_t flags, std::string irregular_plural) {
+CTWord TestWord::view() const {
   CTWord word;
-  word.m_strHeadword = std::move(headword);
+  word.m_strHeadword = headword;
   word.m_nPOS = pos;
-  word.m_strDefinition = std::move(definition);
+  word.m_strDefinition = definition;
   word.m_bLanguage = (flags & kLanguage) ? 1 : 0;
   word.m_bBodyPart = (flags & kBodyPart) ? 1 : 0;
   word.m_bInherentPlural = (flags & kInherentPlural) ? 1 : 0;
   word.m_bIrregularPlural = (flags & kIrregularPlural) ? 1 : 0;
   word.m_bStative = (flags & kStative) ? 1 : 0;
-  word.m_strIrregularPlural = std::move(irregular_plural);
+  word.m_strIrregularPlural = irregular_plural;
   return word;
 }
 
-CLexicon Lexicon(std::initializer_list<CTWord> entries) {
+TestWord Entry(std::string headword, int32_t pos, std::string definition,
+               uint32_t flags, std::string irregular_plural) {
+  return TestWord{std::move(headword), pos, std::move(definition), flags,
+                  std::move(irregular_plural)};
+}
+
+CLexicon Lexicon(std::initializer_list<TestWord> entries) {
   CLexicon lexicon;
   int counter = 0;
-  for (const CTWord& word : entries) {
-    const std::string key =
-        word.m_strHeadword + ":" + std::to_string(word.m_nPOS);
+  for (const TestWord& word : entries) {
+    const std::string key = word.headword + ":" + std::to_string(word.pos);
     if (!lexicon.Add(key, word)) {
       lexicon.Add(key + "#" + std::to_string(++counter), word);
     }

@@ -24,13 +24,27 @@ enum Flag : uint32_t {
   kStative = 1 << 4,
 };
 
+// An entry that owns its texts. It converts to the CTWord that views
+// them, so it must outlive that view: name the TestWord, never the CTWord
+// made from a temporary one.
+struct TestWord {
+  std::string headword;
+  int32_t pos = kNoun;
+  std::string definition;
+  uint32_t flags = kNoFlags;  // an OR of Flag values
+  std::string irregular_plural;
+
+  CTWord view() const;
+  operator CTWord() const { return view(); }  // NOLINT(runtime/explicit)
+};
+
 // An entry with the given fields; `flags` is an OR of Flag values.
-CTWord Entry(std::string headword, int32_t pos, std::string definition,
-             uint32_t flags = kNoFlags, std::string irregular_plural = "");
+TestWord Entry(std::string headword, int32_t pos, std::string definition,
+               uint32_t flags = kNoFlags, std::string irregular_plural = "");
 
 // A lexicon holding `entries` in order, keyed "headword:pos" unless two
 // entries would share a key, in which case a counter is appended.
-CLexicon Lexicon(std::initializer_list<CTWord> entries);
+CLexicon Lexicon(std::initializer_list<TestWord> entries);
 
 // "POS key \"analysis\" score errors=[..] suggestions=[..]" for one record,
 // with the score in shortest round-trip form.

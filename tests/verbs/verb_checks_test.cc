@@ -113,8 +113,8 @@ TEST(VerbChecksTest, MessagesSuggestionsAndScores) {
       {"jIDoq", {}, "", 1.0},
       {"vIDoqmoH", {}, "", 1.0},
   };
-  const CTWord action = testing::Entry("lop", kVerb, "eat");
-  const CTWord stative =
+  const testing::TestWord action = testing::Entry("lop", kVerb, "eat");
+  const testing::TestWord stative =
       testing::Entry("Doq", kVerb, "be red", testing::kStative);
   for (const Case& c : cases) {
     const std::string word = c.word;

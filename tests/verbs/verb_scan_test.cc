@@ -33,7 +33,7 @@ std::string Slots(const CParsedVerb& v) {
   return out;
 }
 
-const CTWord kLop = Entry("lop", kVerb, "eat");
+const testing::TestWord kLop = Entry("lop", kVerb, "eat");
 
 TEST(VerbScanTest, ClassesAndRoversByPosition) {
   struct Case {
@@ -81,14 +81,14 @@ TEST(VerbScanTest, EveryPrefixGivesItsSubjectAndObject) {
 
 TEST(VerbScanTest, WhichEntriesAndPrefixesRead) {
   struct Case {
-    CTWord entry;
+    testing::TestWord entry;
     const char* word;
     int result;
     const char* prefix;
     int pronoun;
   };
-  const CTWord we = Entry("maH", kPronoun, "we");
-  const CTWord cold = Entry("bIr", kVerb, "be cold");
+  const testing::TestWord we = Entry("maH", kPronoun, "we");
+  const testing::TestWord cold = Entry("bIr", kVerb, "be cold");
   const Case cases[] = {
       {cold, "bIrtaH", 1, "", 0},  // "bI" is tried first and fails
       {cold, "bIbIr", 1, "bI", 0},

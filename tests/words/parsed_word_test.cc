@@ -29,7 +29,7 @@ TEST(ParsedWordTest, LabelsByCodeWithUnknownCodesAsX) {
 }
 
 TEST(ParsedWordTest, MatchesOnlyTheWholeHeadwordExactly) {
-  const CTWord entry = Entry("vaj", 3, "so, then, thus");
+  const testing::TestWord entry = Entry("vaj", 3, "so, then, thus");
   struct Case {
     std::string_view word;
     int result;
@@ -69,7 +69,7 @@ TEST(ParsedWordTest, MatchFillsTheRecordAndLeavesTheListsAlone) {
 }
 
 TEST(ParsedWordTest, EmptyHeadwordMatchesOnlyTheEmptyWord) {
-  const CTWord entry = Entry("", 6, "nothing");
+  const testing::TestWord entry = Entry("", 6, "nothing");
   CParsedWord word;
   EXPECT_EQ(word.Parse("a", entry), 0);
   EXPECT_EQ(word.Parse("", entry), 1);

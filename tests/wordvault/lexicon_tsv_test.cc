@@ -23,9 +23,9 @@ std::string Dump(const CLexicon& lexicon) {
     flag(w.m_bInherentPlural, "inherentplural");
     flag(w.m_bIrregularPlural, "irregularplural");
     flag(w.m_bStative, "stative");
-    out += e.key + "|" + w.m_strHeadword + "|" + std::to_string(w.m_nPOS) +
-           "|" + w.m_strDefinition + "|" + flags + "|" +
-           w.m_strIrregularPlural + "\n";
+    out += std::string(e.key) + "|" + std::string(w.m_strHeadword) + "|" +
+           std::to_string(w.m_nPOS) + "|" + std::string(w.m_strDefinition) +
+           "|" + flags + "|" + std::string(w.m_strIrregularPlural) + "\n";
   }
   return out;
 }

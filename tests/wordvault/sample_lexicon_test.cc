@@ -17,7 +17,7 @@ TEST(SampleLexiconTest, LoadsWithEveryKindOfWordInCanonicalSpelling) {
 
   int per_code[kQuestion + 1] = {};
   for (const CLexicon::Entry& entry : lexicon.entries()) {
-    std::string normalised = entry.word.m_strHeadword;
+    std::string normalised(entry.word.m_strHeadword);
     NormaliseSpelling(&normalised);
     EXPECT_EQ(entry.word.m_strHeadword, normalised) << entry.key;
     ASSERT_GE(entry.word.m_nPOS, kNoun) << entry.key;
