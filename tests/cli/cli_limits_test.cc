@@ -1,7 +1,7 @@
 // The command line's bound on words: lines and argument words longer than
 // the limit are refused in place, in both output modes, and the run goes
-// on; the line reader keeps no more of such a line than the limit. Also
-// lines holding NUL and every other byte value.
+// on; the line reader splits lines and keeps no more of a line than the
+// limit. Also lines holding NUL and every other byte value.
 
 #include <gtest/gtest.h>
 
@@ -64,6 +64,14 @@ TEST(CliLimitsTest, LineReaderCutsOverlongLines) {
   };
   const std::string chunkful(1024, 'c');
   const Case cases[] = {
+      // Lines end at "\n", "\r\n" or the end of the input, where a last
+      // "\r" goes too; any other "\r", NUL and high bytes are kept.
+      {kLimit, "", {}},
+      {kLimit, "a\r", {{"a", false}}},
+      {kLimit, "a\r\r\n\r\n", {{"a\r", false}, {"", false}}},
+      {kLimit,
+       std::string("a\rb\0\n\xFF", 6),
+       {{std::string("a\rb\0", 4), false}, {"\xFF", false}}},
       {4, "abcd\nabcde\nab", {{"abcd", false}, {"abcd", true}, {"ab", false}}},
       {4, "abcd\r\nabcde\r\n", {{"abcd", false}, {"abcd", true}}},
       {4, "abcd\r\r\n", {{"abcd", true}}},
@@ -86,6 +94,7 @@ TEST(CliLimitsTest, LineReaderCutsOverlongLines) {
     std::string line;
     while (reader.Next(&line)) lines.push_back({line, reader.too_long()});
     EXPECT_FALSE(reader.failed()) << c.input.substr(0, 20);
+    EXPECT_FALSE(reader.Next(&line)) << "stays at the end";
     ASSERT_EQ(c.lines.size(), lines.size()) << c.input.substr(0, 20);
     for (size_t i = 0; i < lines.size(); ++i) {
       EXPECT_TRUE(c.lines[i] == lines[i])

@@ -55,6 +55,8 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& input,
   const std::string in_path = dir + "/in", out_path = dir + "/out",
                     err_path = dir + "/err";
   std::ofstream(in_path, std::ios::binary) << input;
+  int out_pipe[2];
+  if (pipe(out_pipe) != 0) std::abort();
 
   const pid_t pid = fork();
   if (pid == 0) {
@@ -62,18 +64,31 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& input,
     // reuse it.
     MoveTo(open(in_path.c_str(), O_RDONLY), 0);
     MoveTo(open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
+    close(out_pipe[0]);
     if (stdout_mode == Stdout::kClosed) {
       close(1);
+    } else if (stdout_mode == Stdout::kFull) {
+      MoveTo(open("/dev/full", O_WRONLY), 1);
+    } else if (stdout_mode == Stdout::kFirstLine) {
+      MoveTo(out_pipe[1], 1);
     } else {
       MoveTo(open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
     }
     ExecCli(args);
   }
+  close(out_pipe[1]);
+  CliRun run;
+  // Read up to the first line end, then leave, as `head -1` does.
+  char c;
+  while (stdout_mode == Stdout::kFirstLine && read(out_pipe[0], &c, 1) == 1) {
+    run.out.push_back(c);
+    if (c == '\n') break;
+  }
+  close(out_pipe[0]);
   int wait_status = 0;
   waitpid(pid, &wait_status, 0);
-  CliRun run;
   run.exit_status = ExitStatus(wait_status);
-  run.out = ReadAll(out_path);
+  if (stdout_mode == Stdout::kCaptured) run.out = ReadAll(out_path);
   run.err = ReadAll(err_path);
   for (const std::string& path : {in_path, out_path, err_path}) {
     unlink(path.c_str());

@@ -18,7 +18,9 @@ struct CliRun {
   std::string err;
 };
 
-enum class Stdout { kCaptured, kClosed };
+// Where standard output goes: a file read back, nowhere (closed), a full
+// disk (/dev/full), or a pipe whose reader leaves after the first line.
+enum class Stdout { kCaptured, kClosed, kFull, kFirstLine };
 
 // Runs the binary with `args` (without the program name), `input` on its
 // standard input, and waits for it to end.

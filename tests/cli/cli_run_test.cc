@@ -50,20 +50,16 @@ std::string Json(const std::string& input, const std::string& results) {
   return "{\"input\": \"" + input + "\", \"results\": [" + results + "]}\n";
 }
 
-std::string Exact(const std::string& pos, const std::string& word,
-                  const std::string& key, const std::string& analysis) {
+// One reading as the JSON output has it: exact, or with the spelling mark.
+std::string Reading(const std::string& pos, const std::string& word,
+                    const std::string& key, const std::string& analysis,
+                    bool respelt = false) {
   return "{\"pos\": \"" + pos + "\", \"word\": \"" + word + "\", \"key\": \"" +
-         key + "\", \"analysis\": \"" + analysis +
-         "\", \"score\": 1, \"errors\": [], \"suggestions\": []}";
-}
-
-std::string Respelt(const std::string& pos, const std::string& word,
-                    const std::string& key, const std::string& analysis) {
-  return "{\"pos\": \"" + pos + "\", \"word\": \"" + word + "\", \"key\": \"" +
-         key + "\", \"analysis\": \"" + analysis +
-         "\", \"score\": 0.9090909090909091, \"errors\": [\"Spelling or "
-         "case.\"], \"suggestions\": [\"" +
-         word + "\"]}";
+         key + "\", \"analysis\": \"" + analysis + "\", \"score\": " +
+         (respelt ? "0.9090909090909091, \"errors\": [\"Spelling or case.\"], "
+                    "\"suggestions\": [\"" +
+                        word + "\"]}"
+                  : "1, \"errors\": [], \"suggestions\": []}");
 }
 
 TEST(CliRunTest, ParseAnswersEachWordInOrder) {
@@ -80,22 +76,23 @@ TEST(CliRunTest, ParseAnswersEachWordInOrder) {
        {"parse", "--json", "--lexicon", file, "naQ", "'ej", "lo'ey", "nuq",
         "vIp", "Qav"},
        "ignored\n",
-       Json("naQ", Exact("ADV", "naQ", "adv", "quickly")) +
-           Json("'ej", Exact("CONJ", "'ej", "conj", "and")) +
-           Json("lo'ey", Exact("EXCL", "lo'ey", "excl", "hello")) +
-           Json("nuq", Exact("Q", "nuq", "q", "what")) +
-           Json("vIp", Exact("X", "vIp", "odd", "nine-coded")) +
-           Json("Qav", Exact("X", "Qav", "neg", "negative"))},
+       Json("naQ", Reading("ADV", "naQ", "adv", "quickly")) +
+           Json("'ej", Reading("CONJ", "'ej", "conj", "and")) +
+           Json("lo'ey", Reading("EXCL", "lo'ey", "excl", "hello")) +
+           Json("nuq", Reading("Q", "nuq", "q", "what")) +
+           Json("vIp", Reading("X", "vIp", "odd", "nine-coded")) +
+           Json("Qav", Reading("X", "Qav", "neg", "negative"))},
       {"stdin with CRLF, an empty line and no final newline",
        {"parse", "--lexicon=" + file, "--json"},
        "NAQ\r\n\r\ne j\nzzz",
-       Json("NAQ", Respelt("ADV", "naQ", "adv", "quickly")) + Json("", "") +
-           Json("e j", Respelt("CONJ", "'ej", "conj", "and")) +
+       Json("NAQ", Reading("ADV", "naQ", "adv", "quickly", true)) +
+           Json("", "") +
+           Json("e j", Reading("CONJ", "'ej", "conj", "and", true)) +
            Json("zzz", "")},
       {"input bytes are escaped, options after words, -- ends options",
        {"parse", "--lexicon", file, "na\"Q\x01", "--json", "--", "--native"},
        "",
-       Json("na\\\"Q\\u0001", Respelt("ADV", "naQ", "adv", "quickly")) +
+       Json("na\\\"Q\\u0001", Reading("ADV", "naQ", "adv", "quickly", true)) +
            Json("--native", "")},
       {"native rendering",
        {"parse", "--json", "--native", "--lexicon", file, "nuq"},
@@ -129,80 +126,55 @@ TEST(CliRunTest, StatusAndMessages) {
   const TempFile broken(
       "key\theadword\tpos\tdefinition\n# fine so far\nk\th\tNOUN\td\n");
   const std::string usage_start = "Usage:\n  tesvar parse";
+  const std::string bad_pos =
+      ":3: bad part of speech 'NOUN': expected an integer or one of N V P ADV "
+      "NUM CONJ EXCL Q\n";
   struct Case {
-    const char* name;
     std::vector<std::string> args;
     int exit_status;
     std::string out;
     std::string err;  // compared up to its length when it ends in "..."
   };
   const Case cases[] = {
-      {"help", {"--help"}, 0, usage_start + "...", ""},
-      {"help of parse", {"parse", "-h"}, 0, usage_start + "...", ""},
-      {"version",
-       {"--version"},
+      {{"--help"}, 0, usage_start + "...", ""},
+      {{"parse", "-h"}, 0, usage_start + "...", ""},
+      {{"--version"},
        0,
        std::string("tesvar ") + TESVAR_VERSION_STRING + "\n",
        ""},
-      {"no command",
-       {},
-       2,
-       "",
-       "tesvar: no command given\n" + usage_start + "..."},
-      {"unknown command",
-       {"parsley"},
-       2,
-       "",
-       "tesvar: unknown command 'parsley'\n..."},
-      {"unknown option",
-       {"parse", "--jsn", "naQ"},
-       2,
-       "",
-       "tesvar: unknown option '--jsn'\n..."},
-      {"missing option argument",
-       {"parse", "--lexicon"},
+      {{}, 2, "", "tesvar: no command given\n" + usage_start + "..."},
+      {{"parsley"}, 2, "", "tesvar: unknown command 'parsley'\n..."},
+      {{"parse", "--jsn", "naQ"}, 2, "", "tesvar: unknown option '--jsn'\n..."},
+      {{"parse", "--lexicon"},
        2,
        "",
        "tesvar: option --lexicon needs a FILE\n..."},
-      {"lexicon without check",
-       {"lexicon"},
+      {{"lexicon"},
        2,
        "",
        "tesvar: missing subcommand after 'lexicon' (check)\n..."},
-      {"lexicon check without file",
-       {"lexicon", "check"},
+      {{"lexicon", "check"},
        2,
        "",
        "tesvar: 'lexicon check' needs a FILE\n..."},
-      {"lexicon check with two files",
-       {"lexicon", "check", "a", "b"},
+      {{"lexicon", "check", "a", "b"},
        2,
        "",
        "tesvar: unexpected argument 'b'\n..."},
-      {"broken lexicon",
-       {"parse", "--lexicon", broken.path(), "naQ"},
+      {{"parse", "--lexicon", broken.path(), "naQ"},
        2,
        "",
-       broken.path() +
-           ":3: bad part of speech 'NOUN': expected an integer or one of N "
-           "V P ADV NUM CONJ EXCL Q\n"},
-      {"missing lexicon",
-       {"parse", "--lexicon", "/nonexistent/x.tsv"},
+       broken.path() + bad_pos},
+      {{"parse", "--lexicon", "/nonexistent/x.tsv"},
        2,
        "",
        "/nonexistent/x.tsv: cannot read: No such file or directory\n"},
-      {"lexicon check",
-       {"lexicon", "check", lexicon.path()},
+      {{"lexicon", "check", lexicon.path()},
        0,
        "entries: 6\nN: 0\nV: 0\nP: 0\nADV: 1\nNUM: 0\nCONJ: 1\nEXCL: 1\nQ: "
        "1\nX: 2\n",
        ""},
-      {"lexicon check of a broken file",
-       {"lexicon", "check", broken.path()},
-       2,
-       "",
-       broken.path() + ":3: bad part of speech 'NOUN': expected an integer "
-                       "or one of N V P ADV NUM CONJ EXCL Q\n"},
+      {{"lexicon", "check", broken.path()}, 2, "", broken.path() + bad_pos},
   };
   auto matches = [](const std::string& expected, const std::string& actual) {
     const size_t n = expected.size();
@@ -212,10 +184,12 @@ TEST(CliRunTest, StatusAndMessages) {
     return actual == expected;
   };
   for (const Case& c : cases) {
+    std::string name = "tesvar";
+    for (const std::string& arg : c.args) name += " " + arg;
     const CliRun run = RunCli(c.args, "");
-    EXPECT_EQ(c.exit_status, run.exit_status) << c.name;
-    EXPECT_TRUE(matches(c.out, run.out)) << c.name << "\n" << run.out;
-    EXPECT_TRUE(matches(c.err, run.err)) << c.name << "\n" << run.err;
+    EXPECT_EQ(c.exit_status, run.exit_status) << name;
+    EXPECT_TRUE(matches(c.out, run.out)) << name << "\n" << run.out;
+    EXPECT_TRUE(matches(c.err, run.err)) << name << "\n" << run.err;
   }
 }
 
@@ -238,12 +212,12 @@ TEST(CliRunTest, AnswersEachLineBeforeTheInputEnds) {
         {"parse", "--json", "--jobs", jobs, "--lexicon", lexicon.path()});
     constexpr int kTimeoutMs = 20000;
     cli.Write("naQ\r\n");
-    EXPECT_EQ(Json("naQ", Exact("ADV", "naQ", "adv", "quickly")),
+    EXPECT_EQ(Json("naQ", Reading("ADV", "naQ", "adv", "quickly")),
               cli.ReadLine(kTimeoutMs))
         << jobs;
     cli.Write("nuq");
     cli.CloseInput();
-    EXPECT_EQ(Json("nuq", Exact("Q", "nuq", "q", "what")),
+    EXPECT_EQ(Json("nuq", Reading("Q", "nuq", "q", "what")),
               cli.ReadLine(kTimeoutMs))
         << jobs;
     EXPECT_EQ("", cli.ReadLine(kTimeoutMs)) << jobs;

@@ -34,12 +34,9 @@ bool PlaceRover(CParsedVerb* v, const std::string& item, size_t at) {
 }
 
 bool PlaceClassSuffix(CParsedVerb* v, const std::string& item) {
-  std::string* classes[] = {&v->m_strVS1, &v->m_strVS2, &v->m_strVS3,
-                            &v->m_strVS4, &v->m_strVS5, &v->m_strVS6,
-                            &v->m_strVS7, &v->m_strVS8, &v->m_strVS9};
   for (const VerbSuffixRow& row : kVerbSuffixes) {
     if (row.suffix != item || row.type == kRoverType) continue;
-    *classes[row.type - 1] = item;
+    v->*kClassFields[row.type] = item;
     return true;
   }
   return false;

@@ -1,7 +1,6 @@
-// The verb grammar checks, one row per word: each check where it fires and
-// where it just does not, compound faults, the reflexive checks made after
-// the scan and the stative prefix rule; then verb readings through the
-// parser, where the suggestion check judges the corrections.
+// The verb grammar checks where rows of the golden cases would hide a
+// detail: which suffix moves, compound faults, duplicate corrections; then
+// the suggestion check judging verb corrections.
 
 #include <gtest/gtest.h>
 
@@ -64,54 +63,17 @@ TEST(VerbChecksTest, MessagesSuggestionsAndScores) {
     double score;
   };
   const Case cases[] = {
-      {"loplaHlu'", {1}, "loplu'|loplaH", 1.0 / 8},
-      {"loplaHtaH", {}, "", 1.0},
       // Only the last suffix moves: {-moH}, between the two, is left out.
       {"lopmoHpu'qa'", {2}, "lopqa'pu'", 1.0 / 2},
-      {"lopnISHa'", {3}, "lopHa'nIS", 1.0 / 2},
-      {"lopHa'nIS", {}, "", 1.0},
-      {"lopmo'Qo'", {4}, "lopQo'mo'", 1.0 / 2},
-      {"lopneSQo'", {}, "", 1.0},
       {"malopchuqvIp", {5}, "malop", 1.0 / 1.5},
-      {"DalopvIp", {}, "", 1.0},
-      {"lopnISla'", {6}, "lopnISlu'|lopnISlaH", 1.0 / 1.5},
       // The stored {-Qo'} is written back before the one that is added.
       {"lopQo'taH", {7}, "loptaHQo'Qo'", 1.0 / 2},
-      {"lopQo'mo'", {}, "", 1.0},
-      {"yIlopchuq", {10}, "yIlop|pelopchuq", 1.0 / 3},
+      // Two checks may suggest the same word; both copies stay.
       {"lulopchuq", {10, 18}, "lulop|lopchuq|lopchuq", 1.0 / 3 / 3},
-      {"malopchuq", {}, "", 1.0},
-      {"pelopnISlu'", {11}, "pelopnIS|yIlopnISlu'", 1.0 / 3},
-      {"yIloplu'", {}, "", 1.0},
-      {"peDoqmoHpu'", {12}, "peDoqpu'|yIDoqmoHpu'", 1.0 / 2},
-      {"jIDoq'eghmoH", {}, "", 1.0},
-      {"loppu'vIS", {13}, "loptaHvIS", 1.0 / 2},
-      {"loptaHvIS", {}, "", 1.0},
-      {"lopghachmey", {14}, "loptaHghachmey", 1.0 / 2},
-      {"lopneSghach", {}, "", 1.0},
-      {"yIlopjaj", {16}, "yIlop", 1.0 / 3},
-      {"lulopjaj", {}, "", 1.0},
-      {"yIlopqu'be'", {17}, "yIlopqu'Qo'", 1.0 / 4},
       // The rover itself is among the suffixes stored before it.
       {"yIloptaHbe'qu'", {17}, "yIloptaHbe'qu'Qo'qu'", 1.0 / 4},
-      {"yIlopbe'la'",
-       {17, 6},
-       "yIlopQo'la'|yIlopbe'lu'|yIlopbe'laH",
-       1.0 / 4 / 1.5},
-      {"lopbe'", {}, "", 1.0},
-      // Reflexives are judged once the verb is read, nominalised or not.
-      {"HIlop'eghwI'", {18}, "yIlop'eghwI'", 1.0 / 3},
-      {"vIlopchuq", {10, 18}, "vIlop|malopchuq|jIlopchuq", 1.0 / 3 / 3},
-      {"vIlop'eghmoH", {}, "", 1.0},
-      {"yIlop'egh", {}, "", 1.0},
       {"vIDoq'egh", {19, 20}, "vIDoq'eghmoH|vIDoq|jIDoq'egh", 1.0 / 2 / 2},
-      {"Doq'egh", {19}, "Doq'eghmoH|Doq", 1.0 / 2},
-      {"luDoq", {20}, "Doq", 1.0 / 2},
-      {"HIDoq", {20}, "Doq", 1.0 / 2},
       {"boDoqtaH", {20}, "SuDoqtaH", 1.0 / 2},
-      {"yIDoq", {}, "", 1.0},
-      {"jIDoq", {}, "", 1.0},
-      {"vIDoqmoH", {}, "", 1.0},
   };
   const testing::TestWord action = testing::Entry("lop", kVerb, "eat");
   const testing::TestWord stative =
@@ -140,9 +102,6 @@ TEST(VerbChecksTest, ThroughTheParser) {
     std::vector<Reading> readings;
   };
   const Case cases[] = {
-      {"vIlop", {{"V", "lop:1", 1.0, {}, ""}}},
-      {"maH", {{"N", "maH:2", 1.0, {}, ""}, {"V", "maH:2", 1.0, {}, ""}}},
-      {"VILOP", {{"V", "lop:1", 1.0 / 1.1, {0}, "vIlop"}}},
       // "luab" reads flawlessly and stays; "abchuq" is spelt "'abchuq",
       // which reads as nothing, and is removed.
       {"luabchuq", {{"V", "ab:1", 1.0 / 3 / 3, {10, 18}, "luab"}}},

@@ -66,19 +66,6 @@ TEST(VerbScanTest, ClassesAndRoversByPosition) {
   }
 }
 
-TEST(VerbScanTest, EveryPrefixGivesItsSubjectAndObject) {
-  for (const VerbPrefixRow& row : kVerbPrefixes) {
-    const std::string word = std::string(row.prefix) + "loptaH";
-    CParsedVerb verb;
-    ASSERT_EQ(verb.Parse(word, kLop), 1) << word;
-    EXPECT_EQ(verb.m_strPrefix + "|" + verb.m_strSubject + "|" +
-                  verb.m_strObject + "|" + verb.m_strWord,
-              std::string(row.prefix) + "|" + std::string(row.subject) + "|" +
-                  std::string(row.object) + "|loptaH")
-        << word;
-  }
-}
-
 TEST(VerbScanTest, WhichEntriesAndPrefixesRead) {
   struct Case {
     testing::TestWord entry;

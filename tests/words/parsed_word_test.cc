@@ -10,24 +10,6 @@ namespace {
 
 using testing::Entry;
 
-TEST(ParsedWordTest, LabelsByCodeWithUnknownCodesAsX) {
-  struct Case {
-    int32_t code;
-    std::string_view label;
-  };
-  const Case cases[] = {
-      {0, "N"},    {1, "V"},         {2, "P"},         {3, "ADV"}, {4, "NUM"},
-      {5, "CONJ"}, {6, "EXCL"},      {7, "Q"},         {8, "X"},   {-1, "X"},
-      {1000, "X"}, {INT32_MIN, "X"}, {INT32_MAX, "X"},
-  };
-  for (const Case& c : cases) {
-    CParsedWord word;
-    word.m_nPOS = c.code;
-    EXPECT_EQ(word.POS(), c.label) << c.code;
-    EXPECT_EQ(PartOfSpeechLabel(c.code), c.label) << c.code;
-  }
-}
-
 TEST(ParsedWordTest, MatchesOnlyTheWholeHeadwordExactly) {
   const testing::TestWord entry = Entry("vaj", 3, "so, then, thus");
   struct Case {
