@@ -70,7 +70,7 @@ namespace {
 // Words are answered in batches. With one thread a batch is one word; with
 // more threads a batch is large enough for the threads to share, but is
 // answered before it is full whenever the input pauses.
-constexpr size_t kParallelBatch = 1024;
+constexpr size_t kParallelBatch = 8192;
 
 // The words of `tesvar parse` on their way from input to output: collected
 // into a batch, answered (in parallel when asked), then written in input
