@@ -35,9 +35,13 @@ void AnswerBatch(const CLexicon& lexicon, const std::vector<std::string>& words,
   std::atomic<size_t> next{0};
   const auto answer_words = [&]() {
     CTesvarParser parser(&lexicon);
+    // Neighbouring answers share cache lines and belong to other threads,
+    // so each answer is built here and stored with a single write.
+    std::string answer;
     for (size_t i; (i = next.fetch_add(1)) < words.size();) {
-      (*answers)[i].clear();
-      if (!skip[i]) AppendAnswer(parser, words[i], format, &(*answers)[i]);
+      answer.clear();
+      if (!skip[i]) AppendAnswer(parser, words[i], format, &answer);
+      (*answers)[i].assign(answer);
     }
   };
   const size_t threads =
