@@ -88,6 +88,24 @@ inline size_t Slot(uint64_t mixed, size_t count) {
   return static_cast<size_t>(((mixed >> 32) * count) >> 32);
 }
 
+// Linear probing from `hash`'s home slot: the first slot that is empty or
+// whose tag and entry (tested by `matches`) fit. The tables are at most
+// half full, so the probe ends.
+template <typename Matches>
+size_t ProbeSlot(const std::vector<uint8_t>& tags,
+                 const std::vector<uint32_t>& positions, uint64_t hash,
+                 Matches matches) {
+  const size_t count = tags.size();
+  const uint8_t tag = TagOf(hash);
+  for (size_t slot = Slot(hash, count);;
+       slot = slot + 1 == count ? 0 : slot + 1) {
+    const uint8_t found = tags[slot];
+    if (found == kEmptyTag || (found == tag && matches(positions[slot]))) {
+      return slot;
+    }
+  }
+}
+
 inline int32_t Flag(uint32_t bits, uint32_t bit) {
   return (bits & bit) != 0 ? 1 : 0;
 }
@@ -211,34 +229,19 @@ size_t CLexicon::PositionOf(std::string_view key) const {
 // The slot that holds `key`'s position, or the empty slot where it would
 // go. The table is at most half full, so an empty slot always exists.
 size_t CLexicon::KeySlot(std::string_view key, uint64_t hash) const {
-  const size_t count = keys_.tags.size();
-  const uint8_t tag = TagOf(hash);
-  for (size_t slot = Slot(hash, count);;
-       slot = slot + 1 == count ? 0 : slot + 1) {
-    const uint8_t found = keys_.tags[slot];
-    if (found == kEmptyTag) return slot;
-    if (found == tag && KeyOf(records_[keys_.positions[slot]]) == key) {
-      return slot;
-    }
-  }
+  return ProbeSlot(keys_.tags, keys_.positions, hash, [&](uint32_t position) {
+    return KeyOf(records_[position]) == key;
+  });
 }
 
 // The same for a non-empty headword in the headword table.
 size_t CLexicon::HeadwordSlot(std::string_view headword, uint64_t hash) const {
-  const size_t count = headwords_.tags.size();
-  const uint8_t tag = TagOf(hash);
-  for (size_t slot = Slot(hash, count);;
-       slot = slot + 1 == count ? 0 : slot + 1) {
-    const uint8_t found = headwords_.tags[slot];
-    if (found == kEmptyTag) return slot;
-    if (found == tag) {
-      const Record& record = records_[headwords_.positions[slot]];
-      if (record.headword_length == headword.size() &&
-          HeadwordOf(record) == headword) {
-        return slot;
-      }
-    }
-  }
+  return ProbeSlot(headwords_.tags, headwords_.positions, hash,
+                   [&](uint32_t position) {
+                     const Record& record = records_[position];
+                     return record.headword_length == headword.size() &&
+                            HeadwordOf(record) == headword;
+                   });
 }
 
 // Gives the table at least twice `wanted` slots, doubling it at least
