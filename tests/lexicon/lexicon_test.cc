@@ -49,22 +49,6 @@ TEST(LexiconTest, KeysAreUniqueAndOrderIsInsertionOrder) {
   EXPECT_EQ(Indexed(lexicon, "qet"), std::vector<uint32_t>{});
 }
 
-TEST(LexiconTest, HeadwordIndexAgreesWithAFullScan) {
-  CLexicon lexicon;
-  const char* headwords[] = {"qet", "qetlaH", "", "et", "qet", "a",
-                             "tlh", "'",      "", "a'", "'a'", "qetqet"};
-  int key = 0;
-  for (const char* headword : headwords) {
-    lexicon.Add(std::to_string(key++), Entry(headword, kNoun, "x"));
-  }
-  const char* words[] = {"",    "qet", "qetlaH", "qetqetqet",
-                         "'a'", "a",   "xyz",    "tlhet",
-                         "'e'", "qe",  "laHqet", "a'a'a'"};
-  for (const char* word : words) {
-    EXPECT_EQ(Indexed(lexicon, word), ScanAll(lexicon, word)) << word;
-  }
-}
-
 TEST(LexiconTest, IndexFollowsCopiesAndLaterAdditions) {
   CLexicon original;
   original.Add("1", Entry("qet", kVerb, "run"));
