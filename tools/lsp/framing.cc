@@ -106,7 +106,7 @@ ReadResult MessageReader::Next(std::string* body, std::string* error) {
     *error = "message without a Content-Length header";
     return ReadResult::kBroken;
   }
-  if (length > kMaxMessageBytes) {
+  if (length > max_message_bytes_) {
     // Drop the body in bounded pieces, so that the next message is found.
     char scratch[1 << 14];
     size_t left = length;
@@ -120,7 +120,8 @@ ReadResult MessageReader::Next(std::string* body, std::string* error) {
       left -= static_cast<size_t>(piece);
     }
     *error = "message of " + std::to_string(length) +
-             " bytes skipped: the limit is " + std::to_string(kMaxMessageBytes);
+             " bytes skipped: the limit is " +
+             std::to_string(max_message_bytes_);
     return ReadResult::kTooLarge;
   }
   body->resize(length);

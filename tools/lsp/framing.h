@@ -30,14 +30,16 @@ constexpr size_t kMaxMessageBytes = size_t{64} << 20;
 enum class ReadResult {
   kMessage,   // *body holds the next message
   kEnd,       // the input ended between messages
-  kTooLarge,  // a message over kMaxMessageBytes was skipped; go on
+  kTooLarge,  // a message over the size limit was skipped; go on
   kBroken,    // bad header or cut message: the stream cannot be resynced
 };
 
 class MessageReader {
  public:
   // REQUIRES: `in` outlives the reader.
-  explicit MessageReader(std::istream* in) : in_(in) {}
+  explicit MessageReader(std::istream* in,
+                         size_t max_message_bytes = kMaxMessageBytes)
+      : in_(in), max_message_bytes_(max_message_bytes) {}
 
   MessageReader(const MessageReader&) = delete;
   MessageReader& operator=(const MessageReader&) = delete;
@@ -56,6 +58,7 @@ class MessageReader {
   bool ReadHeaderLine(std::string* line, bool* at_end);
 
   std::istream* const in_;
+  const size_t max_message_bytes_;
 };
 
 // Writes `body` framed to `out` and flushes. Returns false when the write

@@ -1,0 +1,70 @@
+#include "tools/lsp/word_cache.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tesvar/sample_lexicon.h"
+
+namespace tesvar {
+namespace lsp {
+namespace {
+
+class WordCacheTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(LoadSampleLexicon(&lexicon_).ok()); }
+  CLexicon lexicon_;
+};
+
+TEST_F(WordCacheTest, JudgesWords) {
+  WordCache cache(&lexicon_);
+  const struct {
+    std::string word;
+    WordKind kind;
+  } cases[] = {
+      {"Dalmey", WordKind::kCorrect},
+      {"mIy", WordKind::kCorrect},  // two flawless readings
+      {"Dalpu'", WordKind::kFlawed},
+      {"DAT", WordKind::kFlawed},  // only the case is wrong
+      {"naDevDaq", WordKind::kUnknown},
+      {"", WordKind::kUnknown},
+      {std::string(kMaxWordBytes, 'a'), WordKind::kUnknown},
+      {std::string(kMaxWordBytes + 1, 'a'), WordKind::kNotChecked},
+  };
+  for (const auto& row : cases) {
+    EXPECT_EQ(cache.Analyse(row.word)->kind, row.kind) << row.word;
+  }
+  // The overlong word cost no analysis.
+  EXPECT_EQ(cache.analysed(), std::size(cases) - 1);
+}
+
+TEST_F(WordCacheTest, AnalysesEachWordOnce) {
+  WordCache cache(&lexicon_);
+  const auto first = cache.Analyse("Dalpu'");
+  const auto again = cache.Analyse("Dalpu'");
+  EXPECT_EQ(first, again);
+  EXPECT_EQ(cache.analysed(), 1u);
+  ASSERT_EQ(first->readings.size(), 1u);
+  EXPECT_EQ(first->readings[0].m_strKey, "Dal:N");
+}
+
+TEST_F(WordCacheTest, TrimKeepsTheRecentlyUsedWords) {
+  WordCache cache(&lexicon_);
+  cache.Analyse("Dat");
+  for (size_t i = 0; i < kMaxCachedWords; ++i) {
+    cache.Analyse("q" + std::to_string(i));
+  }
+  cache.Analyse("Dat");  // used again: now among the newest
+  cache.Trim();
+  EXPECT_EQ(cache.size(), kMaxCachedWords / 4 * 3);
+  const uint64_t analysed = cache.analysed();
+  cache.Analyse("Dat");
+  cache.Analyse("q" + std::to_string(kMaxCachedWords - 1));
+  EXPECT_EQ(cache.analysed(), analysed);
+  cache.Analyse("q0");  // among the oldest: forgotten
+  EXPECT_EQ(cache.analysed(), analysed + 1);
+}
+
+}  // namespace
+}  // namespace lsp
+}  // namespace tesvar
