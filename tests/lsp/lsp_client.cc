@@ -26,7 +26,8 @@ long long NowMs() {
 
 }  // namespace
 
-LspClient::LspClient(const std::vector<std::string>& args) {
+LspClient::LspClient(const std::vector<std::string>& args,
+                     const std::vector<std::string>& environment) {
   // A server that died must fail the test, not kill it.
   std::signal(SIGPIPE, SIG_IGN);
   int to_child[2], from_child[2];
@@ -44,6 +45,9 @@ LspClient::LspClient(const std::vector<std::string>& args) {
       argv.push_back(const_cast<char*>(arg.c_str()));
     }
     argv.push_back(nullptr);
+    for (const std::string& setting : environment) {
+      putenv(const_cast<char*>(setting.c_str()));
+    }
     execv(kCliPath, argv.data());
     _exit(127);
   }

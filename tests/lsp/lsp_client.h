@@ -17,8 +17,10 @@ namespace testing {
 
 class LspClient {
  public:
-  // Starts the binary with `args` (without the program name).
-  explicit LspClient(const std::vector<std::string>& args = {"lsp"});
+  // Starts the binary with `args` (without the program name) and, added
+  // to the environment, the NAME=VALUE settings of `environment`.
+  explicit LspClient(const std::vector<std::string>& args = {"lsp"},
+                     const std::vector<std::string>& environment = {});
   ~LspClient();
   LspClient(const LspClient&) = delete;
   LspClient& operator=(const LspClient&) = delete;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -309,7 +310,7 @@ class LspLexiconTest : public ::testing::Test {
 };
 
 TEST_F(LspLexiconTest, SettingsChooseTheLexicon) {
-  LspClient client;
+  LspClient client({"lsp"}, {"HOME=" + dir_});  // for "~/" below
   client.AwaitResponse(client.Request(
       "initialize", Initialize()
                         .Set("rootUri", "file://" + dir_)
@@ -346,6 +347,8 @@ TEST_F(LspLexiconTest, SettingsChooseTheLexicon) {
   EXPECT_EQ(Text(client.AwaitNotification("window/showMessage")),
             "tesvar: the lexicon setting must be a file path (a string) or "
             "null; keeping the built-in sample lexicon");
+  configure("~/words.tsv");
+  EXPECT_EQ(Describe(client.AwaitDiagnostics(kUri, 1)), "0:5-8 unknown-word");
 }
 
 TEST_F(LspLexiconTest, ABadLexiconOnTheCommandLineStopsTheServer) {

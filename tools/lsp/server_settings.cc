@@ -2,16 +2,20 @@
 // initialization options ({"lexicon": PATH}) or in its settings
 // ({"tesvar": {"lexicon": PATH}}, sent with
 // workspace/didChangeConfiguration); null or an empty path means the
-// built-in sample. Every setting reloads the file, even the same path, so
-// that sending the settings again picks up an edited lexicon. Settings
-// without a "tesvar" section leave the lexicon alone: clients send their
-// whole configuration, and most of it is for other servers.
+// built-in sample. A path starting with "~/" is taken from the home
+// folder, and a relative path from the workspace root (or, without one,
+// from the working folder). Every setting reloads the file, even the same
+// path, so that sending the settings again picks up an edited lexicon. A
+// "tesvar" section without "lexicon" means the built-in sample; settings
+// without a "tesvar" section leave the lexicon alone, since clients send
+// their whole configuration and most of it is for other servers.
 //
 // A file that cannot be read or has an error is reported with its
 // FILE:LINE message, and the lexicon in use stays, so that a typo in the
 // file never leaves the editor without checking.
 // Tested end to end by lsp_session_test.cc.
 
+#include <cstdlib>
 #include <utility>
 
 #include "tools/commands.h"
@@ -52,6 +56,12 @@ void LanguageServer::DidChangeConfiguration(const Json& params) {
 }
 
 std::string LanguageServer::ResolvePath(const std::string& path) const {
+  // Settings files are written by hand, and "~/" is how people write
+  // their home there; no shell expands it on the way here.
+  const char* const home = std::getenv("HOME");
+  if (path.compare(0, 2, "~/") == 0 && home != nullptr && *home != '\0') {
+    return home + path.substr(1);
+  }
   if (path.empty() || path[0] == '/' || root_path_.empty()) return path;
   std::string resolved = root_path_;
   if (resolved.back() != '/') resolved += '/';
