@@ -228,6 +228,25 @@ TEST(LspSessionTest, DiagnosticsFollowEdits) {
   EXPECT_EQ(Describe(client.AwaitDiagnostics(kUri, -1)), "");
 }
 
+TEST(LspSessionTest, ALongListOfDiagnosticsEndsInANote) {
+  LspClient client;
+  client.AwaitResponse(client.Request("initialize", Initialize()));
+  std::string text;
+  for (int i = 0; i < 1500; ++i) text += "Dat naDevDaq ";
+  client.Notify("textDocument/didOpen", Open(text));
+  const Json published = client.AwaitDiagnostics(kUri, 1);
+  const Json* diagnostics =
+      lsp::Member(lsp::Member(&published, "params"), "diagnostics");
+  ASSERT_NE(diagnostics, nullptr);
+  ASSERT_EQ(diagnostics->items().size(), 1001u);
+  const Json& note = diagnostics->items().back();
+  EXPECT_EQ(note.Find("code")->string(), "too-many");
+  // At the 1001st unknown word, in the 1001st pair of words.
+  EXPECT_EQ(lsp::WriteJson(*note.Find("range")),
+            R"({"start":{"line":0,"character":13004},)"
+            R"("end":{"line":0,"character":13012}})");
+}
+
 TEST(LspSessionTest, HoverAndQuickFixes) {
   LspClient client;
   client.AwaitResponse(client.Request("initialize", Initialize()));

@@ -12,6 +12,8 @@ if ! command -v emacs >/dev/null 2>&1; then
 fi
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# The editors start the server from folders of their own.
+tesvar=$(realpath "$1")
 # A home and a work folder of its own, so that no init file of the user's
 # is read and nothing of theirs is written.
 work=$(mktemp -d)
@@ -24,5 +26,5 @@ if ! HOME=$work emacs --batch --eval "(require 'eglot)" >/dev/null 2>&1; then
   exit 77
 fi
 
-HOME=$work TESVAR_BIN=$1 TESVAR_WORK=$work timeout 180 emacs --batch \
+HOME=$work TESVAR_BIN=$tesvar TESVAR_WORK=$work timeout 180 emacs --batch \
   -l "$here/emacs_check.el" -f ert-run-tests-batch-and-exit

@@ -5,6 +5,7 @@
 
 #include "tools/lsp/json.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -13,35 +14,47 @@
 namespace tesvar {
 namespace lsp {
 
+namespace {
+
+// Members reserved for a new object.
+constexpr size_t kSmallObject = 6;
+
+}  // namespace
+
 const Json* Json::Find(std::string_view key) const {
-  if (type_ != Type::kObject) return nullptr;
-  for (size_t i = 0; i < keys_.size(); ++i) {
-    if (keys_[i] == key) return &items_[i];
+  for (const Member& member : members_) {
+    if (member.key == key) return &member.value;
   }
   return nullptr;
 }
 
-Json& Json::Push(Json value) {
+Json& Json::Push(Json value) & {
   items_.push_back(std::move(value));
   return *this;
 }
 
-Json& Json::Set(std::string_view key, Json value) {
-  for (size_t i = 0; i < keys_.size(); ++i) {
-    if (keys_[i] == key) {
-      items_[i] = std::move(value);
+Json&& Json::Push(Json value) && { return std::move(Push(std::move(value))); }
+
+Json& Json::Set(std::string_view key, Json value) & {
+  for (Member& member : members_) {
+    if (member.key == key) {
+      member.value = std::move(value);
       return *this;
     }
   }
-  keys_.emplace_back(key);
-  items_.push_back(std::move(value));
+  Append(std::string(key), std::move(value));
   return *this;
 }
 
-Json& Json::Append(std::string key, Json value) {
-  keys_.push_back(std::move(key));
-  items_.push_back(std::move(value));
-  return *this;
+Json&& Json::Set(std::string_view key, Json value) && {
+  return std::move(Set(key, std::move(value)));
+}
+
+void Json::Append(std::string key, Json value) {
+  // The protocol's objects have a handful of members: room for them at
+  // once saves the growing steps.
+  if (members_.empty()) members_.reserve(kSmallObject);
+  members_.push_back(Member{std::move(key), std::move(value)});
 }
 
 bool operator==(const Json& a, const Json& b) {
@@ -58,7 +71,11 @@ bool operator==(const Json& a, const Json& b) {
     case Json::Type::kArray:
       return a.items_ == b.items_;
     case Json::Type::kObject:
-      return a.keys_ == b.keys_ && a.items_ == b.items_;
+      return std::equal(a.members_.begin(), a.members_.end(),
+                        b.members_.begin(), b.members_.end(),
+                        [](const Json::Member& x, const Json::Member& y) {
+                          return x.key == y.key && x.value == y.value;
+                        });
   }
   return false;
 }
@@ -75,10 +92,22 @@ void AppendEscapedByte(unsigned char byte, std::string* out) {
   out->push_back(kHexDigits[byte & 0xF]);
 }
 
+bool NeedsNoEscape(unsigned char byte) {
+  return byte >= 0x20 && byte < 0x80 && byte != '"' && byte != '\\';
+}
+
 void AppendString(std::string_view text, std::string* out) {
   out->push_back('"');
   size_t i = 0;
   while (i < text.size()) {
+    // Copy the run of bytes that stand for themselves in one go.
+    const size_t run_start = i;
+    while (i < text.size() &&
+           NeedsNoEscape(static_cast<unsigned char>(text[i]))) {
+      ++i;
+    }
+    out->append(text.substr(run_start, i - run_start));
+    if (i == text.size()) break;
     const unsigned char byte = static_cast<unsigned char>(text[i]);
     if (byte >= 0x80) {
       const size_t length = Utf8SequenceLength(text.substr(i));
@@ -108,11 +137,7 @@ void AppendString(std::string_view text, std::string* out) {
         out->append("\\t");
         break;
       default:
-        if (byte < 0x20) {
-          AppendEscapedByte(byte, out);
-        } else {
-          out->push_back(static_cast<char>(byte));
-        }
+        AppendEscapedByte(byte, out);
     }
     ++i;
   }
@@ -161,11 +186,11 @@ void AppendJson(const Json& value, std::string* out) {
       return;
     case Json::Type::kObject:
       out->push_back('{');
-      for (size_t i = 0; i < value.items().size(); ++i) {
+      for (size_t i = 0; i < value.members().size(); ++i) {
         if (i > 0) out->push_back(',');
-        AppendString(value.keys()[i], out);
+        AppendString(value.members()[i].key, out);
         out->push_back(':');
-        AppendJson(value.items()[i], out);
+        AppendJson(value.members()[i].value, out);
       }
       out->push_back('}');
       return;

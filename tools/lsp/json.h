@@ -65,23 +65,27 @@ class Json {
   double number() const { return number_; }
   const std::string& string() const { return string_; }
 
-  // The elements of an array or the member values of an object, and the
-  // member names of an object (keys()[i] names items()[i]).
+  // The elements of an array; empty for any other type.
   const std::vector<Json>& items() const { return items_; }
-  const std::vector<std::string>& keys() const { return keys_; }
+  // The members of an object in their order; empty for any other type.
+  struct Member;
+  const std::vector<Member>& members() const { return members_; }
 
   // The value of member `key`, or nullptr when this is not an object or
   // has no such member.
   const Json* Find(std::string_view key) const;
 
-  // Appends an element. REQUIRES: is_array().
-  Json& Push(Json value);
-  // Sets member `key`, replacing its value if present. Returns *this for
-  // chaining. REQUIRES: is_object().
-  Json& Set(std::string_view key, Json value);
+  // Appends an element. REQUIRES: is_array(). Returns the array, so that
+  // calls chain; on a temporary the chain moves instead of copying.
+  Json& Push(Json value) &;
+  Json&& Push(Json value) &&;
+  // Sets member `key`, replacing its value if present. REQUIRES:
+  // is_object(). Returns the object, as Push() does.
+  Json& Set(std::string_view key, Json value) &;
+  Json&& Set(std::string_view key, Json value) &&;
   // Appends member `key` without looking for it first, for building large
   // objects in linear time. REQUIRES: is_object() and no member `key`.
-  Json& Append(std::string key, Json value);
+  void Append(std::string key, Json value);
 
   friend bool operator==(const Json& a, const Json& b);
   friend bool operator!=(const Json& a, const Json& b) { return !(a == b); }
@@ -93,8 +97,13 @@ class Json {
   bool bool_ = false;
   double number_ = 0;
   std::string string_;
-  std::vector<Json> items_;
-  std::vector<std::string> keys_;  // objects only, parallel to items_
+  std::vector<Json> items_;      // arrays only
+  std::vector<Member> members_;  // objects only
+};
+
+struct Json::Member {
+  std::string key;
+  Json value;
 };
 
 // The member `key` of *value, or nullptr when value is nullptr, not an

@@ -137,6 +137,17 @@ Json WordDiagnostic(std::string_view typed, const Range& range,
       .Set("message", std::move(message));
 }
 
+Json TooManyDiagnostics(size_t shown, const Range& range) {
+  return Json::Object()
+      .Set("range", RangeJson(range))
+      .Set("severity", severity::kInformation)
+      .Set("code", "too-many")
+      .Set("source", kSource)
+      .Set("message", "Only the first " + std::to_string(shown) +
+                          " words with diagnostics are marked; later "
+                          "words are not.");
+}
+
 std::string HoverText(std::string_view typed, const WordReport& report) {
   std::string text = ShownWord(typed) + "\n";
   switch (report.kind) {

@@ -30,6 +30,10 @@ constexpr int kHint = 4;
 Json WordDiagnostic(std::string_view typed, const Range& range,
                     const WordReport& report);
 
+// The note that stands at `range`, the first word past the `shown`
+// diagnostics of a document, in place of the rest.
+Json TooManyDiagnostics(size_t shown, const Range& range);
+
 // The hover text of the word `typed`, plain text.
 std::string HoverText(std::string_view typed, const WordReport& report);
 

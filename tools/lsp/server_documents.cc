@@ -15,6 +15,12 @@ namespace lsp {
 
 namespace {
 
+// Diagnostics published per document. Each change publishes them all
+// again, so this bounds the work and the message size of a change in a
+// long text full of unknown words (a wrong lexicon, say), where further
+// marks would not help anyway.
+constexpr size_t kMaxDiagnostics = 1000;
+
 // A version is optional for our purposes; clients always send one.
 int64_t VersionOf(const Json* text_document) {
   const Json* const version = Member(text_document, "version");
@@ -112,13 +118,19 @@ const std::vector<WordSpan>& LanguageServer::Words(OpenDocument* document) {
 void LanguageServer::Publish(const std::string& uri, OpenDocument* document) {
   const std::string& text = document->text.text();
   Json diagnostics = Json::Array();
+  size_t count = 0;
   for (const WordSpan& word : Words(document)) {
     const std::string_view typed =
         std::string_view(text).substr(word.begin, word.end - word.begin);
     const std::shared_ptr<const WordReport> report =
         cache_->Analyse(AnalysedForm(typed));
     Json diagnostic = WordDiagnostic(typed, word.range, *report);
-    if (!diagnostic.is_null()) diagnostics.Push(std::move(diagnostic));
+    if (diagnostic.is_null()) continue;
+    if (count++ == kMaxDiagnostics) {
+      diagnostics.Push(TooManyDiagnostics(kMaxDiagnostics, word.range));
+      break;
+    }
+    diagnostics.Push(std::move(diagnostic));
   }
   Notify("textDocument/publishDiagnostics",
          Json::Object()

@@ -22,6 +22,7 @@ void TextDocument::IndexLines() {
   line_starts_.assign(1, 0);
   for (size_t i = 0; i < text_.size(); ++i) {
     const char c = text_[i];
+    if (static_cast<unsigned char>(c) > '\r') continue;  // most bytes
     if (c == '\r' && i + 1 < text_.size() && text_[i + 1] == '\n') ++i;
     if (c == '\n' || c == '\r') line_starts_.push_back(i + 1);
   }
