@@ -102,9 +102,10 @@ TEST(PresentationTest, HoverListsEveryReading) {
   const std::string long_word =
       std::string(63, 'a') + "\xE2\x80\x99" + std::string(300, 'a');
   WordReport refused = Report(WordKind::kNotChecked);
-  refused.reason = "longer than 256 bytes";
-  EXPECT_EQ(HoverText(long_word, refused),
-            std::string(63, 'a') + "...\nnot checked: longer than 256 bytes");
+  refused.reason = "word longer than 256 bytes";
+  EXPECT_EQ(
+      HoverText(long_word, refused),
+      std::string(63, 'a') + "...\nnot checked: word longer than 256 bytes");
 }
 
 }  // namespace

@@ -28,14 +28,47 @@ TEST_F(WordCacheTest, JudgesWords) {
       {"DAT", WordKind::kFlawed},  // only the case is wrong
       {"naDevDaq", WordKind::kUnknown},
       {"", WordKind::kUnknown},
-      {std::string(kMaxWordBytes, 'a'), WordKind::kUnknown},
-      {std::string(kMaxWordBytes + 1, 'a'), WordKind::kNotChecked},
   };
   for (const auto& row : cases) {
     EXPECT_EQ(cache.Analyse(row.word)->kind, row.kind) << row.word;
   }
-  // The overlong word cost no analysis.
-  EXPECT_EQ(cache.analysed(), std::size(cases) - 1);
+}
+
+// A word past the parser's limits is not checked, with the parser's
+// reason; the limits are the host's to choose.
+TEST_F(WordCacheTest, WordsPastTheLimitsAreNotChecked) {
+  // A budget just short of what "Dalpu'" needs (it has a suggestion to
+  // check), which the other words stay within.
+  const CTesvarParser probe(&lexicon_);
+  ParseScratch scratch;
+  ParseResults readings;
+  const auto work = [&](std::string_view word) {
+    EXPECT_TRUE(probe.Parse(word, &readings, &scratch).ok());
+    return scratch.last_work();
+  };
+  ParseLimits limits;
+  limits.max_word_bytes = 8;
+  limits.max_work = work("Dalpu'") - 1;
+  ASSERT_LE(work("Dalmey"), limits.max_work);
+  ASSERT_LE(work("naDevDaq"), limits.max_work);
+  WordCache cache(&lexicon_, limits);
+  const struct {
+    std::string word;
+    WordKind kind;
+    std::string reason;
+  } cases[] = {
+      {"Dalmey", WordKind::kCorrect, ""},
+      {"naDevDaq", WordKind::kUnknown, ""},
+      {"naDevDaqq", WordKind::kNotChecked, "word longer than 8 bytes"},
+      {"Dalpu'pu'", WordKind::kNotChecked, "word longer than 8 bytes"},
+      {"Dalpu'", WordKind::kNotChecked, "word too complex"},
+  };
+  for (const auto& row : cases) {
+    const auto report = cache.Analyse(row.word);
+    EXPECT_EQ(report->kind, row.kind) << row.word;
+    EXPECT_EQ(report->reason, row.reason) << row.word;
+    EXPECT_TRUE(row.reason.empty() || report->readings.empty()) << row.word;
+  }
 }
 
 TEST_F(WordCacheTest, AnalysesEachWordOnce) {

@@ -1,7 +1,9 @@
 // A reading is flawless when its score is exactly 1 and it has no errors;
 // one flawless reading makes the word correct, as it does for the
-// spell-check pipe. The cache holds shared reports so that a word's
-// diagnostics, hover and code actions all see the same analysis.
+// spell-check pipe. The parser's limits bound the cost of every word, so
+// no text can make one analysis take long. The cache holds shared reports
+// so that a word's diagnostics, hover and code actions all see the same
+// analysis.
 // Tested by word_cache_test.cc.
 
 #include "tools/lsp/word_cache.h"
@@ -29,20 +31,18 @@ std::shared_ptr<const WordReport> WordCache::Analyse(const std::string& word) {
     return found->second.report;
   }
   auto report = std::make_shared<WordReport>();
-  if (word.size() > kMaxWordBytes) {
+  ++analysed_;
+  const Status status = parser_.Parse(word, &report->readings, &scratch_);
+  const ParseResults& readings = report->readings;
+  if (!status.ok()) {
     report->kind = WordKind::kNotChecked;
-    report->reason = "longer than " + std::to_string(kMaxWordBytes) + " bytes";
+    report->reason = status.message();
+  } else if (readings.empty()) {
+    report->kind = WordKind::kUnknown;
+  } else if (std::any_of(readings.begin(), readings.end(), IsFlawless)) {
+    report->kind = WordKind::kCorrect;
   } else {
-    ++analysed_;
-    parser_.ParseWord(word, report->readings);
-    const ParseResults& readings = report->readings;
-    if (readings.empty()) {
-      report->kind = WordKind::kUnknown;
-    } else if (std::any_of(readings.begin(), readings.end(), IsFlawless)) {
-      report->kind = WordKind::kCorrect;
-    } else {
-      report->kind = WordKind::kFlawed;
-    }
+    report->kind = WordKind::kFlawed;
   }
   Entry& entry = entries_[word];
   entry.report = std::move(report);

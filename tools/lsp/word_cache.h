@@ -1,6 +1,8 @@
 // WordCache analyses words for the language server and remembers the
 // answer per distinct word, so that an edit re-analyses only the words it
-// changed. Words longer than kMaxWordBytes are not analysed at all.
+// changed. Each analysis is bounded by the parser's limits (ParseLimits):
+// a word past the word limit or the work budget is reported as not
+// checked, with the parser's reason.
 //
 // A WordCache reads a lexicon it does not own and keeps parser state; use
 // it from one thread.
@@ -21,11 +23,6 @@
 namespace tesvar {
 namespace lsp {
 
-// The longest word that is analysed, the command line's word limit: the
-// cost of a word grows much faster than its length when it repeats a
-// suffix, and no word of the language comes near it.
-constexpr size_t kMaxWordBytes = 256;
-
 // Distinct words kept. Far more than a long text holds; a reading takes
 // well under a kilobyte, so the cache stays within some tens of megabytes.
 constexpr size_t kMaxCachedWords = 1 << 16;
@@ -34,19 +31,21 @@ enum class WordKind {
   kCorrect,     // some reading is flawless
   kFlawed,      // readings, each with grammar errors
   kUnknown,     // no reading at all
-  kNotChecked,  // refused without analysis; see `reason`
+  kNotChecked,  // past the parser's limits; see `reason`
 };
 
 struct WordReport {
   WordKind kind = WordKind::kUnknown;
   ParseResults readings;  // in the analyser's order
-  std::string reason;     // kNotChecked: why, for people
+  std::string reason;     // kNotChecked: the parser's reason
 };
 
 class WordCache {
  public:
   // REQUIRES: `lexicon` outlives the cache and does not change.
-  explicit WordCache(const CLexicon* lexicon) : parser_(lexicon) {}
+  explicit WordCache(const CLexicon* lexicon,
+                     const ParseLimits& limits = ParseLimits())
+      : parser_(lexicon, limits) {}
 
   WordCache(const WordCache&) = delete;
   WordCache& operator=(const WordCache&) = delete;
@@ -70,7 +69,8 @@ class WordCache {
     uint64_t last_use = 0;
   };
 
-  CTesvarParser parser_;
+  const CTesvarParser parser_;
+  ParseScratch scratch_;  // reused from word to word
   std::unordered_map<std::string, Entry> entries_;
   uint64_t clock_ = 0;  // counts uses, for last_use
   uint64_t analysed_ = 0;
