@@ -14,6 +14,7 @@
 
 #include "fuzz/check.h"
 #include "tesvar/lexicon_tsv.h"
+#include "wordvault/lexicon_internal.h"
 
 namespace {
 
@@ -66,8 +67,8 @@ void CheckLoaded(const tesvar::CLexicon& lexicon) {
   std::vector<uint32_t> found_in_copy;
   for (size_t i = 0; i < entries.size(); ++i) {
     const std::string_view headword = entries[i].word.m_strHeadword;
-    lexicon.FindHeadwordsIn(headword, &found);
-    copy.FindHeadwordsIn(headword, &found_in_copy);
+    tesvar::wordvault::FindHeadwordsIn(lexicon, headword, &found);
+    tesvar::wordvault::FindHeadwordsIn(copy, headword, &found_in_copy);
     Check(found == found_in_copy, "a copy indexes like the original");
     bool has_itself = false;
     for (const uint32_t position : found) has_itself |= position == i;
