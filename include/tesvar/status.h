@@ -16,7 +16,12 @@ namespace tesvar {
 
 class [[nodiscard]] Status {
  public:
-  enum class Code { kOk = 0, kInvalidInput = 1, kIoError = 2 };
+  enum class Code {
+    kOk = 0,
+    kInvalidInput = 1,
+    kIoError = 2,
+    kOutOfMemory = 3
+  };
 
   // Creates a success status.
   Status() = default;
@@ -30,6 +35,10 @@ class [[nodiscard]] Status {
   // The input could not be read or the output not written.
   static Status IoError(std::string message) {
     return Status(Code::kIoError, std::move(message));
+  }
+  // Memory ran out while handling the input; nothing was changed.
+  static Status OutOfMemory(std::string message) {
+    return Status(Code::kOutOfMemory, std::move(message));
   }
 
   [[nodiscard]] bool ok() const { return code_ == Code::kOk; }

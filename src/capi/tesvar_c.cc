@@ -88,6 +88,8 @@ tesvar_status FromStatus(const tesvar::Status& status) {
       return TESVAR_OK;
     case tesvar::Status::Code::kInvalidInput:
       return TESVAR_INVALID_INPUT;
+    case tesvar::Status::Code::kOutOfMemory:
+      return TESVAR_OUT_OF_MEMORY;
     case tesvar::Status::Code::kIoError:
       break;  // nothing here reads files, so this is a fault of ours
   }

@@ -1,304 +1,249 @@
-// Lexicon TSV loader. The text is cut into physical lines; blank lines and
-// comments are skipped; the first remaining line names the columns, and
-// every later line becomes one entry. Entries are collected in a local
-// lexicon that replaces the caller's only when the whole file is good, so
-// a bad line anywhere leaves the caller with an empty lexicon.
+// The lexicon loader's two ways in. From memory, a first pass over the
+// lines finds how many entry lines there are and how many bytes they
+// hold, so that storage is reserved for exactly those (blank lines and
+// comments reserve nothing), and where a limit ends the input. From a
+// file, the bytes are read a block at a time and cut into lines as they
+// come, so that reading stops at the first error or limit and the file's
+// text is never held whole; storage then grows with the entries.
 //
-// Messages quote the offending text with control and non-ASCII bytes
-// escaped, so that a stray tab or carriage return is visible.
-// Tested by lexicon_tsv_test.cc.
+// Both check the limits byte by byte in input order, so that the same
+// input fails at the same line with the same message either way: a line
+// is too long at its first byte past max_line_bytes, the input at its
+// byte max_input_bytes (counting from 0), whichever comes first.
+//
+// Running out of memory anywhere in a load is caught here and reported
+// like any other error; the partly built lexicon is dropped first.
+// Tested by lexicon_tsv_test.cc and lexicon_limits_test.cc.
 
 #include "tesvar/lexicon_tsv.h"
 
-#include <algorithm>
-#include <charconv>
-#include <cstddef>
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <system_error>
-#include <utility>
-#include <vector>
 
-#include "platform/text.h"
+#include "wordvault/tsv_loader.h"
 
 namespace tesvar {
 
 namespace {
 
-// The columns a file may name. Row order is the order of the "missing
-// column" check, so the most basic columns are reported first.
-enum class Column { kKey, kHeadword, kPos, kDefinition, kFlags, kPlural };
+using wordvault::TsvLoader;
 
-struct ColumnRow {
-  std::string_view name;  // as written in the header; DO NOT CHANGE
-  Column column;
-  bool required;
-};
+constexpr char kLineEnd = '\n';
+// The file reader's block.
+constexpr size_t kBlockBytes = size_t{1} << 16;
 
-constexpr ColumnRow kColumns[] = {
-    {"key", Column::kKey, true},      {"headword", Column::kHeadword, true},
-    {"pos", Column::kPos, true},      {"definition", Column::kDefinition, true},
-    {"flags", Column::kFlags, false}, {"plural", Column::kPlural, false},
-};
-constexpr size_t kColumnCount = sizeof(kColumns) / sizeof(kColumns[0]);
+enum class Breach { kNone, kLine, kInput };
 
-// The entry attributes that the flags column can switch on.
-struct FlagRow {
-  std::string_view name;  // as written in files; DO NOT CHANGE
-  int32_t CTWord::*field;
-};
-
-constexpr FlagRow kFlags[] = {
-    {"language", &CTWord::m_bLanguage},
-    {"bodypart", &CTWord::m_bBodyPart},
-    {"inherentplural", &CTWord::m_bInherentPlural},
-    {"irregularplural", &CTWord::m_bIrregularPlural},
-    {"stative", &CTWord::m_bStative},
-};
-constexpr size_t kFlagCount = sizeof(kFlags) / sizeof(kFlags[0]);
-
-// Part-of-speech codes that have a label of their own in files.
-constexpr int32_t kFirstLabelledCode = kNoun;
-constexpr int32_t kLastLabelledCode = kQuestion;
-
-constexpr char kFieldSeparator = '\t';
-constexpr char kFlagSeparator = ',';
-constexpr char kCommentMark = '#';
-
-// Add's other refusal: the lexicon's 32-bit offsets are used up. Only a
-// file of more than 4 GiB can get here.
-constexpr char kTooMuchText[] =
-    "the entries hold more text than a lexicon can (4 GiB)";
-
-// 'text' with quote, backslash, control and non-ASCII bytes escaped.
-std::string Quote(std::string_view text) {
-  constexpr char kHex[] = "0123456789ABCDEF";
-  std::string out = "'";
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '\'' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (byte >= 0x20 && byte < 0x7F) {
-      out += c;
-    } else {
-      out += "\\x";
-      out += kHex[byte >> 4];
-      out += kHex[byte & 0xF];
-    }
+// Which limit, if any, the bytes at offsets [from, to) of the input break
+// first. They belong to the line that starts at `line_start`; those
+// before `content_to` are its content, the rest its "\n".
+Breach FirstBreach(size_t line_start, size_t from, size_t content_to, size_t to,
+                   const LexiconLoadOptions& options) {
+  size_t line_at = SIZE_MAX;
+  const size_t max_line = options.max_line_bytes;
+  if (max_line != 0 && max_line < SIZE_MAX - line_start) {
+    const size_t at = line_start + max_line;
+    if (at >= from && at < content_to) line_at = at;
   }
-  return out + "'";
+  size_t input_at = SIZE_MAX;
+  const size_t max_input = options.max_input_bytes;
+  if (max_input != 0 && max_input >= from && max_input < to) {
+    input_at = max_input;
+  }
+  if (line_at == SIZE_MAX && input_at == SIZE_MAX) return Breach::kNone;
+  return input_at <= line_at ? Breach::kInput : Breach::kLine;
 }
 
-// Splits `line` at each `separator` into *fields (replacing its content,
-// keeping its storage, since it is reused for every line).
-void SplitInto(std::string_view line, char separator,
-               std::vector<std::string_view>* fields) {
-  fields->clear();
-  size_t start = 0;
-  for (;;) {
-    const size_t end = line.find(separator, start);
-    if (end == std::string_view::npos) {
-      fields->push_back(line.substr(start));
-      return;
+Status BreachError(Breach breach, const TsvLoader& loader) {
+  return breach == Breach::kLine ? loader.LineTooLong() : loader.InputTooLong();
+}
+
+// Runs `load`, then lists the warnings not listed yet, turning running
+// out of memory into an error.
+template <typename Load>
+Status Guarded(TsvLoader* loader, Load load) {
+  Status status;
+  try {
+    status = load();
+    loader->CloseWarnings();
+  } catch (const std::bad_alloc&) {
+    status = loader->OutOfMemory();
+  } catch (const std::length_error&) {  // a vector or string past max_size
+    status = loader->OutOfMemory();
+  }
+  return status;
+}
+
+// ---- From memory ----
+
+// Where an in-memory input fails a limit, and what to reserve before it.
+struct Survey {
+  size_t entry_lines = 0;  // non-blank lines after the header
+  size_t entry_bytes = 0;  // their bytes
+  size_t stop_line = 0;    // the line that breaks a limit; 0 for none
+  Breach breach = Breach::kNone;
+};
+
+Survey SurveyText(std::string_view text, const LexiconLoadOptions& options) {
+  Survey survey;
+  bool header_seen = false;
+  size_t number = 0;
+  for (size_t start = 0; start < text.size();) {
+    ++number;
+    const size_t newline = text.find(kLineEnd, start);
+    const size_t content_to =
+        newline == std::string_view::npos ? text.size() : newline;
+    const size_t next = content_to == text.size() ? content_to : content_to + 1;
+    survey.breach = FirstBreach(start, start, content_to, next, options);
+    if (survey.breach != Breach::kNone) {
+      survey.stop_line = number;
+      return survey;
     }
-    fields->push_back(line.substr(start, end - start));
+    // A byte-order mark or "\r" can only make a blank line look like an
+    // entry: the reservation is then one entry too generous.
+    const std::string_view line = text.substr(start, content_to - start);
+    if (!line.empty() && line != "\r" && line.front() != '#') {
+      if (header_seen) {
+        ++survey.entry_lines;
+        survey.entry_bytes += line.size();
+      }
+      header_seen = true;
+    }
+    start = next;
+  }
+  return survey;
+}
+
+Status ParseText(std::string_view text, const LexiconLoadOptions& options,
+                 TsvLoader* loader, CLexicon* lexicon) {
+  const Survey survey = SurveyText(text, options);
+  loader->Reserve(survey.entry_lines, survey.entry_bytes);
+  size_t number = 0;
+  for (size_t start = 0; start < text.size();) {
+    if (++number == survey.stop_line)
+      return BreachError(survey.breach, *loader);
+    size_t end = text.find(kLineEnd, start);
+    if (end == std::string_view::npos) end = text.size();
+    const Status status = loader->Line(text.substr(start, end - start));
+    if (!status.ok()) return status;
     start = end + 1;
   }
+  return loader->Finish(lexicon);
 }
 
-std::vector<std::string_view> Split(std::string_view line, char separator) {
-  std::vector<std::string_view> fields;
-  SplitInto(line, separator, &fields);
-  return fields;
-}
+// ---- From a file ----
 
-// The column of each header field, in field order. Filled by ParseHeader.
-using Header = std::vector<Column>;
-
-// Returns an empty string and fills *header, or returns what is wrong.
-std::string ParseHeader(std::string_view line, Header* header) {
-  bool seen[kColumnCount] = {};
-  for (const std::string_view name : Split(line, kFieldSeparator)) {
-    size_t row = 0;
-    while (row < kColumnCount && kColumns[row].name != name) ++row;
-    if (row == kColumnCount) return "unknown column " + Quote(name);
-    if (seen[row]) return "repeated column " + Quote(name);
-    seen[row] = true;
-    header->push_back(kColumns[row].column);
-  }
-  for (size_t row = 0; row < kColumnCount; ++row) {
-    if (kColumns[row].required && !seen[row]) {
-      return "missing column " + Quote(kColumns[row].name);
-    }
-  }
-  return std::string();
-}
-
-// A decimal 32-bit integer or one of the labels N .. Q.
-std::string ParsePartOfSpeech(std::string_view text, int32_t* code) {
-  for (int32_t c = kFirstLabelledCode; c <= kLastLabelledCode; ++c) {
-    if (text == PartOfSpeechLabel(c)) {
-      *code = c;
-      return std::string();
-    }
-  }
-  // from_chars takes an optional '-' and digits only: no '+', no blanks.
-  const char* const end = text.data() + text.size();
-  const std::from_chars_result parsed =
-      std::from_chars(text.data(), end, *code);
-  if (parsed.ec == std::errc::result_out_of_range) {
-    return "part of speech " + Quote(text) + " does not fit in 32 bits";
-  }
-  if (parsed.ec != std::errc() || parsed.ptr != end) {
-    std::string labels;
-    for (int32_t c = kFirstLabelledCode; c <= kLastLabelledCode; ++c) {
-      labels += ' ';
-      labels += PartOfSpeechLabel(c);
-    }
-    return "bad part of speech " + Quote(text) +
-           ": expected an integer or one of" + labels;
-  }
-  return std::string();
-}
-
-std::string ParseFlags(std::string_view text, CTWord* word) {
-  if (text.empty()) return std::string();
-  for (const std::string_view name : Split(text, kFlagSeparator)) {
-    size_t row = 0;
-    while (row < kFlagCount && kFlags[row].name != name) ++row;
-    if (row == kFlagCount) {
-      std::string known;
-      for (const FlagRow& flag : kFlags) {
-        known += known.empty() ? "" : ", ";
-        known += flag.name;
-      }
-      return "unknown flag " + Quote(name) + " (known flags: " + known + ")";
-    }
-    word->*kFlags[row].field = 1;
-  }
-  return std::string();
-}
-
-// Fills *key and *word from the fields of one entry line.
-std::string ParseEntry(const std::vector<std::string_view>& fields,
-                       const Header& header, std::string_view* key,
-                       CTWord* word) {
-  if (fields.size() != header.size()) {
-    return Format(
-        "expected %i tab-separated fields, found %i",
-        {static_cast<int>(header.size()), static_cast<int>(fields.size())});
-  }
-  for (size_t i = 0; i < fields.size(); ++i) {
-    const std::string_view field = fields[i];
-    std::string error;
-    switch (header[i]) {
-      case Column::kKey:
-        if (field.empty()) error = "empty key";
-        *key = field;
-        break;
-      case Column::kHeadword:
-        word->m_strHeadword = field;
-        break;
-      case Column::kPos:
-        error = ParsePartOfSpeech(field, &word->m_nPOS);
-        break;
-      case Column::kDefinition:
-        word->m_strDefinition = field;
-        break;
-      case Column::kFlags:
-        error = ParseFlags(field, word);
-        break;
-      case Column::kPlural:
-        word->m_strIrregularPlural = field;
-        break;
-    }
-    if (!error.empty()) return error;
-  }
-  return std::string();
-}
-
-// Walks the physical lines of a text. A final line without "\n" counts;
-// the empty rest after a final "\n" does not.
-constexpr char kLineEnd = '\n';
-
-class LineCursor {
+// Cuts a stream of bytes into lines for the loader, checking the limits
+// as the bytes come. A line that spans blocks is gathered in pending_,
+// which the line limit keeps bounded.
+class LineAssembler {
  public:
-  explicit LineCursor(std::string_view text) : rest_(text) {}
+  LineAssembler(const LexiconLoadOptions& options, TsvLoader* loader)
+      : options_(options), loader_(loader) {}
 
-  // Stores the next line, without "\n" and a trailing "\r", and returns
-  // true; returns false at the end of the text.
-  bool Next(std::string_view* line) {
-    if (rest_.empty()) return false;
-    const size_t end = rest_.find(kLineEnd);
-    *line = rest_.substr(0, end);
-    rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
-    if (!line->empty() && line->back() == '\r') line->remove_suffix(1);
-    ++number_;
-    return true;
+  Status Feed(std::string_view bytes) {
+    while (!bytes.empty()) {
+      const size_t newline = bytes.find(kLineEnd);
+      const bool ends = newline != std::string_view::npos;
+      const size_t content = ends ? newline : bytes.size();
+      const Breach breach =
+          FirstBreach(line_start_, offset_, offset_ + content,
+                      offset_ + content + (ends ? 1 : 0), options_);
+      if (breach != Breach::kNone) return BreachError(breach, *loader_);
+      if (!ends) {
+        pending_.append(bytes.data(), bytes.size());
+        offset_ += bytes.size();
+        return Status::Ok();
+      }
+      std::string_view line = bytes.substr(0, content);
+      if (!pending_.empty()) {
+        pending_.append(line.data(), line.size());
+        line = pending_;
+      }
+      const Status status = loader_->Line(line);
+      if (!status.ok()) return status;
+      pending_.clear();
+      offset_ += content + 1;
+      line_start_ = offset_;
+      bytes.remove_prefix(content + 1);
+    }
+    return Status::Ok();
   }
 
-  // The number of the line last returned by Next, counting from 1.
-  int number() const { return number_; }
+  // The input ended; a last line without "\n" counts.
+  Status End() {
+    return offset_ > line_start_ ? loader_->Line(pending_) : Status::Ok();
+  }
 
  private:
-  std::string_view rest_;
-  int number_ = 0;
+  const LexiconLoadOptions& options_;
+  TsvLoader* const loader_;
+  size_t offset_ = 0;      // of the next byte
+  size_t line_start_ = 0;  // offset of the current line's first byte
+  std::string pending_;
 };
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+Status CannotRead(const std::string& path, int error) {
+  const std::string why = error != 0 ? std::generic_category().message(error)
+                                     : std::string("read error");
+  return Status::IoError(path + ": cannot read: " + why);
+}
+
+Status ReadFile(const std::string& path, const LexiconLoadOptions& options,
+                TsvLoader* loader, CLexicon* lexicon) {
+  errno = 0;
+  const std::unique_ptr<std::FILE, FileCloser> file(
+      std::fopen(path.c_str(), "rb"));
+  if (file == nullptr) return CannotRead(path, errno);
+  LineAssembler lines(options, loader);
+  std::vector<char> block(kBlockBytes);
+  for (;;) {
+    errno = 0;
+    const size_t got = std::fread(block.data(), 1, block.size(), file.get());
+    const Status fed = lines.Feed(std::string_view(block.data(), got));
+    if (!fed.ok()) return fed;
+    if (got == block.size()) continue;
+    if (std::ferror(file.get())) return CannotRead(path, errno);
+    break;  // the end of the file
+  }
+  const Status ended = lines.End();
+  if (!ended.ok()) return ended;
+  return loader->Finish(lexicon);
+}
 
 }  // namespace
 
 Status ParseLexiconTsv(std::string_view text, std::string_view source_name,
-                       CLexicon* lexicon) {
+                       CLexicon* lexicon, const LexiconLoadOptions& options,
+                       std::vector<LexiconWarning>* warnings) {
   lexicon->Clear();
-  LineCursor lines(text);
-  auto error = [&](int line_number, const std::string& what) {
-    return Status::InvalidInput(
-        Format("%s:%i: %s", {source_name, line_number, what}));
-  };
+  TsvLoader loader(source_name, options, warnings);
+  return Guarded(&loader,
+                 [&] { return ParseText(text, options, &loader, lexicon); });
+}
 
-  CLexicon loaded;
-  // At most one entry per line, and the entries' texts are parts of the
-  // lines: reserving that much avoids growing step by step, and whatever
-  // is left over is handed back at the end.
-  loaded.Reserve(
-      static_cast<size_t>(std::count(text.begin(), text.end(), kLineEnd)) + 1,
-      text.size());
-  // The line of each entry, for the message about a repeated key.
-  std::vector<int> entry_lines;
-  Header header;
-  std::vector<std::string_view> fields;  // reused for every line
-  std::string_view line;
-  while (lines.Next(&line)) {
-    if (line.empty() || line.front() == kCommentMark) continue;
-    if (header.empty()) {
-      const std::string what = ParseHeader(line, &header);
-      if (!what.empty()) return error(lines.number(), what);
-      continue;
-    }
-    std::string_view key;
-    CTWord word;
-    SplitInto(line, kFieldSeparator, &fields);
-    const std::string what = ParseEntry(fields, header, &key, &word);
-    if (!what.empty()) return error(lines.number(), what);
-    if (!loaded.Add(key, word)) {
-      const size_t first = loaded.PositionOf(key);
-      if (first == CLexicon::kNotFound) {
-        return error(lines.number(), kTooMuchText);
-      }
-      return error(lines.number(), Format("duplicate key %s (first on line %i)",
-                                          {Quote(key), entry_lines[first]}));
-    }
-    entry_lines.push_back(lines.number());
-  }
-  if (header.empty()) {
-    return error(lines.number() == 0 ? 1 : lines.number(),
-                 "no header line (the file is empty or holds only comments "
-                 "and blank lines)");
-  }
-  loaded.ShrinkToFit();
-  *lexicon = std::move(loaded);
-  return Status::Ok();
+Status ParseLexiconTsv(std::string_view text, std::string_view source_name,
+                       CLexicon* lexicon) {
+  return ParseLexiconTsv(text, source_name, lexicon, LexiconLoadOptions());
+}
+
+Status LoadLexiconTsvFile(const std::string& path, CLexicon* lexicon,
+                          const LexiconLoadOptions& options,
+                          std::vector<LexiconWarning>* warnings) {
+  lexicon->Clear();
+  TsvLoader loader(path, options, warnings);
+  return Guarded(&loader,
+                 [&] { return ReadFile(path, options, &loader, lexicon); });
 }
 
 }  // namespace tesvar
