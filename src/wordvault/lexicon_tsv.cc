@@ -1,19 +1,21 @@
-// The lexicon loader's two ways in. From memory, a first pass over the
-// lines finds how many entry lines there are and how many bytes they
-// hold, so that storage is reserved for exactly those (blank lines and
-// comments reserve nothing), and where a limit ends the input. From a
-// file, the bytes are read a block at a time and cut into lines as they
-// come, so that reading stops at the first error or limit and the file's
-// text is never held whole; storage then grows with the entries.
+// The lexicon loader's two ways in: text in memory and a file. Both cut
+// the input into lines with the same splitter, which checks the limits
+// byte by byte in input order, so that the same input fails at the same
+// line with the same message either way: a line is too long at its first
+// byte past max_line_bytes, the input at its byte number max_input_bytes
+// (counting from 0), whichever comes first.
 //
-// Both check the limits byte by byte in input order, so that the same
-// input fails at the same line with the same message either way: a line
-// is too long at its first byte past max_line_bytes, the input at its
-// byte max_input_bytes (counting from 0), whichever comes first.
+// A first pass over the lines counts the entry lines and their bytes, so
+// that storage is reserved for exactly those (blank lines and comments
+// reserve nothing). A file is read a block at a time and never held
+// whole; one that cannot be read twice (a pipe) skips the first pass, and
+// its lexicon grows as it goes. Reading stops at the first error or limit,
+// so an endless input ends.
 //
 // Running out of memory anywhere in a load is caught here and reported
 // like any other error; the partly built lexicon is dropped first.
-// Tested by lexicon_tsv_test.cc and lexicon_limits_test.cc.
+// Tested by lexicon_tsv_test.cc, lexicon_limits_test.cc and
+// lexicon_memory_test.cc.
 
 #include "tesvar/lexicon_tsv.h"
 
@@ -60,134 +62,138 @@ Breach FirstBreach(size_t line_start, size_t from, size_t content_to, size_t to,
   return input_at <= line_at ? Breach::kInput : Breach::kLine;
 }
 
-Status BreachError(Breach breach, const TsvLoader& loader) {
-  return breach == Breach::kLine ? loader.LineTooLong() : loader.InputTooLong();
-}
-
 // Runs `load`, then lists the warnings not listed yet, turning running
 // out of memory into an error.
+// Runs `load`, which leaves its outcome in the loader, then lists the warnings
+// not listed yet; running out of memory is an error like any other.
 template <typename Load>
 Status Guarded(TsvLoader* loader, Load load) {
-  Status status;
   try {
-    status = load();
+    load();
     loader->CloseWarnings();
   } catch (const std::bad_alloc&) {
-    status = loader->OutOfMemory();
+    loader->OutOfMemory();
   } catch (const std::length_error&) {  // a vector or string past max_size
-    status = loader->OutOfMemory();
+    loader->OutOfMemory();
   }
-  return status;
+  return loader->error();
 }
 
-// ---- From memory ----
-
-// Where an in-memory input fails a limit, and what to reserve before it.
-struct Survey {
-  size_t entry_lines = 0;  // non-blank lines after the header
-  size_t entry_bytes = 0;  // their bytes
-  size_t stop_line = 0;    // the line that breaks a limit; 0 for none
-  Breach breach = Breach::kNone;
-};
-
-Survey SurveyText(std::string_view text, const LexiconLoadOptions& options) {
-  Survey survey;
-  bool header_seen = false;
-  size_t number = 0;
-  for (size_t start = 0; start < text.size();) {
-    ++number;
-    const size_t newline = text.find(kLineEnd, start);
-    const size_t content_to =
-        newline == std::string_view::npos ? text.size() : newline;
-    const size_t next = content_to == text.size() ? content_to : content_to + 1;
-    survey.breach = FirstBreach(start, start, content_to, next, options);
-    if (survey.breach != Breach::kNone) {
-      survey.stop_line = number;
-      return survey;
-    }
-    // A byte-order mark or "\r" can only make a blank line look like an
-    // entry: the reservation is then one entry too generous.
-    const std::string_view line = text.substr(start, content_to - start);
-    if (!line.empty() && line != "\r" && line.front() != '#') {
-      if (header_seen) {
-        ++survey.entry_lines;
-        survey.entry_bytes += line.size();
-      }
-      header_seen = true;
-    }
-    start = next;
-  }
-  return survey;
-}
-
-Status ParseText(std::string_view text, const LexiconLoadOptions& options,
-                 TsvLoader* loader, CLexicon* lexicon) {
-  const Survey survey = SurveyText(text, options);
-  loader->Reserve(survey.entry_lines, survey.entry_bytes);
-  size_t number = 0;
-  for (size_t start = 0; start < text.size();) {
-    if (++number == survey.stop_line)
-      return BreachError(survey.breach, *loader);
-    size_t end = text.find(kLineEnd, start);
-    if (end == std::string_view::npos) end = text.size();
-    const Status status = loader->Line(text.substr(start, end - start));
-    if (!status.ok()) return status;
-    start = end + 1;
-  }
-  return loader->Finish(lexicon);
-}
-
-// ---- From a file ----
-
-// Cuts a stream of bytes into lines for the loader, checking the limits
-// as the bytes come. A line that spans blocks is gathered in pending_,
-// which the line limit keeps bounded.
-class LineAssembler {
+// Cuts input, handed in pieces, into lines, checking the limits as the
+// bytes come. A line that spans pieces is gathered in pending_, which the
+// line limit keeps bounded.
+class LineSplitter {
  public:
-  LineAssembler(const LexiconLoadOptions& options, TsvLoader* loader)
-      : options_(options), loader_(loader) {}
+  explicit LineSplitter(const LexiconLoadOptions& options)
+      : options_(options) {}
 
-  Status Feed(std::string_view bytes) {
+  // Hands each line that `bytes` completes, without its "\n", to
+  // on_line, which returns whether to go on. Returns false when on_line
+  // or a limit stopped it; breach() then tells which limit.
+  template <typename OnLine>
+  bool Feed(std::string_view bytes, OnLine&& on_line) {
     while (!bytes.empty()) {
       const size_t newline = bytes.find(kLineEnd);
       const bool ends = newline != std::string_view::npos;
       const size_t content = ends ? newline : bytes.size();
-      const Breach breach =
-          FirstBreach(line_start_, offset_, offset_ + content,
-                      offset_ + content + (ends ? 1 : 0), options_);
-      if (breach != Breach::kNone) return BreachError(breach, *loader_);
+      breach_ = FirstBreach(line_start_, offset_, offset_ + content,
+                            offset_ + content + (ends ? 1 : 0), options_);
+      if (breach_ != Breach::kNone) return false;
       if (!ends) {
         pending_.append(bytes.data(), bytes.size());
         offset_ += bytes.size();
-        return Status::Ok();
+        return true;
       }
       std::string_view line = bytes.substr(0, content);
       if (!pending_.empty()) {
         pending_.append(line.data(), line.size());
         line = pending_;
       }
-      const Status status = loader_->Line(line);
-      if (!status.ok()) return status;
+      if (!on_line(line)) return false;
       pending_.clear();
       offset_ += content + 1;
       line_start_ = offset_;
       bytes.remove_prefix(content + 1);
     }
-    return Status::Ok();
+    return true;
   }
 
   // The input ended; a last line without "\n" counts.
-  Status End() {
-    return offset_ > line_start_ ? loader_->Line(pending_) : Status::Ok();
+  template <typename OnLine>
+  bool End(OnLine&& on_line) {
+    return offset_ == line_start_ || on_line(std::string_view(pending_));
   }
+
+  Breach breach() const { return breach_; }
 
  private:
   const LexiconLoadOptions& options_;
-  TsvLoader* const loader_;
   size_t offset_ = 0;      // of the next byte
   size_t line_start_ = 0;  // offset of the current line's first byte
   std::string pending_;
+  Breach breach_ = Breach::kNone;
 };
+
+// A first pass over the lines, as the loader will see them, up to where a
+// limit stops the input: how many entry lines there are and how many bytes
+// they hold, to reserve room for exactly those.
+struct Survey {
+  size_t entry_lines = 0;  // non-blank, non-comment lines after the header
+  size_t entry_bytes = 0;  // their bytes
+  bool header_seen = false;
+
+  bool operator()(std::string_view line) {
+    // A byte-order mark or a lone "\r" can only make a skipped line look
+    // like an entry: the reservation is then one entry too generous.
+    if (line.empty() || line == "\r" || line.front() == '#') return true;
+    if (header_seen) {
+      ++entry_lines;
+      entry_bytes += line.size();
+    }
+    header_seen = true;
+    return true;
+  }
+};
+
+// Runs the lines of the input through the loader and hands its lexicon
+// over; returns false on error, which the loader then holds. `read(feed)`
+// calls feed(bytes) on each piece of the input in order, until feed
+// returns false, and returns how reading went.
+template <typename Read>
+bool LoadLines(const LexiconLoadOptions& options, TsvLoader* loader,
+               CLexicon* lexicon, Read read) {
+  LineSplitter splitter(options);
+  auto on_line = [loader](std::string_view line) { return loader->Line(line); };
+  const Status read_status = read(
+      [&](std::string_view bytes) { return splitter.Feed(bytes, on_line); });
+  if (!loader->error().ok()) return false;
+  if (splitter.breach() == Breach::kLine) {
+    loader->LineTooLong();
+    return false;
+  }
+  if (splitter.breach() == Breach::kInput) {
+    loader->InputTooLong();
+    return false;
+  }
+  if (!read_status.ok()) return loader->SetError(read_status);
+  return splitter.End(on_line) && loader->Finish(lexicon);
+}
+
+// ---- From memory ----
+
+bool ParseText(std::string_view text, const LexiconLoadOptions& options,
+               TsvLoader* loader, CLexicon* lexicon) {
+  Survey survey;
+  LineSplitter splitter(options);
+  if (splitter.Feed(text, survey)) splitter.End(survey);
+  loader->Reserve(survey.entry_lines, survey.entry_bytes);
+  return LoadLines(options, loader, lexicon, [&](auto feed) {
+    feed(text);
+    return Status::Ok();
+  });
+}
+
+// ---- From a file ----
 
 struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
@@ -199,26 +205,51 @@ Status CannotRead(const std::string& path, int error) {
   return Status::IoError(path + ": cannot read: " + why);
 }
 
-Status ReadFile(const std::string& path, const LexiconLoadOptions& options,
-                TsvLoader* loader, CLexicon* lexicon) {
+// Reads `file` from where it stands a block at a time, handing each block
+// to `feed` until it returns false or the file ends.
+template <typename Feed>
+Status ReadBlocks(std::FILE* file, const std::string& path,
+                  std::vector<char>* block, Feed feed) {
+  for (;;) {
+    errno = 0;
+    const size_t got = std::fread(block->data(), 1, block->size(), file);
+    if (got > 0 && !feed(std::string_view(block->data(), got))) {
+      return Status::Ok();
+    }
+    if (got == block->size()) continue;
+    return std::ferror(file) ? CannotRead(path, errno) : Status::Ok();
+  }
+}
+
+// A file that can be read twice (a regular file, say) is surveyed first,
+// so that room is reserved as from memory; a pipe is read once and the
+// lexicon grows as it goes.
+bool ReadFile(const std::string& path, const LexiconLoadOptions& options,
+              TsvLoader* loader, CLexicon* lexicon) {
   errno = 0;
   const std::unique_ptr<std::FILE, FileCloser> file(
       std::fopen(path.c_str(), "rb"));
-  if (file == nullptr) return CannotRead(path, errno);
-  LineAssembler lines(options, loader);
+  if (file == nullptr) return loader->SetError(CannotRead(path, errno));
   std::vector<char> block(kBlockBytes);
-  for (;;) {
+  if (std::fseek(file.get(), 0, SEEK_CUR) == 0) {
+    Survey survey;
+    LineSplitter splitter(options);
+    bool whole = true;
+    const Status read =
+        ReadBlocks(file.get(), path, &block, [&](std::string_view bytes) {
+          return whole = splitter.Feed(bytes, survey);
+        });
+    if (!read.ok()) return loader->SetError(read);
+    if (whole) splitter.End(survey);
+    loader->Reserve(survey.entry_lines, survey.entry_bytes);
     errno = 0;
-    const size_t got = std::fread(block.data(), 1, block.size(), file.get());
-    const Status fed = lines.Feed(std::string_view(block.data(), got));
-    if (!fed.ok()) return fed;
-    if (got == block.size()) continue;
-    if (std::ferror(file.get())) return CannotRead(path, errno);
-    break;  // the end of the file
+    if (std::fseek(file.get(), 0, SEEK_SET) != 0) {
+      return loader->SetError(CannotRead(path, errno));
+    }
   }
-  const Status ended = lines.End();
-  if (!ended.ok()) return ended;
-  return loader->Finish(lexicon);
+  return LoadLines(options, loader, lexicon, [&](auto feed) {
+    return ReadBlocks(file.get(), path, &block, feed);
+  });
 }
 
 }  // namespace

@@ -55,11 +55,12 @@ constexpr char kNotCommas[] =
     ": lexicon files are tab-separated, not comma-separated";
 
 // A decimal 32-bit integer or one of the labels N .. Q.
-std::string ParsePartOfSpeech(std::string_view text, int32_t* code) {
+bool ParsePartOfSpeech(std::string_view text, int32_t* code,
+                       std::string* error) {
   for (int32_t c = kFirstLabelledCode; c <= kLastLabelledCode; ++c) {
     if (text == PartOfSpeechLabel(c)) {
       *code = c;
-      return std::string();
+      return true;
     }
   }
   // from_chars takes an optional '-' and digits only: no '+', no blanks.
@@ -67,7 +68,8 @@ std::string ParsePartOfSpeech(std::string_view text, int32_t* code) {
   const std::from_chars_result parsed =
       std::from_chars(text.data(), end, *code);
   if (parsed.ec == std::errc::result_out_of_range) {
-    return "part of speech " + Quote(text) + " does not fit in 32 bits";
+    *error = "part of speech " + Quote(text) + " does not fit in 32 bits";
+    return false;
   }
   if (parsed.ec != std::errc() || parsed.ptr != end) {
     std::string labels;
@@ -75,15 +77,18 @@ std::string ParsePartOfSpeech(std::string_view text, int32_t* code) {
       labels += ' ';
       labels += PartOfSpeechLabel(c);
     }
-    return "bad part of speech " + Quote(text) +
-           ": expected an integer or one of" + labels;
+    *error = "bad part of speech " + Quote(text) +
+             ": expected an integer or one of" + labels;
+    return false;
   }
-  return std::string();
+  return true;
 }
 
-std::string ParseFlags(std::string_view text, CTWord* word) {
-  if (text.empty()) return std::string();
-  for (const std::string_view name : Split(text, kFlagSeparator)) {
+bool ParseFlags(std::string_view text, CTWord* word, std::string* error) {
+  if (text.empty()) return true;
+  for (;;) {
+    const size_t comma = text.find(kFlagSeparator);
+    const std::string_view name = text.substr(0, comma);
     const FlagRow* row = std::begin(kFlags);
     while (row != std::end(kFlags) && row->name != name) ++row;
     if (row == std::end(kFlags)) {
@@ -92,11 +97,13 @@ std::string ParseFlags(std::string_view text, CTWord* word) {
         known += known.empty() ? "" : ", ";
         known += flag.name;
       }
-      return "unknown flag " + Quote(name) + " (known flags: " + known + ")";
+      *error = "unknown flag " + Quote(name) + " (known flags: " + known + ")";
+      return false;
     }
     word->*row->field = 1;
+    if (comma == std::string_view::npos) return true;
+    text.remove_prefix(comma + 1);
   }
-  return std::string();
 }
 
 }  // namespace
@@ -156,43 +163,45 @@ std::string ParseHeader(std::string_view line, Header* header) {
   return std::string();
 }
 
-std::string ParseEntry(std::string_view line,
-                       const std::vector<std::string_view>& fields,
-                       const Header& header, std::string_view* key,
-                       CTWord* word) {
+bool ParseEntry(std::string_view line,
+                const std::vector<std::string_view>& fields,
+                const Header& header, std::string_view* key, CTWord* word,
+                std::string* error) {
   if (fields.size() != header.size()) {
-    return Format(
+    *error = Format(
         "expected %i tab-separated fields, found %i%s",
         {static_cast<int>(header.size()), static_cast<int>(fields.size()),
          LooksCommaSeparated(line) ? kNotCommas : ""});
+    return false;
   }
   for (size_t i = 0; i < fields.size(); ++i) {
     const std::string_view field = fields[i];
-    std::string error;
     switch (header[i]) {
       case Column::kKey:
-        if (field.empty()) error = "empty key";
+        if (field.empty()) {
+          *error = "empty key";
+          return false;
+        }
         *key = field;
         break;
       case Column::kHeadword:
         word->m_strHeadword = field;
         break;
       case Column::kPos:
-        error = ParsePartOfSpeech(field, &word->m_nPOS);
+        if (!ParsePartOfSpeech(field, &word->m_nPOS, error)) return false;
         break;
       case Column::kDefinition:
         word->m_strDefinition = field;
         break;
       case Column::kFlags:
-        error = ParseFlags(field, word);
+        if (!ParseFlags(field, word, error)) return false;
         break;
       case Column::kPlural:
         word->m_strIrregularPlural = field;
         break;
     }
-    if (!error.empty()) return error;
   }
-  return std::string();
+  return true;
 }
 
 }  // namespace wordvault

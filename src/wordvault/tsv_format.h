@@ -1,7 +1,7 @@
 // The line grammar of lexicon files: the header's columns, an entry's
 // fields, part-of-speech labels and numbers, flags, and the quoting of
-// text in messages. Each function returns an empty string on success and
-// otherwise says what is wrong, for the loader to put after "SOURCE:LINE: ".
+// text in messages. What is wrong with a line is said in words for the
+// loader to put after "SOURCE:LINE: ".
 //
 // Pure functions; thread-safe.
 
@@ -36,15 +36,17 @@ std::string Quote(std::string_view text);
 void SplitInto(std::string_view line, char separator,
                std::vector<std::string_view>* fields);
 
-// Fills *header from the header line.
+// Fills *header from the header line; returns an empty string, or what is
+// wrong.
 std::string ParseHeader(std::string_view line, Header* header);
 
-// Fills *key and *word from the fields of one entry line; `line` is the
-// whole line, for hints about its separators.
-std::string ParseEntry(std::string_view line,
-                       const std::vector<std::string_view>& fields,
-                       const Header& header, std::string_view* key,
-                       CTWord* word);
+// Fills *key and *word from the fields of one entry line, or stores what
+// is wrong in *error and returns false; `line` is the whole line, for
+// hints about its separators.
+bool ParseEntry(std::string_view line,
+                const std::vector<std::string_view>& fields,
+                const Header& header, std::string_view* key, CTWord* word,
+                std::string* error);
 
 // The entry attributes that the flags column can switch on.
 struct FlagRow {

@@ -41,45 +41,47 @@ void TsvLoader::Reserve(size_t entries, size_t text_bytes) {
   entry_lines_.reserve(entries);
 }
 
-Status TsvLoader::Line(std::string_view line) {
+bool TsvLoader::Line(std::string_view line) {
   ++line_number_;
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   if (line_number_ == 1 &&
       line.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
     line.remove_prefix(kByteOrderMark.size());
-    if (lint_) {
-      const Status warned = Warn(
-          {"byte-order mark skipped: lexicon files are UTF-8 without one"});
-      if (!warned.ok()) return warned;
+    if (lint_ &&
+        !Warn({"byte-order mark skipped: lexicon files are UTF-8 without "
+               "one"})) {
+      return false;
     }
   }
-  if (line.empty() || line.front() == kCommentMark) return Status::Ok();
+  if (line.empty() || line.front() == kCommentMark) return true;
   return header_.empty() ? ReadHeader(line) : ReadEntry(line);
 }
 
-Status TsvLoader::ReadHeader(std::string_view line) {
+bool TsvLoader::ReadHeader(std::string_view line) {
   const std::string what = ParseHeader(line, &header_);
-  return what.empty() ? Status::Ok() : Error(line_number_, what);
+  return what.empty() || Fail(line_number_, what);
 }
 
-Status TsvLoader::ReadEntry(std::string_view line) {
+bool TsvLoader::ReadEntry(std::string_view line) {
   std::string_view key;
   CTWord word;
   SplitInto(line, kFieldSeparator, &fields_);
-  const std::string what = ParseEntry(line, fields_, header_, &key, &word);
-  if (!what.empty()) return Error(line_number_, what);
+  std::string what;
+  if (!ParseEntry(line, fields_, header_, &key, &word, &what)) {
+    return Fail(line_number_, what);
+  }
   if (!loaded_.Add(key, word)) {
     const size_t first = loaded_.PositionOf(key);
-    if (first == CLexicon::kNotFound) return Error(line_number_, kTooMuchText);
-    return Error(line_number_, "duplicate key " + Quote(key) +
-                                   " (first on line " +
-                                   std::to_string(entry_lines_[first]) + ")");
+    if (first == CLexicon::kNotFound) return Fail(line_number_, kTooMuchText);
+    return Fail(line_number_, "duplicate key " + Quote(key) +
+                                  " (first on line " +
+                                  std::to_string(entry_lines_[first]) + ")");
   }
   entry_lines_.push_back(line_number_);
-  return lint_ ? Lint(key, word) : Status::Ok();
+  return !lint_ || Lint(key, word);
 }
 
-Status TsvLoader::Lint(std::string_view key, const CTWord& word) {
+bool TsvLoader::Lint(std::string_view key, const CTWord& word) {
   findings_.clear();
   LintEntry(key, word, &findings_);
   const uint32_t position = static_cast<uint32_t>(loaded_.size() - 1);
@@ -93,10 +95,10 @@ Status TsvLoader::Lint(std::string_view key, const CTWord& word) {
   return Warn(findings_);
 }
 
-Status TsvLoader::Warn(const std::vector<std::string>& findings) {
-  if (findings.empty()) return Status::Ok();
-  if (options_.strict) return Error(line_number_, findings.front());
-  if (warnings_ == nullptr) return Status::Ok();
+bool TsvLoader::Warn(const std::vector<std::string>& findings) {
+  if (findings.empty()) return true;
+  if (options_.strict) return Fail(line_number_, findings.front());
+  if (warnings_ == nullptr) return true;
   const std::string where =
       std::string(source_name_) + ":" + std::to_string(line_number_) + ": ";
   for (const std::string& finding : findings) {
@@ -107,7 +109,7 @@ Status TsvLoader::Warn(const std::vector<std::string>& findings) {
     }
     warnings_->push_back({line_number_, where + "warning: " + finding});
   }
-  return Status::Ok();
+  return true;
 }
 
 void TsvLoader::CloseWarnings() {
@@ -120,48 +122,49 @@ void TsvLoader::CloseWarnings() {
   unlisted_warnings_ = 0;
 }
 
-Status TsvLoader::Finish(CLexicon* lexicon) {
+bool TsvLoader::Finish(CLexicon* lexicon) {
   if (header_.empty()) {
-    return Error(line_number_ == 0 ? 1 : line_number_,
-                 "no header line (the file is empty or holds only comments "
-                 "and blank lines)");
+    return Fail(line_number_ == 0 ? 1 : line_number_,
+                "no header line (the file is empty or holds only comments "
+                "and blank lines)");
   }
   loaded_.ShrinkToFit();
   *lexicon = std::move(loaded_);
-  return Status::Ok();
+  return true;
 }
 
-Status TsvLoader::LineTooLong() const {
-  return Error(line_number_ + 1, "line longer than the limit of " +
-                                     std::to_string(options_.max_line_bytes) +
-                                     " bytes");
+void TsvLoader::LineTooLong() {
+  Fail(line_number_ + 1, "line longer than the limit of " +
+                             std::to_string(options_.max_line_bytes) +
+                             " bytes");
 }
 
-Status TsvLoader::InputTooLong() const {
-  return Error(line_number_ + 1, "the input goes on past the limit of " +
-                                     std::to_string(options_.max_input_bytes) +
-                                     " bytes");
+void TsvLoader::InputTooLong() {
+  Fail(line_number_ + 1, "the input goes on past the limit of " +
+                             std::to_string(options_.max_input_bytes) +
+                             " bytes");
 }
 
-Status TsvLoader::OutOfMemory() {
+void TsvLoader::OutOfMemory() {
   const size_t entries = loaded_.size();
   // Hand back what the load holds before making the message.
   loaded_ = CLexicon();
   entry_lines_ = std::vector<size_t>();
   duplicates_.reset();
   try {
-    return Status::OutOfMemory(
+    error_ = Status::OutOfMemory(
         std::string(source_name_) + ":" +
         std::to_string(line_number_ == 0 ? 1 : line_number_) +
         ": out of memory after " + std::to_string(entries) + " entries");
   } catch (const std::bad_alloc&) {
-    return Status::OutOfMemory("out of memory");  // short: allocates nothing
+    error_ = Status::OutOfMemory("out of memory");  // short: allocates nothing
   }
 }
 
-Status TsvLoader::Error(size_t line, const std::string& what) const {
-  return Status::InvalidInput(std::string(source_name_) + ":" +
-                              std::to_string(line) + ": " + what);
+bool TsvLoader::Fail(size_t line, const std::string& what) {
+  error_ = Status::InvalidInput(std::string(source_name_) + ":" +
+                                std::to_string(line) + ": " + what);
+  return false;
 }
 
 }  // namespace wordvault

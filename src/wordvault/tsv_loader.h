@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "tesvar/lexicon.h"
@@ -37,40 +38,52 @@ class TsvLoader {
   // May throw std::bad_alloc.
   void Reserve(size_t entries, size_t text_bytes);
 
-  // Reads the next physical line, without its "\n". May throw
-  // std::bad_alloc.
-  Status Line(std::string_view line);
+  // Reads the next physical line, without its "\n". Returns false at the
+  // first error, which error() then holds. May throw std::bad_alloc.
+  bool Line(std::string_view line);
 
-  // Ends the input: stores the lexicon in *lexicon on success. May throw
-  // std::bad_alloc.
-  Status Finish(CLexicon* lexicon);
+  // Ends the input: stores the lexicon in *lexicon, or returns false. May
+  // throw std::bad_alloc.
+  bool Finish(CLexicon* lexicon);
 
-  // Errors about the line after the last one read, which the caller found
-  // too long or going past the input limit.
-  Status LineTooLong() const;
-  Status InputTooLong() const;
-  // The error for running out of memory while reading the current line.
+  // Make error() say that the line after the last one read is too long or
+  // goes past the input limit, which only the caller can see.
+  void LineTooLong();
+  void InputTooLong();
+  // Makes error() say that memory ran out while reading the current line.
   // Hands back the memory the load holds; the loader is done.
-  Status OutOfMemory();
+  void OutOfMemory();
+
+  // Records an error found outside the loader, in reading the input;
+  // returns false.
+  bool SetError(Status error) {
+    error_ = std::move(error);
+    return false;
+  }
+
+  // What went wrong; OK while nothing has.
+  const Status& error() const { return error_; }
 
   // Adds the count of warnings past options.max_warnings, if any, to the
   // list. Call once, after the last Line, whatever the outcome.
   void CloseWarnings();
 
  private:
-  Status Error(size_t line, const std::string& what) const;
-  Status ReadHeader(std::string_view line);
-  Status ReadEntry(std::string_view line);
+  // Sets error() to "SOURCE:LINE: what"; returns false.
+  bool Fail(size_t line, const std::string& what);
+  bool ReadHeader(std::string_view line);
+  bool ReadEntry(std::string_view line);
   // Records the findings on the current line; under strict checking the
   // first one is the error.
-  Status Warn(const std::vector<std::string>& findings);
-  Status Lint(std::string_view key, const CTWord& word);
+  bool Warn(const std::vector<std::string>& findings);
+  bool Lint(std::string_view key, const CTWord& word);
 
   const std::string_view source_name_;
   const LexiconLoadOptions options_;
   std::vector<LexiconWarning>* const warnings_;
   const bool lint_;
 
+  Status error_;
   CLexicon loaded_;
   size_t line_number_ = 0;  // of the last line read
   Header header_;
