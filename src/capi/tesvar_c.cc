@@ -48,6 +48,7 @@ constexpr StatusRow kStatusNames[] = {
     {TESVAR_INVALID_INPUT, "invalid input"},
     {TESVAR_OUT_OF_MEMORY, "out of memory"},
     {TESVAR_INTERNAL_ERROR, "internal error"},
+    {TESVAR_IO_ERROR, "input/output error"},
 };
 constexpr size_t kStatusNameCount =
     sizeof(kStatusNames) / sizeof(kStatusNames[0]);
@@ -91,13 +92,13 @@ tesvar_status FromStatus(const tesvar::Status& status) {
     case tesvar::Status::Code::kOutOfMemory:
       return TESVAR_OUT_OF_MEMORY;
     case tesvar::Status::Code::kIoError:
-      break;  // nothing here reads files, so this is a fault of ours
+      return TESVAR_IO_ERROR;
   }
   return TESVAR_INTERNAL_ERROR;
 }
 
 // Makes a lexicon with `fill` and hands it to the caller, or stores why
-// not. Shared by the file and the built-in lexicon.
+// not. Shared by the text, the file and the built-in lexicon.
 template <typename Fill>
 tesvar_status MakeLexicon(Fill&& fill, tesvar_lexicon** out,
                           char** error_message) {
@@ -199,6 +200,27 @@ tesvar_status tesvar_lexicon_load_tsv(const char* data, size_t size,
   return MakeLexicon(
       [&](tesvar::CLexicon* lexicon) {
         return tesvar::ParseLexiconTsv(text, source_name, lexicon);
+      },
+      out, error_message);
+}
+
+tesvar_status tesvar_lexicon_load_file(const char* path, tesvar_lexicon** out,
+                                       char** error_message) {
+  if (error_message != nullptr) *error_message = nullptr;
+  if (out != nullptr) *out = nullptr;
+  const char* missing = nullptr;
+  if (out == nullptr) {
+    missing = "no place to store the lexicon (out is NULL)";
+  } else if (path == nullptr) {
+    missing = "no file (path is NULL)";
+  }
+  if (missing != nullptr) {
+    StoreMessage(error_message, missing);
+    return TESVAR_INVALID_ARGUMENT;
+  }
+  return MakeLexicon(
+      [&](tesvar::CLexicon* lexicon) {
+        return tesvar::LoadLexiconTsvFile(path, lexicon);
       },
       out, error_message);
 }
