@@ -74,9 +74,12 @@ bool HasControlByte(std::string_view text) {
 // Blanks, control bytes and broken UTF-8 in one text of the entry.
 void LintText(std::string_view name, std::string_view text,
               std::vector<std::string>* found) {
-  const std::string quoted = std::string(name) + " " + Quote(text);
   const bool leading = !text.empty() && text.front() == kBlank;
   const bool trailing = !text.empty() && text.back() == kBlank;
+  const bool control = HasControlByte(text);
+  const bool utf8 = IsUtf8(text);
+  if (!leading && !trailing && !control && utf8) return;
+  const std::string quoted = std::string(name) + " " + Quote(text);
   if (leading || trailing) {
     found->push_back(quoted +
                      (leading && trailing ? " starts and ends"
@@ -84,8 +87,8 @@ void LintText(std::string_view name, std::string_view text,
                                           : " ends") +
                      " with a blank");
   }
-  if (HasControlByte(text)) found->push_back(quoted + " holds a control byte");
-  if (!IsUtf8(text)) found->push_back(quoted + " is not valid UTF-8");
+  if (control) found->push_back(quoted + " holds a control byte");
+  if (!utf8) found->push_back(quoted + " is not valid UTF-8");
 }
 
 // `text` as spelling normalisation rewrites it.
@@ -111,21 +114,24 @@ bool ReadsVerbAttributes(int32_t code) {
 }
 
 void LintAttributes(const CTWord& word, std::vector<std::string>* found) {
-  const std::string on = " has no effect on part of speech " +
-                         PartOfSpeechName(word.m_nPOS) + ": only ";
+  const auto on = [&word] {
+    return " has no effect on part of speech " + PartOfSpeechName(word.m_nPOS) +
+           ": only ";
+  };
   for (const FlagRow& flag : kFlags) {
     if (!(word.*flag.field)) continue;
     const bool read = flag.noun_only ? ReadsNounAttributes(word.m_nPOS)
                                      : ReadsVerbAttributes(word.m_nPOS);
     if (!read) {
-      found->push_back("flag " + Quote(flag.name) + on +
+      found->push_back("flag " + Quote(flag.name) + on() +
                        (flag.noun_only ? "N" : "V") + " and P entries use it");
     }
   }
   const std::string_view plural = word.m_strIrregularPlural;
   if (plural.empty()) return;
   if (!ReadsNounAttributes(word.m_nPOS)) {
-    found->push_back("plural " + Quote(plural) + on + "N and P entries use it");
+    found->push_back("plural " + Quote(plural) + on() +
+                     "N and P entries use it");
   } else if (!word.m_bIrregularPlural) {
     found->push_back("plural " + Quote(plural) +
                      " is never used without the flag 'irregularplural'");
