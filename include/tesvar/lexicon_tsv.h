@@ -39,9 +39,7 @@ namespace tesvar {
 Status ParseLexiconTsv(std::string_view text, std::string_view source_name,
                        CLexicon* lexicon);
 
-// The label of a part-of-speech code as used in lexicon files and in
-// results: "N", "V", "P", "ADV", "NUM", "CONJ", "EXCL", "Q", or "X".
-std::string_view PartOfSpeechLabel(int32_t code);
+// PartOfSpeechLabel, the labels of the pos column, is in tesvar/lexicon.h.
 
 }  // namespace tesvar
 
