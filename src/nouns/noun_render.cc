@@ -10,26 +10,11 @@
 
 namespace tesvar {
 
-namespace {
-
-// Demonstrative glosses that follow the number of the noun.
-struct NumberedGloss {
-  std::string_view singular;
-  std::string_view plural;
-};
-constexpr size_t kNumberedGlossCount = 2;
-constexpr NumberedGloss kNumberedGlosses[kNumberedGlossCount] = {
-    {"this", "these"}, {"that", "those"}};
-
-}  // namespace
-
 std::string_view CParsedNoun::SuffixGloss(std::string_view suffix) const {
   for (const NounSuffixRow& row : kNounSuffixes) {
     if (row.suffix != suffix) continue;
-    if (m_strNS2.empty()) return row.gloss;
-    for (const NumberedGloss& g : kNumberedGlosses) {
-      if (g.singular == row.gloss) return g.plural;
-    }
+    // A demonstrative follows the number of the noun: "these".
+    if (!m_strNS2.empty() && !row.plural_gloss.empty()) return row.plural_gloss;
     return row.gloss;
   }
   // A slot text that is no table suffix (the plural with its note) stands
