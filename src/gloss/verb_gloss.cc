@@ -18,6 +18,7 @@
 
 #include "platform/text.h"
 #include "verbs/parsed_verb.h"
+#include "verbs/verb_affix_tables.h"
 
 namespace tesvar {
 
@@ -32,31 +33,30 @@ constexpr std::string_view kUnmarkedSubject = "he/she/it/they ";
 constexpr std::string_view kUnmarkedObject = "him/her/it/them ";
 constexpr std::string_view kIndefiniteSubject = "one ";
 
-// The VS5 suffixes that mean "can", and those whose subject is "one".
-constexpr std::string_view kAbilitySuffixes[] = {"laH", "la'", "luH"};
-constexpr std::string_view kIndefiniteSuffixes[] = {"lu'", "la'", "luH"};
+// The reflexive suffix, whose object is the subject's own self.
+constexpr std::string_view kReflexiveSuffix = "'egh";
 
-template <size_t N>
-bool IsOneOf(std::string_view text, const std::string_view (&set)[N]) {
-  for (std::string_view member : set) {
-    if (text == member) return true;
-  }
-  return false;
-}
-
-// The pronoun {-'egh} puts in the object place, by prefix; prefixes with
-// an object of their own reflect a third person.
+// The pronoun {-'egh} puts in the object place, by the subject of a
+// prefix that may go without object; prefixes with an object of their own
+// reflect a third person.
 struct ReflexiveRow {
-  std::string_view prefix;
+  Party subject;
   std::string_view pronoun;
 };
 
-constexpr size_t kReflexiveCount = 6;
-constexpr ReflexiveRow kReflexives[kReflexiveCount] = {
-    {"jI", "myself "},     {"bI", "yourself "},   {"ma", "ourselves "},
-    {"pe", "yourselves "}, {"Su", "yourselves "}, {"yI", "yourself "},
+constexpr ReflexiveRow kReflexives[] = {
+    {kMe, "myself "},          {kUs, "ourselves "},    {kYouOne, "yourself "},
+    {kYouMany, "yourselves "}, {kYouAny, "yourself "},
 };
 constexpr std::string_view kOtherReflexive = "him/her/itself ";
+
+std::string_view ReflexivePronoun(const VerbPrefixRow* prefix) {
+  if (prefix == nullptr || !prefix->may_omit_object()) return kOtherReflexive;
+  for (const ReflexiveRow& row : kReflexives) {
+    if (row.subject == prefix->subject_party) return row.pronoun;
+  }
+  return kOtherReflexive;
+}
 
 // When "one" becomes the subject, the prefix's subject becomes the object
 // ("one sees me"); phrases not listed keep their form.
@@ -203,18 +203,10 @@ void Prepare(CParsedVerb* v) {
   if (v->m_bNominalised) v->m_strSubject.clear();
   if (!v->m_strVS1.empty()) {
     std::string_view object = v->m_strVS1;
-    if (object == "'egh") {
-      object = kOtherReflexive;
-      for (const ReflexiveRow& row : kReflexives) {
-        if (row.prefix == v->m_strPrefix) {
-          object = row.pronoun;
-          break;
-        }
-      }
-    }
+    if (object == kReflexiveSuffix) object = ReflexivePronoun(v->m_pPrefix);
     v->m_strObject = v->TS(object);
   }
-  if (IsOneOf(v->m_strVS5, kIndefiniteSuffixes)) {
+  if (HasTrait(v->m_strVS5, kSubjectIsOne)) {
     v->m_strObject = v->m_strSubject;
     v->m_strSubject = std::string(kIndefiniteSubject);
     for (const ObjectFormRow& row : kObjectForms) {
@@ -231,7 +223,7 @@ void Prepare(CParsedVerb* v) {
 }
 
 Shape ChooseShape(const CParsedVerb& v, bool question) {
-  const bool ability = IsOneOf(v.m_strVS5, kAbilitySuffixes);
+  const bool ability = HasTrait(v.m_strVS5, kMeansCan);
   const bool modal = !v.m_strVS2.empty();
   const bool cause = !v.m_strVS4.empty();
   if (question) {

@@ -47,20 +47,8 @@ constexpr int kAfterRoot = 0;
 constexpr int After(int vs_class) { return vs_class + 1; }
 
 // The four rovers that the pieces read by position.
-enum RoverKind { kNegEmph, kEmphNeg, kNeg, kEmph };
-
-const std::string& RoverAt(const CParsedVerb& verb, RoverKind kind, int pos) {
-  switch (kind) {
-    case kNegEmph:
-      return verb.m_strNegEmphRover[pos];
-    case kEmphNeg:
-      return verb.m_strEmphNegRover[pos];
-    case kNeg:
-      return verb.m_strNegRover[pos];
-    case kEmph:
-      break;
-  }
-  return verb.m_strEmphRover[pos];
+const std::string& RoverAt(const CParsedVerb& verb, RoverKind rover, int pos) {
+  return (verb.*SlotsOf(rover))[pos];
 }
 
 // The first row whose rover stands at `pos`, or nullptr. Row order is the
@@ -86,28 +74,28 @@ struct RoverWording {
 // VS2, VS3 and VS4: the pairs win over the single rovers.
 constexpr size_t kSuffixNegationCount = 4;
 constexpr RoverWording kSuffixNegation[kSuffixNegationCount] = {
-    {kNegEmph, "really ", true, "not "},
-    {kEmphNeg, "", true, "not really "},
-    {kNeg, "", true, "not "},
-    {kEmph, "really ", false, ""},
+    {kNegEmphRover, "really ", true, "not "},
+    {kEmphNegRover, "", true, "not really "},
+    {kNegRover, "", true, "not "},
+    {kEmphRover, "really ", false, ""},
 };
 
 // The root negated through "do": a plain {-be'} wins over the pairs.
 constexpr size_t kRootNegationCount = 4;
 constexpr RoverWording kRootNegation[kRootNegationCount] = {
-    {kNeg, "", true, "not "},
-    {kNegEmph, "really ", true, "not "},
-    {kEmphNeg, "", true, "not really "},
-    {kEmph, "really ", false, ""},
+    {kNegRover, "", true, "not "},
+    {kNegEmphRover, "really ", true, "not "},
+    {kEmphNegRover, "", true, "not really "},
+    {kEmphRover, "really ", false, ""},
 };
 
 // VS6 adverbs are graded rather than negated: "very certainly".
 constexpr size_t kAdverbWordingCount = 4;
 constexpr RoverWording kAdverbWording[kAdverbWordingCount] = {
-    {kNegEmph, "really not ", false, ""},
-    {kEmphNeg, "not very ", false, ""},
-    {kNeg, "not ", false, ""},
-    {kEmph, "very ", false, ""},
+    {kNegEmphRover, "really not ", false, ""},
+    {kEmphNegRover, "not very ", false, ""},
+    {kNegRover, "not ", false, ""},
+    {kEmphRover, "very ", false, ""},
 };
 
 // Rewords `piece` by the first rover at `pos`; returns false, leaving it
@@ -134,29 +122,31 @@ struct RoverText {
 // VS5 in a command: "can" has no imperative, so it becomes "be able to".
 constexpr size_t kCommandAbilityCount = 4;
 constexpr RoverText kCommandAbility[kCommandAbilityCount] = {
-    {kNegEmph, "really be unable to "},
-    {kEmphNeg, "be unable to really "},
-    {kNeg, "be unable to "},
-    {kEmph, "really be able to "},
+    {kNegEmphRover, "really be unable to "},
+    {kEmphNegRover, "be unable to really "},
+    {kNegRover, "be unable to "},
+    {kEmphRover, "really be able to "},
 };
 constexpr std::string_view kCommandAbilityPlain = "be able to ";
+// The suffix whose gloss every "can" reads as in a statement.
+constexpr std::string_view kPlainAbility = "laH";
 
 // VS5 in a statement or question; without a rover the affix gloss stays.
 constexpr size_t kAbilityCount = 4;
 constexpr RoverText kAbility[kAbilityCount] = {
-    {kNegEmph, "really cannot "},
-    {kEmphNeg, "cannot really "},
-    {kNeg, "cannot "},
-    {kEmph, "really can "},
+    {kNegEmphRover, "really cannot "},
+    {kEmphNegRover, "cannot really "},
+    {kNegRover, "cannot "},
+    {kEmphRover, "really can "},
 };
 
 // VS7 aspects are parenthesised; the rover goes inside the parenthesis.
 constexpr size_t kAspectWordingCount = 4;
 constexpr RoverText kAspectWording[kAspectWordingCount] = {
-    {kNegEmph, "really not "},
-    {kEmphNeg, "not really "},
-    {kNeg, "not "},
-    {kEmph, "really "},
+    {kNegEmphRover, "really not "},
+    {kEmphNegRover, "not really "},
+    {kNegRover, "not "},
+    {kEmphRover, "really "},
 };
 constexpr int kInsideParenthesis = 1;
 
@@ -252,9 +242,10 @@ std::string CParsedVerb::VS4(int withAux) const {
 }
 
 std::string CParsedVerb::VS5() const {
-  // The slang forms of "can" read like the standard one.
-  std::string_view ability = m_strVS5;
-  if (ability == "la'" || ability == "luH") ability = "laH";
+  // Every suffix that means "can" reads as the plain one; "one" goes to
+  // the subject.
+  const std::string_view ability =
+      HasTrait(m_strVS5, kMeansCan) ? kPlainAbility : m_strVS5;
   if (IsImperative()) {
     const RoverText* row = FirstRover(*this, kCommandAbility, After(5));
     return std::string(row != nullptr ? row->text : kCommandAbilityPlain);
