@@ -26,18 +26,23 @@ std::string CParsedNoun::TS(std::string_view suffix) const {
   return std::string(SuffixGloss(suffix));
 }
 
-std::string CParsedNoun::ToString() const {
-  std::string out;
+void CParsedNoun::AppendGloss(std::string_view definition,
+                              std::string* out) const {
   for (const std::string* slot : {&m_strNS5, &m_strNS4, &m_strNS3, &m_strNS1}) {
     if (slot->empty()) continue;
-    out.append(SuffixGloss(*slot));
-    out.push_back(' ');
+    out->append(SuffixGloss(*slot));
+    out->push_back(' ');
   }
-  out.append(m_strGloss);
+  out->append(definition);
   if (!m_strNS2.empty()) {
-    out.push_back(' ');
-    out.append(SuffixGloss(m_strNS2));
+    out->push_back(' ');
+    out->append(SuffixGloss(m_strNS2));
   }
+}
+
+std::string CParsedNoun::ToString() const {
+  std::string out;
+  AppendGloss(m_strGloss, &out);
   return out;
 }
 

@@ -2,11 +2,12 @@
 // with its English subject and object, one suffix per class VS1..VS9, the
 // negation and emphasis rovers by the position where they stood, and the
 // flags for pronouns used as verbs and verbs turned into nouns (whose noun
-// reading lives in m_noun). It parses (verbs/), checks the grammar
-// (verbs/), and renders itself in English and native notation (gloss/).
+// reading lives in m_noun). It parses and checks the grammar (verbs/);
+// its renderings come from gloss/, which reads the record and never
+// changes it.
 //
-// A value owned by one parser call; not thread-safe. Rendering changes some
-// fields (subject, object, gloss, VS9), so render each analysis once.
+// A value owned by one parser call; not thread-safe. Rendering is const,
+// so a record may be rendered any number of times, in any order.
 // Tested by verb_*_test.cc and verb_gloss_test.cc.
 
 #ifndef TESVAR_VERBS_PARSED_VERB_H_
@@ -66,9 +67,10 @@ class CParsedVerb : public CParsedWord {
   // into a noun on to m_noun. Returns 1 on success, else 0.
   int ParseNoPrefix(std::string_view word, const CTWord& entry);
 
-  // The English sentence of the reading. Changes the record (see above).
-  std::string ToString();
-  // Prefix, headword and the typed suffixes in class order.
+  // The English sentence of the reading (gloss/verb_gloss.cc).
+  std::string ToString() const;
+  // Prefix, headword and the typed suffixes in class order
+  // (gloss/verb_native.cc).
   std::string ToStringTesvar() const;
 
   // Sets m_strPrefix, m_strSubject and m_strObject from `row`, and
@@ -82,22 +84,6 @@ class CParsedVerb : public CParsedWord {
   // the slot of class VSn; n <= 0 gives "", n > kLastVerbClass
   // everything.
   std::string BuildSuffixes(int n) const;
-
-  // English pieces of the gloss; each non-empty piece ends in its own
-  // blank unless its table gloss has none. Public so that each piece can
-  // be tested on its own; only the renderers call them.
-  std::string TS(std::string_view affix) const;
-  std::string Aux(int form) const;
-  std::string Root() const;
-  std::string NegRoot() const;
-  std::string VS2(int withAux) const;
-  std::string VS3(int withAux) const;
-  std::string VS4(int withAux) const;
-  std::string VS5() const;
-  std::string VS6() const;
-  std::string VS7() const;
-  std::string ToStringPronoun();
-  std::string PronounRoot(int withAux, int withoutBe) const;
 
   int m_bStative = 0;
   std::string m_strPrefix;

@@ -6,9 +6,9 @@
 // stood, which is the class of the last class suffix before them plus one,
 // 0 straight after the root.
 //
-// {-ghach} and {-wI'} end the verb: the verb part, glossed in English,
-// becomes a made-up noun entry, and the embedded noun analysis reads the
-// whole word as that noun followed by noun suffixes.
+// A nominaliser ({-ghach}, {-wI'}) ends the verb: the verb part becomes a
+// made-up noun entry, and the embedded noun analysis reads the whole word
+// as that noun followed by noun suffixes.
 // Tested by verb_scan_test.cc.
 
 #include <cstddef>
@@ -90,17 +90,16 @@ void CParsedVerb::StoreSuffix(const VerbScanState& scan) {
 }
 
 int CParsedVerb::Nominalise(std::string_view word, size_t unread) {
-  // The verb part is glossed as a verb, without its subject, and that
-  // gloss becomes the definition of the noun the word is read as.
-  m_bAsNoun = 0;
+  // The made-up entry carries no definition: the English of the verb part
+  // is made when the reading is shown (gloss/), and no noun check could
+  // use it. The place-noun check is the only one that reads a definition,
+  // and the English of a verb turned noun always begins with the
+  // nominaliser's gloss, or ends in "!" for a command, so it never names
+  // a place.
   m_bNominalised = 1;
-  const std::string definition = ToString();
   CTWord verb_part;
   verb_part.m_strHeadword = word.substr(0, word.size() - unread);
-  verb_part.m_strDefinition = definition;
-  const int result = m_noun.Parse(word, verb_part);
-  m_bAsNoun = 1;
-  return result;
+  return m_noun.Parse(word, verb_part);
 }
 
 }  // namespace tesvar
