@@ -54,7 +54,7 @@ constexpr RoverRun kAfterRefusalRuns[] = {
     {"", ""},
 };
 
-// FirstRun relies on the last row: a short table would fall through.
+// FirstRun relies on a last row with an empty run, which always applies.
 template <size_t N>
 constexpr bool EndsWithCatchAll(const RoverRun (&runs)[N]) {
   return runs[N - 1].found.empty();

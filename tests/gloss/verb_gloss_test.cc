@@ -1,5 +1,5 @@
 // The English sentence of verb records whose arrangements combine several
-// rules (the golden cases hold one word per rule).
+// rules (the golden cases hold one word per rule), and the native form.
 
 #include <gtest/gtest.h>
 
@@ -39,6 +39,16 @@ TEST(VerbGlossTest, Sentences) {
     CParsedVerb verb = MakeVerb(c.prefix, c.definition, c.affixes);
     EXPECT_EQ(verb.ToString(), c.gloss) << c.prefix << "|" << c.affixes;
   }
+}
+
+// Class order whatever the order in the word, rovers left out, and the
+// question suffix kept however often the English was rendered before.
+TEST(VerbGlossTest, NativeForm) {
+  CParsedVerb verb = MakeVerb("vI", "eat", "taH laH be'@0 Qo' 'a'");
+  verb.m_strHeadword = "lop";
+  EXPECT_EQ(verb.ToString(),
+            "can I refuse to not eat (on-going) him/her/it/them?");
+  EXPECT_EQ(verb.ToStringTesvar(), "vIloplaHtaH'a'");
 }
 
 }  // namespace
