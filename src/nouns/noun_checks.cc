@@ -9,8 +9,6 @@
 
 #include "nouns/noun_checks.h"
 
-#include <cstddef>
-#include <cstdint>
 #include <initializer_list>
 #include <iterator>
 #include <utility>
