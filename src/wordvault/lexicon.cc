@@ -38,12 +38,15 @@ constexpr uint32_t kNone = UINT32_MAX;
 // keys within kMaxTextBytes of text never get near this.
 constexpr size_t kMaxEntries = INT32_MAX;
 constexpr size_t kMinSlots = 16;
-constexpr size_t kMaxSlots = size_t{1} << 32;  // twice kMaxEntries, + 2
+// 2^32 where size_t can count that far; on 32-bit targets 2^31, since no
+// table there can get near either bound before memory runs out.
+constexpr size_t kMaxTableSize = size_t{1} << (sizeof(size_t) > 4 ? 32 : 31);
+constexpr size_t kMaxSlots = kMaxTableSize;  // twice kMaxEntries, + 2
 // The prefix filter has at least this many bits per headword byte, and
 // at least kMinFilterBits; at most 2^32, which Slot relies on.
 constexpr size_t kFilterBitsPerByte = 4;
 constexpr size_t kMinFilterBits = 512;
-constexpr size_t kMaxFilterBits = size_t{1} << 32;
+constexpr size_t kMaxFilterBits = kMaxTableSize;
 constexpr size_t kMinTextBytes = 256;
 constexpr uint8_t kEmptyTag = 0;
 // Lengths below this have a bit in short_lengths_.
