@@ -131,9 +131,8 @@ tesvar::CLexicon* tw_lexicon_from_tsv(const char* text, size_t size,
                                       const char* name, size_t name_size,
                                       std::string** message) {
   auto* lexicon = new tesvar::CLexicon;
-  const tesvar::Status status =
-      tesvar::ParseLexiconTsv(std::string_view(text, size),
-                              std::string_view(name, name_size), lexicon);
+  const tesvar::Status status = tesvar::ParseLexiconTsv(
+      std::string_view(text, size), std::string_view(name, name_size), lexicon);
   return Loaded(status, lexicon, message);
 }
 
