@@ -3,12 +3,15 @@
 # same inputs as bench/compare-peers.sh (a generated 5,000-entry lexicon
 # and 100,000 words typed against it), and the package's download size.
 #
-#   native   tesvar parse --json --lexicon L < WORDS, whole process, best of 3
+#   native   tesvar parse --json --lexicon L < WORDS, whole process
 #   Node.js  web/bench/words-per-second.mjs: every word through
-#            Parser.parse, best of 3 passes in one process (the module
-#            compiled and the lexicon loaded before the first pass), and
-#            the whole process timed the same way as the native one
+#            Parser.parse, as a whole process (start-up, compiling the
+#            module and loading the lexicon included), and the best of
+#            several passes within one process
 #   size     the .wasm and the JavaScript of the package, gzip -9
+#
+# Wall and CPU times (user + system), best of 5 runs each, the native and
+# Node.js runs taking turns.
 #
 # Usage: web/bench/compare-native.sh [NATIVE_BUILD] [WEB_BUILD]
 #        (defaults: build-bench, build-web; both are built first)
@@ -18,7 +21,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 NATIVE=${1:-$ROOT/build-bench}
 WEB=${2:-$ROOT/build-web}
 WORK=$NATIVE/web-compare
-RUNS=3
+RUNS=5
 
 cmake -S "$ROOT" -B "$NATIVE" -DCMAKE_BUILD_TYPE=Release \
   -DTESVAR_BUILD_BENCHMARKS=ON >/dev/null
@@ -31,32 +34,38 @@ mkdir -p "$WORK"
 "$NATIVE/bench/tesvar_generate_lexicon" --words 100000 --from "$WORK/lexicon.tsv" \
   --seed 42 >"$WORK/words.txt"
 
-# best_seconds COMMAND...: the best wall time of $RUNS runs, words on stdin.
-best_seconds() {
-  local best=
-  for ((run = 0; run < RUNS; run++)); do
-    local start end
-    start=$(date +%s%N)
-    "$@" <"$WORK/words.txt" >/dev/null
-    end=$(date +%s%N)
-    local seconds
-    seconds=$(awk -v ns=$((end - start)) 'BEGIN { printf "%.3f", ns / 1e9 }')
-    if [[ -z $best ]] || awk -v a="$seconds" -v b="$best" 'BEGIN { exit !(a < b) }'; then
-      best=$seconds
-    fi
-  done
-  echo "$best"
+# run NAME COMMAND...: one run with the words on stdin; appends
+# "wall cpu" (seconds; cpu is user + system) to $WORK/NAME.times.
+run() {
+  local name=$1
+  shift
+  /usr/bin/time -f '%e %U %S' -o "$WORK/time.txt" "$@" <"$WORK/words.txt" >/dev/null
+  awk '{ printf "%.2f %.2f\n", $1, $2 + $3 }' "$WORK/time.txt" >>"$WORK/$name.times"
+}
+
+# report NAME LABEL: the best wall and CPU times of NAME and words/s.
+report() {
+  sort -n -k1 "$WORK/$1.times" | head -1 | {
+    read -r wall _
+    cpu=$(sort -n -k2 "$WORK/$1.times" | head -1 | cut -d' ' -f2)
+    printf '%-28s wall %5.2f s (%6d words/s), cpu %5.2f s (%6d words/s)\n' "$2" \
+      "$wall" "$(awk -v w="$words" -v s="$wall" 'BEGIN { print int(w / s) }')" \
+      "$cpu" "$(awk -v w="$words" -v s="$cpu" 'BEGIN { print int(w / s) }')"
+  }
 }
 
 words=$(wc -l <"$WORK/words.txt")
-native=$(best_seconds "$NATIVE/tools/tesvar" parse --json --lexicon "$WORK/lexicon.tsv")
-node_process=$(best_seconds node "$ROOT/web/bench/words-per-second.mjs" \
-  "$WORK/lexicon.tsv" "$WORK/words.txt" 1 "$WEB/package")
-printf 'native tesvar parse --json   %s s  %d words/s\n' "$native" \
-  "$(awk -v w="$words" -v s="$native" 'BEGIN { print int(w / s) }')"
-printf 'Node.js, whole process       %s s  %d words/s\n' "$node_process" \
-  "$(awk -v w="$words" -v s="$node_process" 'BEGIN { print int(w / s) }')"
-printf 'Node.js, in process          '
+rm -f "$WORK"/*.times
+# Interleaved, so that both see the same load on a shared machine.
+for ((i = 0; i < RUNS; i++)); do
+  run native "$NATIVE/tools/tesvar" parse --json --lexicon "$WORK/lexicon.tsv"
+  run node node "$ROOT/web/bench/words-per-second.mjs" \
+    "$WORK/lexicon.tsv" "$WORK/words.txt" 1 "$WEB/package"
+done
+echo "best of $RUNS whole processes, $words words:"
+report native 'native tesvar parse --json'
+report node 'Node.js'
+echo "in one Node.js process, best of $RUNS passes:"
 node "$ROOT/web/bench/words-per-second.mjs" "$WORK/lexicon.tsv" "$WORK/words.txt" \
   "$RUNS" "$WEB/package"
 
