@@ -43,6 +43,11 @@ export declare class LexiconError extends Error {
   readonly line: number | undefined;
 }
 
+/** A word the library does not analyse; a RangeError with a code. */
+export interface WordRefusedError extends RangeError {
+  readonly code: "WORD_TOO_LONG" | "WORD_TOO_COMPLEX";
+}
+
 /**
  * The entries that words are analysed against; read-only once made and
  * shared by any number of parsers. It lives in WebAssembly memory: free()
@@ -79,7 +84,9 @@ export declare class Parser implements Disposable {
   /**
    * Every reading of `word` in the library's order; empty when there is
    * none. A string is encoded as UTF-8; bytes are analysed as they are.
-   * @throws {RangeError} for a word longer than maxWordBytes bytes.
+   * @throws {WordRefusedError} for a word longer than maxWordBytes bytes
+   * (code "WORD_TOO_LONG") or one that needs far more work than any word
+   * of the language (code "WORD_TOO_COMPLEX").
    */
   parse(word: string | Uint8Array): Reading[];
   /** Hands back the parser's memory. Later use throws; a second call does nothing. */

@@ -286,27 +286,33 @@ export class Parser {
 
   // Every reading of `word` (a string, encoded as UTF-8, or its bytes as a
   // Uint8Array), in the library's order; an empty array when there is
-  // none. Throws a RangeError for a word longer than maxWordBytes.
+  // none. Throws a RangeError for a word the library refuses to analyse:
+  // longer than maxWordBytes (code WORD_TOO_LONG) or needing more work
+  // than a word of the language ever does (code WORD_TOO_COMPLEX).
   parse(word) {
     const parser = this.#live();
+    // Past the limit the library refuses the word whatever follows, so a
+    // huge word is cut to just over the limit before it is copied.
+    const limit = maxWordBytes + 1;
     let size;
     if (typeof word === 'string') {
       // Never fewer bytes than UTF-16 units, and at most three per unit.
-      if (word.length > maxWordBytes) throw tooLong();
-      const capacity = word.length * 3;
+      const units = word.length > limit ? word.slice(0, limit) : word;
+      const capacity = units.length * 3;
       const at = wasm._tw_parser_word(parser, capacity);
       size = encoder.encodeInto(
-        word, wasm.HEAPU8.subarray(at, at + capacity)).written;
+        units, wasm.HEAPU8.subarray(at, at + capacity)).written;
     } else {
-      const bytes = encodeText(word);
-      if (bytes.length > maxWordBytes) throw tooLong();
+      const all = encodeText(word);
+      const bytes = all.length > limit ? all.subarray(0, limit) : all;
       const at = wasm._tw_parser_word(parser, bytes.length);
       wasm.HEAPU8.set(bytes, at);  // after the call, which may grow memory
       size = bytes.length;
     }
-    const packed = wasm._tw_parser_parse(parser, size);
-    if (packed === 0) throw tooLong();
-    return new PackedReadings(packed).readings();
+    const status = wasm._tw_parser_parse(parser, size);
+    const outcome = new PackedReadings(wasm._tw_parser_output(parser));
+    if (status !== kOk) throw refusal(status, outcome.text());
+    return outcome.readings();
   }
 
   // suggest(word), the spelling corrections of a word, goes here once the
@@ -334,6 +340,12 @@ export class Parser {
   }
 }
 
-function tooLong() {
-  return new RangeError(`word longer than ${maxWordBytes} bytes`);
+// Status codes of the library, and the error codes that stand for them.
+const kOk = 0;
+const kRefusals = new Map([[3, 'WORD_TOO_LONG'], [4, 'WORD_TOO_COMPLEX']]);
+
+function refusal(status, message) {
+  const code = kRefusals.get(status);
+  if (code === undefined) return new Error(`tesvar: ${message} (status ${status})`);
+  return Object.assign(new RangeError(message), { code });
 }

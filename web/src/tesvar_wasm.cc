@@ -13,10 +13,12 @@
 //     text native, u32 count of errors, the errors,
 //     u32 count of suggestions, the suggestions
 //
-// tesvar.js is the only reader of this record; change both together.
+// A word that is not analysed leaves the status's message there instead,
+// as one text. tesvar.js is the only reader of this record; change both
+// together.
 //
-// A module instance runs on one JavaScript thread, so a parser serves
-// one call at a time by construction.
+// A module instance runs on one JavaScript thread, so a parser and its
+// scratch serve one call at a time by construction.
 // Tested by web/test/api.test.mjs and web/test/native.test.mjs.
 
 #include <cstddef>
@@ -35,19 +37,17 @@
 
 namespace {
 
-// The longest word analysed, as on the command line: the cost of a word
-// that repeats a suffix grows much faster than its length, and a page must
-// stay responsive whatever is typed into it.
-constexpr size_t kMaxWordBytes = 256;
-
-// A parser with the buffers it reuses for every word.
+// A parser with the state and buffers it reuses for every word. It keeps
+// the library's default limits on word length and work, so that a page
+// stays responsive whatever is typed into it.
 struct WebParser {
   explicit WebParser(const tesvar::CLexicon* lexicon) : parser(lexicon) {}
 
-  tesvar::CTesvarParser parser;
+  const tesvar::CTesvarParser parser;
+  tesvar::ParseScratch scratch;
   tesvar::ParseResults results;
   std::string word;    // written by JavaScript before each parse
-  std::string packed;  // the readings of the last parse
+  std::string packed;  // the outcome of the last parse
 };
 
 void AppendU32(uint32_t value, std::string* out) {
@@ -106,7 +106,7 @@ extern "C" {
 
 const char* tw_version() { return TESVAR_VERSION_STRING; }
 
-size_t tw_max_word_bytes() { return kMaxWordBytes; }
+size_t tw_max_word_bytes() { return tesvar::ParseLimits::kDefaultMaxWordBytes; }
 
 // ---- Byte strings handed to JavaScript: read, then freed by the caller.
 
@@ -159,15 +159,27 @@ char* tw_parser_word(WebParser* parser, size_t capacity) {
   return parser->word.data();
 }
 
-// Analyses the first `size` bytes written at tw_parser_word and returns the
-// packed readings, valid until the next call on `parser`; nullptr for a
-// word longer than tw_max_word_bytes(), which is not analysed.
-const char* tw_parser_parse(WebParser* parser, size_t size) {
-  if (size > kMaxWordBytes || size > parser->word.size()) return nullptr;
-  parser->word.resize(size);
-  parser->results.clear();
-  parser->parser.ParseWord(parser->word, parser->results);
-  Pack(parser->results, &parser->packed);
+// Analyses the first `size` bytes written at tw_parser_word and packs the
+// outcome in the parser's buffer (see tw_parser_output). Returns the
+// status code: 0 for readings (possibly none), else why the word was not
+// analysed (too long or too complex), with the message packed.
+int tw_parser_parse(WebParser* parser, size_t size) {
+  if (size > parser->word.size()) size = parser->word.size();
+  const tesvar::Status status =
+      parser->parser.Parse(std::string_view(parser->word.data(), size),
+                           &parser->results, &parser->scratch);
+  if (status.ok()) {
+    Pack(parser->results, &parser->packed);
+  } else {
+    parser->packed.clear();
+    AppendText(status.message(), &parser->packed);
+  }
+  return static_cast<int>(status.code());
+}
+
+// The outcome of the last tw_parser_parse, valid until the next call on
+// `parser`.
+const char* tw_parser_output(const WebParser* parser) {
   return parser->packed.data();
 }
 

@@ -118,9 +118,16 @@ test('words may be bytes, and are measured in bytes', () => withParser(Lexicon.s
     ['a megabyte', 'x'.repeat(1 << 20)],
   ];
   for (const [name, word] of tooLong) {
-    assert.throws(() => parser.parse(word),
-      { name: 'RangeError', message: `word longer than ${maxWordBytes} bytes` }, name);
+    assert.throws(() => parser.parse(word), {
+      name: 'RangeError', code: 'WORD_TOO_LONG',
+      message: `word longer than ${maxWordBytes} bytes`,
+    }, name);
   }
+  // Within the length limit, but each repetition of the suffix multiplies
+  // the corrections to check.
+  assert.throws(() => parser.parse(`Dal${"pu'".repeat(84)}`), {
+    name: 'RangeError', code: 'WORD_TOO_COMPLEX', message: 'word too complex',
+  });
   assert.deepEqual(parser.parse('DAT')[0].word, 'Dat', 'still usable');
 }));
 
