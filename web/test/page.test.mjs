@@ -184,6 +184,23 @@ test('a lexicon file opened through the picker replaces the sample', async () =>
   assert.equal((await shown()).lexicon, 'Sample lexicon: 44 entries');
 });
 
+test('the package also runs in a web worker', async () => {
+  const analysis = await page.evaluate(() => {
+    // Workers have no import map: the module is named by its URL.
+    const url = new URL('./node_modules/tesvar/tesvar.js', location.href).href;
+    const source = `import { Lexicon, Parser } from '${url}';
+      postMessage(new Parser(Lexicon.sample()).parse('jIrom')[0].analysis);`;
+    const worker = new Worker(
+      URL.createObjectURL(new Blob([source], { type: 'text/javascript' })),
+      { type: 'module' });
+    return new Promise((resolve, reject) => {
+      worker.onmessage = (event) => resolve(event.data);
+      worker.onerror = (event) => reject(new Error(event.message));
+    }).finally(() => worker.terminate());
+  });
+  assert.equal(analysis, 'I eat');
+});
+
 test('the page looks as it should and logs no errors', async () => {
   await typeWord("Dalpu'");
   mkdirSync(artifacts, { recursive: true });
