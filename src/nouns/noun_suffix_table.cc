@@ -5,6 +5,7 @@
 
 #include "platform/text.h"
 #include "words/affix_table_checks.h"
+#include "words/first_byte_index.h"
 
 namespace tesvar {
 
@@ -79,13 +80,27 @@ static_assert(EachPossessiveHasAGeneralForm(),
               "every possessive meant for one kind of noun has a general "
               "form");
 
+constexpr auto kRowsByFirstByte =
+    MakeFirstByteIndex<8>(kNounSuffixes, &NounSuffixRow::suffix);
+
 }  // namespace
 
 const NounSuffixRow* MatchNounSuffix(std::string_view text) {
-  for (const NounSuffixRow& row : kNounSuffixes) {
+  if (text.empty()) return nullptr;
+  const char first = text[0];
+  for (const uint8_t* i = kRowsByFirstByte.begin(first);
+       i != kRowsByFirstByte.end(first); ++i) {
+    const NounSuffixRow& row = kNounSuffixes[*i];
     if (StartsWith(text, row.suffix)) return &row;
   }
   return nullptr;
+}
+
+const NounSuffixRow* FindNounSuffix(std::string_view suffix) {
+  // No row hides a later one, so the first row that `suffix` begins with is
+  // its own row when it has one.
+  const NounSuffixRow* row = MatchNounSuffix(suffix);
+  return row != nullptr && row->suffix == suffix ? row : nullptr;
 }
 
 const NounSuffixRow& PluralFor(NounKind kind) {

@@ -7,6 +7,7 @@
 
 #include "platform/text.h"
 #include "words/affix_table_checks.h"
+#include "words/first_byte_index.h"
 
 namespace tesvar {
 
@@ -73,39 +74,29 @@ static_assert(SuffixRowsAgree(),
               "each suffix row: a class, a rover kind exactly for rovers, "
               "traits in their class");
 
-// The suffix rows by the first byte of their suffix, in row order, so that
-// a text is compared only with the rows that can begin it. No more than
-// kMaxRowsPerByte suffixes share a first byte.
-constexpr size_t kMaxRowsPerByte = 8;
-
-struct SuffixRowsByFirstByte {
-  uint8_t count[256];
-  uint8_t rows[256][kMaxRowsPerByte];
-};
-
-static_assert(kVerbSuffixCount <= UINT8_MAX, "row numbers fit in a byte");
-
-constexpr SuffixRowsByFirstByte MakeSuffixRowsByFirstByte() {
-  SuffixRowsByFirstByte index{};
-  for (size_t i = 0; i < kVerbSuffixCount; ++i) {
-    const auto first = static_cast<unsigned char>(kVerbSuffixes[i].suffix[0]);
-    // Writing past kMaxRowsPerByte would end the constant evaluation of
-    // kSuffixRowsByFirstByte, and with it the build.
-    index.rows[first][index.count[first]++] = static_cast<uint8_t>(i);
-  }
-  return index;
-}
-
-constexpr SuffixRowsByFirstByte kSuffixRowsByFirstByte =
-    MakeSuffixRowsByFirstByte();
+// The rows by the first byte of their affix. Affixes must not be empty
+// (checked above) for the index to hold them.
+constexpr auto kPrefixRowsByFirstByte =
+    MakeFirstByteIndex<4>(kVerbPrefixes, &VerbPrefixRow::prefix);
+constexpr auto kSuffixRowsByFirstByte =
+    MakeFirstByteIndex<8>(kVerbSuffixes, &VerbSuffixRow::suffix);
 
 }  // namespace
 
-size_t VerbPrefixLength(std::string_view word) {
-  for (const VerbPrefixRow& row : kVerbPrefixes) {
-    if (StartsWith(word, row.prefix)) return row.prefix.size();
+const VerbPrefixRow* MatchVerbPrefix(std::string_view word) {
+  if (word.empty()) return nullptr;
+  const char first = word[0];
+  for (const uint8_t* i = kPrefixRowsByFirstByte.begin(first);
+       i != kPrefixRowsByFirstByte.end(first); ++i) {
+    const VerbPrefixRow& row = kVerbPrefixes[*i];
+    if (StartsWith(word, row.prefix)) return &row;
   }
-  return 0;
+  return nullptr;
+}
+
+size_t VerbPrefixLength(std::string_view word) {
+  const VerbPrefixRow* row = MatchVerbPrefix(word);
+  return row == nullptr ? 0 : row->prefix.size();
 }
 
 const VerbPrefixRow* FindVerbPrefix(std::string_view prefix) {
@@ -117,10 +108,10 @@ const VerbPrefixRow* FindVerbPrefix(std::string_view prefix) {
 
 const VerbSuffixRow* MatchVerbSuffix(std::string_view text) {
   if (text.empty()) return nullptr;
-  const auto first = static_cast<unsigned char>(text[0]);
-  const uint8_t* rows = kSuffixRowsByFirstByte.rows[first];
-  for (size_t i = 0; i < kSuffixRowsByFirstByte.count[first]; ++i) {
-    const VerbSuffixRow& row = kVerbSuffixes[rows[i]];
+  const char first = text[0];
+  for (const uint8_t* i = kSuffixRowsByFirstByte.begin(first);
+       i != kSuffixRowsByFirstByte.end(first); ++i) {
+    const VerbSuffixRow& row = kVerbSuffixes[*i];
     if (StartsWith(text, row.suffix)) return &row;
   }
   return nullptr;
