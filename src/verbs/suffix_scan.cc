@@ -99,6 +99,7 @@ int CParsedVerb::Nominalise(std::string_view word, size_t unread) {
   m_bNominalised = 1;
   CTWord verb_part;
   verb_part.m_strHeadword = word.substr(0, word.size() - unread);
+  m_noun.set_quiet(quiet());
   return m_noun.Parse(word, verb_part);
 }
 

@@ -106,9 +106,18 @@ bool HasNoObject(const CParsedVerb& v) {
   return v.m_pPrefix != nullptr && !v.m_pPrefix->has_object();
 }
 
-void Fault(CParsedVerb& verb, std::string message, double divisor) {
-  verb.m_lstErrors.push_back(std::move(message));
+// Records a fault: the message (made from `format` and `args` as by
+// Format, unless the verb is quiet) and the score.
+void Fault(CParsedVerb& verb, std::string_view format,
+           std::initializer_list<FormatArg> args, double divisor) {
+  if (!verb.quiet()) {
+    verb.m_lstErrors.push_back(args.size() == 0 ? std::string(format)
+                                                : Format(format, args));
+  }
   verb.m_dScore /= divisor;
+}
+void Fault(CParsedVerb& verb, std::string_view message, double divisor) {
+  Fault(verb, message, {}, divisor);
 }
 
 // Adds the suggestion prefix + root + the pieces.
@@ -123,10 +132,9 @@ void Suggest(CParsedVerb& verb, std::string_view prefix,
 void CheckSameType(CParsedVerb& v, Scan& s) {
   if (s.type() != s.last_type) return;
   Fault(v,
-        Format("The verb suffixes {%s} and {%s} are both type %i, and cannot "
-               "both be on a verb at the same time.",
-               {s.last, s.current(), s.type()}),
-        factor::kEighth);
+        "The verb suffixes {%s} and {%s} are both type %i, and cannot "
+        "both be on a verb at the same time.",
+        {s.last, s.current(), s.type()}, factor::kEighth);
   const std::string before = v.BuildSuffixes(s.type());
   Suggest(v, v.m_strPrefix, {before, s.rest});
   Suggest(v, v.m_strPrefix, {before, s.last, s.after()});
@@ -135,10 +143,9 @@ void CheckSameType(CParsedVerb& v, Scan& s) {
 void CheckTypeOrder(CParsedVerb& v, Scan& s) {
   if (s.type() >= s.last_type) return;
   Fault(v,
-        Format("The verb suffix {%s} is type %i, and must precede {%s} which "
-               "is type %i.",
-               {s.current(), s.type(), s.last, s.last_type}),
-        factor::kHalf);
+        "The verb suffix {%s} is type %i, and must precede {%s} which "
+        "is type %i.",
+        {s.current(), s.type(), s.last, s.last_type}, factor::kHalf);
   Suggest(v, v.m_strPrefix,
           {v.BuildSuffixes(s.type()), s.current(), s.last, s.after()});
 }
@@ -174,10 +181,9 @@ void CheckTaboo(CParsedVerb& v, Scan& s) {
 
 void CheckSlang(CParsedVerb& v, Scan& s) {
   Fault(v,
-        Format("The suffix {-%s} is slang, so should be avoided for proper "
-               "usage.",
-               {s.current()}),
-        factor::kSlight);
+        "The suffix {-%s} is slang, so should be avoided for proper "
+        "usage.",
+        {s.current()}, factor::kSlight);
   const std::string before = v.BuildSuffixes(s.type());
   Suggest(v, v.m_strPrefix, {before, kStandardIndefinite, s.after()});
   Suggest(v, v.m_strPrefix, {before, kStandardAbility, s.after()});
@@ -185,8 +191,7 @@ void CheckSlang(CParsedVerb& v, Scan& s) {
 
 void CheckAfterRefusal(CParsedVerb& v, Scan& s) {
   if (v.m_strRefusal.empty()) return;
-  Fault(v,
-        Format("The verb suffix {-Qo'} must come after {-%s}.", {s.current()}),
+  Fault(v, "The verb suffix {-Qo'} must come after {-%s}.", {s.current()},
         factor::kHalf);
   Suggest(v, v.m_strPrefix,
           {v.BuildSuffixes(kLastVerbClass), kRefusal, s.after()});
@@ -202,10 +207,8 @@ void NoteCausative(CParsedVerb&, Scan& s) { s.reflexive = Scan::kNoReflexive; }
 
 void CheckReciprocalPrefix(CParsedVerb& v, Scan& s) {
   if (v.m_pPrefix == nullptr || IsPluralWithoutObject(*v.m_pPrefix)) return;
-  Fault(v,
-        Format("Verb suffix {%s} requires a plural verb prefix with no object.",
-               {s.current()}),
-        factor::kThird);
+  Fault(v, "Verb suffix {%s} requires a plural verb prefix with no object.",
+        {s.current()}, factor::kThird);
   Suggest(v, v.m_strPrefix, {s.after()});
   Suggest(v, ReciprocalPrefix(*v.m_pPrefix), {s.rest});
 }
@@ -366,10 +369,8 @@ void CParsedVerb::CheckAfterStoring(VerbScanState* scan) {
 
 void CParsedVerb::CheckReflexive(int reflexive) {
   if (reflexive == VerbScanState::kReflexiveWithObject) {
-    Fault(*this,
-          Format("Verb suffix {%s} requires a verb prefix with no object.",
-                 {"-'egh"}),
-          factor::kThird);
+    Fault(*this, "Verb suffix {%s} requires a verb prefix with no object.",
+          {"-'egh"}, factor::kThird);
     const VerbPrefixRow* without = WithoutObject(*m_pPrefix, true);
     Suggest(*this, without != nullptr ? without->prefix : "",
             {BuildSuffixes(kAllClasses)});
