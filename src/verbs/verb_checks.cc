@@ -15,6 +15,7 @@
 // Tested by verb_checks_test.cc.
 
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -350,21 +351,51 @@ static_assert(EachConcernsARow(kBeforeStoring) &&
                   EachConcernsARow(kAfterStoring),
               "a check that concerns no suffix row never runs");
 
+// For every suffix row, the checks of a table that concern it, as bits by
+// check row, worked out once at compile time; the scan then runs only
+// those, in table order.
+using CheckSet = uint32_t;
+
 template <size_t N>
-void RunChecks(const CheckRow (&checks)[N], CParsedVerb& v, Scan& s) {
-  for (const CheckRow& row : checks) {
-    if (row.concerns(*s.row)) row.check(v, s);
+struct ChecksByRow {
+  CheckSet of_row[kVerbSuffixCount];
+};
+
+template <size_t N>
+constexpr ChecksByRow<N> MakeChecksByRow(const CheckRow (&checks)[N]) {
+  static_assert(N <= 8 * sizeof(CheckSet), "one bit per check row");
+  ChecksByRow<N> by_row{};
+  for (size_t row = 0; row < kVerbSuffixCount; ++row) {
+    for (size_t check = 0; check < N; ++check) {
+      if (checks[check].concerns(kVerbSuffixes[row])) {
+        by_row.of_row[row] |= CheckSet{1} << check;
+      }
+    }
+  }
+  return by_row;
+}
+
+constexpr auto kBeforeStoringByRow = MakeChecksByRow(kBeforeStoring);
+constexpr auto kAfterStoringByRow = MakeChecksByRow(kAfterStoring);
+
+template <size_t N>
+void RunChecks(const CheckRow (&checks)[N], const ChecksByRow<N>& by_row,
+               CParsedVerb& v, Scan& s) {
+  const size_t row = static_cast<size_t>(s.row - kVerbSuffixes);
+  size_t check = 0;
+  for (CheckSet set = by_row.of_row[row]; set != 0; set >>= 1, ++check) {
+    if ((set & 1) != 0) checks[check].check(v, s);
   }
 }
 
 }  // namespace
 
 void CParsedVerb::CheckBeforeStoring(VerbScanState* scan) {
-  RunChecks(kBeforeStoring, *this, *scan);
+  RunChecks(kBeforeStoring, kBeforeStoringByRow, *this, *scan);
 }
 
 void CParsedVerb::CheckAfterStoring(VerbScanState* scan) {
-  RunChecks(kAfterStoring, *this, *scan);
+  RunChecks(kAfterStoring, kAfterStoringByRow, *this, *scan);
 }
 
 void CParsedVerb::CheckReflexive(int reflexive) {
