@@ -124,7 +124,11 @@ void Fault(CParsedVerb& verb, std::string_view message, double divisor) {
 // Adds the suggestion prefix + root + the pieces.
 void Suggest(CParsedVerb& verb, std::string_view prefix,
              std::initializer_list<std::string_view> pieces) {
-  std::string form(prefix);
+  size_t size = prefix.size() + verb.m_strHeadword.size();
+  for (std::string_view piece : pieces) size += piece.size();
+  std::string form;
+  form.reserve(size);
+  form += prefix;
   form += verb.m_strHeadword;
   for (std::string_view piece : pieces) form += piece;
   verb.m_lstSuggestions.push_back(std::move(form));

@@ -58,9 +58,9 @@ class CParsedWord {
   int HasErrors() const { return m_lstErrors.empty() ? 0 : 1; }
   int HasSuggestions() const { return m_lstSuggestions.empty() ? 0 : 1; }
 
-  // A quiet analysis writes no messages; everything else, the score and
-  // the suggestions included, is the same. For readings whose messages are
-  // never shown. Clear keeps the setting.
+  // A quiet analysis writes no messages and takes no gloss from its entry;
+  // everything else, the score and the suggestions included, is the same.
+  // For readings that are never shown. Clear keeps the setting.
   void set_quiet(bool quiet) { quiet_ = quiet; }
   bool quiet() const { return quiet_; }
 
