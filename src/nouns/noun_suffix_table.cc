@@ -3,7 +3,6 @@
 
 #include "nouns/noun_suffix_table.h"
 
-#include "platform/text.h"
 #include "words/affix_table_checks.h"
 #include "words/first_byte_index.h"
 
@@ -80,20 +79,15 @@ static_assert(EachPossessiveHasAGeneralForm(),
               "every possessive meant for one kind of noun has a general "
               "form");
 
+static_assert(AllPackable(kNounSuffixes, &NounSuffixRow::suffix));
 constexpr auto kRowsByFirstByte =
     MakeFirstByteIndex<8>(kNounSuffixes, &NounSuffixRow::suffix);
 
 }  // namespace
 
 const NounSuffixRow* MatchNounSuffix(std::string_view text) {
-  if (text.empty()) return nullptr;
-  const char first = text[0];
-  for (const uint8_t* i = kRowsByFirstByte.begin(first);
-       i != kRowsByFirstByte.end(first); ++i) {
-    const NounSuffixRow& row = kNounSuffixes[*i];
-    if (StartsWith(text, row.suffix)) return &row;
-  }
-  return nullptr;
+  const int row = kRowsByFirstByte.Match(text);
+  return row < 0 ? nullptr : &kNounSuffixes[row];
 }
 
 const NounSuffixRow* FindNounSuffix(std::string_view suffix) {

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 
-#include "platform/text.h"
 #include "words/affix_table_checks.h"
 #include "words/first_byte_index.h"
 
@@ -74,8 +73,9 @@ static_assert(SuffixRowsAgree(),
               "each suffix row: a class, a rover kind exactly for rovers, "
               "traits in their class");
 
-// The rows by the first byte of their affix. Affixes must not be empty
-// (checked above) for the index to hold them.
+// The rows by the first byte of their affix.
+static_assert(AllPackable(kVerbPrefixes, &VerbPrefixRow::prefix) &&
+              AllPackable(kVerbSuffixes, &VerbSuffixRow::suffix));
 constexpr auto kPrefixRowsByFirstByte =
     MakeFirstByteIndex<4>(kVerbPrefixes, &VerbPrefixRow::prefix);
 constexpr auto kSuffixRowsByFirstByte =
@@ -84,14 +84,8 @@ constexpr auto kSuffixRowsByFirstByte =
 }  // namespace
 
 const VerbPrefixRow* MatchVerbPrefix(std::string_view word) {
-  if (word.empty()) return nullptr;
-  const char first = word[0];
-  for (const uint8_t* i = kPrefixRowsByFirstByte.begin(first);
-       i != kPrefixRowsByFirstByte.end(first); ++i) {
-    const VerbPrefixRow& row = kVerbPrefixes[*i];
-    if (StartsWith(word, row.prefix)) return &row;
-  }
-  return nullptr;
+  const int row = kPrefixRowsByFirstByte.Match(word);
+  return row < 0 ? nullptr : &kVerbPrefixes[row];
 }
 
 size_t VerbPrefixLength(std::string_view word) {
@@ -107,14 +101,8 @@ const VerbPrefixRow* FindVerbPrefix(std::string_view prefix) {
 }
 
 const VerbSuffixRow* MatchVerbSuffix(std::string_view text) {
-  if (text.empty()) return nullptr;
-  const char first = text[0];
-  for (const uint8_t* i = kSuffixRowsByFirstByte.begin(first);
-       i != kSuffixRowsByFirstByte.end(first); ++i) {
-    const VerbSuffixRow& row = kVerbSuffixes[*i];
-    if (StartsWith(text, row.suffix)) return &row;
-  }
-  return nullptr;
+  const int row = kSuffixRowsByFirstByte.Match(text);
+  return row < 0 ? nullptr : &kVerbSuffixes[row];
 }
 
 const VerbSuffixRow* FindVerbSuffix(std::string_view suffix) {
