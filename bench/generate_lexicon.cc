@@ -27,10 +27,10 @@ void Usage() {
          "  tesvar_generate_lexicon --entries N [--seed S]\n"
          "      writes a lexicon of N entries (TSV version 1)\n"
          "  tesvar_generate_lexicon --words M --from FILE [--seed S] "
-         "[--realistic]\n"
+         "[--realistic [--typos P]]\n"
          "      writes M words made from the lexicon FILE, one per line;\n"
-         "      --realistic: only words that read flawlessly, 5% of them\n"
-         "      mistyped, instead of the mix of typed text\n";
+         "      --realistic: only words that read flawlessly, P% of them\n"
+         "      mistyped (default 5), instead of the mix of typed text\n";
 }
 
 struct Options {
@@ -39,6 +39,7 @@ struct Options {
   uint64_t seed = kDefaultSeed;
   std::string from;
   bool realistic = false;
+  uint64_t typos = tesvar::bench::kRealisticTypoPercent;
 };
 
 bool ParseNumber(const char* text, uint64_t* value) {
@@ -63,6 +64,10 @@ bool ParseOptions(int argc, char** argv, Options* options) {
       if (!ParseNumber(value, &options->words)) return false;
     } else if (flag == "--seed") {
       if (!ParseNumber(value, &options->seed)) return false;
+    } else if (flag == "--typos") {
+      if (!ParseNumber(value, &options->typos) || options->typos > 100) {
+        return false;
+      }
     } else if (flag == "--from") {
       options->from = value;
     } else {
@@ -95,7 +100,8 @@ int WriteWords(const Options& options) {
   std::string out;
   if (options.realistic) {
     for (const std::string& word : tesvar::bench::GenerateRealisticWordList(
-             lexicon, options.words, options.seed)) {
+             lexicon, options.words, options.seed,
+             static_cast<uint32_t>(options.typos))) {
       out += word;
       out += '\n';
     }

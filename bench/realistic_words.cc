@@ -25,8 +25,8 @@ double BestScore(const ParseResults& results) {
 }  // namespace
 
 std::vector<std::string> GenerateRealisticWordList(const CLexicon& lexicon,
-                                                   size_t count,
-                                                   uint64_t seed) {
+                                                   size_t count, uint64_t seed,
+                                                   uint32_t typo_percent) {
   WordGenerator generator(lexicon, seed);
   Random typos(seed);
   const CTesvarParser parser(&lexicon);
@@ -40,7 +40,7 @@ std::vector<std::string> GenerateRealisticWordList(const CLexicon& lexicon,
         BestScore(results) != 1.0) {
       continue;
     }
-    if (typos.Percent(kRealisticTypoPercent)) generator.Misspell(&word);
+    if (typos.Percent(typo_percent)) generator.Misspell(&word);
     words.push_back(std::move(word));
   }
   return words;

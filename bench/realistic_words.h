@@ -18,14 +18,17 @@
 namespace tesvar {
 namespace bench {
 
-// The share of words that are mistyped, in percent.
+// The share of words that are mistyped, in percent, unless asked
+// otherwise.
 constexpr uint32_t kRealisticTypoPercent = 5;
 
 // `count` words drawn from the generated mix (WordGenerator::Next) and
-// kept only when their best reading is flawless; kRealisticTypoPercent of
-// them are then mistyped the way the generator misspells words.
-std::vector<std::string> GenerateRealisticWordList(const CLexicon& lexicon,
-                                                   size_t count, uint64_t seed);
+// kept only when their best reading is flawless; `typo_percent` of them
+// are then mistyped the way the generator misspells words (0: a list of
+// flawless words only).
+std::vector<std::string> GenerateRealisticWordList(
+    const CLexicon& lexicon, size_t count, uint64_t seed,
+    uint32_t typo_percent = kRealisticTypoPercent);
 
 }  // namespace bench
 }  // namespace tesvar
