@@ -55,6 +55,13 @@ const Verdict* FindVerdict(const std::vector<Verdict>& verdicts,
   return nullptr;
 }
 
+bool AnySuggestions(const ParseResults& results) {
+  for (const CParseResult& result : results) {
+    if (!result.m_lstSuggestions.empty()) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool SuggestionCheck::OnGuardList(const ParseFrame& frame,
@@ -70,6 +77,10 @@ bool SuggestionCheck::OnGuardList(const ParseFrame& frame,
 
 void SuggestionCheck::Run(const std::string& word, ParseResults& results) {
   ParseFrame& frame = *frame_;
+  // At the top, without suggestions, there is nothing to walk, and the
+  // guard list would be set up only to be taken down again. (A sub-parser
+  // keeps every word it parses on its list, so it must go on.)
+  if (frame.m_nDepth == 0 && !AnySuggestions(results)) return;
   ++frame.m_nDepth;
   frame.m_lstTried.push_back(word);
 
