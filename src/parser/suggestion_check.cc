@@ -107,6 +107,8 @@ void SuggestionCheck::WalkSuggestions(ParseFrame& sub_frame,
   // marked and the list is compacted once at the end; the positions ahead
   // of the walk are the same as if each removal had closed its gap.
   std::vector<bool> removed_at;
+  // The readings of one sub-parse at a time; its storage serves them all.
+  ParseResults readings;
   for (size_t pos = 0; pos < suggestions.size(); ++pos) {
     // Suggestions appended while the last one is processed are not visited.
     const bool was_last = pos + 1 == suggestions.size();
@@ -126,7 +128,7 @@ void SuggestionCheck::WalkSuggestions(ParseFrame& sub_frame,
       ++scratch.handed_over;
       if (!scratch.meter.Charge(work_cost::kSubParse + current.size())) break;
       std::string word = current;
-      ParseResults readings;
+      readings.clear();
       removed = parse_->Run(word, readings, sub_frame) == 0;
       if (scratch.meter.stopped()) break;
       for (CParseResult& reading : readings) {
