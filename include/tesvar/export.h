@@ -1,11 +1,18 @@
-// TESVAR_EXPORT marks what the shared library exports: the public classes
-// and functions. Everything else is hidden, so that hosts can only come to
-// depend on what the public headers promise.
+/* TESVAR_EXPORT marks what the shared library exports: the public classes
+ * and functions. Everything else is compiled with hidden visibility, so
+ * hosts can only come to depend on what the public headers promise.
+ *
+ * On Windows the mark depends on the side: the build of the DLL defines
+ * TESVAR_BUILDING_SHARED (dllexport), its users TESVAR_USING_SHARED
+ * (dllimport; the CMake target tesvar::tesvar and tesvar.pc add it), and
+ * users of the static library neither. Elsewhere it is the same for all.
+ *
+ * Plain C as well as C++: the C interface uses it too. */
 
 #ifndef TESVAR_EXPORT_H_
 #define TESVAR_EXPORT_H_
 
-#if defined(_WIN32)
+#if defined(_WIN32) || defined(__CYGWIN__)
 #if defined(TESVAR_BUILDING_SHARED)
 #define TESVAR_EXPORT __declspec(dllexport)
 #elif defined(TESVAR_USING_SHARED)
@@ -13,8 +20,10 @@
 #else
 #define TESVAR_EXPORT
 #endif
-#else
+#elif defined(__GNUC__) || defined(__clang__)
 #define TESVAR_EXPORT __attribute__((visibility("default")))
+#else
+#define TESVAR_EXPORT
 #endif
 
-#endif  // TESVAR_EXPORT_H_
+#endif /* TESVAR_EXPORT_H_ */

@@ -21,6 +21,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tesvar/export.h"
+
 namespace tesvar {
 
 // Part-of-speech codes of lexicon entries. Any other value is valid too and
@@ -62,7 +64,7 @@ class CTWord {
 // CTWord inside it, Find's result) are views into its storage: they stay
 // valid until the lexicon is next changed (Add, Reserve, ShrinkToFit,
 // Clear, assignment) or destroyed. Copy the texts to keep them longer.
-class CLexicon {
+class TESVAR_EXPORT CLexicon {
  public:
   // An entry and its key, both views into the lexicon.
   struct Entry {

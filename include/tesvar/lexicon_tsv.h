@@ -22,6 +22,7 @@
 
 #include <string_view>
 
+#include "tesvar/export.h"
 #include "tesvar/lexicon.h"
 #include "tesvar/status.h"
 
@@ -36,12 +37,13 @@ namespace tesvar {
 // "SOURCE:LINE: what is wrong", LINE counting every physical line from 1
 // and the offending text quoted, its control and non-ASCII bytes escaped.
 // REQUIRES: lexicon != nullptr.
-Status ParseLexiconTsv(std::string_view text, std::string_view source_name,
-                       CLexicon* lexicon);
+TESVAR_EXPORT Status ParseLexiconTsv(std::string_view text,
+                                     std::string_view source_name,
+                                     CLexicon* lexicon);
 
 // The label of a part-of-speech code as used in lexicon files and in
 // results: "N", "V", "P", "ADV", "NUM", "CONJ", "EXCL", "Q", or "X".
-std::string_view PartOfSpeechLabel(int32_t code);
+TESVAR_EXPORT std::string_view PartOfSpeechLabel(int32_t code);
 
 }  // namespace tesvar
 
