@@ -15,14 +15,13 @@
 static const char* (*version)(void);
 static tesvar_status (*lexicon_sample)(tesvar_lexicon**, char**);
 static void (*lexicon_free)(tesvar_lexicon*);
-static tesvar_status (*parser_create_with_limits)(const tesvar_lexicon*,
-                                                  size_t, size_t,
-                                                  tesvar_parser**);
+static tesvar_status (*parser_create_with_limits)(const tesvar_lexicon*, size_t,
+                                                  size_t, tesvar_parser**);
 static void (*parser_free)(tesvar_parser*);
 static tesvar_status (*results_create)(tesvar_results**);
 static void (*results_free)(tesvar_results*);
-static tesvar_status (*parser_parse)(const tesvar_parser*, const char*,
-                                     size_t, tesvar_results*);
+static tesvar_status (*parser_parse)(const tesvar_parser*, const char*, size_t,
+                                     tesvar_results*);
 static size_t (*results_count)(const tesvar_results*);
 static tesvar_status (*result_analysis)(const tesvar_results*, size_t,
                                         const char**, size_t*);
