@@ -55,6 +55,10 @@ else()
   set(TESVAR_PC_PREFIX "\${pcfiledir}/${TESVAR_PC_TO_PREFIX}")
 endif()
 set(TESVAR_PC_STATIC_ARCHIVE $<TARGET_FILE_NAME:tesvar_static>)
+# Users of the DLL import its symbols (see tesvar/export.h).
+if(WIN32)
+  set(TESVAR_PC_SHARED_CFLAGS " -DTESVAR_USING_SHARED")
+endif()
 foreach(pc tesvar tesvar-static)
   configure_file(cmake/${pc}.pc.in ${PROJECT_BINARY_DIR}/${pc}.pc.in @ONLY)
   file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/${pc}.pc
