@@ -41,12 +41,17 @@ py::object ExtensionAttr(const char* name) {
 
 // ---- Errors ----
 
-[[noreturn]] void RaiseLexiconError(const std::string& message) {
-  // The message holds the source name as file-system bytes.
+// Raises `type` with a loader message, which holds the source name as
+// file-system bytes and so is decoded the same way back.
+[[noreturn]] void RaiseLoadError(PyObject* type, const std::string& message) {
   const py::object text =
       py::module_::import("os").attr("fsdecode")(py::bytes(message));
-  PyErr_SetObject(ExtensionAttr("LexiconError").ptr(), text.ptr());
+  PyErr_SetObject(type, text.ptr());
   throw py::error_already_set();
+}
+
+[[noreturn]] void RaiseLexiconError(const std::string& message) {
+  RaiseLoadError(ExtensionAttr("LexiconError").ptr(), message);
 }
 
 // The exception for a word the parser refused, with the word attached.
@@ -93,20 +98,31 @@ LexiconPtr LoadTsv(const py::bytes& data, const py::object& name) {
 }
 
 // Paths only: os.fspath refuses a file descriptor before anything is
-// opened. Python's own I/O reads, so a missing file is the usual OSError.
+// opened. The library's loader reads the file as a stream within its
+// limits, so a device or an endless pipe ends with LexiconError.
 LexiconPtr LoadFile(const py::object& path) {
-  const py::object file_path = py::module_::import("os").attr("fspath")(path);
-  const py::object file =
-      py::module_::import("io").attr("open")(file_path, "rb");
-  py::bytes data;
-  try {
-    data = file.attr("read")();
-  } catch (...) {
-    file.attr("close")();
-    throw;
+  const py::module_ os = py::module_::import("os");
+  const py::object file_path = os.attr("fspath")(path);
+  const std::string name = os.attr("fsencode")(file_path).cast<std::string>();
+  auto lexicon = std::make_shared<CLexicon>();
+  Status status;
+  {
+    py::gil_scoped_release release;
+    status = LoadLexiconTsvFile(name, lexicon.get());
   }
-  file.attr("close")();
-  return LoadTsv(data, file_path);
+  switch (status.code()) {
+    case Status::Code::kOk:
+      return lexicon;
+    case Status::Code::kIoError:
+      // Opening it from Python gives the precise OSError (FileNotFoundError,
+      // PermissionError, ...); if that works, reading failed later.
+      py::module_::import("io").attr("open")(file_path, "rb").attr("close")();
+      RaiseLoadError(PyExc_OSError, status.message());
+    case Status::Code::kOutOfMemory:
+      RaiseLoadError(PyExc_MemoryError, status.message());
+    default:
+      RaiseLexiconError(status.message());
+  }
 }
 
 LexiconPtr LoadSample() {
@@ -219,9 +235,10 @@ void DefineLexicon(py::module_& m) {
       "or sample() and immutable. A read-only mapping from keys to Entry.")
       .def_static("load", &LoadFile, py::arg("path"),
                   "Reads a lexicon file (TSV version 1) at `path` (str, "
-                  "bytes or os.PathLike). Raises LexiconError 'PATH:LINE: "
-                  "what is wrong' for a malformed file and OSError when "
-                  "the file cannot be read.")
+                  "bytes or os.PathLike) within the loader's limits. Raises "
+                  "LexiconError 'PATH:LINE: what is wrong' for a malformed "
+                  "or oversized file and OSError when the file cannot be "
+                  "read.")
       .def_static("from_tsv", &LoadTsv, py::arg("data"),
                   py::arg("name") = kMemoryName,
                   "Reads a lexicon from the bytes of a TSV file; `name` "

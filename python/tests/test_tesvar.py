@@ -190,6 +190,11 @@ class Lexicons(unittest.TestCase):
         self.assertTrue(issubclass(tesvar.LexiconError, ValueError))
         with self.assertRaises(FileNotFoundError):
             tesvar.Lexicon.load(self.directory / "missing.tsv")
+        with self.assertRaises(IsADirectoryError):
+            tesvar.Lexicon.load(self.directory)
+        # An endless input ends at the loader's line limit.
+        with self.assertRaisesRegex(tesvar.LexiconError, "^/dev/zero:1: "):
+            tesvar.Lexicon.load("/dev/zero")
 
 
 class Parsing(unittest.TestCase):
