@@ -43,6 +43,17 @@ enum PartOfSpeech : int32_t {
   kQuestion = 7,
 };
 
+// The label of a part-of-speech code as used in lexicon files and in
+// results: "N", "V", "P", "ADV", "NUM", "CONJ", "EXCL", "Q" for codes 0 to
+// 7, and "X" for any other code. DO NOT CHANGE.
+inline std::string_view PartOfSpeechLabel(int32_t code) {
+  constexpr std::string_view kLabels[] = {"N",   "V",    "P",    "ADV",
+                                          "NUM", "CONJ", "EXCL", "Q"};
+  // Compared unsigned, so negative codes fall outside the table.
+  const auto index = static_cast<uint32_t>(code);
+  return index < std::size(kLabels) ? kLabels[index] : "X";
+}
+
 // One lexicon entry, as a view: the texts belong to whoever made the
 // entry (the lexicon, for entries read from it). A default entry is an
 // empty noun (code 0) with every flag off. Copying is cheap: it copies the

@@ -114,9 +114,7 @@ LoadLexiconTsvFile(const std::string& path, CLexicon* lexicon,
                    const LexiconLoadOptions& options = {},
                    std::vector<LexiconWarning>* warnings = nullptr);
 
-// The label of a part-of-speech code as used in lexicon files and in
-// results: "N", "V", "P", "ADV", "NUM", "CONJ", "EXCL", "Q", or "X".
-TESVAR_EXPORT std::string_view PartOfSpeechLabel(int32_t code);
+// PartOfSpeechLabel, the labels of the pos column, is in tesvar/lexicon.h.
 
 }  // namespace tesvar
 

@@ -15,10 +15,11 @@ namespace wordvault {
 namespace {
 
 // The prefix filter has at least this many bits per headword byte, and
-// at least kMinFilterBits; at most 2^32, which Slot relies on.
+// at least kMinFilterBits; at most 2^32 (2^31 on 32-bit targets), which
+// Slot relies on.
 constexpr size_t kFilterBitsPerByte = 4;
 constexpr size_t kMinFilterBits = 512;
-constexpr size_t kMaxFilterBits = size_t{1} << 32;
+constexpr size_t kMaxFilterBits = SlotTable::kMaxTableSize;
 
 }  // namespace
 

@@ -63,9 +63,13 @@ void MakeRoomForOne(std::vector<T>* vector) {
 class SlotTable {
  public:
   // Positions stay below 2^31, so the table never needs more than 2^32
-  // slots, which Slot relies on.
+  // slots, which Slot relies on. 2^32 where size_t can count that far; on
+  // 32-bit targets (WebAssembly) 2^31, since no table there can get near
+  // either bound before memory runs out.
+  static constexpr size_t kMaxTableSize = size_t{1}
+                                          << (sizeof(size_t) > 4 ? 32 : 31);
   static constexpr size_t kMinSlots = 16;
-  static constexpr size_t kMaxSlots = size_t{1} << 32;
+  static constexpr size_t kMaxSlots = kMaxTableSize;
 
   // Linear probing from `hash`'s home slot: the first slot that is empty
   // or whose tag and entry (tested by `matches`) fit.
