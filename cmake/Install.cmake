@@ -6,7 +6,7 @@
 
 include(CMakePackageConfigHelpers)
 
-install(TARGETS tesvar tesvar_static
+install(TARGETS ${tesvar_libraries}
   EXPORT tesvarTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
@@ -54,7 +54,8 @@ if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}")
 else()
   set(TESVAR_PC_PREFIX "\${pcfiledir}/${TESVAR_PC_TO_PREFIX}")
 endif()
-set(TESVAR_PC_STATIC_ARCHIVE $<TARGET_FILE_NAME:tesvar_static>)
+list(GET tesvar_libraries -1 static_library)  # the static one comes last
+set(TESVAR_PC_STATIC_ARCHIVE $<TARGET_FILE_NAME:${static_library}>)
 # Users of the DLL import its symbols (see tesvar/export.h).
 if(WIN32)
   set(TESVAR_PC_SHARED_CFLAGS " -DTESVAR_USING_SHARED")
