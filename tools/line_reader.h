@@ -10,6 +10,7 @@
 #define TESVAR_TOOLS_LINE_READER_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <istream>
 #include <string>
 
@@ -51,10 +52,15 @@ class LineReader {
   // True when reading stopped on an error rather than at the end.
   bool failed() const { return in_->bad(); }
 
+  // Bytes taken from the stream so far, line ends and dropped bytes
+  // included.
+  uint64_t bytes_read() const { return bytes_read_; }
+
  private:
   std::istream* const in_;
   const size_t max_length_;
   bool too_long_ = false;
+  uint64_t bytes_read_ = 0;
 };
 
 }  // namespace cli

@@ -1,6 +1,9 @@
 // The tesvar command line: reads the arguments and runs one command.
 // Everything else lives in tesvar_cli_lib, where the tests reach it.
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <csignal>
 #include <iostream>
 #include <string>
@@ -10,11 +13,44 @@
 #include "tesvar/version.h"
 #include "tools/arguments.h"
 #include "tools/commands.h"
+#include "tools/fd_input.h"
 #include "tools/spell_pipe.h"
 
 namespace tesvar {
 namespace cli {
 namespace {
+
+// The size of standard input when it is a regular file, else 0.
+uint64_t InputSize() {
+  struct stat info;
+  if (fstat(STDIN_FILENO, &info) != 0 || !S_ISREG(info.st_mode)) return 0;
+  const off_t at = lseek(STDIN_FILENO, 0, SEEK_CUR);
+  return info.st_size > at && at >= 0 ? static_cast<uint64_t>(info.st_size - at)
+                                      : 0;
+}
+
+int Parse(const Options& options) {
+  // Before any thread starts, so that every thread has the signals
+  // blocked and only StopSignals' own thread takes them.
+  const StopSignals stop;
+  FdInput input_buffer(STDIN_FILENO, stop.wake_fd());
+  std::istream input(&input_buffer);
+  ParseStreams streams;
+  streams.in = &input;
+  streams.out = &std::cout;
+  streams.err = &std::cerr;
+  streams.stop = &stop;
+  streams.in_is_terminal = isatty(STDIN_FILENO) != 0;
+  streams.out_is_terminal = isatty(STDOUT_FILENO) != 0;
+  streams.err_is_terminal = isatty(STDERR_FILENO) != 0;
+  streams.in_size = InputSize();
+  const int status = RunParse(options, streams);
+  if (stop.requested()) {
+    std::cout.flush();
+    stop.EndBySignal();
+  }
+  return status;
+}
 
 int Run(const Options& options) {
   switch (options.command) {
@@ -25,10 +61,7 @@ int Run(const Options& options) {
       std::cout << "tesvar " << TESVAR_VERSION_STRING << "\n";
       return exit_status::kOk;
     case Command::kParse:
-      // The parse command decides itself when to flush; a tie would flush
-      // the output before every read.
-      std::cin.tie(nullptr);
-      return RunParse(options, std::cin, std::cout, std::cerr);
+      return Parse(options);
     case Command::kLexiconCheck:
       return RunLexiconCheck(options.lexicon_path, std::cout, std::cerr);
     case Command::kPipe:

@@ -26,14 +26,20 @@
 namespace tesvar {
 namespace cli {
 
-// Appends the readings of one input word; every line ends in "\n".
-// `native` adds a "native:" line to each reading.
-void AppendReadable(std::string_view input, const ParseResults& results,
-                    bool native, std::string* out);
+struct ReadableStyle {
+  bool native = false;  // add a "native:" line to each reading
+  bool colour = false;  // colour labels, errors and suggestions for a terminal
+};
 
-// Appends the answer for an input word that was not analysed: the start
-// of the word followed by "...", then the line "  refused: <why>".
-void AppendReadableRefusal(std::string_view input_start, std::string_view why,
+// Appends the readings of one input word; every line ends in "\n".
+void AppendReadable(std::string_view input, const ParseResults& results,
+                    const ReadableStyle& style, std::string* out);
+
+// Appends the answer for an input word that was not analysed: the word
+// (followed by "..." when `cut` says it is only its start), then the line
+// "  refused: <why>".
+void AppendReadableRefusal(std::string_view input, bool cut,
+                           std::string_view why, const ReadableStyle& style,
                            std::string* out);
 
 }  // namespace cli

@@ -1,0 +1,116 @@
+// `tesvar parse`. With one thread, each word is answered and written in
+// turn, and the output is flushed whenever the next word would have to
+// wait for input, so that the command can sit in a pipe between two
+// programs. With more threads, ParallelAnswers does the same work with
+// words answered side by side. Words longer than the line limit are
+// refused in place, so that hostile input costs neither unbounded memory
+// nor unbounded time per line.
+// Tested end to end by cli_run_test.cc, cli_limits_test.cc,
+// cli_jobs_test.cc and cli_signals_test.cc.
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tesvar/parser.h"
+#include "tools/answer_output.h"
+#include "tools/answer_writer.h"
+#include "tools/commands.h"
+#include "tools/parallel_answers.h"
+#include "tools/status_line.h"
+#include "tools/word_answer.h"
+#include "tools/word_source.h"
+
+namespace tesvar {
+namespace cli {
+
+namespace {
+
+bool StopRequested(const StopSignals* stop) {
+  return stop != nullptr && stop->requested();
+}
+
+// What every way of answering needs.
+struct Answering {
+  const CLexicon* lexicon;
+  const AnswerWriter* writer;
+  const RefusalReasons* reasons;
+  const StopSignals* stop;
+};
+
+bool AnswerSerially(const Answering& how, WordSource* source,
+                    AnswerOutput* output) {
+  CTesvarParser parser(how.lexicon);
+  ParseResults results;
+  InputWord word;
+  std::string answer;
+  while (!StopRequested(how.stop) && source->Next(&word)) {
+    answer.clear();
+    const AnswerNote note =
+        AnswerWord(parser, *how.writer, *how.reasons, word, &results, &answer);
+    if (!output->Write(answer, note, word.input_bytes)) return false;
+    if (source->MayWait() && !output->Flush()) return false;
+  }
+  return output->Flush();
+}
+
+// Words are handed over in groups, each as long as the input can be read
+// without waiting.
+constexpr size_t kWordsHandedOver = 64;
+
+bool AnswerInParallel(const Answering& how, int jobs, WordSource* source,
+                      AnswerOutput* output) {
+  ParallelAnswers answers(how.lexicon, how.writer, how.reasons, jobs, output,
+                          how.stop);
+  std::vector<InputWord> words;
+  InputWord word;
+  bool more = true;
+  while (more && !StopRequested(how.stop)) {
+    more = source->Next(&word);
+    if (more) words.push_back(std::move(word));
+    const bool hand_over =
+        !more || words.size() == kWordsHandedOver || source->MayWait();
+    if (hand_over && !words.empty() && !answers.Add(&words)) break;
+  }
+  return answers.Finish();
+}
+
+int OutputFailed(StatusLine* status) {
+  status->Message("tesvar: cannot write the output");
+  return exit_status::kIoError;
+}
+
+}  // namespace
+
+int RunParse(const Options& options, const ParseStreams& streams) {
+  CLexicon lexicon;
+  const Status loaded = LoadLexicon(options.lexicon_path, &lexicon);
+  if (!loaded.ok()) {
+    *streams.err << loaded.message() << "\n";
+    return exit_status::kBadInput;
+  }
+  const bool from_input = options.words.empty();
+  WordSource source = from_input ? WordSource(streams.in, kMaxLineBytes)
+                                 : WordSource(&options.words, kMaxLineBytes);
+  const std::unique_ptr<AnswerWriter> writer = MakeAnswerWriter(
+      OutputStyle{options.json, options.native, streams.colour});
+  const RefusalReasons reasons{"word longer than " +
+                               std::to_string(kMaxLineBytes) + " bytes"};
+  const Answering how{&lexicon, writer.get(), &reasons, streams.stop};
+  StatusLine status(streams.err, /*show_progress=*/false, streams.in_size);
+  AnswerOutput output(streams.out, &status);
+  const bool written =
+      options.jobs > 1 ? AnswerInParallel(how, options.jobs, &source, &output)
+                       : AnswerSerially(how, &source, &output);
+  status.Clear();
+  if (!written) return OutputFailed(&status);
+  if (source.failed()) {
+    status.Message("tesvar: cannot read the standard input");
+    return exit_status::kIoError;
+  }
+  return output.tally().refused > 0 ? exit_status::kIoError : exit_status::kOk;
+}
+
+}  // namespace cli
+}  // namespace tesvar
