@@ -27,6 +27,8 @@ constexpr int kOk = 0;
 constexpr int kIoError = 1;
 // Bad arguments, or a lexicon file that cannot be read or is malformed.
 constexpr int kBadInput = 2;
+// `lexicon show` or `lexicon find` found nothing (as grep's status 1).
+constexpr int kNothingFound = 1;
 }  // namespace exit_status
 
 // The streams of `tesvar parse` and what is known about them.
@@ -50,10 +52,10 @@ struct ParseStreams {
 // ends the run after the answer being written.
 int RunParse(const Options& options, const ParseStreams& streams);
 
-// `tesvar lexicon check FILE`: prints the number of entries and the
-// number per part-of-speech label.
-int RunLexiconCheck(const std::string& path, std::ostream& out,
-                    std::ostream& err);
+// `tesvar lexicon ...`: loads options.lexicon_path (or the built-in
+// sample) and does options.lexicon_action. show and find return
+// kNothingFound when nothing matches.
+int RunLexicon(const Options& options, std::ostream& out, std::ostream& err);
 
 }  // namespace cli
 }  // namespace tesvar

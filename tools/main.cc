@@ -5,16 +5,17 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "tesvar/version.h"
 #include "tools/arguments.h"
 #include "tools/commands.h"
 #include "tools/fd_input.h"
 #include "tools/spell_pipe.h"
+#include "tools/version_text.h"
 
 namespace tesvar {
 namespace cli {
@@ -27,6 +28,17 @@ uint64_t InputSize() {
   const off_t at = lseek(STDIN_FILENO, 0, SEEK_CUR);
   return info.st_size > at && at >= 0 ? static_cast<uint64_t>(info.st_size - at)
                                       : 0;
+}
+
+// Colours on a terminal that can show them, unless the user asks
+// otherwise; NO_COLOR (https://no-color.org) counts only for "auto", so
+// that an explicit --color=always still wins.
+bool UseColour(ColourMode mode, bool out_is_terminal) {
+  if (mode != ColourMode::kAuto) return mode == ColourMode::kAlways;
+  const char* no_colour = std::getenv("NO_COLOR");
+  const char* term = std::getenv("TERM");
+  return out_is_terminal && (no_colour == nullptr || *no_colour == '\0') &&
+         (term == nullptr || std::string_view(term) != "dumb");
 }
 
 int Parse(const Options& options) {
@@ -44,6 +56,7 @@ int Parse(const Options& options) {
   streams.out_is_terminal = isatty(STDOUT_FILENO) != 0;
   streams.err_is_terminal = isatty(STDERR_FILENO) != 0;
   streams.in_size = InputSize();
+  streams.colour = UseColour(options.colour, streams.out_is_terminal);
   const int status = RunParse(options, streams);
   if (stop.requested()) {
     std::cout.flush();
@@ -58,12 +71,12 @@ int Run(const Options& options) {
       std::cout << Usage();
       return exit_status::kOk;
     case Command::kVersion:
-      std::cout << "tesvar " << TESVAR_VERSION_STRING << "\n";
+      std::cout << VersionText();
       return exit_status::kOk;
     case Command::kParse:
       return Parse(options);
-    case Command::kLexiconCheck:
-      return RunLexiconCheck(options.lexicon_path, std::cout, std::cerr);
+    case Command::kLexicon:
+      return RunLexicon(options, std::cout, std::cerr);
     case Command::kPipe:
       return RunSpellPipe(options, std::cin, std::cout, std::cerr);
   }
@@ -88,7 +101,7 @@ int main(int argc, char** argv) {
   cli::Options options;
   const std::string error = cli::ParseArguments(args, &options);
   if (!error.empty()) {
-    std::cerr << "tesvar: " << error << "\n" << cli::Usage();
+    std::cerr << "tesvar: " << error << " (try 'tesvar --help')\n";
     return cli::exit_status::kBadInput;
   }
   const int status = cli::Run(options);

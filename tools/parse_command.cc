@@ -98,12 +98,26 @@ int RunParse(const Options& options, const ParseStreams& streams) {
   const RefusalReasons reasons{"word longer than " +
                                std::to_string(kMaxLineBytes) + " bytes"};
   const Answering how{&lexicon, writer.get(), &reasons, streams.stop};
-  StatusLine status(streams.err, /*show_progress=*/false, streams.in_size);
+  const std::string lexicon_name =
+      DescribeLexicon(options.lexicon_path, lexicon);
+  // Someone typing words gets a hint instead of a silent wait; progress is
+  // for long runs from a file into a file, watched on a terminal.
+  const bool typing = from_input && streams.in_is_terminal;
+  if (typing && !options.quiet) {
+    *streams.err << "tesvar: type one word per line, Ctrl-D to end ("
+                 << lexicon_name << ")\n";
+  }
+  const bool progress = !options.quiet && streams.err_is_terminal &&
+                        !streams.out_is_terminal && !typing;
+  StatusLine status(streams.err, progress, streams.in_size);
   AnswerOutput output(streams.out, &status);
   const bool written =
       options.jobs > 1 ? AnswerInParallel(how, options.jobs, &source, &output)
                        : AnswerSerially(how, &source, &output);
   status.Clear();
+  if (options.stats) {
+    *streams.err << Summary(output.tally(), status.seconds(), lexicon_name);
+  }
   if (!written) return OutputFailed(&status);
   if (source.failed()) {
     status.Message("tesvar: cannot read the standard input");

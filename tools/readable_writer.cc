@@ -5,6 +5,8 @@
 
 #include "tools/readable_writer.h"
 
+#include <cstdio>
+
 #include "tools/json_writer.h"
 
 namespace tesvar {
@@ -24,19 +26,6 @@ constexpr std::string_view kSuggestionColour = "\x1b[32m";  // green
 constexpr std::string_view kRefusedColour = "\x1b[1;31m";   // bold red
 constexpr std::string_view kColourEnd = "\x1b[0m";
 
-void AppendVisible(std::string_view text, std::string* out) {
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) {
-      out->append("\\x");
-      out->push_back(kHexDigits[byte >> 4]);
-      out->push_back(kHexDigits[byte & 0xF]);
-    } else {
-      out->push_back(c);
-    }
-  }
-}
-
 // Writes the colour's start on construction and its end on destruction,
 // when colours are on; an empty colour leaves the text as it is.
 class Colour {
@@ -54,6 +43,18 @@ class Colour {
  private:
   std::string* const out_;
 };
+
+// Three significant digits are enough to compare readings by eye; the
+// exact figure is in the JSON output. Only a flawless reading may show 1.
+void AppendShortScore(double score, std::string* out) {
+  char text[32];
+  std::snprintf(text, sizeof(text), "%.3g", score);
+  if (score != 1 && std::string_view(text) == "1") {
+    AppendJsonNumber(score, out);
+  } else {
+    out->append(text);
+  }
+}
 
 void AppendDetail(std::string_view name, std::string_view text,
                   std::string_view colour, const ReadableStyle& style,
@@ -90,9 +91,8 @@ void AppendReading(size_t number, const CParseResult& r,
   AppendVisible(r.m_strWord, out);
   out->append(", key ");
   AppendVisible(r.m_strKey, out);
-  // The same exact number as in the JSON output.
   out->append(", score ");
-  AppendJsonNumber(r.m_dScore, out);
+  AppendShortScore(r.m_dScore, out);
   out->push_back('\n');
 
   for (const std::string& error : r.m_lstErrors) {
@@ -106,9 +106,28 @@ void AppendReading(size_t number, const CParseResult& r,
 
 }  // namespace
 
+void AppendVisible(std::string_view text, std::string* out) {
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      out->append("\\x");
+      out->push_back(kHexDigits[byte >> 4]);
+      out->push_back(kHexDigits[byte & 0xF]);
+    } else {
+      out->push_back(c);
+    }
+  }
+}
+
 void AppendReadable(std::string_view input, const ParseResults& results,
                     const ReadableStyle& style, std::string* out) {
   AppendVisible(input, out);
+  // The spelling that was read, when it differs from what was typed.
+  if (!results.empty() && results[0].m_strWord != input) {
+    out->append(" (read as ");
+    AppendVisible(results[0].m_strWord, out);
+    out->push_back(')');
+  }
   out->push_back('\n');
   if (results.empty()) {
     out->append(kReadingIndent);

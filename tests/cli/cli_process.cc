@@ -119,6 +119,16 @@ CliRun RunCliInterrupted(const std::vector<std::string>& args,
   return Run(args, input, Stdout::kCaptured, signo, delay_us);
 }
 
+TempFile::TempFile(const std::string& text) {
+  char name[] = "/tmp/tesvar-file-XXXXXX";
+  const int fd = mkstemp(name);
+  path_ = name;
+  std::ofstream(path_, std::ios::binary) << text;
+  close(fd);
+}
+
+TempFile::~TempFile() { unlink(path_.c_str()); }
+
 CliProcess::CliProcess(const std::vector<std::string>& args) {
   int to_child[2];
   int from_child[2];

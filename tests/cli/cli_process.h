@@ -32,6 +32,19 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& input,
 CliRun RunCliInterrupted(const std::vector<std::string>& args,
                          const std::string& input, int signo, int delay_us);
 
+// A file holding `text` that lives as long as the object.
+class TempFile {
+ public:
+  explicit TempFile(const std::string& text);
+  ~TempFile();
+  TempFile(const TempFile&) = delete;
+  TempFile& operator=(const TempFile&) = delete;
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
 // A running binary whose standard input and output are pipes held by the
 // test, for checking that answers come before the input ends.
 class CliProcess {
