@@ -47,13 +47,6 @@ int ExitStatus(int wait_status) {
   return -1;
 }
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream content;
-  content << file.rdbuf();
-  return content.str();
-}
-
 CliRun Run(const std::vector<std::string>& args, const std::string& input,
            Stdout stdout_mode, int signo, int delay_us) {
   char dir_template[] = "/tmp/tesvar-cli-XXXXXX";
@@ -98,8 +91,8 @@ CliRun Run(const std::vector<std::string>& args, const std::string& input,
   int wait_status = 0;
   waitpid(pid, &wait_status, 0);
   run.exit_status = ExitStatus(wait_status);
-  if (stdout_mode == Stdout::kCaptured) run.out = ReadAll(out_path);
-  run.err = ReadAll(err_path);
+  if (stdout_mode == Stdout::kCaptured) run.out = ReadFile(out_path);
+  run.err = ReadFile(err_path);
   for (const std::string& path : {in_path, out_path, err_path}) {
     unlink(path.c_str());
   }
@@ -108,6 +101,13 @@ CliRun Run(const std::vector<std::string>& args, const std::string& input,
 }
 
 }  // namespace
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream content;
+  content << file.rdbuf();
+  return content.str();
+}
 
 CliRun RunCli(const std::vector<std::string>& args, const std::string& input,
               Stdout stdout_mode) {

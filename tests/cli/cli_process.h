@@ -32,6 +32,9 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& input,
 CliRun RunCliInterrupted(const std::vector<std::string>& args,
                          const std::string& input, int signo, int delay_us);
 
+// The content of the file at `path`.
+std::string ReadFile(const std::string& path);
+
 // A file holding `text` that lives as long as the object.
 class TempFile {
  public:
