@@ -62,9 +62,9 @@ std::string Describe(const OptionRow& row) {
       return "Also show each reading in native notation.";
     case Effect::kJobs:
       return "Analyse with N threads (1 to " + std::to_string(kMaxJobs) +
-             ", default 1). Answers keep the input order and come as soon "
-             "as they are ready; answers held back by a slower word take "
-             "at most " +
+             ", default 1; no more than the processors available). Answers "
+             "keep the input order and come as soon as they are ready; "
+             "answers held back by a slower word take at most " +
              std::to_string(kMaxWaitingAnswerBytes >> 20) +
              " MiB before the threads wait.";
     case Effect::kQuiet:

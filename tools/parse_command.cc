@@ -8,8 +8,12 @@
 // Tested end to end by cli_run_test.cc, cli_limits_test.cc,
 // cli_jobs_test.cc and cli_signals_test.cc.
 
+#include <sched.h>
+
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -76,6 +80,19 @@ bool AnswerInParallel(const Answering& how, int jobs, WordSource* source,
   return answers.Finish();
 }
 
+// Threads beyond the processors this process may run on would only take
+// turns, each holding a word's working memory meanwhile.
+int ThreadsFor(int jobs) {
+  cpu_set_t cpus;
+  int processors = 0;
+  if (sched_getaffinity(0, sizeof(cpus), &cpus) == 0) {
+    processors = CPU_COUNT(&cpus);
+  } else {
+    processors = static_cast<int>(std::thread::hardware_concurrency());
+  }
+  return processors > 0 ? std::min(jobs, processors) : jobs;
+}
+
 int OutputFailed(StatusLine* status) {
   status->Message("tesvar: cannot write the output");
   return exit_status::kIoError;
@@ -111,9 +128,10 @@ int RunParse(const Options& options, const ParseStreams& streams) {
                         !streams.out_is_terminal && !typing;
   StatusLine status(streams.err, progress, streams.in_size);
   AnswerOutput output(streams.out, &status);
-  const bool written =
-      options.jobs > 1 ? AnswerInParallel(how, options.jobs, &source, &output)
-                       : AnswerSerially(how, &source, &output);
+  const int threads = ThreadsFor(options.jobs);
+  const bool written = threads > 1
+                           ? AnswerInParallel(how, threads, &source, &output)
+                           : AnswerSerially(how, &source, &output);
   status.Clear();
   if (options.stats) {
     *streams.err << Summary(output.tally(), status.seconds(), lexicon_name);
