@@ -10,6 +10,8 @@ namespace cli {
 
 bool AnswerOutput::Write(std::string_view answer, const AnswerNote& note,
                          uint64_t input_bytes) {
+  // A word cut short by a stop signal has no answer, and the run ends.
+  if (note.outcome == Outcome::kCancelled) return true;
   ++tally_.words;
   tally_.readings += note.readings;
   switch (note.outcome) {
@@ -25,8 +27,9 @@ bool AnswerOutput::Write(std::string_view answer, const AnswerNote& note,
     case Outcome::kRefused:
       ++tally_.refused;
       status_->Message("tesvar: " + std::string(note.place) + " " +
-                       std::to_string(note.number) + ": " +
-                       std::string(note.refusal));
+                       std::to_string(note.number) + ": " + note.refusal);
+      break;
+    case Outcome::kCancelled:
       break;
   }
   out_->write(answer.data(), static_cast<std::streamsize>(answer.size()));

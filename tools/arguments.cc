@@ -8,7 +8,9 @@
 
 #include "tools/arguments.h"
 
-#include "tools/line_reader.h"
+#include <cstdint>
+
+#include "tools/lsp/lsp_command.h"
 #include "tools/parallel_answers.h"
 #include "tools/pipe_arguments.h"
 
@@ -25,6 +27,8 @@ enum class Effect {
   kQuiet,
   kStats,
   kColour,
+  kMaxWordBytes,
+  kMaxWork,
   kStrict,
 };
 
@@ -45,6 +49,8 @@ constexpr OptionRow kOptions[] = {
     {Command::kParse, "--quiet", "", Effect::kQuiet},
     {Command::kParse, "--stats", "", Effect::kStats},
     {Command::kParse, "--color", "[=WHEN]", Effect::kColour},
+    {Command::kParse, "--max-word-bytes", "N", Effect::kMaxWordBytes},
+    {Command::kParse, "--max-work", "N", Effect::kMaxWork},
     {Command::kLexicon, "--json", "", Effect::kJson},
     {Command::kLexicon, "--strict", "", Effect::kStrict},
 };
@@ -76,6 +82,15 @@ std::string Describe(const OptionRow& row) {
       return "Colour labels, errors and suggestions: WHEN is auto (on a "
              "terminal unless NO_COLOR is set; the default), always or "
              "never.";
+    case Effect::kMaxWordBytes:
+      return "Refuse words longer than N bytes (default " +
+             std::to_string(ParseLimits::kDefaultMaxWordBytes) +
+             "; 0: no limit).";
+    case Effect::kMaxWork:
+      return "Refuse words whose analysis needs more than N work units "
+             "(default " +
+             std::to_string(ParseLimits::kDefaultMaxWork) +
+             ", a few tens of milliseconds; 0: no limit).";
     case Effect::kStrict:
       return "lexicon check: treat warnings as errors.";
   }
@@ -91,7 +106,7 @@ struct UsageRow {
 constexpr UsageRow kParseUsage = {
     "tesvar parse [OPTION ...] [WORD ...]",
     "Analyse each WORD, or each line of standard input when no WORD is "
-    "given."};
+    "given. Words past the word limit or the work budget are refused."};
 
 constexpr UsageRow kLexiconUsage[] = {
     {"tesvar lexicon check [--strict] [FILE]",
@@ -115,6 +130,9 @@ constexpr UsageRow kOtherUsage[] = {
     {"tesvar -a|-l|-vv [ISPELL OPTION ...]",
      "The same, called as an ispell-style checker; options such as -d, -p, "
      "-B, -m, -t, -i ENC and --encoding=ENC are accepted."},
+    {"tesvar lsp [--lexicon FILE]",
+     "Serve the Language Server Protocol on standard input and output, for "
+     "editors: diagnostics, hover and quick fixes."},
     {"tesvar --help", "Show this text."},
     {"tesvar --version",
      "Show the version, the build and the built-in lexicon."},
@@ -182,6 +200,36 @@ std::string ParseJobs(std::string_view text, Options* options) {
   return std::string();
 }
 
+// Reads a decimal number that fits in 64 bits.
+bool ParseCount(std::string_view text, uint64_t* value) {
+  if (text.empty() || text.size() > 20) return false;
+  uint64_t n = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return false;
+    const uint64_t digit = static_cast<uint64_t>(c - '0');
+    if (n > (UINT64_MAX - digit) / 10) return false;
+    n = n * 10 + digit;
+  }
+  *value = n;
+  return true;
+}
+
+std::string ParseLimit(const OptionRow& row, std::string_view text,
+                       Options* options) {
+  uint64_t value = 0;
+  if (!ParseCount(text, &value) ||
+      (row.effect == Effect::kMaxWordBytes && value > SIZE_MAX)) {
+    return "option " + std::string(row.name) +
+           " needs a number (0 for no limit), not '" + std::string(text) + "'";
+  }
+  if (row.effect == Effect::kMaxWordBytes) {
+    options->limits.max_word_bytes = static_cast<size_t>(value);
+  } else {
+    options->limits.max_work = value;
+  }
+  return std::string();
+}
+
 std::string ParseColour(std::string_view when, bool given, Options* options) {
   if (!given || when == "always") {
     options->colour = ColourMode::kAlways;
@@ -220,6 +268,9 @@ std::string Apply(const OptionRow& row, std::string_view value, bool given,
       return std::string();
     case Effect::kColour:
       return ParseColour(value, given, options);
+    case Effect::kMaxWordBytes:
+    case Effect::kMaxWork:
+      return ParseLimit(row, value, options);
     case Effect::kStrict:
       options->strict = true;
       return std::string();
@@ -350,6 +401,7 @@ std::string ParseArguments(const std::vector<std::string_view>& args,
     return ParseOptions(Command::kParse, args, 1, options, &options->words);
   }
   if (command == "lexicon") return ParseLexiconArguments(args, options);
+  if (command == "lsp") return lsp::ParseLspArguments(args, options);
   if (command == "pipe") return ParsePipeArguments(args, 1, false, options);
   if (IsPipeOption(command)) return ParsePipeArguments(args, 0, true, options);
   if (!command.empty() && command[0] == '-') {

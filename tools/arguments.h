@@ -10,10 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "tesvar/parser.h"
+
 namespace tesvar {
 namespace cli {
 
-enum class Command { kHelp, kVersion, kParse, kLexicon, kPipe };
+enum class Command { kHelp, kVersion, kParse, kLexicon, kPipe, kLsp };
 
 // What `tesvar lexicon` does.
 enum class LexiconAction { kCheck, kList, kShow, kFind, kStats };
@@ -30,7 +32,8 @@ constexpr int kMaxJobs = 64;
 
 struct Options {
   Command command = Command::kHelp;
-  // The lexicon file, empty for the built-in sample lexicon.
+  // The lexicon file (of parse, lexicon, pipe and lsp), empty for the
+  // built-in sample lexicon.
   std::string lexicon_path;
   bool json = false;    // parse, lexicon: JSON instead of text
   bool native = false;  // parse: also show the native rendering
@@ -38,6 +41,8 @@ struct Options {
   int jobs = 1;
   bool quiet = false;  // parse: no progress line, no hint on a terminal
   bool stats = false;  // parse: a summary on standard error at the end
+  // parse: the word limit and work budget of each word (0: none).
+  ParseLimits limits;
   ColourMode colour = ColourMode::kAuto;  // parse
   // parse: the words to analyse; empty means one word per line of
   // standard input.

@@ -23,7 +23,7 @@ namespace cli {
 namespace exit_status {
 constexpr int kOk = 0;
 // The output could not be written, the input not read, or a word refused
-// (longer than the word limit, kMaxLineBytes).
+// (past the parser's word limit or work budget).
 constexpr int kIoError = 1;
 // Bad arguments, or a lexicon file that cannot be read or is malformed.
 constexpr int kBadInput = 2;
@@ -46,10 +46,10 @@ struct ParseStreams {
 };
 
 // `tesvar parse`: analyses options.words, or each line of the input when
-// there are none, and writes the answers in input order. A word longer
-// than kMaxLineBytes is answered with a refusal and named on the error
-// stream; the run goes on and returns kIoError at the end. A stop signal
-// ends the run after the answer being written.
+// there are none, and writes the answers in input order. A word past the
+// parser's limits (options.limits) is answered with a refusal and named on
+// the error stream; the run goes on and returns kIoError at the end. A
+// stop signal ends the run after the answer being written.
 int RunParse(const Options& options, const ParseStreams& streams);
 
 // `tesvar lexicon ...`: loads options.lexicon_path (or the built-in

@@ -66,9 +66,36 @@ int NotFound(const std::string& what, std::ostream& err) {
   return exit_status::kNothingFound;
 }
 
+// `lexicon check`: the load with its entries checked, every warning on the
+// error stream, then the counts. --strict turns any warning into failure,
+// after listing them all, so that one run shows everything to fix.
+int Check(const Options& options, std::ostream& out, std::ostream& err) {
+  CLexicon lexicon;
+  std::vector<LexiconWarning> warnings;
+  const Status loaded = LoadLexicon(options.lexicon_path, &lexicon,
+                                    LexiconLoadOptions(), &warnings);
+  for (const LexiconWarning& warning : warnings) {
+    err << warning.message << "\n";
+  }
+  if (!loaded.ok()) {
+    err << loaded.message() << "\n";
+    return exit_status::kBadInput;
+  }
+  if (options.strict && !warnings.empty()) {
+    err << "tesvar: " << warnings.size()
+        << (warnings.size() == 1 ? " warning" : " warnings")
+        << ", which --strict makes errors\n";
+    return exit_status::kBadInput;
+  }
+  return Write(LabelCounts(ComputeStats(lexicon)), out, err);
+}
+
 }  // namespace
 
 int RunLexicon(const Options& options, std::ostream& out, std::ostream& err) {
+  if (options.lexicon_action == LexiconAction::kCheck) {
+    return Check(options, out, err);
+  }
   CLexicon lexicon;
   const Status loaded = LoadLexicon(options.lexicon_path, &lexicon);
   if (!loaded.ok()) {
@@ -79,7 +106,7 @@ int RunLexicon(const Options& options, std::ostream& out, std::ostream& err) {
   const std::string name = DescribeLexicon(options.lexicon_path, lexicon);
   switch (options.lexicon_action) {
     case LexiconAction::kCheck:
-      return Write(LabelCounts(ComputeStats(lexicon)), out, err);
+      break;  // above
     case LexiconAction::kList:
       return Write(List(lexicon, options.json), out, err);
     case LexiconAction::kShow: {

@@ -1,12 +1,6 @@
-// The library reads no files, so the lexicon file is read here and handed
-// to the TSV loader as text.
-// Tested end to end by cli_run_test.cc.
+// Tested end to end by cli_run_test.cc and cli_lexicon_test.cc.
 
 #include "tools/lexicon_file.h"
-
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 
 #include "tesvar/lexicon_tsv.h"
 #include "tesvar/sample_lexicon.h"
@@ -14,33 +8,14 @@
 namespace tesvar {
 namespace cli {
 
-namespace {
-
-Status ReadFile(const std::string& path, std::string* text) {
-  errno = 0;
-  std::ifstream file(path, std::ios::binary);
-  if (file) {
-    // istream::read turns a failing read (a directory, say) into badbit
-    // instead of letting the stream buffer's exception through.
-    char buffer[1 << 16];
-    while (file.read(buffer, sizeof(buffer)) || file.gcount() > 0) {
-      text->append(buffer, static_cast<size_t>(file.gcount()));
-    }
-    if (!file.bad()) return Status::Ok();
+Status LoadLexicon(const std::string& path, CLexicon* lexicon,
+                   const LexiconLoadOptions& options,
+                   std::vector<LexiconWarning>* warnings) {
+  if (path.empty()) {
+    return ParseLexiconTsv(SampleLexiconTsv(), kSampleLexiconName, lexicon,
+                           options, warnings);
   }
-  const std::string why = errno != 0 ? std::strerror(errno) : "read error";
-  return Status::IoError(path + ": cannot read: " + why);
-}
-
-}  // namespace
-
-Status LoadLexicon(const std::string& path, CLexicon* lexicon) {
-  if (path.empty()) return LoadSampleLexicon(lexicon);
-  lexicon->Clear();
-  std::string text;
-  const Status read = ReadFile(path, &text);
-  if (!read.ok()) return read;
-  return ParseLexiconTsv(text, path, lexicon);
+  return LoadLexiconTsvFile(path, lexicon, options, warnings);
 }
 
 std::string DescribeLexicon(const std::string& path, const CLexicon& lexicon) {

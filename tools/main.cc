@@ -14,6 +14,7 @@
 #include "tools/arguments.h"
 #include "tools/commands.h"
 #include "tools/fd_input.h"
+#include "tools/lsp/lsp_command.h"
 #include "tools/spell_pipe.h"
 #include "tools/version_text.h"
 
@@ -79,6 +80,8 @@ int Run(const Options& options) {
       return RunLexicon(options, std::cout, std::cerr);
     case Command::kPipe:
       return RunSpellPipe(options, std::cin, std::cout, std::cerr);
+    case Command::kLsp:
+      return lsp::RunLanguageServer(options, std::cin, std::cout, std::cerr);
   }
   return exit_status::kBadInput;
 }

@@ -20,8 +20,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "tesvar/parser.h"
-
 namespace tesvar {
 namespace cli {
 
@@ -33,13 +31,11 @@ constexpr size_t kMaxHeldAnswerBytes = 64 << 10;
 
 }  // namespace
 
-ParallelAnswers::ParallelAnswers(const CLexicon* lexicon,
-                                 const AnswerWriter* writer,
-                                 const RefusalReasons* reasons, int jobs,
+ParallelAnswers::ParallelAnswers(const CTesvarParser* parser,
+                                 const AnswerWriter* writer, int jobs,
                                  AnswerOutput* output, const StopSignals* stop)
-    : lexicon_(lexicon),
+    : parser_(parser),
       writer_(writer),
-      reasons_(reasons),
       output_(output),
       stop_(stop),
       jobs_(static_cast<size_t>(jobs)) {
@@ -83,8 +79,7 @@ bool ParallelAnswers::Add(std::vector<InputWord>* words) {
 }
 
 void ParallelAnswers::Work() {
-  CTesvarParser parser(lexicon_);
-  ParseResults results;
+  WordAnswerer answerer(parser_, writer_, stop_);
   std::unique_lock<std::mutex> lock(mutex_);
   for (;;) {
     work_.wait(lock, [this] {
@@ -100,7 +95,7 @@ void ParallelAnswers::Work() {
     }
     ++working_;
     lock.unlock();
-    AnswerTaken(parser, &results, &taken, &lock);
+    AnswerTaken(&answerer, &taken, &lock);
     lock.lock();
     --working_;
     Publish(&taken, &lock);
@@ -111,13 +106,11 @@ void ParallelAnswers::Work() {
   moved_.notify_all();
 }
 
-void ParallelAnswers::AnswerTaken(CTesvarParser& parser, ParseResults* results,
-                                  Taken* taken,
+void ParallelAnswers::AnswerTaken(WordAnswerer* answerer, Taken* taken,
                                   std::unique_lock<std::mutex>* lock) {
   for (size_t i = 0; i < taken->count; ++i) {
     Slot& slot = *taken->slots[i];
-    slot.note = AnswerWord(parser, *writer_, *reasons_, slot.word, results,
-                           &slot.answer);
+    slot.note = answerer->Answer(slot.word, &slot.answer);
     taken->answered = i + 1;
     taken->held_bytes += slot.answer.size();
     if (taken->held_bytes < kMaxHeldAnswerBytes || i + 1 == taken->count) {

@@ -1,6 +1,6 @@
-// ParallelAnswers answers the words of a run on several threads, each with
-// a parser of its own on the shared lexicon, and hands the answers to an
-// AnswerOutput in input order as soon as they are ready.
+// ParallelAnswers answers the words of a run on several threads, which
+// share one parser and have a WordAnswerer each, and hands the answers to
+// an AnswerOutput in input order as soon as they are ready.
 //
 // Memory is bounded by bytes, not by words: a thread takes no new word
 // while the answers that are ready but wait for an earlier, slower word
@@ -9,7 +9,8 @@
 // by count would let N threads hold N times what one thread holds.
 //
 // Add and Finish are called from one thread (the one reading the input);
-// the lexicon and the writer must stay unchanged until Finish returns.
+// the parser, its lexicon and the writer must stay unchanged until Finish
+// returns.
 
 #ifndef TESVAR_TOOLS_PARALLEL_ANSWERS_H_
 #define TESVAR_TOOLS_PARALLEL_ANSWERS_H_
@@ -23,7 +24,6 @@
 #include <thread>
 #include <vector>
 
-#include "tesvar/lexicon.h"
 #include "tesvar/parser.h"
 #include "tools/answer_output.h"
 #include "tools/answer_writer.h"
@@ -41,11 +41,10 @@ constexpr size_t kMaxQueuedWords = 1024;
 
 class ParallelAnswers {
  public:
-  // Starts `jobs` threads. `stop` may be null.
+  // Starts `jobs` threads that share `parser`. `stop` may be null.
   // REQUIRES: jobs >= 1; every pointer outlives the object.
-  ParallelAnswers(const CLexicon* lexicon, const AnswerWriter* writer,
-                  const RefusalReasons* reasons, int jobs, AnswerOutput* output,
-                  const StopSignals* stop);
+  ParallelAnswers(const CTesvarParser* parser, const AnswerWriter* writer,
+                  int jobs, AnswerOutput* output, const StopSignals* stop);
   ParallelAnswers(const ParallelAnswers&) = delete;
   ParallelAnswers& operator=(const ParallelAnswers&) = delete;
   // Finishes, if Finish was not called.
@@ -86,7 +85,7 @@ class ParallelAnswers {
   void Work();
   // Answers the taken words with the lock released; takes the lock while
   // long answers wait for room.
-  void AnswerTaken(CTesvarParser& parser, ParseResults* results, Taken* taken,
+  void AnswerTaken(WordAnswerer* answerer, Taken* taken,
                    std::unique_lock<std::mutex>* lock);
   // Marks the answered words done and writes what is ready. Lock held.
   void Publish(Taken* taken, std::unique_lock<std::mutex>* lock);
@@ -98,9 +97,8 @@ class ParallelAnswers {
   // the lock released during each write.
   void WriteReady(std::unique_lock<std::mutex>* lock);
 
-  const CLexicon* const lexicon_;
+  const CTesvarParser* const parser_;
   const AnswerWriter* const writer_;
-  const RefusalReasons* const reasons_;
   AnswerOutput* const output_;
   const StopSignals* const stop_;
   const size_t jobs_;

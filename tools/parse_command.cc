@@ -2,9 +2,10 @@
 // turn, and the output is flushed whenever the next word would have to
 // wait for input, so that the command can sit in a pipe between two
 // programs. With more threads, ParallelAnswers does the same work with
-// words answered side by side. Words longer than the line limit are
-// refused in place, so that hostile input costs neither unbounded memory
-// nor unbounded time per line.
+// words answered side by side. Words past the parser's word limit or work
+// budget are refused in place, and of a long line no more than the limit
+// is kept, so that hostile input costs neither unbounded memory nor
+// unbounded time per line.
 // Tested end to end by cli_run_test.cc, cli_limits_test.cc,
 // cli_jobs_test.cc and cli_signals_test.cc.
 
@@ -37,22 +38,19 @@ bool StopRequested(const StopSignals* stop) {
 
 // What every way of answering needs.
 struct Answering {
-  const CLexicon* lexicon;
+  const CTesvarParser* parser;
   const AnswerWriter* writer;
-  const RefusalReasons* reasons;
   const StopSignals* stop;
 };
 
 bool AnswerSerially(const Answering& how, WordSource* source,
                     AnswerOutput* output) {
-  CTesvarParser parser(how.lexicon);
-  ParseResults results;
+  WordAnswerer answerer(how.parser, how.writer, how.stop);
   InputWord word;
   std::string answer;
   while (!StopRequested(how.stop) && source->Next(&word)) {
     answer.clear();
-    const AnswerNote note =
-        AnswerWord(parser, *how.writer, *how.reasons, word, &results, &answer);
+    const AnswerNote note = answerer.Answer(word, &answer);
     if (!output->Write(answer, note, word.input_bytes)) return false;
     if (source->MayWait() && !output->Flush()) return false;
   }
@@ -65,8 +63,7 @@ constexpr size_t kWordsHandedOver = 64;
 
 bool AnswerInParallel(const Answering& how, int jobs, WordSource* source,
                       AnswerOutput* output) {
-  ParallelAnswers answers(how.lexicon, how.writer, how.reasons, jobs, output,
-                          how.stop);
+  ParallelAnswers answers(how.parser, how.writer, jobs, output, how.stop);
   std::vector<InputWord> words;
   InputWord word;
   bool more = true;
@@ -108,13 +105,13 @@ int RunParse(const Options& options, const ParseStreams& streams) {
     return exit_status::kBadInput;
   }
   const bool from_input = options.words.empty();
-  WordSource source = from_input ? WordSource(streams.in, kMaxLineBytes)
-                                 : WordSource(&options.words, kMaxLineBytes);
+  WordSource source =
+      from_input ? WordSource(streams.in, options.limits.max_word_bytes)
+                 : WordSource(&options.words);
   const std::unique_ptr<AnswerWriter> writer = MakeAnswerWriter(
       OutputStyle{options.json, options.native, streams.colour});
-  const RefusalReasons reasons{"word longer than " +
-                               std::to_string(kMaxLineBytes) + " bytes"};
-  const Answering how{&lexicon, writer.get(), &reasons, streams.stop};
+  const CTesvarParser parser(&lexicon, options.limits);
+  const Answering how{&parser, writer.get(), streams.stop};
   const std::string lexicon_name =
       DescribeLexicon(options.lexicon_path, lexicon);
   // Someone typing words gets a hint instead of a silent wait; progress is

@@ -19,26 +19,34 @@ Outcome OutcomeOf(const ParseResults& results) {
 
 }  // namespace
 
-AnswerNote AnswerWord(CTesvarParser& parser, const AnswerWriter& writer,
-                      const RefusalReasons& reasons, const InputWord& word,
-                      ParseResults* results, std::string* answer) {
+AnswerNote WordAnswerer::Answer(const InputWord& word, std::string* answer) {
   AnswerNote note;
   note.place = word.place;
   note.number = word.number;
-  if (word.too_long) {
-    note.outcome = Outcome::kRefused;
-    note.refusal = reasons.too_long;
-    const std::string_view start =
-        std::string_view(word.text).substr(0, kRefusedWordShown);
-    writer.AppendRefusal(Refusal{start, true, note.refusal}, answer);
-    return note;
+  const Status status =
+      parser_->Parse(word.text, &results_, &scratch_, &interrupt_);
+  switch (status.code()) {
+    case Status::Code::kOk:
+      note.outcome = OutcomeOf(results_);
+      note.readings = results_.size();
+      writer_->AppendAnswer(word.text, results_, answer);
+      return note;
+    case Status::Code::kCancelled:
+      note.outcome = Outcome::kCancelled;
+      return note;
+    default: {
+      // Too long or too complex. Of a long word only its start is shown
+      // (the rest of a long line was not even kept).
+      note.outcome = Outcome::kRefused;
+      note.refusal = status.message();
+      const bool cut = status.code() == Status::Code::kWordTooLong;
+      const std::string_view shown =
+          cut ? std::string_view(word.text).substr(0, kRefusedWordShown)
+              : std::string_view(word.text);
+      writer_->AppendRefusal(Refusal{shown, cut, note.refusal}, answer);
+      return note;
+    }
   }
-  results->clear();
-  parser.ParseWord(word.text, *results);
-  note.outcome = OutcomeOf(*results);
-  note.readings = results->size();
-  writer.AppendAnswer(word.text, *results, answer);
-  return note;
 }
 
 }  // namespace cli

@@ -2,25 +2,35 @@
 
 #include "tools/word_source.h"
 
+#include <cstdint>
+
 namespace tesvar {
 namespace cli {
 
-WordSource::WordSource(const std::vector<std::string>* words, size_t max_bytes)
-    : words_(words), in_(nullptr), max_bytes_(max_bytes), reader_(nullptr) {}
+namespace {
 
-WordSource::WordSource(std::istream* in, size_t max_bytes)
-    : words_(nullptr), in_(in), max_bytes_(max_bytes), reader_(in, max_bytes) {}
+// The bytes of a line that are kept: one past the word limit.
+size_t KeptBytes(size_t max_word_bytes) {
+  return max_word_bytes == 0 || max_word_bytes >= SIZE_MAX - 1
+             ? SIZE_MAX - 1
+             : max_word_bytes + 1;
+}
+
+}  // namespace
+
+WordSource::WordSource(const std::vector<std::string>* words)
+    : words_(words), in_(nullptr), reader_(nullptr) {}
+
+WordSource::WordSource(std::istream* in, size_t max_word_bytes)
+    : words_(nullptr), in_(in), reader_(in, KeptBytes(max_word_bytes)) {}
 
 bool WordSource::Next(InputWord* word) {
   if (in_ != nullptr) {
     if (!reader_.Next(&word->text)) return false;
-    word->too_long = reader_.too_long();
     word->place = "line";
   } else {
     if (number_ == words_->size()) return false;
-    const std::string& text = (*words_)[number_];
-    word->too_long = text.size() > max_bytes_;
-    word->text.assign(text, 0, max_bytes_);
+    word->text = (*words_)[number_];
     word->place = "argument";
   }
   word->number = ++number_;

@@ -1,7 +1,8 @@
 // WordSource hands out the words of `tesvar parse`, from the command line's
 // arguments or one per line of an input stream, each with its place
-// ("line 3", "argument 2") for messages, and cut to the word limit when it
-// is longer.
+// ("line 3", "argument 2") for messages. Of a line longer than the word
+// limit, one byte more than the limit is kept, so that the parser sees
+// that it is too long, and the rest is read and dropped.
 //
 // Use from one thread; the stream is not owned.
 
@@ -20,8 +21,7 @@ namespace tesvar {
 namespace cli {
 
 struct InputWord {
-  std::string text;        // the word, or its first max_bytes bytes
-  bool too_long = false;   // the word was longer than max_bytes
+  std::string text;        // the word, or the start of a line past the limit
   const char* place = "";  // "line" or "argument"
   size_t number = 0;       // counted from 1
   // Bytes of the input read up to the end of the word, for the progress
@@ -33,9 +33,10 @@ class WordSource {
  public:
   // The words of the arguments.
   // REQUIRES: `words` outlives the source.
-  WordSource(const std::vector<std::string>* words, size_t max_bytes);
-  // One word per line of `in`.
-  WordSource(std::istream* in, size_t max_bytes);
+  explicit WordSource(const std::vector<std::string>* words);
+  // One word per line of `in`, with the word limit `max_word_bytes` (0 for
+  // none).
+  WordSource(std::istream* in, size_t max_word_bytes);
   WordSource(const WordSource&) = delete;
   WordSource& operator=(const WordSource&) = delete;
 
@@ -58,7 +59,6 @@ class WordSource {
  private:
   const std::vector<std::string>* const words_;
   std::istream* const in_;
-  const size_t max_bytes_;
   LineReader reader_;
   size_t number_ = 0;
 };

@@ -16,7 +16,16 @@ namespace tesvar {
 
 class [[nodiscard]] Status {
  public:
-  enum class Code { kOk = 0, kInvalidInput = 1, kIoError = 2 };
+  // DO NOT CHANGE the values: the C interface and saved results use them.
+  enum class Code {
+    kOk = 0,
+    kInvalidInput = 1,
+    kIoError = 2,
+    kWordTooLong = 3,
+    kWordTooComplex = 4,
+    kCancelled = 5,
+    kOutOfMemory = 6,
+  };
 
   // Creates a success status.
   Status() = default;
@@ -31,6 +40,23 @@ class [[nodiscard]] Status {
   static Status IoError(std::string message) {
     return Status(Code::kIoError, std::move(message));
   }
+  // Memory ran out while handling the input; nothing was changed.
+  static Status OutOfMemory(std::string message) {
+    return Status(Code::kOutOfMemory, std::move(message));
+  }
+
+  // A word was not analysed because it is longer than the parser's word
+  // limit; `message` is, for example, "word longer than 256 bytes".
+  static Status WordTooLong(std::string message) {
+    return Status(Code::kWordTooLong, std::move(message));
+  }
+  // A word was not analysed to the end because its analysis needs more
+  // work than the parser's budget allows.
+  static Status WordTooComplex() {
+    return Status(Code::kWordTooComplex, "word too complex");
+  }
+  // The host stopped the call before it ended.
+  static Status Cancelled() { return Status(Code::kCancelled, "cancelled"); }
 
   [[nodiscard]] bool ok() const { return code_ == Code::kOk; }
   [[nodiscard]] Code code() const { return code_; }

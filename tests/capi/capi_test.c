@@ -190,6 +190,108 @@ static void TestBadLexicons(int* failures) {
   CHECK(Bad(tesvar_lexicon_load_tsv("", 0, "x", NULL, NULL)), "into NULL");
 }
 
+/* A word past each limit is refused with its own status and no readings;
+ * the same word is analysed without the limit; a cancel request stops the
+ * next parse, and only that one. */
+static void TestLimits(int* failures, const tesvar_lexicon* sample) {
+  char word[400];
+  tesvar_parser *strict = NULL, *open = NULL;
+  tesvar_results* results = NULL;
+  size_t i;
+  memcpy(word, "Dal", 3);
+  for (i = 0; i < 100; ++i) memcpy(word + 3 + 3 * i, "pu'", 3);
+  CHECK(tesvar_parser_create_with_limits(sample, 256, 20000, &strict) ==
+                TESVAR_OK &&
+            tesvar_parser_create_with_limits(sample, 0, 0, &open) ==
+                TESVAR_OK &&
+            tesvar_results_create(&results) == TESVAR_OK,
+        "limits set-up");
+  if (*failures != 0) return;
+  CHECK(tesvar_parser_parse(strict, word, 257, results) ==
+                TESVAR_WORD_TOO_LONG &&
+            tesvar_results_count(results) == 0,
+        "too long");
+  CHECK(tesvar_parser_parse(strict, word, 120, results) ==
+                TESVAR_WORD_TOO_COMPLEX &&
+            tesvar_results_count(results) == 0 &&
+            tesvar_results_work(results) > 20000,
+        "too complex");
+  CHECK(tesvar_parser_parse(open, word, 120, results) == TESVAR_OK &&
+            tesvar_results_count(results) == 1 &&
+            tesvar_results_work(results) > 20000,
+        "no limits");
+  tesvar_results_cancel(results);
+  CHECK(tesvar_parser_parse(open, "Dat", 3, results) == TESVAR_CANCELLED &&
+            tesvar_results_count(results) == 0,
+        "cancelled");
+  CHECK(tesvar_parser_parse(open, "Dat", 3, results) == TESVAR_OK &&
+            tesvar_results_count(results) == 1,
+        "after a cancel");
+  CHECK(strcmp(tesvar_status_string(TESVAR_WORD_TOO_COMPLEX),
+               "word too complex") == 0 &&
+            tesvar_default_max_work() > 0,
+        "limit names");
+  tesvar_results_free(results);
+  tesvar_parser_free(open);
+  tesvar_parser_free(strict);
+}
+
+/* Writes `text` to the file `path`; returns whether it could. */
+static int WriteFile(const char* path, const char* text) {
+  FILE* file = fopen(path, "wb");
+  int ok;
+  if (file == NULL) return 0;
+  ok = fputs(text, file) >= 0;
+  return fclose(file) == 0 && ok;
+}
+
+static const char kFileTsv[] =
+    "key\theadword\tpos\tdefinition\nvaj:3\tvaj\tADV\tso\n";
+
+/* Files: one that loads, one with a bad line, one that is not there, a
+ * device that never ends, and NULL arguments. */
+static void TestLexiconFiles(int* failures) {
+  static const char kGood[] = TESVAR_TEST_DIR "/capi_good.tsv";
+  static const char kBad[] = TESVAR_TEST_DIR "/capi_bad.tsv";
+  static const struct {
+    const char* path;
+    tesvar_status status;
+    const char* message; /* the start of it */
+  } kCases[] = {
+      {kBad, TESVAR_INVALID_INPUT, TESVAR_TEST_DIR "/capi_bad.tsv:4: "},
+      {TESVAR_TEST_DIR "/missing.tsv", TESVAR_IO_ERROR,
+       TESVAR_TEST_DIR "/missing.tsv: cannot read: No such file or directory"},
+      {"/dev/zero", TESVAR_INVALID_INPUT,
+       "/dev/zero:1: line longer than the limit of 1048576 bytes"},
+      {NULL, TESVAR_INVALID_ARGUMENT, "no file (path is NULL)"},
+  };
+  tesvar_lexicon* lexicon = NULL;
+  char* message = NULL;
+  size_t i;
+  CHECK(WriteFile(kGood, kFileTsv) && WriteFile(kBad, kBadLine4), "write");
+  CHECK(tesvar_lexicon_load_file(kGood, &lexicon, &message) == TESVAR_OK &&
+            message == NULL && tesvar_lexicon_size(lexicon) == 1,
+        kGood);
+  tesvar_lexicon_free(lexicon);
+  for (i = 0; i < sizeof(kCases) / sizeof(kCases[0]); ++i) {
+    const char* start = kCases[i].message;
+    lexicon = NULL;
+    CHECK(tesvar_lexicon_load_file(kCases[i].path, &lexicon, &message) ==
+                  kCases[i].status &&
+              lexicon == NULL,
+          start);
+    CHECK(message != NULL && strncmp(message, start, strlen(start)) == 0,
+          message != NULL ? message : start);
+    tesvar_string_free(message);
+  }
+  CHECK(Bad(tesvar_lexicon_load_file(kGood, NULL, NULL)), "into NULL");
+  CHECK(
+      strcmp(tesvar_status_string(TESVAR_IO_ERROR), "input/output error") == 0,
+      "status name");
+  remove(kGood);
+  remove(kBad);
+}
+
 int main(void) {
   int failure_count = 0, *failures = &failure_count;
   tesvar_lexicon *lexicon = NULL, *sample = NULL;
@@ -209,9 +311,11 @@ int main(void) {
     TestBadArguments(failures, lexicon, parser, results);
   }
   TestBadLexicons(failures);
+  TestLexiconFiles(failures);
   CHECK(tesvar_lexicon_sample(&sample, &message) == TESVAR_OK &&
             message == NULL && tesvar_lexicon_size(sample) > 0,
         "sample");
+  if (sample != NULL) TestLimits(failures, sample);
   CHECK(strcmp(tesvar_version(), TESVAR_EXPECTED_VERSION) == 0, "version");
   CHECK(strcmp(tesvar_status_string(TESVAR_INVALID_INPUT), "invalid input") ==
                 0 &&

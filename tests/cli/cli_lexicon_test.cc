@@ -1,7 +1,7 @@
 // `tesvar lexicon list|show|find|stats|check`: listings load back as the
 // same lexicon, lookups find what the parser would try, figures count
-// what the file holds, and every subcommand works on the built-in sample
-// when no file is named.
+// what the file holds, check lists likely mistakes by line, and every
+// subcommand works on the built-in sample when no file is named.
 
 #include <gtest/gtest.h>
 
@@ -140,9 +140,59 @@ TEST(CliLexiconTest, StatsCountWhatTheFileHolds) {
       json.out);
 }
 
-TEST(CliLexiconTest, CheckWithoutAFileChecksTheSample) {
-  const CliRun run = RunCli({"lexicon", "check"}, "");
+TEST(CliLexiconTest, CheckWarnsOfLikelyMistakes) {
+  // A byte-order mark, an empty headword, a headword no word can match.
+  const TempFile file(
+      "\xEF\xBB\xBFkey\theadword\tpos\tdefinition\n"
+      "# fine\n"
+      "ok\tDal\tN\thouse\n"
+      "empty\t\tN\tnothing\n"
+      "caps\tDAL\tN\thouse\n");
+  const std::string& path = file.path();
+  const CliRun run = RunCli({"lexicon", "check", path}, "");
   EXPECT_EQ(0, run.exit_status);
+  EXPECT_EQ(0u, run.out.find("entries: 3\nN: 3\n")) << run.out;
+  // Every warning names its line, in line order, and nothing else is said.
+  const std::vector<std::string> expected_starts = {
+      path + ":1: warning: byte-order mark",
+      path + ":4: warning: empty headword",
+      path + ":5: warning: headword 'DAL' is not in canonical spelling"};
+  std::vector<std::string> lines;
+  for (size_t at = 0, end; (end = run.err.find('\n', at)) != std::string::npos;
+       at = end + 1) {
+    lines.push_back(run.err.substr(at, end - at));
+  }
+  ASSERT_EQ(expected_starts.size(), lines.size()) << run.err;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    EXPECT_EQ(0u, lines[i].find(expected_starts[i])) << lines[i];
+  }
+
+  // --strict lists them all, then fails without the counts.
+  const CliRun strict = RunCli({"lexicon", "check", "--strict", path}, "");
+  EXPECT_EQ(2, strict.exit_status);
+  EXPECT_EQ("", strict.out);
+  EXPECT_EQ(run.err + "tesvar: 3 warnings, which --strict makes errors\n",
+            strict.err);
+
+  // A clean file passes --strict; a file with commas is told the format.
+  const TempFile clean("key\theadword\tpos\tdefinition\nok\tDal\tN\thouse\n");
+  const CliRun clean_run =
+      RunCli({"lexicon", "check", "--strict", clean.path()}, "");
+  EXPECT_EQ(0, clean_run.exit_status);
+  EXPECT_EQ("", clean_run.err);
+  const TempFile commas("key,headword,pos,definition\nok,Dal,N,house\n");
+  const CliRun comma_run = RunCli({"lexicon", "check", commas.path()}, "");
+  EXPECT_EQ(2, comma_run.exit_status);
+  EXPECT_NE(std::string::npos, comma_run.err.find(commas.path() + ":1: "))
+      << comma_run.err;
+  EXPECT_NE(std::string::npos, comma_run.err.find("tab-separated"))
+      << comma_run.err;
+}
+
+TEST(CliLexiconTest, CheckWithoutAFileChecksTheSample) {
+  const CliRun run = RunCli({"lexicon", "check", "--strict"}, "");
+  EXPECT_EQ(0, run.exit_status);
+  EXPECT_EQ("", run.err) << "the sample has nothing to warn of";
   const CliRun stats = RunCli({"lexicon", "stats"}, "");
   // The same counts as the start of the figures.
   EXPECT_EQ(stats.out.substr(0, run.out.size()), run.out);

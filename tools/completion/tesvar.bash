@@ -25,6 +25,10 @@ _tesvar() {
       case $prev in
         --lexicon) _tesvar_files "$cur"; return ;;
         --jobs) COMPREPLY=($(compgen -W '1 2 4 8 16' -- "$cur")); return ;;
+        --max-word-bytes | --max-work)
+          COMPREPLY=($(compgen -W '0' -- "$cur"))
+          return
+          ;;
       esac
       case $cur in
         --color=*)
@@ -32,7 +36,8 @@ _tesvar() {
           ;;
         -*)
           COMPREPLY=($(compgen -W '--lexicon --json --native --jobs --quiet
-            --stats --color --color= --help --' -- "$cur"))
+            --stats --color --color= --max-word-bytes --max-work --help --' \
+            -- "$cur"))
           ;;
       esac
       ;;
