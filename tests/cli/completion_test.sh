@@ -16,9 +16,14 @@ fail() {
   failures=$((failures + 1))
 }
 
-# Every option of the help, in the completion file.
+# Every command and option of the help, in the completion file.
 check_options() {
-  local file=$1 option
+  local file=$1 option command
+  for command in $("$binary" --help | grep -oE '^  tesvar [a-z]+' |
+                   awk '{print $2}' | sort -u); do
+    grep -qE "(^|[ '(])$command([ :|)']|$)" "$file" ||
+      fail "$file does not offer the command $command"
+  done
   for option in $("$binary" --help | grep -oE '(^|[ [|(])--?[a-z][a-z-]*' |
                   grep -oE -- '--?[a-z][a-z-]*' | sort -u); do
     case $option in
@@ -48,6 +53,8 @@ test_bash() {
   cd "$work" || exit 1
   local -a cases=(
     'tesvar pa|parse'
+    'tesvar l|lexicon lsp'
+    'tesvar lsp --|--help --lexicon --stdio'
     'tesvar lexicon |check find list show stats'
     'tesvar lexicon s|show stats'
     'tesvar parse --j|--jobs --json'
@@ -86,7 +93,7 @@ complete_zsh() {
     zpty -r z line "*READY*"
     zpty -w -n z "$3"$'"'"'\t'"'"'
     out=
-    for i in {1..50}; do
+    for i in {1..200}; do
       while zpty -r -t z chunk; do out+=$chunk; done
       [[ $out == *"$4"* ]] && break
       sleep 0.1

@@ -15,8 +15,8 @@ _tesvar() {
   COMPREPLY=()
 
   if ((COMP_CWORD == 1)); then
-    COMPREPLY=($(compgen -W 'parse lexicon pipe --help --version -a -l -vv' \
-      -- "$cur"))
+    COMPREPLY=($(compgen -W 'parse lexicon pipe lsp --help --version -a -l
+      -vv' -- "$cur"))
     return
   fi
 
@@ -64,6 +64,13 @@ _tesvar() {
         show | find) ((positional == 1)) && _tesvar_files "$cur" ;;
         check | list | stats) ((positional == 0)) && _tesvar_files "$cur" ;;
       esac
+      ;;
+    lsp)
+      if [[ $prev == --lexicon ]]; then
+        _tesvar_files "$cur"
+      elif [[ $cur == -* ]]; then
+        COMPREPLY=($(compgen -W '--lexicon --stdio --help' -- "$cur"))
+      fi
       ;;
     pipe | -a | -l | -vv | -v)
       case $prev in
