@@ -108,13 +108,16 @@ void AppendJsonLine(std::string_view input, const ParseResults& results,
   out->append("]}\n");
 }
 
-void AppendJsonRefusal(std::string_view input_start, std::string_view error,
-                       std::string* out) {
+void AppendJsonRefusal(std::string_view input, std::string_view error,
+                       std::string* out, bool cut) {
   out->push_back('{');
-  AppendTextMember("input", input_start, out, /*first=*/true);
-  // The closing quote is taken back so that "..." lands inside the string.
-  out->pop_back();
-  out->append("...\"");
+  AppendTextMember("input", input, out, /*first=*/true);
+  if (cut) {
+    // The closing quote is taken back so that "..." lands inside the
+    // string.
+    out->pop_back();
+    out->append("...\"");
+  }
   AppendTextMember("error", error, out);
   out->append("}\n");
 }

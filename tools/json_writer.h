@@ -35,10 +35,11 @@ void AppendJsonLine(std::string_view input, const ParseResults& results,
                     bool native, std::string* out);
 
 // Appends the record of an input word that was not analysed, ending in
-// "\n": {"input": "<input_start>...", "error": "<error>"}. `input_start`
-// is the start of the word; the "..." in the string marks that it is cut.
-void AppendJsonRefusal(std::string_view input_start, std::string_view error,
-                       std::string* out);
+// "\n": {"input": "<input>", "error": "<error>"}. When `cut` is set,
+// `input` is only the start of the word and "..." follows it inside the
+// string.
+void AppendJsonRefusal(std::string_view input, std::string_view error,
+                       std::string* out, bool cut = true);
 
 }  // namespace cli
 }  // namespace tesvar
