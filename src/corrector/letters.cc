@@ -5,10 +5,10 @@
 // Typed text is first folded the way the parser's normalisation folds it
 // (canonical case, "th" and "thl" taken for "tlh"), so that a word differs
 // from its correction only by real slips. One leniency goes further than
-// the parser: an "H" after "c", "g" or "tl" completes the letter, since
-// "c" and "g" are no letters by themselves and no syllable puts "tl"
-// before an "H". The apostrophe that the parser writes before an initial
-// vowel is left to the edit weights, so that "ot" is as near to "to" as
+// the parser: an "H" after "c", "g" (but for "ng") or "tl" completes the
+// letter, since "c" and "g" are no letters by themselves and no syllable
+// puts "tl" before an "H". The apostrophe that the parser writes before an
+// initial vowel is left to the edit weights, so that "ot" is as near to "to" as
 // to "'ot".
 // Tested by letters_test.cc.
 
@@ -129,8 +129,10 @@ void JoinCapitalH(std::string* folded) {
   for (size_t i = 1; i < w.size(); ++i) {
     if (w[i] != 'H') continue;
     const char before = w[i - 1];
-    if (before == 'c' || before == 'g' ||
-        (i >= 2 && before == 'l' && w[i - 2] == 't')) {
+    const char two_before = i >= 2 ? w[i - 2] : '\0';
+    // "ngH" is "ng" and "H", as typed.
+    if (before == 'c' || (before == 'g' && two_before != 'n') ||
+        (before == 'l' && two_before == 't')) {
       w[i] = 'h';
     }
   }

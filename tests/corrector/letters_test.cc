@@ -79,6 +79,7 @@ TEST(LettersTest, TypedTextAlwaysReads) {
       {"QAGH", "Q.a.gh"},
       {"TLHINGAN", "tlh.I.ng.a.n"},
       {"cHa'", "ch.a.'"},
+      {"junEngHa'", "j.u.n.e.ng.H.a.'"},
       // No apostrophe is added before an initial vowel.
       {"ej", "e.j"},
       // A lone "c" or "g" is a letter of typed text only.
@@ -119,11 +120,13 @@ TEST(LettersTest, TypedTextAgreesWithSpellingNormalisation) {
     }
     std::string normal = word;
     NormaliseSpelling(&normal);
-    if (normal.find("cH") != std::string::npos ||
-        normal.find("gH") != std::string::npos ||
-        normal.find("tlH") != std::string::npos) {
-      continue;
+    bool joins_h = normal.find("cH") != std::string::npos ||
+                   normal.find("tlH") != std::string::npos;
+    for (size_t at = normal.find("gH"); at != std::string::npos;
+         at = normal.find("gH", at + 1)) {
+      joins_h = joins_h || at == 0 || normal[at - 1] != 'n';
     }
+    if (joins_h) continue;
     Letters letters;
     ReadTyped(word, &letters);
     std::string spelled;
