@@ -13,8 +13,11 @@
 // OFFSET counts the characters of the input line before the word. Lines
 // that start with a command character are commands and get no answer:
 // "!" terse (no "*" and "+" lines), "%" back to normal, "`" the word after
-// "*" and "+" too, "*WORD", "&WORD" and "@WORD" accept WORD for the session,
-// and "#", "~", "+", "-", "$$" are ignored. "^" checks the rest of the line
+// "*" and "+" too; "*WORD" adds WORD to the personal dictionary, "&WORD"
+// adds it in canonical spelling, "@WORD" accepts it for the session, "#"
+// saves the personal dictionary; "+" switches to TeX, "-" back to the
+// format the pipe started with (plain if that was TeX), "~NAME" to the
+// format NAME; "$$" lines are ignored. "^" checks the rest of the line
 // as text; its offsets still count the "^".
 //
 // Functions of no shared state; run each on its own streams.
@@ -26,8 +29,11 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tools/arguments.h"
+#include "tools/pipe_dictionary.h"
+#include "tools/pipe_markup.h"
 #include "tools/spell_checker.h"
 #include "tools/word_splitter.h"
 
@@ -43,11 +49,15 @@ constexpr size_t kMaxPipeLineBytes = 1 << 20;
 // version number in it.
 std::string PipeBanner();
 
-// The state of one conversation: the modes and the session's words.
+// The state of one conversation: the modes, the text format and the
+// session's words.
 class PipeSession {
  public:
-  // REQUIRES: `checker` outlives the session.
-  PipeSession(SpellChecker* checker, OffsetUnit unit);
+  // `format` is the format the pipe started with; complaints (a personal
+  // dictionary that cannot be saved) go to `err`.
+  // REQUIRES: `checker`, `dictionary` and `err` outlive the session.
+  PipeSession(SpellChecker* checker, PersonalDictionary* dictionary,
+              OffsetUnit unit, TextFormat format, std::ostream* err);
 
   PipeSession(const PipeSession&) = delete;
   PipeSession& operator=(const PipeSession&) = delete;
@@ -63,12 +73,22 @@ class PipeSession {
  private:
   void AnswerWords(std::string_view line, size_t start, std::string* out);
   void AppendAnswer(const LineWord& word, std::string* out);
+  // Accepts `word` for the session, and adds it to the personal
+  // dictionary when `personal`.
+  void AcceptWord(std::string_view word, bool personal);
+  void ChangeFormat(std::string_view name);
 
   SpellChecker* const checker_;
+  PersonalDictionary* const dictionary_;
+  std::ostream* const err_;
   const OffsetUnit unit_;
-  bool terse_ = false;         // no lines for correct words
-  bool echo_correct_ = false;  // "* WORD" and "+ WORD ROOT"
-  SpellAnswer answer_;         // reused from word to word
+  const TextFormat start_format_;
+  MarkupFilter markup_filter_;
+  std::vector<uint8_t> markup_;  // reused from line to line
+  bool terse_ = false;           // no lines for correct words
+  bool echo_correct_ = false;    // "* WORD" and "+ WORD ROOT"
+  bool told_full_ = false;       // the session's word limit was reported
+  SpellAnswer answer_;           // reused from word to word
 };
 
 // Runs the mode of options.pipe_mode on `in` and `out`, writing
