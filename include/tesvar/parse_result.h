@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-namespace tesvar {
+#include "tesvar/string_list.h"
 
-using StringList = std::vector<std::string>;
+namespace tesvar {
 
 class CParseResult {
  public:

@@ -16,7 +16,15 @@ namespace tesvar {
 
 class [[nodiscard]] Status {
  public:
-  enum class Code { kOk = 0, kInvalidInput = 1, kIoError = 2 };
+  // DO NOT CHANGE the values: the C interface and saved results use them.
+  enum class Code {
+    kOk = 0,
+    kInvalidInput = 1,
+    kIoError = 2,
+    kWordTooLong = 3,
+    kWordTooComplex = 4,
+    kCancelled = 5,
+  };
 
   // Creates a success status.
   Status() = default;
@@ -31,6 +39,19 @@ class [[nodiscard]] Status {
   static Status IoError(std::string message) {
     return Status(Code::kIoError, std::move(message));
   }
+
+  // A word was not analysed because it is longer than the parser's word
+  // limit; `message` is, for example, "word longer than 256 bytes".
+  static Status WordTooLong(std::string message) {
+    return Status(Code::kWordTooLong, std::move(message));
+  }
+  // A word was not analysed to the end because its analysis needs more
+  // work than the parser's budget allows.
+  static Status WordTooComplex() {
+    return Status(Code::kWordTooComplex, "word too complex");
+  }
+  // The host stopped the call before it ended.
+  static Status Cancelled() { return Status(Code::kCancelled, "cancelled"); }
 
   [[nodiscard]] bool ok() const { return code_ == Code::kOk; }
   [[nodiscard]] Code code() const { return code_; }

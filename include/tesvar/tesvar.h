@@ -19,7 +19,9 @@
  *
  * Thread safety: lexicons and parsers are only read after creation; any
  * number of threads may parse with the same parser or lexicon at once,
- * each into its own results. A results handle serves one thread at a time.
+ * each into its own results. A results handle serves one thread at a time,
+ * except for tesvar_results_cancel, which any thread may call at any time.
+ * Free a handle only when no other thread uses it.
  */
 
 #ifndef TESVAR_TESVAR_H_
@@ -40,7 +42,14 @@ typedef enum tesvar_status {
   /* Memory ran out; nothing was changed. */
   TESVAR_OUT_OF_MEMORY = 3,
   /* Any other failure inside the library. */
-  TESVAR_INTERNAL_ERROR = 4
+  TESVAR_INTERNAL_ERROR = 4,
+  /* The word is longer than the parser's word limit; it was not analysed. */
+  TESVAR_WORD_TOO_LONG = 5,
+  /* The word's analysis needs more work than the parser's budget allows;
+   * it was not finished and gave no readings. */
+  TESVAR_WORD_TOO_COMPLEX = 6,
+  /* tesvar_results_cancel stopped the parse. */
+  TESVAR_CANCELLED = 7
 } tesvar_status;
 
 typedef struct tesvar_lexicon tesvar_lexicon;
@@ -93,9 +102,24 @@ void tesvar_lexicon_free(tesvar_lexicon* lexicon);
 /* ---- Parser ---- */
 
 /* A new parser in *out that reads `lexicon` (not owned; it must outlive
- * the parser). The caller releases it with tesvar_parser_free. */
+ * the parser), with the default limits: words of at most 256 bytes and a
+ * work budget that no word of the language comes near. The caller releases
+ * it with tesvar_parser_free. */
 tesvar_status tesvar_parser_create(const tesvar_lexicon* lexicon,
                                    tesvar_parser** out);
+
+/* The default limits, for tesvar_parser_create_with_limits. */
+#define TESVAR_DEFAULT_MAX_WORD_BYTES 256
+size_t tesvar_default_max_work(void);
+
+/* As tesvar_parser_create, with the longest word analysed in bytes and
+ * the work one parse may do, in work units (roughly one per byte read or
+ * produced; see tesvar_results_work). 0 turns a limit off: without limits
+ * a hostile word can take seconds and gigabytes. */
+tesvar_status tesvar_parser_create_with_limits(const tesvar_lexicon* lexicon,
+                                               size_t max_word_bytes,
+                                               size_t max_work,
+                                               tesvar_parser** out);
 
 /* Releases the parser. NULL is allowed. */
 void tesvar_parser_free(tesvar_parser* parser);
@@ -103,7 +127,11 @@ void tesvar_parser_free(tesvar_parser* parser);
 /* Replaces the content of `results` by every reading of the word of
  * `size` bytes at `word` (any bytes, NUL included; `word` may be NULL when
  * `size` is 0). A word without any reading leaves `results` empty and
- * still returns TESVAR_OK. On failure `results` is left empty. */
+ * still returns TESVAR_OK. On failure `results` is left empty; a word past
+ * the parser's limits gives TESVAR_WORD_TOO_LONG or
+ * TESVAR_WORD_TOO_COMPLEX, a parse stopped by tesvar_results_cancel
+ * TESVAR_CANCELLED. The results handle keeps the working memory of the
+ * parse, so reusing it for the next word saves allocations. */
 tesvar_status tesvar_parser_parse(const tesvar_parser* parser, const char* word,
                                   size_t size, tesvar_results* results);
 
@@ -115,6 +143,17 @@ tesvar_status tesvar_results_create(tesvar_results** out);
 
 /* Releases the results and every text read from them. NULL is allowed. */
 void tesvar_results_free(tesvar_results* results);
+
+/* Stops the parse running into `results` as soon as possible (within a few
+ * tens of microseconds); it returns TESVAR_CANCELLED. If no parse into
+ * `results` is running, the next one stops at once. May be called from any
+ * thread, and from a signal handler. NULL is allowed and does nothing. */
+void tesvar_results_cancel(tesvar_results* results);
+
+/* The work units the last parse into `results` used (up to where it
+ * stopped, if it was stopped); 0 for NULL. Hosts that bound the work of a
+ * whole text (a line, a document) add these up. */
+size_t tesvar_results_work(const tesvar_results* results);
 
 /* The number of readings; 0 for NULL. */
 size_t tesvar_results_count(const tesvar_results* results);

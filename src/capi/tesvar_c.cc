@@ -2,9 +2,10 @@
 // handles, check every pointer they are given, and turn the one exception
 // the library can raise, running out of memory, into a status code.
 //
-// A parser handle holds only its lexicon; each parse runs a fresh
-// CTesvarParser on the stack, because a CTesvarParser keeps per-call state
-// and the handle is promised to be shareable between threads.
+// A parser handle holds a CTesvarParser, which is only read by its Parse,
+// so threads may share the handle. The per-call state lives in the results
+// handle (one thread at a time), together with the flag that cancels the
+// parse running into it.
 // Tested by capi_test.c.
 
 #include <cstdlib>
@@ -28,11 +29,16 @@ struct tesvar_lexicon {
 };
 
 struct tesvar_parser {
-  const tesvar::CLexicon* lexicon;  // not owned
+  explicit tesvar_parser(const tesvar::CLexicon* lexicon,
+                         const tesvar::ParseLimits& limits)
+      : parser(lexicon, limits) {}
+  const tesvar::CTesvarParser parser;
 };
 
 struct tesvar_results {
   tesvar::ParseResults results;
+  tesvar::ParseScratch scratch;
+  tesvar::CancelFlag cancel;
 };
 
 namespace {
@@ -48,6 +54,9 @@ constexpr StatusRow kStatusNames[] = {
     {TESVAR_INVALID_INPUT, "invalid input"},
     {TESVAR_OUT_OF_MEMORY, "out of memory"},
     {TESVAR_INTERNAL_ERROR, "internal error"},
+    {TESVAR_WORD_TOO_LONG, "word too long"},
+    {TESVAR_WORD_TOO_COMPLEX, "word too complex"},
+    {TESVAR_CANCELLED, "cancelled"},
 };
 constexpr size_t kStatusNameCount =
     sizeof(kStatusNames) / sizeof(kStatusNames[0]);
@@ -90,6 +99,12 @@ tesvar_status FromStatus(const tesvar::Status& status) {
       return TESVAR_INVALID_INPUT;
     case tesvar::Status::Code::kIoError:
       break;  // nothing here reads files, so this is a fault of ours
+    case tesvar::Status::Code::kWordTooLong:
+      return TESVAR_WORD_TOO_LONG;
+    case tesvar::Status::Code::kWordTooComplex:
+      return TESVAR_WORD_TOO_COMPLEX;
+    case tesvar::Status::Code::kCancelled:
+      return TESVAR_CANCELLED;
   }
   return TESVAR_INTERNAL_ERROR;
 }
@@ -220,11 +235,27 @@ void tesvar_lexicon_free(tesvar_lexicon* lexicon) { delete lexicon; }
 
 tesvar_status tesvar_parser_create(const tesvar_lexicon* lexicon,
                                    tesvar_parser** out) {
+  return tesvar_parser_create_with_limits(
+      lexicon, tesvar::ParseLimits::kDefaultMaxWordBytes,
+      tesvar_default_max_work(), out);
+}
+
+size_t tesvar_default_max_work(void) {
+  return static_cast<size_t>(tesvar::ParseLimits::kDefaultMaxWork);
+}
+
+tesvar_status tesvar_parser_create_with_limits(const tesvar_lexicon* lexicon,
+                                               size_t max_word_bytes,
+                                               size_t max_work,
+                                               tesvar_parser** out) {
   if (out == nullptr) return TESVAR_INVALID_ARGUMENT;
   *out = nullptr;
   if (lexicon == nullptr) return TESVAR_INVALID_ARGUMENT;
+  tesvar::ParseLimits limits;
+  limits.max_word_bytes = max_word_bytes;
+  limits.max_work = max_work;
   return Guard([&] {
-    *out = new tesvar_parser{&lexicon->lexicon};
+    *out = new tesvar_parser(&lexicon->lexicon, limits);
     return TESVAR_OK;
   });
 }
@@ -239,10 +270,11 @@ tesvar_status tesvar_parser_parse(const tesvar_parser* parser, const char* word,
     return TESVAR_INVALID_ARGUMENT;
   }
   const tesvar_status status = Guard([&] {
-    tesvar::CTesvarParser cpp_parser(parser->lexicon);
-    cpp_parser.ParseWord(std::string(Bytes(word, size)), results->results);
-    return TESVAR_OK;
+    return FromStatus(parser->parser.Parse(Bytes(word, size), &results->results,
+                                           &results->scratch,
+                                           &results->cancel));
   });
+  results->cancel.Reset();
   if (status != TESVAR_OK) results->results.clear();
   return status;
 }
@@ -257,6 +289,15 @@ tesvar_status tesvar_results_create(tesvar_results** out) {
 }
 
 void tesvar_results_free(tesvar_results* results) { delete results; }
+
+void tesvar_results_cancel(tesvar_results* results) {
+  if (results != nullptr) results->cancel.Cancel();
+}
+
+size_t tesvar_results_work(const tesvar_results* results) {
+  return results == nullptr ? 0
+                            : static_cast<size_t>(results->scratch.last_work());
+}
 
 size_t tesvar_results_count(const tesvar_results* results) {
   return results == nullptr ? 0 : results->results.size();

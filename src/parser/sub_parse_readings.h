@@ -1,4 +1,4 @@
-// The readings that sub-parsers collect during one top-level call, by the
+// The readings that sub-parses collect during one top-level call, by the
 // word handed to them. Collecting readings depends only on the word and
 // the lexicon, which cannot change during a call, so a word handed over
 // again (several readings offer the same correction, and corrections of
@@ -9,7 +9,6 @@
 #ifndef TESVAR_PARSER_SUB_PARSE_READINGS_H_
 #define TESVAR_PARSER_SUB_PARSE_READINGS_H_
 
-#include <cstddef>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -20,36 +19,32 @@ namespace tesvar {
 
 class SubParseReadings {
  public:
-  SubParseReadings() = default;
-  SubParseReadings(const SubParseReadings&) = delete;
-  SubParseReadings& operator=(const SubParseReadings&) = delete;
-
-  // Replaces *word by its normalised form and appends its readings to
-  // *results: remembered ones if the word came before, else those that
-  // collect(word, results) appends, which are then remembered.
-  template <typename Collector>
-  void Collect(std::string* word, ParseResults* results, Collector collect) {
-    const auto found = by_word_.find(*word);
-    if (found != by_word_.end()) {
-      *word = found->second.normalised;
-      results->insert(results->end(), found->second.readings.begin(),
-                      found->second.readings.end());
-      return;
-    }
-    std::string as_handed_over = *word;
-    const size_t before = results->size();
-    collect(word, results);
-    Readings& kept = by_word_[std::move(as_handed_over)];
-    kept.normalised = *word;
-    kept.readings.assign(results->begin() + static_cast<std::ptrdiff_t>(before),
-                         results->end());
-  }
-
- private:
+  // What a word handed to a sub-parse gave: the word normalised and its
+  // readings.
   struct Readings {
     std::string normalised;
     ParseResults readings;
   };
+
+  SubParseReadings() = default;
+  SubParseReadings(const SubParseReadings&) = delete;
+  SubParseReadings& operator=(const SubParseReadings&) = delete;
+
+  // What `word`, as handed over, gave before; nullptr if it is new. The
+  // result stays valid until the next Store or Clear.
+  const Readings* Find(const std::string& word) const {
+    const auto found = by_word_.find(word);
+    return found == by_word_.end() ? nullptr : &found->second;
+  }
+
+  void Store(std::string word, Readings readings) {
+    by_word_.emplace(std::move(word), std::move(readings));
+  }
+
+  // Forgets everything, at the end of a call.
+  void Clear() { by_word_.clear(); }
+
+ private:
   std::unordered_map<std::string, Readings> by_word_;
 };
 

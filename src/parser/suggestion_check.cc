@@ -3,12 +3,10 @@
 // is processed: suggestions appended while processing the last one of the
 // list are therefore not visited, while those appended earlier are.
 //
-// The sub-parser is one object for the whole phase. It starts with this
-// parser's depth, and its guard list is this parser's followed by its own
+// The sub-parser is one frame for the whole phase. It starts with this
+// frame's depth, and its guard list is this frame's followed by its own
 // m_lstTried: since its depth never falls back to zero inside the phase,
-// every word it parses stays there. This parser's list does not change
-// while the sub-parser lives, so the sub-parser refers to it instead of
-// copying it.
+// every word it parses stays there.
 //
 // Three bounds keep the recursion finite (see suggestion_limits):
 //  * within one walk of one list, the verdict on each parsed word (stays or
@@ -23,6 +21,10 @@
 //
 // Sub-parsers of one top-level call share the readings they collect from
 // the lexicon (sub_parse_readings.h); each walk over them runs afresh.
+//
+// Every step of a walk is charged to the call's work meter by the words it
+// compares; once the meter stops, the walk ends where it is and the call
+// unwinds.
 // Tested by parser_test.cc and suggestion_check_test.cc.
 
 #include "parser/suggestion_check.h"
@@ -32,7 +34,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/text.h"
+#include "parser/word_parse.h"
 
 namespace tesvar {
 
@@ -45,8 +47,9 @@ struct Verdict {
 };
 
 const Verdict* FindVerdict(const std::vector<Verdict>& verdicts,
-                           const std::string& word) {
+                           const std::string& word, uint64_t* compared) {
   for (const Verdict& v : verdicts) {
+    ++*compared;
     if (v.word == word) return &v;
   }
   return nullptr;
@@ -54,36 +57,40 @@ const Verdict* FindVerdict(const std::vector<Verdict>& verdicts,
 
 }  // namespace
 
-bool SuggestionCheck::OnGuardList(const CTesvarParser& parser,
-                                  const std::string& word) {
-  for (const CTesvarParser* p = &parser; p != nullptr; p = p->guard_parent_) {
-    if (ListContains(p->m_lstTried, word)) return true;
+bool SuggestionCheck::OnGuardList(const ParseFrame& frame,
+                                  const std::string& word, uint64_t* compared) {
+  for (const ParseFrame* f = &frame; f != nullptr; f = f->guard_parent) {
+    for (const std::string& tried : f->m_lstTried) {
+      ++*compared;
+      if (tried == word) return true;
+    }
   }
   return false;
 }
 
 void SuggestionCheck::Run(const std::string& word, ParseResults& results) {
-  CTesvarParser& parser = *parser_;
-  ++parser.m_nDepth;
-  parser.m_lstTried.push_back(word);
+  ParseFrame& frame = *frame_;
+  ++frame.m_nDepth;
+  frame.m_lstTried.push_back(word);
 
-  if (parser.m_nDepth <= suggestion_limits::kMaxWalkDepth) {
-    CTesvarParser sub_parser(parser.m_pLexicon);
-    sub_parser.renders_text_ = false;
-    sub_parser.m_nDepth = parser.m_nDepth;
-    sub_parser.guard_parent_ = &parser;
+  if (frame.m_nDepth <= suggestion_limits::kMaxWalkDepth) {
+    ParseFrame sub_frame;
+    sub_frame.renders_text = false;
+    sub_frame.m_nDepth = frame.m_nDepth;
+    sub_frame.guard_parent = &frame;
     const size_t count = results.size();
-    for (size_t i = 0; i < count; ++i) {
-      WalkSuggestions(sub_parser, results[i].m_lstSuggestions);
+    for (size_t i = 0; i < count && !parse_->scratch().meter.stopped(); ++i) {
+      WalkSuggestions(sub_frame, results[i].m_lstSuggestions);
     }
   }
 
-  --parser.m_nDepth;
-  if (parser.m_nDepth == 0) parser.m_lstTried.clear();
+  --frame.m_nDepth;
+  if (frame.m_nDepth == 0) frame.m_lstTried.clear();
 }
 
-void SuggestionCheck::WalkSuggestions(CTesvarParser& sub_parser,
+void SuggestionCheck::WalkSuggestions(ParseFrame& sub_frame,
                                       StringList& suggestions) {
+  ParseScratch::Impl& scratch = parse_->scratch();
   std::vector<Verdict> verdicts;
   // Only the suggestion being processed is ever removed, so removals are
   // marked and the list is compacted once at the end; the positions ahead
@@ -94,19 +101,23 @@ void SuggestionCheck::WalkSuggestions(CTesvarParser& sub_parser,
     const bool was_last = pos + 1 == suggestions.size();
     const std::string& current = suggestions[pos];
     bool removed = false;
+    uint64_t compared = 0;
 
-    if (OnGuardList(*parser_, current)) {
+    if (OnGuardList(*frame_, current, &compared)) {
       // A word on the current chain: left in place unparsed.
-    } else if (const Verdict* seen = FindVerdict(verdicts, current)) {
+    } else if (const Verdict* seen =
+                   FindVerdict(verdicts, current, &compared)) {
       // Costs no parse, so it applies even once the budget is spent.
       removed = !seen->stays;
-    } else if (budget_->handed_over >= suggestion_limits::kMaxSubParses) {
+    } else if (scratch.handed_over >= suggestion_limits::kMaxSubParses) {
       // Budget spent: left in place unparsed.
     } else {
-      ++budget_->handed_over;
+      ++scratch.handed_over;
+      if (!scratch.meter.Charge(work_cost::kSubParse + current.size())) break;
       std::string word = current;
       ParseResults readings;
-      removed = sub_parser.ParseWordWithBudget(word, readings, budget_) == 0;
+      removed = parse_->Run(word, readings, sub_frame) == 0;
+      if (scratch.meter.stopped()) break;
       for (CParseResult& reading : readings) {
         if (reading.m_dScore == 1.0) continue;
         removed = true;
@@ -118,6 +129,7 @@ void SuggestionCheck::WalkSuggestions(CTesvarParser& sub_parser,
       }
       verdicts.push_back(Verdict{std::move(word), !removed});
     }
+    if (!scratch.meter.Charge(compared)) break;
     if (removed) {
       removed_at.resize(suggestions.size(), false);
       removed_at[pos] = true;

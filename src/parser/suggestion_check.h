@@ -3,16 +3,17 @@
 // is removed, one whose readings are all flawless stays, and any other is
 // replaced by its readings' own (already checked) suggestions.
 //
-// Lives for one phase of one ParseWord call. Tested by parser_test.cc and
+// Lives for one phase of one level of a call. Tested by parser_test.cc and
 // suggestion_check_test.cc.
 
 #ifndef TESVAR_PARSER_SUGGESTION_CHECK_H_
 #define TESVAR_PARSER_SUGGESTION_CHECK_H_
 
+#include <cstdint>
 #include <string>
 
-#include "parser/sub_parse_readings.h"
-#include "tesvar/parser.h"
+#include "parser/parse_frame.h"
+#include "tesvar/parse_result.h"
 
 namespace tesvar {
 
@@ -29,22 +30,13 @@ constexpr int kMaxWalkDepth = 8;
 constexpr int kMaxSubParses = 256;
 }  // namespace suggestion_limits
 
-// What a top-level call and all its sub-parsers share: how many
-// suggestions have been handed to a sub-parser so far, the readings those
-// sub-parses collected, and the analysis objects.
-struct CTesvarParser::Budget {
-  int handed_over = 0;
-  SubParseReadings readings;
-  // The top-level parser's, used by every parser of the call in turn: each
-  // collects its readings completely before it starts a sub-parser.
-  AnalysisScratch* scratch = nullptr;
-};
+class WordParse;
 
 class SuggestionCheck {
  public:
-  // REQUIRES: parser and budget outlive this object.
-  SuggestionCheck(CTesvarParser* parser, CTesvarParser::Budget* budget)
-      : parser_(parser), budget_(budget) {}
+  // REQUIRES: parse and frame outlive this object.
+  SuggestionCheck(WordParse* parse, ParseFrame* frame)
+      : parse_(parse), frame_(frame) {}
 
   SuggestionCheck(const SuggestionCheck&) = delete;
   SuggestionCheck& operator=(const SuggestionCheck&) = delete;
@@ -55,13 +47,15 @@ class SuggestionCheck {
   void Run(const std::string& word, ParseResults& results);
 
  private:
-  void WalkSuggestions(CTesvarParser& sub_parser, StringList& suggestions);
-  // Whether `word` is on the guard list of `parser`: its own m_lstTried
-  // or that of a parser it was started by.
-  static bool OnGuardList(const CTesvarParser& parser, const std::string& word);
+  void WalkSuggestions(ParseFrame& sub_frame, StringList& suggestions);
+  // Whether `word` is on the guard list of `frame`: its own m_lstTried or
+  // that of a frame it was started by. *compared counts the words looked
+  // at.
+  static bool OnGuardList(const ParseFrame& frame, const std::string& word,
+                          uint64_t* compared);
 
-  CTesvarParser* const parser_;
-  CTesvarParser::Budget* const budget_;
+  WordParse* const parse_;
+  ParseFrame* const frame_;
 };
 
 }  // namespace tesvar

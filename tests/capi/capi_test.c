@@ -190,6 +190,52 @@ static void TestBadLexicons(int* failures) {
   CHECK(Bad(tesvar_lexicon_load_tsv("", 0, "x", NULL, NULL)), "into NULL");
 }
 
+/* A word past each limit is refused with its own status and no readings;
+ * the same word is analysed without the limit; a cancel request stops the
+ * next parse, and only that one. */
+static void TestLimits(int* failures, const tesvar_lexicon* sample) {
+  char word[400];
+  tesvar_parser *strict = NULL, *open = NULL;
+  tesvar_results* results = NULL;
+  size_t i;
+  memcpy(word, "Dal", 3);
+  for (i = 0; i < 100; ++i) memcpy(word + 3 + 3 * i, "pu'", 3);
+  CHECK(tesvar_parser_create_with_limits(sample, 256, 20000, &strict) ==
+                TESVAR_OK &&
+            tesvar_parser_create_with_limits(sample, 0, 0, &open) ==
+                TESVAR_OK &&
+            tesvar_results_create(&results) == TESVAR_OK,
+        "limits set-up");
+  if (*failures != 0) return;
+  CHECK(tesvar_parser_parse(strict, word, 257, results) ==
+                TESVAR_WORD_TOO_LONG &&
+            tesvar_results_count(results) == 0,
+        "too long");
+  CHECK(tesvar_parser_parse(strict, word, 120, results) ==
+                TESVAR_WORD_TOO_COMPLEX &&
+            tesvar_results_count(results) == 0 &&
+            tesvar_results_work(results) > 20000,
+        "too complex");
+  CHECK(tesvar_parser_parse(open, word, 120, results) == TESVAR_OK &&
+            tesvar_results_count(results) == 1 &&
+            tesvar_results_work(results) > 20000,
+        "no limits");
+  tesvar_results_cancel(results);
+  CHECK(tesvar_parser_parse(open, "Dat", 3, results) == TESVAR_CANCELLED &&
+            tesvar_results_count(results) == 0,
+        "cancelled");
+  CHECK(tesvar_parser_parse(open, "Dat", 3, results) == TESVAR_OK &&
+            tesvar_results_count(results) == 1,
+        "after a cancel");
+  CHECK(strcmp(tesvar_status_string(TESVAR_WORD_TOO_COMPLEX),
+               "word too complex") == 0 &&
+            tesvar_default_max_work() > 0,
+        "limit names");
+  tesvar_results_free(results);
+  tesvar_parser_free(open);
+  tesvar_parser_free(strict);
+}
+
 int main(void) {
   int failure_count = 0, *failures = &failure_count;
   tesvar_lexicon *lexicon = NULL, *sample = NULL;
@@ -212,6 +258,7 @@ int main(void) {
   CHECK(tesvar_lexicon_sample(&sample, &message) == TESVAR_OK &&
             message == NULL && tesvar_lexicon_size(sample) > 0,
         "sample");
+  if (sample != NULL) TestLimits(failures, sample);
   CHECK(strcmp(tesvar_version(), TESVAR_EXPECTED_VERSION) == 0, "version");
   CHECK(strcmp(tesvar_status_string(TESVAR_INVALID_INPUT), "invalid input") ==
                 0 &&

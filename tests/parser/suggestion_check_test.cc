@@ -29,8 +29,6 @@ StringList Suggestions(const std::string& word) {
   CTesvarParser parser(&lexicon);
   ParseResults results;
   parser.ParseWord(word, results);
-  EXPECT_EQ(parser.m_nDepth, 0);
-  EXPECT_TRUE(parser.m_lstTried.empty());
   EXPECT_EQ(results.size(), 1u) << word;
   return results.empty() ? StringList{} : results[0].m_lstSuggestions;
 }

@@ -1,0 +1,50 @@
+// The three phases of parsing one word at one level of the recursion:
+// normalise the word, read it as every candidate entry, then check the
+// suggestions of the readings (suggestion_check.h), which parses each
+// suggestion at the next level down.
+//
+// A WordParse is a short-lived view of one call's state; it owns nothing.
+// Tested by parser_test.cc.
+
+#ifndef TESVAR_PARSER_WORD_PARSE_H_
+#define TESVAR_PARSER_WORD_PARSE_H_
+
+#include <string>
+
+#include "parser/parse_frame.h"
+#include "tesvar/lexicon.h"
+#include "tesvar/parse_result.h"
+
+namespace tesvar {
+
+class WordParse {
+ public:
+  // `lexicon` may be null (no readings). REQUIRES: scratch outlives this.
+  WordParse(const CLexicon* lexicon, ParseScratch::Impl* scratch)
+      : lexicon_(lexicon), scratch_(scratch) {}
+
+  // Appends the readings of `word` to `results` in `frame`, checks the
+  // suggestions of every element of `results`, and returns the number of
+  // elements. Ends early, leaving `results` incomplete, once the call's
+  // work meter stops.
+  int Run(std::string word, ParseResults& results, ParseFrame& frame);
+
+  ParseScratch::Impl& scratch() { return *scratch_; }
+
+ private:
+  // Normalises *word and appends its readings to `results`.
+  void NormaliseAndCollect(std::string* word, ParseResults& results,
+                           bool render_text);
+  // The same for a sub-parse, which shares what earlier sub-parses of the
+  // call collected for the same word.
+  void CollectForSubParse(std::string* word, ParseResults& results);
+  void CollectReadings(const std::string& word, bool spelling_changed,
+                       bool render_text, ParseResults& results);
+
+  const CLexicon* const lexicon_;
+  ParseScratch::Impl* const scratch_;
+};
+
+}  // namespace tesvar
+
+#endif  // TESVAR_PARSER_WORD_PARSE_H_

@@ -1,0 +1,219 @@
+// The limits of one call: the word limit, the work budget and the
+// interrupt. A call past a limit gives no readings and says why; every
+// call within them gives exactly what an unlimited parser gives.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "support/test_lexicon.h"
+#include "tesvar/parser.h"
+#include "tesvar/sample_lexicon.h"
+
+namespace tesvar {
+namespace {
+
+using testing::Dump;
+using testing::Entry;
+using testing::Lexicon;
+
+std::string Repeat(const std::string& piece, size_t count) {
+  std::string out;
+  for (size_t i = 0; i < count; ++i) out += piece;
+  return out;
+}
+
+CLexicon Sample() {
+  CLexicon lexicon;
+  EXPECT_TRUE(LoadSampleLexicon(&lexicon).ok());
+  return lexicon;
+}
+
+ParseLimits Limits(size_t max_word_bytes, uint64_t max_work) {
+  ParseLimits limits;
+  limits.max_word_bytes = max_word_bytes;
+  limits.max_work = max_work;
+  return limits;
+}
+
+// A noun with its plural repeated: every repetition adds a correction as
+// long as the word, each of which is parsed in turn.
+const std::string kCostly = "Dal" + Repeat("pu'", 40);
+
+TEST(LimitsTest, WordLimitCountsBytes) {
+  const CLexicon lexicon = Sample();
+  struct Case {
+    size_t limit;
+    size_t length;
+    bool refused;
+  } cases[] = {
+      {256, 256, false}, {256, 257, true}, {3, 3, false},
+      {3, 4, true},      {0, 5000, false},
+  };
+  for (const Case& c : cases) {
+    const CTesvarParser parser(&lexicon, Limits(c.limit, 0));
+    ParseScratch scratch;
+    ParseResults results(1);  // replaced, whatever the outcome
+    results[0].m_strWord = "earlier";
+    const std::string word = "Dat" + std::string(c.length - 3, 'x');
+    const Status status = parser.Parse(word, &results, &scratch);
+    EXPECT_EQ(status.code() == Status::Code::kWordTooLong, c.refused)
+        << c.limit << " " << c.length;
+    for (const CParseResult& r : results) EXPECT_NE(r.m_strWord, "earlier");
+    if (c.refused) {
+      EXPECT_TRUE(results.empty()) << c.limit << " " << c.length;
+      EXPECT_EQ(status.message(),
+                "word longer than " + std::to_string(c.limit) + " bytes");
+    }
+  }
+}
+
+// Below the budget the readings are those of an unlimited parser; one unit
+// less than the word needs, and the word is refused with nothing.
+TEST(LimitsTest, BudgetIsExactAndDeterministic) {
+  const CLexicon lexicon = Sample();
+  const CTesvarParser unlimited(&lexicon, Limits(0, 0));
+  ParseScratch scratch;
+  ParseResults expected;
+  ASSERT_TRUE(unlimited.Parse(kCostly, &expected, &scratch).ok());
+  const uint64_t needed = scratch.last_work();
+  ASSERT_GT(needed, 1000u);
+  ASSERT_TRUE(unlimited.Parse(kCostly, &expected, &scratch).ok());
+  EXPECT_EQ(scratch.last_work(), needed);
+
+  const CTesvarParser enough(&lexicon, Limits(0, needed));
+  ParseResults results;
+  ASSERT_TRUE(enough.Parse(kCostly, &results, &scratch).ok());
+  EXPECT_EQ(Dump(results), Dump(expected));
+
+  const CTesvarParser short_by_one(&lexicon, Limits(0, needed - 1));
+  const Status status = short_by_one.Parse(kCostly, &results, &scratch);
+  EXPECT_EQ(status.code(), Status::Code::kWordTooComplex);
+  EXPECT_EQ(status.message(), "word too complex");
+  EXPECT_TRUE(results.empty());
+}
+
+// Many entries with one headword: each reading costs, though no suggestion
+// is ever parsed twice.
+TEST(LimitsTest, BudgetCoversHomographs) {
+  CLexicon lexicon;
+  for (int i = 0; i < 1000; ++i) {
+    const testing::TestWord word = Entry("Dal", i % 3, "be boring");
+    ASSERT_TRUE(lexicon.Add("Dal:" + std::to_string(i), word));
+  }
+  const CTesvarParser parser(&lexicon);
+  ParseScratch scratch;
+  ParseResults results;
+  const Status status =
+      parser.Parse("Dal" + Repeat("pu'", 84), &results, &scratch);
+  EXPECT_EQ(status.code(), Status::Code::kWordTooComplex);
+  EXPECT_TRUE(results.empty());
+  EXPECT_LE(scratch.last_work(), parser.limits().max_work + 100000);
+  ASSERT_TRUE(parser.Parse("Dalmey", &results, &scratch).ok());
+  EXPECT_EQ(results.size(), 667u);  // nouns, and pronouns as nouns
+}
+
+// ParseWord keeps the classic contract past the limits: nothing is added,
+// and the elements passed in come back untouched, although the suggestion
+// check had begun to work on them.
+TEST(LimitsTest, ParseWordPastTheBudgetLeavesTheArrayAsItWas) {
+  const CLexicon lexicon = Sample();
+  CTesvarParser parser(&lexicon, Limits(256, 5000));
+  ParseResults results(1);
+  results[0].m_strWord = "earlier";
+  results[0].m_lstSuggestions = {"Dalmey", "nothing-reads-this"};
+  const ParseResults before = results;
+  EXPECT_EQ(parser.ParseWord(kCostly, results), 1);
+  EXPECT_EQ(Dump(results), Dump(before));
+  EXPECT_EQ(results[0].m_lstSuggestions, before[0].m_lstSuggestions);
+  // Within the limits the same array is checked as usual.
+  EXPECT_EQ(parser.ParseWord("Dalmey", results), 2);
+  EXPECT_EQ(results[0].m_lstSuggestions, StringList{"Dalmey"});
+}
+
+// Counts how often it is asked and asks to stop after a given number.
+class CountingInterrupt : public ParseInterrupt {
+ public:
+  explicit CountingInterrupt(int stop_after) : stop_after_(stop_after) {}
+  bool StopRequested() override { return ++asked_ > stop_after_; }
+  int asked() const { return asked_; }
+
+ private:
+  const int stop_after_;
+  int asked_ = 0;
+};
+
+TEST(LimitsTest, InterruptStopsWithinBoundedWork) {
+  const CLexicon lexicon = Sample();
+  const CTesvarParser parser(&lexicon, Limits(0, 0));
+  ParseScratch scratch;
+  ParseResults results;
+  CountingInterrupt never(1 << 30);
+  ASSERT_TRUE(parser.Parse(kCostly, &results, &scratch, &never).ok());
+  // Asked at the start and then at the first charge past each interval.
+  ASSERT_GT(scratch.last_work(), 10 * ParseInterrupt::kInterval);
+  EXPECT_GE(never.asked(), 10);
+
+  CountingInterrupt third(2);
+  const Status status = parser.Parse(kCostly, &results, &scratch, &third);
+  EXPECT_EQ(status.code(), Status::Code::kCancelled);
+  EXPECT_TRUE(results.empty());
+  EXPECT_EQ(third.asked(), 3);
+  EXPECT_LE(scratch.last_work(), 3 * ParseInterrupt::kInterval + 100000);
+}
+
+TEST(LimitsTest, CancelFlagStopsACallFromAnotherThread) {
+  const CLexicon lexicon = Sample();
+  // Unlimited, this word runs for seconds.
+  const CTesvarParser parser(&lexicon, Limits(0, 0));
+  CancelFlag flag;
+  Status status;
+  ParseResults results(1);
+  std::atomic<bool> started{false};
+  std::thread worker([&] {
+    ParseScratch scratch;
+    started = true;
+    status =
+        parser.Parse("Dal" + Repeat("pu'", 400), &results, &scratch, &flag);
+  });
+  while (!started) std::this_thread::yield();
+  flag.Cancel();
+  worker.join();
+  EXPECT_EQ(status.code(), Status::Code::kCancelled);
+  EXPECT_TRUE(results.empty());
+
+  // A flag that is already set stops the next call at once; reset, it
+  // lets calls run.
+  ParseScratch scratch;
+  EXPECT_EQ(parser.Parse("Dat", &results, &scratch, &flag).code(),
+            Status::Code::kCancelled);
+  flag.Reset();
+  EXPECT_TRUE(parser.Parse("Dat", &results, &scratch, &flag).ok());
+  EXPECT_EQ(results.size(), 1u);
+}
+
+// One scratch serves calls on different parsers and lexicons in turn; what
+// a call leaves in it never shows in the next.
+TEST(LimitsTest, ScratchCarriesNothingOverBetweenCalls) {
+  const CLexicon sample = Sample();
+  const CLexicon other = Lexicon({Entry("Dal", kVerb, "be boring")});
+  const CTesvarParser on_sample(&sample);
+  const CTesvarParser on_other(&other);
+  ParseScratch shared;
+  for (const char* word : {"Dalmey", "Dalpu'pu'", "yIDal", "DAL", "Dat"}) {
+    for (const CTesvarParser* parser : {&on_sample, &on_other}) {
+      ParseScratch fresh;
+      ParseResults expected;
+      ParseResults results;
+      ASSERT_TRUE(parser->Parse(word, &expected, &fresh).ok());
+      ASSERT_TRUE(parser->Parse(word, &results, &shared).ok());
+      EXPECT_EQ(Dump(results), Dump(expected)) << word;
+      EXPECT_EQ(shared.last_work(), fresh.last_work()) << word;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tesvar
