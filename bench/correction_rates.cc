@@ -184,11 +184,20 @@ int MeasureTesvar(const Options& options) {
   Tally by_slip[kSlipKinds];
   Tally all;
   std::vector<double> micros;
+  std::vector<uint64_t> units;
+  size_t cut_short = 0;
   uint64_t misses_left = options.show_misses;
   for (const Typo& typo : typos) {
+    std::vector<Correction> corrections;
+    SuggestWork work;
     const double start = ThreadCpuMicros();
-    const std::vector<std::string> offered = corrector.Suggest(typo.typed);
+    corrector.SuggestWeighted(typo.typed, Corrector::kDefaultMaxCorrections,
+                              &corrections, &work);
     micros.push_back(ThreadCpuMicros() - start);
+    units.push_back(work.units);
+    cut_short += work.cut_short;
+    std::vector<std::string> offered;
+    for (const Correction& c : corrections) offered.push_back(c.word);
     const size_t rank = static_cast<size_t>(
         std::find(offered.begin(), offered.end(), typo.intended) -
         offered.begin());
@@ -227,6 +236,13 @@ int MeasureTesvar(const Options& options) {
               << " us: " << typos[order[i]].typed << "\n";
   }
   PrintTimes(micros);
+  std::sort(units.begin(), units.end());
+  uint64_t total = 0;
+  for (const uint64_t u : units) total += u;
+  std::cout << "work units per typo: mean " << total / units.size()
+            << ", median " << units[units.size() / 2] << ", max "
+            << units.back() << "; limits reached for " << cut_short
+            << " typos\n";
   return 0;
 }
 

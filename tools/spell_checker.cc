@@ -70,30 +70,34 @@ bool SpellChecker::IsAccepted(std::string_view word) const {
   return accepted_.find(WithPlainApostrophes(word)) != accepted_.end();
 }
 
-void SpellChecker::Check(std::string_view word, SpellAnswer* answer) {
+uint64_t SpellChecker::Check(std::string_view word, SpellAnswer* answer) {
   answer->root.clear();
   answer->corrections.clear();
   answer->verdict = Verdict::kUnknown;
   const std::string plain = WithPlainApostrophes(word);
   if (accepted_.find(plain) != accepted_.end()) {
     answer->verdict = Verdict::kCorrect;
-    return;
+    return 0;
   }
-  // Past the command line's word limit the parse could take seconds; no
-  // word of the language is that long, so it is unknown.
-  if (plain.size() > kMaxLineBytes) return;
+  // Past the command line's word limit no word of the language is that
+  // long; it is unknown without a look.
+  if (plain.size() > kMaxLineBytes) return 0;
+  uint64_t work = 0;
   if (IsAlphabetWord(plain)) {
-    results_.clear();
-    parser_.ParseWord(plain, results_);
+    const Status status = parser_.Parse(plain, &results_, &scratch_);
+    work = scratch_.last_work();
+    // Past the parser's limits a word is hostile, not mistyped.
+    if (!status.ok()) return work;
     Judge(answer);
     if (answer->verdict == Verdict::kCorrect ||
         answer->verdict == Verdict::kRoot) {
-      return;
+      return work;
     }
   }
-  AddCorrections(plain, answer);
+  work += AddCorrections(plain, answer);
   answer->verdict =
       answer->corrections.empty() ? Verdict::kUnknown : Verdict::kCorrections;
+  return work;
 }
 
 void SpellChecker::Judge(SpellAnswer* answer) const {
@@ -122,8 +126,8 @@ void SpellChecker::Judge(SpellAnswer* answer) const {
   }
 }
 
-void SpellChecker::AddCorrections(std::string_view word,
-                                  SpellAnswer* answer) const {
+uint64_t SpellChecker::AddCorrections(std::string_view word,
+                                      SpellAnswer* answer) const {
   // A word of the session that this one writes in another case.
   if (IsAlphabetWord(word)) {
     std::string canonical(word);
@@ -132,9 +136,14 @@ void SpellChecker::AddCorrections(std::string_view word,
       AddOnce(std::move(canonical), &answer->corrections);
     }
   }
-  for (std::string& correction : corrector_.Suggest(word)) {
-    AddOnce(std::move(correction), &answer->corrections);
+  std::vector<Correction> corrections;
+  SuggestWork work;
+  corrector_.SuggestWeighted(word, Corrector::kDefaultMaxCorrections,
+                             &corrections, &work);
+  for (Correction& correction : corrections) {
+    AddOnce(std::move(correction.word), &answer->corrections);
   }
+  return work.units;
 }
 
 }  // namespace cli

@@ -12,6 +12,7 @@
 #define TESVAR_TOOLS_SPELL_CHECKER_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <set>
 #include <string>
@@ -60,20 +61,24 @@ class SpellChecker {
   bool Accept(std::string_view word);
   bool IsAccepted(std::string_view word) const;
 
-  // Fills *answer for `word`, replacing what it held. A word with a
-  // character outside the alphabet is never correct.
-  void Check(std::string_view word, SpellAnswer* answer);
+  // Fills *answer for `word`, replacing what it held, and returns the
+  // work units the check took (the parse's and the corrector's). A word
+  // with a character outside the alphabet is never correct; a word the
+  // parser refuses as too long or too complex is unknown.
+  uint64_t Check(std::string_view word, SpellAnswer* answer);
 
  private:
   // Fills *answer from the readings in results_.
   void Judge(SpellAnswer* answer) const;
-  // Appends the corrector's words for `word` that *answer lacks.
-  void AddCorrections(std::string_view word, SpellAnswer* answer) const;
+  // Appends the corrector's words for `word` that *answer lacks; returns
+  // the corrector's work.
+  uint64_t AddCorrections(std::string_view word, SpellAnswer* answer) const;
 
   const CLexicon* const lexicon_;
   const Corrector corrector_;
-  CTesvarParser parser_;
-  ParseResults results_;  // reused from word to word
+  const CTesvarParser parser_;
+  ParseScratch scratch_;  // reused from word to word
+  ParseResults results_;
   // std::less<> finds a string_view without building a string.
   std::set<std::string, std::less<>> accepted_;
 };

@@ -114,12 +114,14 @@ std::string PipeBanner() {
 }
 
 PipeSession::PipeSession(SpellChecker* checker, PersonalDictionary* dictionary,
-                         OffsetUnit unit, TextFormat format, std::ostream* err)
+                         OffsetUnit unit, TextFormat format, std::ostream* err,
+                         uint64_t max_line_work)
     : checker_(checker),
       dictionary_(dictionary),
       err_(err),
       unit_(unit),
       start_format_(format),
+      max_line_work_(max_line_work),
       markup_filter_(format) {}
 
 void PipeSession::AnswerLine(std::string_view line, std::string* out) {
@@ -191,12 +193,23 @@ void PipeSession::ChangeFormat(std::string_view name) {
   if (TextFormatNamed(name, &format)) markup_filter_.SetFormat(format);
 }
 
+void PipeSession::CheckWithinBudget(std::string_view word,
+                                    uint64_t* line_work) {
+  if (*line_work >= max_line_work_) {
+    answer_.verdict = Verdict::kUnknown;
+    answer_.corrections.clear();
+    return;
+  }
+  *line_work += checker_->Check(word, &answer_);
+}
+
 void PipeSession::ListMisspelt(std::string_view line, std::string* out) {
   markup_filter_.Mark(line, 0, &markup_);
   WordSplitter splitter(line, 0, unit_, &markup_);
   LineWord word;
+  uint64_t line_work = 0;
   while (splitter.Next(&word)) {
-    checker_->Check(word.text, &answer_);
+    CheckWithinBudget(word.text, &line_work);
     if (answer_.verdict == Verdict::kCorrections ||
         answer_.verdict == Verdict::kUnknown) {
       out->append(word.text);
@@ -210,12 +223,15 @@ void PipeSession::AnswerWords(std::string_view line, size_t start,
   markup_filter_.Mark(line, start, &markup_);
   WordSplitter splitter(line, start, unit_, &markup_);
   LineWord word;
-  while (splitter.Next(&word)) AppendAnswer(word, out);
+  uint64_t line_work = 0;
+  while (splitter.Next(&word)) {
+    CheckWithinBudget(word.text, &line_work);
+    AppendAnswer(word, out);
+  }
   out->push_back('\n');
 }
 
 void PipeSession::AppendAnswer(const LineWord& word, std::string* out) {
-  checker_->Check(word.text, &answer_);
   switch (answer_.verdict) {
     case Verdict::kCorrect:
     case Verdict::kRoot:

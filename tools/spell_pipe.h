@@ -25,6 +25,7 @@
 #ifndef TESVAR_TOOLS_SPELL_PIPE_H_
 #define TESVAR_TOOLS_SPELL_PIPE_H_
 
+#include <cstdint>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -45,6 +46,12 @@ namespace cli {
 // paragraphs as one line, so this is far above the limit on a word.
 constexpr size_t kMaxPipeLineBytes = 1 << 20;
 
+// The work one input line may take, in the parser's work units; the words
+// after the one that used it up are answered "#" unchecked. A correct
+// word takes some hundreds of units and a misspelt one some tens of
+// thousands, so a paragraph of 100 KB of text stays within it.
+constexpr uint64_t kMaxLineWork = uint64_t{1} << 24;
+
 // The version line, without "\n": clients look for "@(#) " and an ispell
 // version number in it.
 std::string PipeBanner();
@@ -54,10 +61,12 @@ std::string PipeBanner();
 class PipeSession {
  public:
   // `format` is the format the pipe started with; complaints (a personal
-  // dictionary that cannot be saved) go to `err`.
+  // dictionary that cannot be saved) go to `err`; a line may take
+  // `max_line_work` work units.
   // REQUIRES: `checker`, `dictionary` and `err` outlive the session.
   PipeSession(SpellChecker* checker, PersonalDictionary* dictionary,
-              OffsetUnit unit, TextFormat format, std::ostream* err);
+              OffsetUnit unit, TextFormat format, std::ostream* err,
+              uint64_t max_line_work = kMaxLineWork);
 
   PipeSession(const PipeSession&) = delete;
   PipeSession& operator=(const PipeSession&) = delete;
@@ -72,6 +81,10 @@ class PipeSession {
 
  private:
   void AnswerWords(std::string_view line, size_t start, std::string* out);
+  // Checks `word` into answer_, unless the line's work has reached
+  // max_line_work_; then the word is unknown unchecked.
+  void CheckWithinBudget(std::string_view word, uint64_t* line_work);
+  // Appends the line for `word`, which answer_ holds the check of.
   void AppendAnswer(const LineWord& word, std::string* out);
   // Accepts `word` for the session, and adds it to the personal
   // dictionary when `personal`.
@@ -83,6 +96,7 @@ class PipeSession {
   std::ostream* const err_;
   const OffsetUnit unit_;
   const TextFormat start_format_;
+  const uint64_t max_line_work_;
   MarkupFilter markup_filter_;
   std::vector<uint8_t> markup_;  // reused from line to line
   bool terse_ = false;           // no lines for correct words

@@ -20,6 +20,7 @@
 #define TESVAR_CORRECTOR_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -28,6 +29,8 @@
 #include "tesvar/lexicon.h"
 
 namespace tesvar {
+
+class CTesvarParser;
 
 namespace corrector {
 struct WordShapes;
@@ -41,6 +44,16 @@ struct Correction {
   // case of most letters, "th" for "tlh"), kPlainSlipWeight for one plain
   // slip, less for a likely one.
   int weight = 0;
+};
+
+// What one call cost, in the parser's work units (see ParseLimits): the
+// cells of the distance table it filled and the work of the parses that
+// read its candidates.
+struct SuggestWork {
+  uint64_t units = 0;
+  // True when a limit ended the search or the reading early; the
+  // corrections are then those found until then.
+  bool cut_short = false;
 };
 
 class Corrector {
@@ -62,17 +75,25 @@ class Corrector {
   // At most `max_count` words for `word` (any bytes), best first: by
   // weight, then by the position of their entry in the lexicon, then byte
   // for byte. `word` itself is never among them. Words one plain slip
-  // away are looked for first; those two slips away only when there are
-  // none. The same word always gives the same list.
+  // away are looked for first; heavier ones, up to two plain slips, only
+  // when there are none. The same word always gives the same list.
+  //
+  // Bounded: the search and the parses that read its candidates have
+  // fixed limits, counted in work, not time; no word costs more than about
+  // two million work units (a few milliseconds).
   std::vector<std::string> Suggest(
       std::string_view word, size_t max_count = kDefaultMaxCorrections) const;
 
   // As Suggest, with the weights; replaces the content of *corrections.
+  // Stores what the call cost in *work when `work` is not null.
   void SuggestWeighted(std::string_view word, size_t max_count,
-                       std::vector<Correction>* corrections) const;
+                       std::vector<Correction>* corrections,
+                       SuggestWork* work = nullptr) const;
 
  private:
   const CLexicon& lexicon_;
+  // Reads candidates with limits of its own; shared by all calls.
+  std::unique_ptr<const CTesvarParser> parser_;
   std::unique_ptr<const corrector::WordShapes> shapes_;
 };
 

@@ -5,7 +5,12 @@
 // beginning of the word, so its cost grows with the word and the bound,
 // hardly with the lexicon; the shapes allow more than the grammar does,
 // so every spelling found is read by the parser, lightest first, and kept
-// only when some reading of it scores exactly 1.
+// only when some reading of it scores exactly 1. The reading uses the
+// parser's bounded entry point with a work limit of its own, far above
+// what a word that reads flawlessly needs, so that a candidate whose
+// flawed readings would have thousands of suggestions checked costs
+// little. One parser serves every call; each call has its own scratch,
+// which makes Suggest safe on a shared Corrector.
 //
 // Rounds of growing bounds: spellings within one plain slip, and only when
 // none of them reads flawlessly, spellings within a heavier bound, up to
@@ -41,14 +46,28 @@ static_assert(Corrector::kPlainSlipWeight == corrector::kPlainEdit,
 constexpr int kRoundBounds[] = {corrector::kPlainEdit,
                                 corrector::kPlainEdit * 3 / 2,
                                 corrector::kPlainEdit * 2};
-// Rows of the distance table for all rounds together, and paths for each.
-// A word of the language a slip away takes a few hundred rows and a
-// dozen paths, two slips away some 10,000 rows and a thousand paths
-// (about as many in a lexicon of 100,000 entries as in one of 10,000).
-constexpr size_t kMaxRows = 60000;
+// Cells of the distance table for all rounds together (a row has a cell
+// per typed letter and one more), and paths for each round. A word of the
+// language a slip away takes a few hundred rows and a dozen paths, two
+// slips away some 10,000 to 100,000 rows and a thousand paths (about as
+// many in a lexicon of 100,000 entries as in one of 10,000).
+constexpr uint64_t kMaxCells = uint64_t{1} << 20;
 constexpr size_t kMaxPathsPerRound = 2000;
-// Spellings read by the parser for one word, in all rounds together.
+// Candidates read by the parser for one word, in all rounds together,
+// and the work each read and all of them may take. Measured on the
+// typos of the benchmark: a candidate that reads flawlessly takes 430
+// work units at the median and 11,628 at most, while a flawed one with
+// many suggestions to check can take two million; a limit far above the
+// first leaves out only the second.
 constexpr size_t kMaxReadings = 300;
+constexpr uint64_t kMaxWorkPerReading = uint64_t{1} << 16;
+constexpr uint64_t kMaxReadingWork = uint64_t{1} << 20;
+
+ParseLimits ReadingLimits() {
+  ParseLimits limits;
+  limits.max_work = kMaxWorkPerReading;
+  return limits;
+}
 
 struct Found {
   std::string word;
@@ -56,20 +75,25 @@ struct Found {
   size_t position;  // of the first entry that reads it flawlessly
 };
 
-// Reads spellings with a parser of its own, up to kMaxReadings of them.
+// Reads candidates with the corrector's parser and a scratch of its own,
+// within kMaxReadings and kMaxReadingWork.
 class FlawlessReader {
  public:
-  explicit FlawlessReader(const CLexicon& lexicon)
-      : lexicon_(lexicon), parser_(&lexicon) {}
+  FlawlessReader(const CLexicon& lexicon, const CTesvarParser& parser)
+      : lexicon_(lexicon), parser_(parser) {}
 
-  bool exhausted() const { return readings_ == kMaxReadings; }
+  bool exhausted() const {
+    return readings_ == kMaxReadings || work_ >= kMaxReadingWork;
+  }
+  uint64_t work() const { return work_; }
 
   // Stores in *position the lexicon position of the first entry that
-  // reads `spelling` flawlessly and returns true, or returns false.
+  // reads `spelling` flawlessly and returns true, or returns false. A
+  // candidate too costly to read is not offered.
   bool ReadsFlawlessly(const std::string& spelling, size_t* position) {
     ++readings_;
-    results_.clear();
-    parser_.ParseWord(spelling, results_);
+    const Status status = parser_.Parse(spelling, &results_, &scratch_);
+    work_ += scratch_.last_work();
     bool flawless = false;
     *position = CLexicon::kNotFound;
     for (const CParseResult& reading : results_) {
@@ -77,20 +101,22 @@ class FlawlessReader {
       flawless = true;
       *position = std::min(*position, lexicon_.PositionOf(reading.m_strKey));
     }
-    return flawless;
+    return status.ok() && flawless;
   }
 
  private:
   const CLexicon& lexicon_;
-  CTesvarParser parser_;
+  const CTesvarParser& parser_;
+  ParseScratch scratch_;
   ParseResults results_;
   size_t readings_ = 0;
+  uint64_t work_ = 0;
 };
 
-// Reads the spellings of `near` heavier than `skip_up_to`, lightest first,
-// into *found, and stops after the weight at which *found reached
-// `max_count`.
-void ReadLightestFirst(const std::vector<NearWord>& near, int skip_up_to,
+// Reads the candidates of `near` heavier than `skip_up_to`, lightest
+// first, into *found, and stops after the weight at which *found reached
+// `max_count`. Returns false when the reader's limits stopped it.
+bool ReadLightestFirst(const std::vector<NearWord>& near, int skip_up_to,
                        std::string_view typed, size_t max_count,
                        FlawlessReader* reader, std::vector<Found>* found) {
   for (const NearWord& candidate : near) {
@@ -98,20 +124,22 @@ void ReadLightestFirst(const std::vector<NearWord>& near, int skip_up_to,
       continue;
     }
     if (found->size() >= max_count && candidate.weight > found->back().weight) {
-      return;
+      return true;
     }
-    if (reader->exhausted()) return;
+    if (reader->exhausted()) return false;
     size_t position = 0;
     if (reader->ReadsFlawlessly(candidate.spelling, &position)) {
       found->push_back({candidate.spelling, candidate.weight, position});
     }
   }
+  return true;
 }
 
 }  // namespace
 
 Corrector::Corrector(const CLexicon& lexicon)
     : lexicon_(lexicon),
+      parser_(std::make_unique<CTesvarParser>(&lexicon, ReadingLimits())),
       shapes_(std::make_unique<corrector::WordShapes>(
           corrector::BuildWordShapes(lexicon))) {}
 
@@ -130,24 +158,31 @@ std::vector<std::string> Corrector::Suggest(std::string_view word,
 }
 
 void Corrector::SuggestWeighted(std::string_view word, size_t max_count,
-                                std::vector<Correction>* corrections) const {
+                                std::vector<Correction>* corrections,
+                                SuggestWork* work) const {
   corrections->clear();
+  SuggestWork spent;
   Letters typed;
   corrector::ReadTyped(word, &typed);
-  if (max_count == 0 || typed.empty() || typed.size() > kMaxLetters) return;
-  FlawlessReader reader(lexicon_);
   std::vector<Found> found;
-  std::vector<NearWord> near;
-  int read_up_to = -1;
-  size_t rows_left = kMaxRows;
-  for (const int bound : kRoundBounds) {
-    corrector::NearWordSearch search(*shapes_, typed, bound,
-                                     {rows_left, kMaxPathsPerRound});
-    search.Run(&near);
-    rows_left = search.rows_left();
-    ReadLightestFirst(near, read_up_to, word, max_count, &reader, &found);
-    if (!found.empty() || rows_left == 0) break;
-    read_up_to = bound;
+  if (max_count > 0 && !typed.empty() && typed.size() <= kMaxLetters) {
+    FlawlessReader reader(lexicon_, *parser_);
+    std::vector<NearWord> near;
+    int read_up_to = -1;
+    const size_t row_cells = typed.size() + 1;
+    size_t rows_left = kMaxCells / row_cells;
+    for (const int bound : kRoundBounds) {
+      corrector::NearWordSearch search(*shapes_, typed, bound,
+                                       {rows_left, kMaxPathsPerRound});
+      spent.cut_short |= !search.Run(&near);
+      spent.units += (rows_left - search.rows_left()) * row_cells;
+      rows_left = search.rows_left();
+      spent.cut_short |= !ReadLightestFirst(near, read_up_to, word, max_count,
+                                            &reader, &found);
+      if (!found.empty() || spent.cut_short) break;
+      read_up_to = bound;
+    }
+    spent.units += reader.work();
   }
   std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
     if (a.weight != b.weight) return a.weight < b.weight;
@@ -156,6 +191,7 @@ void Corrector::SuggestWeighted(std::string_view word, size_t max_count,
   });
   if (found.size() > max_count) found.resize(max_count);
   for (Found& f : found) corrections->push_back({std::move(f.word), f.weight});
+  if (work != nullptr) *work = spent;
 }
 
 }  // namespace tesvar

@@ -140,5 +140,24 @@ TEST(CorrectorTest, EveryCorrectionReadsFlawlessly) {
   }
 }
 
+// Work is bounded and reported: a word whose near spellings all have
+// costly flawed readings stops at the limits instead of reading them all.
+TEST(CorrectorTest, WorkIsBoundedAndReported) {
+  const CLexicon lexicon = Sample();
+  const Corrector corrector(lexicon);
+  std::vector<Correction> corrections;
+  SuggestWork work;
+  corrector.SuggestWeighted("Dalmay", 10, &corrections, &work);
+  EXPECT_GT(work.units, 0u);
+  EXPECT_FALSE(work.cut_short);
+  std::string hostile = "Dal";
+  for (int i = 0; i < 9; ++i) hostile += "pu'";
+  corrector.SuggestWeighted(hostile, 10, &corrections, &work);
+  EXPECT_TRUE(work.cut_short);
+  EXPECT_LT(work.units, uint64_t{3} << 20);
+  corrector.SuggestWeighted("", 10, &corrections, &work);
+  EXPECT_EQ(0u, work.units);
+}
+
 }  // namespace
 }  // namespace tesvar

@@ -128,6 +128,20 @@ TEST(SpellCheckerTest, AcceptedWordsAreCorrectAsGiven) {
                            });
 }
 
+// A check reports its work: the parse's, and the corrector's for a
+// misspelt word; a session word takes none.
+TEST(SpellCheckerTest, ChecksReportTheirWork) {
+  const CLexicon lexicon = TestLexicon();
+  SpellChecker checker(&lexicon);
+  SpellAnswer answer;
+  const uint64_t correct = checker.Check("Dal", &answer);
+  const uint64_t misspelt = checker.Check("Dalmay", &answer);
+  EXPECT_GT(correct, 0u);
+  EXPECT_GT(misspelt, correct);
+  checker.Accept("Dalmay");
+  EXPECT_EQ(0u, checker.Check("Dalmay", &answer));
+}
+
 TEST(SpellCheckerTest, TheSessionHoldsBoundedWords) {
   const CLexicon lexicon = TestLexicon();
   SpellChecker checker(&lexicon);

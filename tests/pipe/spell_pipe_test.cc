@@ -129,6 +129,21 @@ TEST(PipeSessionTest, TextFormatsAndTheirCommands) {
                 TextFormat::kTex);
 }
 
+// Past the work a line may take, the words are unknown unchecked; the
+// next line starts afresh.
+TEST(PipeSessionTest, WordsPastTheLineBudgetAreUnknown) {
+  const CLexicon lexicon = PipeLexicon();
+  SpellChecker checker(&lexicon);
+  PersonalDictionary dictionary("");
+  std::ostringstream err;
+  PipeSession session(&checker, &dictionary, OffsetUnit::kUtf8Characters,
+                      TextFormat::kPlain, &err, /*max_line_work=*/1);
+  std::string out;
+  session.AnswerLine("Dal Dal DAL", &out);
+  session.AnswerLine("Dal", &out);
+  EXPECT_EQ("*\n# Dal 4\n# DAL 8\n\n*\n\n", out);
+}
+
 struct PipeRun {
   int status;
   std::string out;
