@@ -12,6 +12,7 @@
 #include "fuzz/check.h"
 #include "parser/spelling.h"
 #include "tesvar/parser.h"
+#include "wordvault/lexicon_internal.h"
 
 namespace tesvar {
 namespace fuzz {
@@ -82,7 +83,7 @@ void CheckHeadwordIndex(const CLexicon& lexicon, std::string_view word) {
     }
   }
   std::vector<uint32_t> found;
-  lexicon.FindHeadwordsIn(word, &found);
+  wordvault::FindHeadwordsIn(lexicon, word, &found);
   Check(found == expected, "index finds the entries a full scan finds");
 }
 
