@@ -26,6 +26,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tesvar/export.h"
 #include "tesvar/lexicon.h"
 
 namespace tesvar {
@@ -56,7 +57,7 @@ struct SuggestWork {
   bool cut_short = false;
 };
 
-class Corrector {
+class TESVAR_EXPORT Corrector {
  public:
   static constexpr size_t kDefaultMaxCorrections = 10;
   static constexpr int kPlainSlipWeight = 10;
