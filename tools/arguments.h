@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tesvar/parser.h"
+#include "tools/pipe_markup.h"
 
 namespace tesvar {
 namespace cli {
@@ -54,6 +55,11 @@ struct Options {
   // pipe: count offsets in bytes, for a client whose encoding (-i or
   // --encoding) is not UTF-8; by default they count UTF-8 characters.
   bool pipe_byte_offsets = false;
+  // pipe: the personal dictionary (-p), empty for the default one, which
+  // -d names; the text format (-t, -H, -n).
+  std::string pipe_personal_dictionary;
+  std::string pipe_dictionary_name;
+  TextFormat pipe_format = TextFormat::kPlain;
 };
 
 // Reads the arguments that follow the program name. Returns an empty
