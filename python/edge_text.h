@@ -23,11 +23,6 @@
 
 namespace tesvar::python {
 
-// The length of the well-formed UTF-8 sequence that starts at text[at]
-// (1 to 4), storing its code point in *code_point; 0 when the bytes there
-// start no well-formed sequence.
-size_t WellFormedUtf8(std::string_view text, size_t at, char32_t* code_point);
-
 // `bytes` as a str, by the rule above.
 pybind11::str DecodeText(std::string_view bytes);
 pybind11::list DecodeTexts(const StringList& texts);

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "tesvar/utf8.h"
 #include "tools/json_writer.h"
 
 namespace tesvar {
@@ -107,15 +108,19 @@ void AppendReading(size_t number, const CParseResult& r,
 }  // namespace
 
 void AppendVisible(std::string_view text, std::string* out) {
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) {
-      out->append("\\x");
-      out->push_back(kHexDigits[byte >> 4]);
-      out->push_back(kHexDigits[byte & 0xF]);
-    } else {
-      out->push_back(c);
+  size_t i = 0;
+  while (i < text.size()) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const size_t length = Utf8SequenceLength(text.substr(i));
+    if (length != 0 && byte >= 0x20 && byte != 0x7F) {
+      out->append(text.data() + i, length);
+      i += length;
+      continue;
     }
+    out->append("\\x");
+    out->push_back(kHexDigits[byte >> 4]);
+    out->push_back(kHexDigits[byte & 0xF]);
+    ++i;
   }
 }
 

@@ -32,7 +32,9 @@ struct ReadableStyle {
   bool colour = false;  // colour labels, errors and suggestions for a terminal
 };
 
-// Appends `text` with control bytes written as \xHH.
+// Appends `text` with its well-formed UTF-8 as it is and every other byte
+// (control bytes, 0x7F, bytes of no well-formed sequence) written as \xHH,
+// so that what reaches a terminal is valid UTF-8 and shows every byte.
 void AppendVisible(std::string_view text, std::string* out);
 
 // Appends the readings of one input word; every line ends in "\n".

@@ -13,6 +13,7 @@
 #include "tools/word_splitter.h"
 
 #include "tesvar/parser.h"
+#include "tesvar/utf8.h"
 
 namespace tesvar {
 namespace cli {
@@ -58,29 +59,13 @@ bool IsLetter(uint32_t code_point) {
 // returns its length; a byte that begins no well-formed character is one
 // character, its own Latin-1 code point.
 size_t DecodeUtf8(std::string_view text, uint32_t* code_point) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  *code_point = lead;
-  size_t length = 0;
-  uint32_t value = 0;
-  uint32_t least = 0;  // the smallest code point of this length
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2, value = lead & 0x1F, least = 0x80;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3, value = lead & 0x0F, least = 0x800;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4, value = lead & 0x07, least = 0x10000;
-  } else {
-    return 1;
+  char32_t decoded = 0;
+  if (const size_t length = Utf8SequenceLength(text, &decoded)) {
+    *code_point = decoded;
+    return length;
   }
-  if (length > text.size()) return 1;
-  for (size_t i = 1; i < length; ++i) {
-    const auto next = static_cast<unsigned char>(text[i]);
-    if ((next & 0xC0) != 0x80) return 1;
-    value = (value << 6) | (next & 0x3F);
-  }
-  if (value < least || value > 0x10FFFF) return 1;
-  *code_point = value;
-  return length;
+  *code_point = static_cast<unsigned char>(text[0]);
+  return 1;
 }
 
 // The typographic apostrophe that `text` starts with, or "".

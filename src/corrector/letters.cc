@@ -14,8 +14,11 @@
 
 #include "corrector/letters.h"
 
+#include <algorithm>
+
 #include "parser/spelling.h"
 #include "platform/text.h"
+#include "tesvar/utf8.h"
 
 namespace tesvar {
 namespace corrector {
@@ -80,25 +83,6 @@ char FoldAlphabetByte(char c) {
   return ToUpperAscii(c);
 }
 
-// The number of bytes of the UTF-8 character at the start of `text`, or 1
-// when it does not start with a well-formed one.
-size_t Utf8Length(std::string_view text) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  size_t length = 1;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-  }
-  if (length > text.size()) return 1;
-  for (size_t i = 1; i < length; ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return 1;
-  }
-  return length;
-}
-
 // Typographic apostrophes that word processors put for the apostrophe:
 // U+2019, U+2018 and U+02BC in UTF-8.
 bool IsApostropheCharacter(std::string_view character) {
@@ -116,7 +100,9 @@ void FoldCharacters(std::string_view typed, std::string* folded) {
       ++i;
       continue;
     }
-    const size_t length = Utf8Length(typed.substr(i));
+    // A byte of no well-formed character is a character of its own.
+    const size_t length =
+        std::max<size_t>(1, Utf8SequenceLength(typed.substr(i)));
     folded->push_back(
         IsApostropheCharacter(typed.substr(i, length)) ? '\'' : kForeignMark);
     i += length;

@@ -266,7 +266,9 @@ TEST(CliLimitsTest, EveryByteValueComesBack) {
       std::snprintf(escaped, sizeof(escaped), "\\u%04x", b);
       json += escaped;
     }
-    if (b < 0x20 || b == 0x7F) {
+    // In this order, no byte of 0x80 or more starts a well-formed UTF-8
+    // sequence, so each is escaped.
+    if (b < 0x20 || b >= 0x7F) {
       std::snprintf(escaped, sizeof(escaped), "\\x%02X", b);
       readable += escaped;
     } else {
