@@ -6,6 +6,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "tesvar/utf8.h"
+
 namespace tesvar {
 namespace cli {
 
@@ -63,12 +65,22 @@ void AppendJsonString(std::string_view text, std::string* out) {
   out->push_back('"');
   // Bytes that stand for themselves are copied in runs.
   size_t run = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
+  size_t i = 0;
+  while (i < text.size()) {
     const char c = text[i];
     const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x20 && byte <= 0x7E && c != '"' && c != '\\') continue;
+    if (byte >= 0x20 && byte <= 0x7E && c != '"' && c != '\\') {
+      ++i;
+      continue;
+    }
+    if (byte >= 0x80) {
+      if (const size_t length = Utf8SequenceLength(text.substr(i))) {
+        i += length;
+        continue;
+      }
+    }
     out->append(text.data() + run, i - run);
-    run = i + 1;
+    run = ++i;
     if (c == '"' || c == '\\') {
       out->push_back('\\');
       out->push_back(c);
@@ -108,13 +120,16 @@ void AppendJsonLine(std::string_view input, const ParseResults& results,
   out->append("]}\n");
 }
 
-void AppendJsonRefusal(std::string_view input_start, std::string_view error,
-                       std::string* out) {
+void AppendJsonRefusal(std::string_view input, std::string_view error,
+                       std::string* out, bool cut) {
   out->push_back('{');
-  AppendTextMember("input", input_start, out, /*first=*/true);
-  // The closing quote is taken back so that "..." lands inside the string.
-  out->pop_back();
-  out->append("...\"");
+  AppendTextMember("input", input, out, /*first=*/true);
+  if (cut) {
+    // The closing quote is taken back so that "..." lands inside the
+    // string.
+    out->pop_back();
+    out->append("...\"");
+  }
   AppendTextMember("error", error, out);
   out->append("}\n");
 }

@@ -101,7 +101,7 @@ class TESVAR_EXPORT ParseScratch {
   // point where it stopped if it was stopped.
   uint64_t last_work() const;
 
-  struct Impl;
+  struct TESVAR_LOCAL Impl;
 
  private:
   friend class CTesvarParser;
@@ -153,8 +153,9 @@ class TESVAR_EXPORT CTesvarParser {
   static int IsValidChar(char c);
 
  private:
-  Status Run(std::string word, ParseResults& results, ParseScratch& scratch,
-             ParseInterrupt* interrupt) const;
+  TESVAR_LOCAL Status Run(std::string word, ParseResults& results,
+                          ParseScratch& scratch,
+                          ParseInterrupt* interrupt) const;
 
   ParseLimits limits_;
   // ParseWord's scratch, made on its first call.

@@ -29,6 +29,8 @@
 
 #include <stddef.h>
 
+#include "tesvar/export.h"
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -59,15 +61,15 @@ typedef struct tesvar_parser tesvar_parser;
 typedef struct tesvar_results tesvar_results;
 
 /* The library's version, e.g. "0.1.0". A static string: never free it. */
-const char* tesvar_version(void);
+TESVAR_EXPORT const char* tesvar_version(void);
 
 /* A short English name of `status`, e.g. "invalid argument"; "unknown
  * status" for a value outside the enum. A static string: never free it. */
-const char* tesvar_status_string(tesvar_status status);
+TESVAR_EXPORT const char* tesvar_status_string(tesvar_status status);
 
 /* Releases a message stored by a function of this interface. NULL is
  * allowed and does nothing. */
-void tesvar_string_free(char* message);
+TESVAR_EXPORT void tesvar_string_free(char* message);
 
 /* ---- Lexicon ---- */
 
@@ -87,10 +89,11 @@ void tesvar_string_free(char* message);
  *                         all, 1 MiB per line);
  *   TESVAR_OUT_OF_MEMORY  "SOURCE:LINE: out of memory after N entries";
  *   TESVAR_INVALID_ARGUMENT for a NULL `source_name` or `out`. */
-tesvar_status tesvar_lexicon_load_tsv(const char* data, size_t size,
-                                      const char* source_name,
-                                      tesvar_lexicon** out,
-                                      char** error_message);
+TESVAR_EXPORT tesvar_status tesvar_lexicon_load_tsv(const char* data,
+                                                    size_t size,
+                                                    const char* source_name,
+                                                    tesvar_lexicon** out,
+                                                    char** error_message);
 
 /* Reads the lexicon file at `path` (NUL-terminated) as
  * tesvar_lexicon_load_tsv reads text, with `path` as the source name. The
@@ -101,20 +104,22 @@ tesvar_status tesvar_lexicon_load_tsv(const char* data, size_t size,
  *   TESVAR_IO_ERROR       "PATH: cannot read: why" when the file cannot
  *                         be opened or read;
  *   TESVAR_INVALID_ARGUMENT for a NULL `path` or `out`. */
-tesvar_status tesvar_lexicon_load_file(const char* path, tesvar_lexicon** out,
-                                       char** error_message);
+TESVAR_EXPORT tesvar_status tesvar_lexicon_load_file(const char* path,
+                                                     tesvar_lexicon** out,
+                                                     char** error_message);
 
 /* The sample lexicon built into the library, as a new lexicon in *out that
  * the caller releases with tesvar_lexicon_free. Messages as for
  * tesvar_lexicon_load_tsv. */
-tesvar_status tesvar_lexicon_sample(tesvar_lexicon** out, char** error_message);
+TESVAR_EXPORT tesvar_status tesvar_lexicon_sample(tesvar_lexicon** out,
+                                                  char** error_message);
 
 /* The number of entries; 0 for NULL. */
-size_t tesvar_lexicon_size(const tesvar_lexicon* lexicon);
+TESVAR_EXPORT size_t tesvar_lexicon_size(const tesvar_lexicon* lexicon);
 
 /* Releases the lexicon. NULL is allowed. REQUIRES: no parser made on it
  * is used afterwards. */
-void tesvar_lexicon_free(tesvar_lexicon* lexicon);
+TESVAR_EXPORT void tesvar_lexicon_free(tesvar_lexicon* lexicon);
 
 /* ---- Parser ---- */
 
@@ -122,24 +127,23 @@ void tesvar_lexicon_free(tesvar_lexicon* lexicon);
  * the parser), with the default limits: words of at most 256 bytes and a
  * work budget that no word of the language comes near. The caller releases
  * it with tesvar_parser_free. */
-tesvar_status tesvar_parser_create(const tesvar_lexicon* lexicon,
-                                   tesvar_parser** out);
+TESVAR_EXPORT tesvar_status tesvar_parser_create(const tesvar_lexicon* lexicon,
+                                                 tesvar_parser** out);
 
 /* The default limits, for tesvar_parser_create_with_limits. */
 #define TESVAR_DEFAULT_MAX_WORD_BYTES 256
-size_t tesvar_default_max_work(void);
+TESVAR_EXPORT size_t tesvar_default_max_work(void);
 
 /* As tesvar_parser_create, with the longest word analysed in bytes and
  * the work one parse may do, in work units (roughly one per byte read or
  * produced; see tesvar_results_work). 0 turns a limit off: without limits
  * a hostile word can take seconds and gigabytes. */
-tesvar_status tesvar_parser_create_with_limits(const tesvar_lexicon* lexicon,
-                                               size_t max_word_bytes,
-                                               size_t max_work,
-                                               tesvar_parser** out);
+TESVAR_EXPORT tesvar_status tesvar_parser_create_with_limits(
+    const tesvar_lexicon* lexicon, size_t max_word_bytes, size_t max_work,
+    tesvar_parser** out);
 
 /* Releases the parser. NULL is allowed. */
-void tesvar_parser_free(tesvar_parser* parser);
+TESVAR_EXPORT void tesvar_parser_free(tesvar_parser* parser);
 
 /* Replaces the content of `results` by every reading of the word of
  * `size` bytes at `word` (any bytes, NUL included; `word` may be NULL when
@@ -149,31 +153,32 @@ void tesvar_parser_free(tesvar_parser* parser);
  * TESVAR_WORD_TOO_COMPLEX, a parse stopped by tesvar_results_cancel
  * TESVAR_CANCELLED. The results handle keeps the working memory of the
  * parse, so reusing it for the next word saves allocations. */
-tesvar_status tesvar_parser_parse(const tesvar_parser* parser, const char* word,
-                                  size_t size, tesvar_results* results);
+TESVAR_EXPORT tesvar_status tesvar_parser_parse(const tesvar_parser* parser,
+                                                const char* word, size_t size,
+                                                tesvar_results* results);
 
 /* ---- Results ---- */
 
 /* A new, empty results handle in *out, reusable for any number of parses.
  * The caller releases it with tesvar_results_free. */
-tesvar_status tesvar_results_create(tesvar_results** out);
+TESVAR_EXPORT tesvar_status tesvar_results_create(tesvar_results** out);
 
 /* Releases the results and every text read from them. NULL is allowed. */
-void tesvar_results_free(tesvar_results* results);
+TESVAR_EXPORT void tesvar_results_free(tesvar_results* results);
 
 /* Stops the parse running into `results` as soon as possible (within a few
  * tens of microseconds); it returns TESVAR_CANCELLED. If no parse into
  * `results` is running, the next one stops at once. May be called from any
  * thread, and from a signal handler. NULL is allowed and does nothing. */
-void tesvar_results_cancel(tesvar_results* results);
+TESVAR_EXPORT void tesvar_results_cancel(tesvar_results* results);
 
 /* The work units the last parse into `results` used (up to where it
  * stopped, if it was stopped); 0 for NULL. Hosts that bound the work of a
  * whole text (a line, a document) add these up. */
-size_t tesvar_results_work(const tesvar_results* results);
+TESVAR_EXPORT size_t tesvar_results_work(const tesvar_results* results);
 
 /* The number of readings; 0 for NULL. */
-size_t tesvar_results_count(const tesvar_results* results);
+TESVAR_EXPORT size_t tesvar_results_count(const tesvar_results* results);
 
 /* Texts of reading `index` (0 <= index < count). Each stores in *data a
  * pointer into `results`, valid until the next parse into it or its
@@ -184,37 +189,44 @@ size_t tesvar_results_count(const tesvar_results* results);
  *   key       the lexicon key of the matched entry;
  *   analysis  the English rendering of the reading;
  *   native    the reading written back in the language's own notation. */
-tesvar_status tesvar_result_pos(const tesvar_results* results, size_t index,
-                                const char** data, size_t* size);
-tesvar_status tesvar_result_word(const tesvar_results* results, size_t index,
-                                 const char** data, size_t* size);
-tesvar_status tesvar_result_key(const tesvar_results* results, size_t index,
-                                const char** data, size_t* size);
-tesvar_status tesvar_result_analysis(const tesvar_results* results,
-                                     size_t index, const char** data,
-                                     size_t* size);
-tesvar_status tesvar_result_native(const tesvar_results* results, size_t index,
-                                   const char** data, size_t* size);
+TESVAR_EXPORT tesvar_status tesvar_result_pos(const tesvar_results* results,
+                                              size_t index, const char** data,
+                                              size_t* size);
+TESVAR_EXPORT tesvar_status tesvar_result_word(const tesvar_results* results,
+                                               size_t index, const char** data,
+                                               size_t* size);
+TESVAR_EXPORT tesvar_status tesvar_result_key(const tesvar_results* results,
+                                              size_t index, const char** data,
+                                              size_t* size);
+TESVAR_EXPORT tesvar_status
+tesvar_result_analysis(const tesvar_results* results, size_t index,
+                       const char** data, size_t* size);
+TESVAR_EXPORT tesvar_status tesvar_result_native(const tesvar_results* results,
+                                                 size_t index,
+                                                 const char** data,
+                                                 size_t* size);
 
 /* The score of reading `index` in *score: exactly 1.0 for a flawless
  * reading, smaller for each irregularity found. */
-tesvar_status tesvar_result_score(const tesvar_results* results, size_t index,
-                                  double* score);
+TESVAR_EXPORT tesvar_status tesvar_result_score(const tesvar_results* results,
+                                                size_t index, double* score);
 
 /* The error messages of reading `index`: their number, and message
  * `error_index` (0 <= error_index < that number) as a text as above. */
-tesvar_status tesvar_result_error_count(const tesvar_results* results,
-                                        size_t index, size_t* count);
-tesvar_status tesvar_result_error(const tesvar_results* results, size_t index,
-                                  size_t error_index, const char** data,
-                                  size_t* size);
+TESVAR_EXPORT tesvar_status tesvar_result_error_count(
+    const tesvar_results* results, size_t index, size_t* count);
+TESVAR_EXPORT tesvar_status tesvar_result_error(const tesvar_results* results,
+                                                size_t index,
+                                                size_t error_index,
+                                                const char** data,
+                                                size_t* size);
 
 /* The suggested corrected word forms of reading `index`, as for errors. */
-tesvar_status tesvar_result_suggestion_count(const tesvar_results* results,
-                                             size_t index, size_t* count);
-tesvar_status tesvar_result_suggestion(const tesvar_results* results,
-                                       size_t index, size_t suggestion_index,
-                                       const char** data, size_t* size);
+TESVAR_EXPORT tesvar_status tesvar_result_suggestion_count(
+    const tesvar_results* results, size_t index, size_t* count);
+TESVAR_EXPORT tesvar_status tesvar_result_suggestion(
+    const tesvar_results* results, size_t index, size_t suggestion_index,
+    const char** data, size_t* size);
 
 #ifdef __cplusplus
 } /* extern "C" */
