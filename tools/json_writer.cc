@@ -16,47 +16,88 @@ namespace {
 constexpr char kHexDigits[] = "0123456789abcdef";
 
 // Member and element separators; part of the output format. DO NOT CHANGE.
-constexpr std::string_view kKeySeparator = ": ";
 constexpr std::string_view kMemberSeparator = ", ";
 
-// Starts a member: the separator (unless it is the first), the key and
-// the key separator.
-void StartMember(std::string_view key, bool first, std::string* out) {
-  if (!first) out->append(kMemberSeparator);
-  AppendJsonString(key, out);
-  out->append(kKeySeparator);
+// The bytes that stand for themselves in a JSON string: 0x20..0x7E but
+// the quote and the backslash.
+struct PlainBytes {
+  bool of[256];
+};
+
+constexpr PlainBytes MakePlainBytes() {
+  PlainBytes table{};
+  for (int byte = 0x20; byte <= 0x7E; ++byte) {
+    table.of[byte] = byte != '"' && byte != '\\';
+  }
+  return table;
 }
 
-void AppendTextMember(std::string_view key, std::string_view value,
-                      std::string* out, bool first = false) {
-  StartMember(key, first, out);
-  AppendJsonString(value, out);
-}
+constexpr PlainBytes kPlainBytes = MakePlainBytes();
 
-void AppendListMember(std::string_view key, const StringList& list,
-                      std::string* out) {
-  StartMember(key, false, out);
-  out->push_back('[');
+bool IsPlain(char c) { return kPlainBytes.of[static_cast<unsigned char>(c)]; }
+
+// Keys with their quotes and the separators around them, written as they
+// are: no key needs escaping. Part of the output format. DO NOT CHANGE.
+constexpr std::string_view kInputKey = "{\"input\": ";
+constexpr std::string_view kResultsKey = ", \"results\": [";
+constexpr std::string_view kErrorKey = ", \"error\": ";
+constexpr std::string_view kPosKey = "{\"pos\": ";
+constexpr std::string_view kWordKey = ", \"word\": ";
+constexpr std::string_view kKeyKey = ", \"key\": ";
+constexpr std::string_view kAnalysisKey = ", \"analysis\": ";
+constexpr std::string_view kScoreKey = ", \"score\": ";
+constexpr std::string_view kErrorsKey = ", \"errors\": [";
+constexpr std::string_view kSuggestionsKey = "], \"suggestions\": [";
+constexpr std::string_view kNativeKey = "], \"native\": ";
+
+void AppendList(const StringList& list, std::string* out) {
   for (size_t i = 0; i < list.size(); ++i) {
     if (i > 0) out->append(kMemberSeparator);
     AppendJsonString(list[i], out);
   }
-  out->push_back(']');
 }
 
 // The members of one reading, in the order of the output format.
 void AppendResult(const CParseResult& r, bool native, std::string* out) {
-  out->push_back('{');
-  AppendTextMember("pos", r.m_strPOS, out, /*first=*/true);
-  AppendTextMember("word", r.m_strWord, out);
-  AppendTextMember("key", r.m_strKey, out);
-  AppendTextMember("analysis", r.m_strAnalysis, out);
-  StartMember("score", false, out);
+  out->append(kPosKey);
+  AppendJsonString(r.m_strPOS, out);
+  out->append(kWordKey);
+  AppendJsonString(r.m_strWord, out);
+  out->append(kKeyKey);
+  AppendJsonString(r.m_strKey, out);
+  out->append(kAnalysisKey);
+  AppendJsonString(r.m_strAnalysis, out);
+  out->append(kScoreKey);
   AppendJsonNumber(r.m_dScore, out);
-  AppendListMember("errors", r.m_lstErrors, out);
-  AppendListMember("suggestions", r.m_lstSuggestions, out);
-  if (native) AppendTextMember("native", r.m_strNative, out);
-  out->push_back('}');
+  out->append(kErrorsKey);
+  AppendList(r.m_lstErrors, out);
+  out->append(kSuggestionsKey);
+  AppendList(r.m_lstSuggestions, out);
+  if (native) {
+    out->append(kNativeKey);
+    AppendJsonString(r.m_strNative, out);
+    out->push_back('}');
+  } else {
+    out->append("]}");
+  }
+}
+
+// About the size of a line: its texts and what surrounds them. The buffer
+// grows once per line instead of text by text.
+size_t LineSizeHint(std::string_view input, const ParseResults& results) {
+  constexpr size_t kPerReading = 128;  // keys, separators, the score
+  constexpr size_t kPerText = 4;       // quotes and a separator
+  size_t size = 32 + input.size();
+  for (const CParseResult& r : results) {
+    size += kPerReading + r.m_strPOS.size() + r.m_strWord.size() +
+            r.m_strKey.size() + r.m_strAnalysis.size() + r.m_strNative.size();
+    for (const std::string& text : r.m_lstErrors)
+      size += kPerText + text.size();
+    for (const std::string& text : r.m_lstSuggestions) {
+      size += kPerText + text.size();
+    }
+  }
+  return size;
 }
 
 }  // namespace
@@ -67,12 +108,12 @@ void AppendJsonString(std::string_view text, std::string* out) {
   size_t run = 0;
   size_t i = 0;
   while (i < text.size()) {
-    const char c = text[i];
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x20 && byte <= 0x7E && c != '"' && c != '\\') {
+    if (IsPlain(text[i])) {
       ++i;
       continue;
     }
+    const char c = text[i];
+    const auto byte = static_cast<unsigned char>(c);
     if (byte >= 0x80) {
       if (const size_t length = Utf8SequenceLength(text.substr(i))) {
         i += length;
@@ -109,10 +150,10 @@ void AppendJsonNumber(double value, std::string* out) {
 
 void AppendJsonLine(std::string_view input, const ParseResults& results,
                     bool native, std::string* out) {
-  out->push_back('{');
-  AppendTextMember("input", input, out, /*first=*/true);
-  StartMember("results", false, out);
-  out->push_back('[');
+  out->reserve(out->size() + LineSizeHint(input, results));
+  out->append(kInputKey);
+  AppendJsonString(input, out);
+  out->append(kResultsKey);
   for (size_t i = 0; i < results.size(); ++i) {
     if (i > 0) out->append(kMemberSeparator);
     AppendResult(results[i], native, out);
@@ -122,15 +163,16 @@ void AppendJsonLine(std::string_view input, const ParseResults& results,
 
 void AppendJsonRefusal(std::string_view input, std::string_view error,
                        std::string* out, bool cut) {
-  out->push_back('{');
-  AppendTextMember("input", input, out, /*first=*/true);
+  out->append(kInputKey);
+  AppendJsonString(input, out);
   if (cut) {
     // The closing quote is taken back so that "..." lands inside the
     // string.
     out->pop_back();
     out->append("...\"");
   }
-  AppendTextMember("error", error, out);
+  out->append(kErrorKey);
+  AppendJsonString(error, out);
   out->append("}\n");
 }
 
