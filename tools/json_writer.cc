@@ -1,10 +1,13 @@
-// Builds JSON text by appending to one buffer per word.
+// Builds JSON text by appending to one buffer per word, copying into room
+// made beforehand rather than appending piece by piece.
 // Tested by json_writer_test.cc.
 
 #include "tools/json_writer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 #include "tesvar/utf8.h"
 
@@ -50,130 +53,170 @@ constexpr std::string_view kErrorsKey = ", \"errors\": [";
 constexpr std::string_view kSuggestionsKey = "], \"suggestions\": [";
 constexpr std::string_view kNativeKey = "], \"native\": ";
 
-void AppendList(const StringList& list, std::string* out) {
-  for (size_t i = 0; i < list.size(); ++i) {
-    if (i > 0) out->append(kMemberSeparator);
-    AppendJsonString(list[i], out);
-  }
-}
+// A line being written into a string through a cursor. Before each piece
+// the string is made long enough for the most the piece can take (an
+// escaped byte takes six), so that writing is plain copying; at the end
+// the string is cut back to what was written.
+class JsonBuffer {
+ public:
+  explicit JsonBuffer(std::string* out) : out_(out), used_(out->size()) {}
+  JsonBuffer(const JsonBuffer&) = delete;
+  JsonBuffer& operator=(const JsonBuffer&) = delete;
+  ~JsonBuffer() { out_->resize(used_); }
 
-// The members of one reading, in the order of the output format.
-void AppendResult(const CParseResult& r, bool native, std::string* out) {
-  out->append(kPosKey);
-  AppendJsonString(r.m_strPOS, out);
-  out->append(kWordKey);
-  AppendJsonString(r.m_strWord, out);
-  out->append(kKeyKey);
-  AppendJsonString(r.m_strKey, out);
-  out->append(kAnalysisKey);
-  AppendJsonString(r.m_strAnalysis, out);
-  out->append(kScoreKey);
-  AppendJsonNumber(r.m_dScore, out);
-  out->append(kErrorsKey);
-  AppendList(r.m_lstErrors, out);
-  out->append(kSuggestionsKey);
-  AppendList(r.m_lstSuggestions, out);
-  if (native) {
-    out->append(kNativeKey);
-    AppendJsonString(r.m_strNative, out);
-    out->push_back('}');
-  } else {
-    out->append("]}");
+  void Literal(std::string_view text) {
+    Make(text.size());
+    Copy(text.data(), text.size());
   }
-}
 
-// About the size of a line: its texts and what surrounds them. The buffer
-// grows once per line instead of text by text.
-size_t LineSizeHint(std::string_view input, const ParseResults& results) {
-  constexpr size_t kPerReading = 128;  // keys, separators, the score
-  constexpr size_t kPerText = 4;       // quotes and a separator
-  size_t size = 32 + input.size();
-  for (const CParseResult& r : results) {
-    size += kPerReading + r.m_strPOS.size() + r.m_strWord.size() +
-            r.m_strKey.size() + r.m_strAnalysis.size() + r.m_strNative.size();
-    for (const std::string& text : r.m_lstErrors)
-      size += kPerText + text.size();
-    for (const std::string& text : r.m_lstSuggestions) {
-      size += kPerText + text.size();
+  // Takes back the last `size` bytes written.
+  void TakeBack(size_t size) { used_ -= size; }
+
+  void Byte(char c) {
+    Make(1);
+    (*out_)[used_++] = c;
+  }
+
+  // `text` as a JSON string literal, quotes included.
+  void String(std::string_view text) {
+    Make(2 + kLongestEscape * text.size());
+    (*out_)[used_++] = '"';
+    // Bytes that stand for themselves are copied in runs.
+    size_t run = 0;
+    size_t i = 0;
+    while (i < text.size()) {
+      if (IsPlain(text[i])) {
+        ++i;
+        continue;
+      }
+      const char c = text[i];
+      const auto byte = static_cast<unsigned char>(c);
+      if (byte >= 0x80) {
+        if (const size_t length = Utf8SequenceLength(text.substr(i))) {
+          i += length;
+          continue;
+        }
+      }
+      Copy(text.data() + run, i - run);
+      run = ++i;
+      if (c == '"' || c == '\\') {
+        (*out_)[used_++] = '\\';
+        (*out_)[used_++] = c;
+      } else {
+        Copy("\\u00", 4);
+        (*out_)[used_++] = kHexDigits[byte >> 4];
+        (*out_)[used_++] = kHexDigits[byte & 0xF];
+      }
+    }
+    Copy(text.data() + run, text.size() - run);
+    (*out_)[used_++] = '"';
+  }
+
+  void List(const StringList& list) {
+    for (size_t i = 0; i < list.size(); ++i) {
+      if (i > 0) Literal(kMemberSeparator);
+      String(list[i]);
     }
   }
-  return size;
+
+  void Number(double value) {
+    // JSON has no spelling for infinities or NaN; scores never are either.
+    if (!std::isfinite(value)) {
+      Literal("null");
+      return;
+    }
+    // 32 bytes hold any double in shortest form
+    // ("-2.2250738585072014e-308").
+    constexpr size_t kLongestNumber = 32;
+    Make(kLongestNumber);
+    char* start = &(*out_)[used_];
+    const std::to_chars_result written =
+        std::to_chars(start, start + kLongestNumber, value);
+    used_ += static_cast<size_t>(written.ptr - start);
+  }
+
+ private:
+  static constexpr size_t kLongestEscape = 6;  // \u00xx
+
+  // Makes room for `size` more bytes; grows by doubling, so that a line
+  // of many pieces costs few resizes.
+  void Make(size_t size) {
+    if (used_ + size <= out_->size()) return;
+    out_->resize(std::max(used_ + size, 2 * out_->size()));
+  }
+
+  void Copy(const char* bytes, size_t size) {
+    if (size == 0) return;
+    std::memcpy(&(*out_)[used_], bytes, size);
+    used_ += size;
+  }
+
+  std::string* const out_;
+  size_t used_;
+};
+
+// The members of one reading, in the order of the output format.
+void AppendResult(const CParseResult& r, bool native, JsonBuffer* out) {
+  out->Literal(kPosKey);
+  out->String(r.m_strPOS);
+  out->Literal(kWordKey);
+  out->String(r.m_strWord);
+  out->Literal(kKeyKey);
+  out->String(r.m_strKey);
+  out->Literal(kAnalysisKey);
+  out->String(r.m_strAnalysis);
+  out->Literal(kScoreKey);
+  out->Number(r.m_dScore);
+  out->Literal(kErrorsKey);
+  out->List(r.m_lstErrors);
+  out->Literal(kSuggestionsKey);
+  out->List(r.m_lstSuggestions);
+  if (native) {
+    out->Literal(kNativeKey);
+    out->String(r.m_strNative);
+    out->Byte('}');
+  } else {
+    out->Literal("]}");
+  }
 }
 
 }  // namespace
 
 void AppendJsonString(std::string_view text, std::string* out) {
-  out->push_back('"');
-  // Bytes that stand for themselves are copied in runs.
-  size_t run = 0;
-  size_t i = 0;
-  while (i < text.size()) {
-    if (IsPlain(text[i])) {
-      ++i;
-      continue;
-    }
-    const char c = text[i];
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x80) {
-      if (const size_t length = Utf8SequenceLength(text.substr(i))) {
-        i += length;
-        continue;
-      }
-    }
-    out->append(text.data() + run, i - run);
-    run = ++i;
-    if (c == '"' || c == '\\') {
-      out->push_back('\\');
-      out->push_back(c);
-    } else {
-      out->append("\\u00");
-      out->push_back(kHexDigits[byte >> 4]);
-      out->push_back(kHexDigits[byte & 0xF]);
-    }
-  }
-  out->append(text.data() + run, text.size() - run);
-  out->push_back('"');
+  JsonBuffer(out).String(text);
 }
 
 void AppendJsonNumber(double value, std::string* out) {
-  // JSON has no spelling for infinities or NaN; scores never are either.
-  if (!std::isfinite(value)) {
-    out->append("null");
-    return;
-  }
-  // 32 bytes hold any double in shortest form ("-2.2250738585072014e-308").
-  char buffer[32];
-  const std::to_chars_result written =
-      std::to_chars(buffer, buffer + sizeof(buffer), value);
-  out->append(buffer, written.ptr);
+  JsonBuffer(out).Number(value);
 }
 
 void AppendJsonLine(std::string_view input, const ParseResults& results,
                     bool native, std::string* out) {
-  out->reserve(out->size() + LineSizeHint(input, results));
-  out->append(kInputKey);
-  AppendJsonString(input, out);
-  out->append(kResultsKey);
+  JsonBuffer line(out);
+  line.Literal(kInputKey);
+  line.String(input);
+  line.Literal(kResultsKey);
   for (size_t i = 0; i < results.size(); ++i) {
-    if (i > 0) out->append(kMemberSeparator);
-    AppendResult(results[i], native, out);
+    if (i > 0) line.Literal(kMemberSeparator);
+    AppendResult(results[i], native, &line);
   }
-  out->append("]}\n");
+  line.Literal("]}\n");
 }
 
 void AppendJsonRefusal(std::string_view input, std::string_view error,
                        std::string* out, bool cut) {
-  out->append(kInputKey);
-  AppendJsonString(input, out);
+  JsonBuffer line(out);
+  line.Literal(kInputKey);
+  line.String(input);
   if (cut) {
     // The closing quote is taken back so that "..." lands inside the
     // string.
-    out->pop_back();
-    out->append("...\"");
+    line.TakeBack(1);
+    line.Literal("...\"");
   }
-  out->append(kErrorKey);
-  AppendJsonString(error, out);
-  out->append("}\n");
+  line.Literal(kErrorKey);
+  line.String(error);
+  line.Literal("}\n");
 }
 
 }  // namespace cli
