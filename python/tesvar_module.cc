@@ -1,6 +1,7 @@
 // The Python extension tesvar._tesvar, which the package tesvar re-exports:
 // lexicons (read-only mappings from keys to entries), parsers with limits,
-// and the readings they find, as values (equality, hashing, repr, pickle).
+// the readings they find, as values (equality, hashing, repr, pickle), and
+// spelling correctors (corrector_object.h).
 //
 // Texts cross by the rule of edge_text.h. A Lexicon is immutable once
 // made; a Parser shares one const CTesvarParser between its calls (see
@@ -17,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "corrector_object.h"
 #include "edge_text.h"
 #include "parser_object.h"
 #include "tesvar/lexicon.h"
@@ -494,4 +496,5 @@ PYBIND11_MODULE(_tesvar, m) {
   tesvar::python::DefineLexicon(m);
   tesvar::python::DefineResult(m);
   tesvar::python::DefineParser(m);
+  tesvar::python::DefineCorrector(m);
 }

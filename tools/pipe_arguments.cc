@@ -148,6 +148,8 @@ std::string ParsePipeArguments(const std::vector<std::string_view>& args,
         mode_given = true;
         break;
       case Effect::kLexicon:
+        // An empty path would quietly mean the built-in lexicon.
+        if (value.empty()) return "option --lexicon needs a FILE, not ''";
         options->lexicon_path.assign(value);
         break;
       case Effect::kEncoding:

@@ -1,7 +1,7 @@
 """Tests of the tesvar package: words as str and bytes, the text rule for
 what comes back, lexicons as mappings and from files, limits and refused
-words, parse_many, results as values, Ctrl-C during a long parse, and the
-stubs against the module."""
+words, parse_many, results as values, Ctrl-C during a long parse,
+spelling corrections, and the stubs against the module."""
 
 import ast
 import collections.abc
@@ -306,6 +306,57 @@ try:
 except KeyboardInterrupt:
     print("interrupted at", time.monotonic())
 """
+
+
+class Corrections(unittest.TestCase):
+
+    def setUp(self):
+        self.corrector = tesvar.Corrector(tesvar.Lexicon.sample())
+
+    def test_suggest(self):
+        cases = [
+            ("Dalmay", [("Dalmaj", 10), ("Dalmey", 10)]),
+            (b"Dalmay", [("Dalmaj", 10), ("Dalmey", 10)]),
+            # Case that normalisation settles costs nothing.
+            ("DALMEY", [("Dalmey", 0), ("Datmey", 10), ("DalHey", 10)]),
+            # Likely slips weigh less; U+2019 (in UTF-8) is the apostrophe.
+            ("ghompu''wI'", [("ghompu'wI'", 5)]),
+            ("Dal\u2019mey", [("Dalmey", 5)]),
+            (b"Dal\xe9mey", [("Dalmey", 10)]),
+            ("", []),
+        ]
+        for word, weighted in cases:
+            with self.subTest(word=word):
+                self.assertEqual(self.corrector.suggest_weighted(word),
+                                 weighted)
+                self.assertEqual(self.corrector.suggest(word),
+                                 [w for w, _ in weighted])
+        self.assertEqual(tesvar.PLAIN_SLIP_WEIGHT, 10)
+
+    def test_max(self):
+        self.assertEqual(self.corrector.suggest("Dalmay", max=1), ["Dalmaj"])
+        self.assertEqual(self.corrector.suggest_weighted("Dalmay", 0), [])
+        self.assertEqual(len(self.corrector.suggest("Dalmay", 10**30)), 2)
+        with self.assertRaises(ValueError):
+            self.corrector.suggest("Dalmay", max=-1)
+        with self.assertRaises(TypeError):
+            self.corrector.suggest(3)
+        with self.assertRaises(TypeError):
+            tesvar.Corrector(None)
+
+    def test_keeps_its_lexicon(self):
+        corrector = tesvar.Corrector(tesvar.Lexicon.from_tsv(LEXICON_TSV))
+        gc.collect()  # only the corrector refers to the lexicon now
+        self.assertEqual(len(corrector.lexicon), 4)
+        self.assertEqual(corrector.suggest("vay"), ["vaj"])
+        self.assertEqual(repr(corrector), "<tesvar.Corrector on 4 entries>")
+
+    def test_shared_between_threads(self):
+        words = ["Dalmay", "DALMEY", "jIrm", "qagh", "vIghIrbe'"] * 40
+        want = [self.corrector.suggest(word) for word in words]
+        with concurrent.futures.ThreadPoolExecutor(max_workers=4) as pool:
+            self.assertEqual(list(pool.map(self.corrector.suggest, words)),
+                             want)
 
 
 class Stubs(unittest.TestCase):

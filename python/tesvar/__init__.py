@@ -5,6 +5,9 @@
     for reading in parser.parse("Dalmey"):
         print(reading.pos, reading.key, reading.analysis)
 
+    corrector = tesvar.Corrector(parser.lexicon)
+    print(corrector.suggest("Dalmay"))
+
 Texts come back as str: well-formed UTF-8 as its characters, any other
 byte as the character of the same number. Words may be str (encoded as
 UTF-8) or bytes.
@@ -13,8 +16,11 @@ UTF-8) or bytes.
 from collections.abc import Mapping as _Mapping
 
 from ._tesvar import (
+    DEFAULT_MAX_CORRECTIONS,
     DEFAULT_MAX_WORD_BYTES,
     DEFAULT_MAX_WORK,
+    PLAIN_SLIP_WEIGHT,
+    Corrector,
     Entry,
     Lexicon,
     LexiconError,
@@ -27,8 +33,11 @@ from ._tesvar import (
 )
 
 __all__ = [
+    "DEFAULT_MAX_CORRECTIONS",
     "DEFAULT_MAX_WORD_BYTES",
     "DEFAULT_MAX_WORK",
+    "PLAIN_SLIP_WEIGHT",
+    "Corrector",
     "Entry",
     "Lexicon",
     "LexiconError",

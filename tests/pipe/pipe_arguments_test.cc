@@ -84,6 +84,9 @@ TEST(PipeArgumentsTest, RefusesWhatItCannotHonour) {
       {{"-a", "-d"}, "error: option -d needs a value"},
       {{"-a", "-p"}, "error: option -p needs a value"},
       {{"pipe", "--lexicon"}, "error: option --lexicon needs a value"},
+      // An empty path would silently mean the built-in lexicon.
+      {{"pipe", "--lexicon="}, "error: option --lexicon needs a FILE, not ''"},
+      {{"-a", "--lexicon", ""}, "error: option --lexicon needs a FILE, not ''"},
       // Modes of other checkers that would change the output.
       {{"-a", "-L"}, "error: unknown option '-L'"},
       {{"-a", "--lexiconw.tsv"}, "error: unknown option '--lexiconw.tsv'"},
