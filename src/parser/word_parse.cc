@@ -144,6 +144,8 @@ void WordParse::CollectReadings(const std::string& word, bool spelling_changed,
                                 bool render_text, ParseResults& results) {
   if (lexicon_ == nullptr) return;
   AnalysisScratch& analyses = scratch_->analyses;
+  // Messages of readings that are not shown are not written at all.
+  analyses.SetQuiet(!render_text);
   FindCandidateEntries(*lexicon_, word, &analyses.positions,
                        &analyses.after_prefix);
   WorkMeter& meter = scratch_->meter;
