@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bench/lexicon_generator.h"
+#include "bench/realistic_words.h"
 #include "bench/word_generator.h"
 #include "tesvar/lexicon_tsv.h"
 #include "tesvar/sample_lexicon.h"
@@ -40,7 +41,11 @@ Status BuildCorpora(Corpus* sample, GeneratedCorpora* generated) {
   // would otherwise outweigh the effect of the lexicon's size.
   const std::vector<std::string> words = GenerateWordList(
       generated->begin()->second.lexicon, kMixedWordCount, kWordSeed);
-  for (auto& entry : *generated) entry.second.words = words;
+  for (auto& entry : *generated) {
+    entry.second.words = words;
+    entry.second.realistic = GenerateRealisticWordList(
+        entry.second.lexicon, kRealisticWordCount, kWordSeed);
+  }
   return Status::Ok();
 }
 
