@@ -146,14 +146,16 @@ void WordParse::CollectReadings(const std::string& word, bool spelling_changed,
   AnalysisScratch& analyses = scratch_->analyses;
   // Messages of readings that are not shown are not written at all.
   analyses.SetQuiet(!render_text);
-  FindCandidateEntries(*lexicon_, word, &analyses.positions,
-                       &analyses.after_prefix);
+  FindCandidateEntries(*lexicon_, word, &analyses.candidates);
   WorkMeter& meter = scratch_->meter;
   const ReadingContext context{word, spelling_changed, render_text, results,
                                meter};
-  for (uint32_t position : analyses.positions) {
+  for (const Candidate& candidate : analyses.candidates.candidates) {
+    // Every candidate costs the same, also one whose analyses are known
+    // to fail and are skipped.
     if (!meter.Charge(work_cost::kEntry + 4 * word.size())) return;
-    ReadEntry(analyses, lexicon_->entry(position), context);
+    if (!candidate.may_read) continue;
+    ReadEntry(analyses, lexicon_->entry(candidate.position), context);
   }
 }
 

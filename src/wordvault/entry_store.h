@@ -63,6 +63,7 @@ class EntryStore {
   size_t HeadwordLengthOf(size_t position) const {
     return records_[position].headword_length;
   }
+  int32_t CodeOf(size_t position) const { return records_[position].code; }
   CLexicon::Entry EntryAt(size_t position) const;
 
   void Reserve(size_t count, size_t text_bytes);

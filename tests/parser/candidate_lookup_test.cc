@@ -1,11 +1,16 @@
 // The driver looks up only the entries whose headword starts the word or
-// follows its verb prefix. Checked here against the full walk: every entry
-// whose headword occurs anywhere in the word, tried with its analyses.
+// follows its verb prefix, and skips those that cannot read the rest.
+// Checked here against the full walk: every entry whose headword occurs
+// anywhere in the word, tried with its analyses.
+
+#include "parser/candidate_lookup.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "nouns/parsed_noun.h"
@@ -20,13 +25,19 @@ namespace {
 
 using testing::Entry;
 
+// Whether `analysis` reads `word` as `entry`.
+template <typename Analysis>
+bool Reads(Analysis& analysis, const std::string& word, const CTWord& entry) {
+  analysis.Clear();
+  return analysis.Parse(word, entry) != 0;
+}
+
 // Key and label of every reading the full walk finds, in order.
 std::vector<std::string> FullWalk(const CLexicon& lexicon, std::string word) {
   NormaliseSpelling(&word);
   std::vector<std::string> readings;
   auto add = [&](auto& analysis, const CLexicon::Entry& entry) {
-    analysis.Clear();
-    if (analysis.Parse(word, entry.word)) {
+    if (Reads(analysis, word, entry.word)) {
       readings.push_back(std::string(entry.key) + "/" +
                          std::string(analysis.POS()));
     }
@@ -70,31 +81,101 @@ std::vector<std::string> Driver(const CLexicon& lexicon,
   return readings;
 }
 
-TEST(CandidateLookupTest, AgreesWithTheFullWalkOnRandomWords) {
-  // Pieces that combine into prefixes, roots, suffixes and number parts,
-  // so that headwords occur at the start, after a prefix and elsewhere.
-  const std::vector<std::string> pieces = {
+// Random lexicons and words from pieces that combine into prefixes,
+// roots, suffixes of every kind and number parts, so that headwords occur
+// at the start, after a prefix and elsewhere, followed by text that reads
+// as suffixes or not.
+class RandomWords {
+ public:
+  CLexicon MakeLexicon(int entries) {
+    const int32_t codes[] = {kNoun, kVerb, kPronoun, kNumber, kAdverbial, -1};
+    CLexicon lexicon;
+    for (int i = 0; i < entries; ++i) {
+      std::string headword = Piece();
+      if (Next() % 2) headword += Piece();
+      lexicon.Add(std::to_string(i),
+                  Entry(headword, codes[Next() % std::size(codes)], "x"));
+    }
+    return lexicon;
+  }
+  std::string MakeWord() {
+    std::string word;
+    for (uint32_t n = 1 + Next() % 4; n > 0; --n) word += Piece();
+    return word;
+  }
+
+ private:
+  uint32_t Next() {
+    state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
+    return static_cast<uint32_t>(state_ >> 33);
+  }
+  const std::string& Piece() { return kPieces[Next() % std::size(kPieces)]; }
+
+  inline static const std::string kPieces[] = {
       "vI",  "jI",    "yI",  "lu",  "qet", "Sop", "wa'", "maH", "pu'", "be'",
       "taH", "ghach", "wI'", "vam", "a",   "Du'", "lu'", "",    "'a'", "DIch"};
-  const int32_t codes[] = {kNoun, kVerb, kPronoun, kNumber, kAdverbial, -1};
-  uint64_t state = 7;
-  auto next = [&state] {
-    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-    return static_cast<uint32_t>(state >> 33);
-  };
-  CLexicon lexicon;
-  for (int i = 0; i < 60; ++i) {
-    std::string headword = pieces[next() % pieces.size()];
-    if (next() % 2) headword += pieces[next() % pieces.size()];
-    lexicon.Add(std::to_string(i),
-                Entry(headword, codes[next() % std::size(codes)], "x"));
-  }
+  uint64_t state_ = 7;
+};
+
+TEST(CandidateLookupTest, AgreesWithTheFullWalkOnRandomWords) {
+  RandomWords random;
+  const CLexicon lexicon = random.MakeLexicon(60);
   for (int i = 0; i < 3000; ++i) {
-    std::string word;
-    for (uint32_t n = 1 + next() % 4; n > 0; --n) {
-      word += pieces[next() % pieces.size()];
-    }
+    const std::string word = random.MakeWord();
     ASSERT_EQ(Driver(lexicon, word), FullWalk(lexicon, word)) << word;
+  }
+}
+
+// The candidates the lookup marks as unable to read are skipped: none of
+// their analyses may read the word. Most candidates of these words fail,
+// and the check must catch nearly all of them, of every kind it checks.
+TEST(CandidateLookupTest, MarksOnlyCandidatesWhoseAnalysesFail) {
+  RandomWords random;
+  const CLexicon lexicon = random.MakeLexicon(200);
+  CandidateLists lists;
+  CParsedNoun noun;
+  CParsedVerb verb;
+  CParsedNum number;
+  CParsedWord plain;
+  // By part of speech: failing candidates, and those of them marked.
+  std::map<int32_t, std::pair<int, int>> failing;
+  for (int i = 0; i < 3000; ++i) {
+    std::string word = random.MakeWord();
+    NormaliseSpelling(&word);
+    FindCandidateEntries(lexicon, word, &lists);
+    for (const Candidate& candidate : lists.candidates) {
+      const CTWord entry = lexicon.entry(candidate.position).word;
+      bool reads = false;
+      switch (static_cast<uint32_t>(entry.m_nPOS)) {
+        case kNoun:
+          reads = Reads(noun, word, entry);
+          break;
+        case kVerb:
+          reads = Reads(verb, word, entry);
+          break;
+        case kPronoun:
+          reads = Reads(noun, word, entry) || Reads(verb, word, entry);
+          break;
+        case kNumber:
+          reads = Reads(number, word, entry);
+          break;
+        default:
+          reads = Reads(plain, word, entry);
+      }
+      if (!candidate.may_read) {
+        ASSERT_FALSE(reads) << word << " as " << entry.m_strHeadword;
+      }
+      if (!reads) {
+        ++failing[entry.m_nPOS].first;
+        if (!candidate.may_read) ++failing[entry.m_nPOS].second;
+      }
+    }
+  }
+  // Number words are not checked ahead.
+  failing.erase(kNumber);
+  for (const auto& [code, counts] : failing) {
+    EXPECT_GE(counts.second, counts.first * 9 / 10)
+        << counts.first << " failing candidates of code " << code;
   }
 }
 
