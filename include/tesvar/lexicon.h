@@ -195,8 +195,9 @@ class TESVAR_EXPORT CLexicon {
   // Makes room for `count` entries in all and `text_bytes` bytes of text
   // in all, so that filling a lexicon of known size does not grow its
   // storage step by step. ShrinkToFit hands back what a generous Reserve
-  // left unused. Both throw std::bad_alloc when memory runs out, leaving
-  // the entries as they were.
+  // left unused and lays the headword index out afresh, for the fastest
+  // lookups (the loaders do this). Both throw std::bad_alloc when memory
+  // runs out, leaving the entries as they were.
   void Reserve(size_t count, size_t text_bytes = 0);
   void ShrinkToFit();
 

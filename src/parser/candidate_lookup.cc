@@ -73,13 +73,12 @@ void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
   const CLexicon::Impl* impl = wordvault::LexiconAccess::Of(lexicon);
   if (impl == nullptr) return;
   const wordvault::EntryStore& entries = impl->entries;
-  impl->headwords.AppendPrefixes(word, entries, &found);
+  impl->headwords.AppendPrefixes(word, &found);
   for (uint32_t& position : found) position *= 2;
   const size_t prefix = VerbPrefixLength(word);
   if (prefix != 0) {
     lists->after_prefix.clear();
-    impl->headwords.AppendPrefixes(word.substr(prefix), entries,
-                                   &lists->after_prefix);
+    impl->headwords.AppendPrefixes(word.substr(prefix), &lists->after_prefix);
     for (uint32_t position : lists->after_prefix) {
       if (entries.CodeOf(position) == kVerb) found.push_back(position * 2 + 1);
     }

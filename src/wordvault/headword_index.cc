@@ -1,178 +1,260 @@
-// The headword index: a hash table of distinct headwords with chains of
-// homographs, the set of headword lengths, and the prefix filter. See
-// headword_index.h for the design. Every structure grows in MakeRoom,
-// before the entry is appended, so that Insert only writes into room
-// already made and running out of memory changes nothing.
+// The headword index: the trie of distinct headwords, the chains of
+// homographs and the entries without a headword. See headword_index.h for
+// the design. Every structure grows in MakeRoom, before the entry is
+// appended, so that Insert only writes into room already made and running
+// out of memory changes nothing.
+//
+// Rebuild sorts the entries into the trie from the root down, depth
+// first: at each node the entries below it are split, stably, by their
+// headword's byte at that depth (or by its end, code 0), so that
+// homographs stay in entry order and chain as Insert would chain them.
 // Tested by lexicon_test.cc.
 
 #include "wordvault/headword_index.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tesvar {
 namespace wordvault {
 
 namespace {
 
-// The prefix filter has at least this many bits per headword byte, and
-// at least kMinFilterBits; at most 2^32 (2^31 on 32-bit targets), which
-// Slot relies on.
-constexpr size_t kFilterBitsPerByte = 4;
-constexpr size_t kMinFilterBits = 512;
-constexpr size_t kMaxFilterBits = SlotTable::kMaxTableSize;
+// Trie units per entry: the lexicons measured need two or a little more
+// for each distinct headword.
+constexpr size_t kUnitsPerEntry = 2;
+// Groups of up to this many entries are split by insertion sort, larger
+// ones by counting.
+constexpr size_t kSmallGroup = 16;
+
+// Codes for the bytes of `store`'s headwords, the most frequent first.
+DoubleArray::Codes CodesByFrequency(const EntryStore& store) {
+  uint64_t frequency[256] = {};
+  for (size_t position = 0; position < store.size(); ++position) {
+    for (const char byte : store.HeadwordOf(position)) {
+      ++frequency[static_cast<unsigned char>(byte)];
+    }
+  }
+  uint8_t bytes[256];
+  for (int byte = 0; byte < 256; ++byte)
+    bytes[byte] = static_cast<uint8_t>(byte);
+  std::stable_sort(
+      std::begin(bytes), std::end(bytes),
+      [&](uint8_t a, uint8_t b) { return frequency[a] > frequency[b]; });
+  DoubleArray::Codes codes{};
+  for (int rank = 0; rank < 256 && frequency[bytes[rank]] != 0; ++rank) {
+    codes[bytes[rank]] = static_cast<uint16_t>(rank + 1);
+  }
+  return codes;
+}
+
+// Lays out the trie of the entries of a store (see the file comment).
+class TrieLayout {
+ public:
+  TrieLayout(const EntryStore& store, std::vector<uint32_t>* previous)
+      : store_(store), previous_(*previous) {}
+
+  // REQUIRES: `entries` are positions of entries with headwords, ascending.
+  DoubleArray Build(std::vector<uint32_t> entries);
+
+ private:
+  // The entries [begin, end) of entries_ all begin with the text of `node`,
+  // `depth` bytes long.
+  struct Group {
+    uint32_t node;
+    uint32_t begin;
+    uint32_t end;
+    uint32_t depth;
+  };
+
+  uint16_t CodeAt(uint32_t position, uint32_t depth) const {
+    const std::string_view headword = store_.HeadwordOf(position);
+    return depth == headword.size()
+               ? 0
+               : builder_codes_[static_cast<unsigned char>(headword[depth])];
+  }
+  void Split(const Group& group);
+  void SortGroup(const Group& group);
+  // Makes `node` hold the last of the homographs [begin, end) and chains
+  // them.
+  void Hold(uint32_t node, uint32_t begin, uint32_t end);
+  // The one entry left below `node`: the rest of its headword as a chain
+  // of single children.
+  void Single(uint32_t node, uint32_t position, uint32_t depth);
+
+  const EntryStore& store_;
+  std::vector<uint32_t>& previous_;
+  DoubleArray::Codes builder_codes_{};
+  DoubleArray::Builder* builder_ = nullptr;
+  std::vector<uint32_t> entries_;
+  std::vector<Group> stack_;
+  // Working space of SortGroup.
+  std::vector<uint16_t> codes_;
+  std::vector<uint32_t> sorted_;
+  std::vector<uint16_t> sorted_codes_;
+  std::vector<uint32_t> counts_;
+};
+
+DoubleArray TrieLayout::Build(std::vector<uint32_t> entries) {
+  builder_codes_ = CodesByFrequency(store_);
+  DoubleArray::Builder builder(builder_codes_, kUnitsPerEntry * entries.size());
+  builder_ = &builder;
+  entries_ = std::move(entries);
+  sorted_.resize(entries_.size());
+  codes_.resize(entries_.size());
+  sorted_codes_.resize(entries_.size());
+  counts_.resize(DoubleArray::kMaxCodes + 1);
+  if (!entries_.empty()) {
+    stack_.push_back(Group{DoubleArray::Builder::kRoot, 0,
+                           static_cast<uint32_t>(entries_.size()), 0});
+  }
+  while (!stack_.empty()) {
+    const Group group = stack_.back();
+    stack_.pop_back();
+    if (group.end - group.begin == 1) {
+      Single(group.node, entries_[group.begin], group.depth);
+    } else {
+      Split(group);
+    }
+  }
+  return builder.Finish();
+}
+
+void TrieLayout::Split(const Group& group) {
+  SortGroup(group);
+  // The codes present, each with where its entries end.
+  uint16_t present[DoubleArray::kMaxCodes];
+  uint32_t ends[DoubleArray::kMaxCodes];
+  size_t count = 0;
+  for (uint32_t i = group.begin; i < group.end; ++i) {
+    const uint16_t code = codes_[i];
+    if (count == 0 || present[count - 1] != code) present[count++] = code;
+    ends[count - 1] = i + 1;
+  }
+  if (count == 1 && present[0] == 0) {  // homographs ending here
+    Hold(group.node, group.begin, group.end);
+    return;
+  }
+  const uint32_t base = builder_->Place(group.node, present, count);
+  // Children go on the stack last first, so that they are laid out in
+  // order, each subtree before the next.
+  for (size_t k = count; k-- > 0;) {
+    const uint32_t begin = k == 0 ? group.begin : ends[k - 1];
+    const uint32_t child = base + present[k];
+    if (present[k] == 0) {
+      Hold(child, begin, ends[k]);
+    } else {
+      stack_.push_back(Group{child, begin, ends[k], group.depth + 1});
+    }
+  }
+}
+
+// Sorts entries_[begin, end) stably by the code at the group's depth,
+// leaving the codes in codes_[begin, end).
+void TrieLayout::SortGroup(const Group& group) {
+  const uint32_t begin = group.begin;
+  const uint32_t end = group.end;
+  for (uint32_t i = begin; i < end; ++i) {
+    codes_[i] = CodeAt(entries_[i], group.depth);
+  }
+  if (end - begin <= kSmallGroup) {
+    for (uint32_t i = begin + 1; i < end; ++i) {
+      const uint16_t code = codes_[i];
+      const uint32_t position = entries_[i];
+      uint32_t j = i;
+      for (; j > begin && codes_[j - 1] > code; --j) {
+        codes_[j] = codes_[j - 1];
+        entries_[j] = entries_[j - 1];
+      }
+      codes_[j] = code;
+      entries_[j] = position;
+    }
+    return;
+  }
+  uint32_t top = 0;
+  for (uint32_t i = begin; i < end; ++i)
+    top = std::max<uint32_t>(top, codes_[i]);
+  std::fill(counts_.begin(), counts_.begin() + top + 2, 0);
+  for (uint32_t i = begin; i < end; ++i) ++counts_[codes_[i] + 1];
+  for (uint32_t code = 1; code <= top + 1; ++code)
+    counts_[code] += counts_[code - 1];
+  for (uint32_t i = begin; i < end; ++i) {
+    const uint32_t at = begin + counts_[codes_[i]]++;
+    sorted_[at] = entries_[i];
+    sorted_codes_[at] = codes_[i];
+  }
+  std::copy(sorted_.begin() + begin, sorted_.begin() + end,
+            entries_.begin() + begin);
+  std::copy(sorted_codes_.begin() + begin, sorted_codes_.begin() + end,
+            codes_.begin() + begin);
+}
+
+void TrieLayout::Hold(uint32_t node, uint32_t begin, uint32_t end) {
+  for (uint32_t i = begin + 1; i < end; ++i) {
+    previous_[entries_[i]] = entries_[i - 1];
+  }
+  builder_->Hold(node, entries_[end - 1]);
+}
+
+void TrieLayout::Single(uint32_t node, uint32_t position, uint32_t depth) {
+  const std::string_view headword = store_.HeadwordOf(position);
+  for (; depth < headword.size(); ++depth) {
+    const uint16_t code =
+        builder_codes_[static_cast<unsigned char>(headword[depth])];
+    node = builder_->Place(node, &code, 1) + code;
+  }
+  builder_->Hold(node, position);
+}
 
 }  // namespace
 
-HeadwordIndex::Pending HeadwordIndex::MakeRoom(std::string_view headword,
-                                               const EntryStore& store) {
+HeadwordIndex::Pending HeadwordIndex::MakeRoom(std::string_view headword) {
   MakeRoomForOne(&previous_same_headword_);
   Pending pending;
   if (headword.empty()) {
     MakeRoomForOne(&empty_headwords_);
     return pending;
   }
-  pending.hash = Hash(headword);
-  if (table_.used() != 0) {
-    const size_t slot = SlotOf(headword, pending.hash, store);
-    if (!table_.IsEmpty(slot)) {  // a homograph: it is only chained
-      pending.known_slot = slot;
-      return pending;
-    }
+  pending.last_same = trie_.Find(headword);
+  if (pending.last_same == DoubleArray::kNoValue) {
+    pending.last_same = kNoPosition;
+    trie_.MakeRoom(headword);
   }
-  if (table_.Grow(table_.used() + 1, false)) Rehash(store);
-  if (headword.size() >= kShortLengths && !HasLength(headword.size())) {
-    MakeRoomForOne(&long_lengths_);
-  }
-  GrowFilter(filtered_bytes_ + headword.size(), store);
   return pending;
 }
 
 void HeadwordIndex::Insert(uint32_t position, const Pending& pending,
                            const EntryStore& store) noexcept {
   const std::string_view headword = store.HeadwordOf(position);
-  previous_same_headword_.push_back(kNoPosition);
+  previous_same_headword_.push_back(pending.last_same);
   if (headword.empty()) {
     empty_headwords_.push_back(position);
     return;
   }
-  if (pending.known_slot != kNoSlot) {
-    previous_same_headword_[position] = table_.position(pending.known_slot);
-    table_.set_position(pending.known_slot, position);
-    return;
-  }
-  table_.Fill(SlotOf(headword, pending.hash, store), position, pending.hash);
-  filtered_bytes_ += headword.size();
-  FilterHeadword(headword);
-  AddLength(headword.size());
+  trie_.Set(headword, position);
 }
 
-uint32_t HeadwordIndex::LastWith(std::string_view headword,
-                                 const EntryStore& store) const {
-  if (headword.empty() || table_.used() == 0) return kNoPosition;
-  const size_t slot = SlotOf(headword, Hash(headword), store);
-  return table_.IsEmpty(slot) ? kNoPosition : table_.position(slot);
-}
-
-// Walks the prefixes of `text`, longest last, while the filter says that
-// some headword starts with them, and probes the table for those whose
-// length some headword has.
-void HeadwordIndex::AppendNonEmptyPrefixes(
-    std::string_view text, const EntryStore& store,
-    std::vector<uint32_t>* positions) const {
-  auto next_long = long_lengths_.begin();
-  const uint64_t* const filter = prefix_filter_.data();
-  const size_t filter_bits = prefix_filter_.size() * 64;
-  uint64_t hash = kHashStart;
-  for (size_t length = 1; length <= text.size(); ++length) {
-    hash = HashStep(hash, text[length - 1]);
-    const uint64_t mixed = HashFinish(hash);
-    const size_t bit = Slot(mixed, filter_bits);
-    if (((filter[bit / 64] >> (bit % 64)) & 1) == 0) return;
-    if (length < kShortLengths) {
-      if (((short_lengths_ >> length) & 1) == 0) continue;
+void HeadwordIndex::Rebuild(const EntryStore& store) {
+  HeadwordIndex built;
+  built.previous_same_headword_.assign(store.size(), kNoPosition);
+  std::vector<uint32_t> entries;
+  entries.reserve(store.size());
+  for (uint32_t position = 0; position < store.size(); ++position) {
+    if (store.HeadwordLengthOf(position) == 0) {
+      built.empty_headwords_.push_back(position);
     } else {
-      if (next_long == long_lengths_.end()) return;
-      if (*next_long != length) continue;
-      ++next_long;
-    }
-    const size_t slot = SlotOf(text.substr(0, length), mixed, store);
-    if (table_.IsEmpty(slot)) continue;
-    for (uint32_t e = table_.position(slot); e != kNoPosition;
-         e = previous_same_headword_[e]) {
-      positions->push_back(e);
+      entries.push_back(position);
     }
   }
+  built.empty_headwords_.shrink_to_fit();
+  built.trie_ = TrieLayout(store, &built.previous_same_headword_)
+                    .Build(std::move(entries));
+  *this = std::move(built);
 }
 
-// Refills the table from the stored entries: each headword's last entry
-// goes in its slot; the chains stay as they are.
-void HeadwordIndex::Rehash(const EntryStore& store) {
-  for (size_t position = store.size(); position-- > 0;) {
-    const std::string_view headword = store.HeadwordOf(position);
-    if (headword.empty()) continue;
-    const uint64_t hash = Hash(headword);
-    const size_t slot = SlotOf(headword, hash, store);
-    if (!table_.IsEmpty(slot)) continue;  // a later entry's
-    table_.Fill(slot, static_cast<uint32_t>(position), hash);
-  }
-}
-
-bool HeadwordIndex::HasLength(size_t length) const {
-  if (length < kShortLengths) return ((short_lengths_ >> length) & 1) != 0;
-  return std::binary_search(long_lengths_.begin(), long_lengths_.end(), length);
-}
-
-void HeadwordIndex::AddLength(size_t length) noexcept {
-  if (length < kShortLengths) {
-    short_lengths_ |= uint64_t{1} << length;
-    return;
-  }
-  const auto at =
-      std::lower_bound(long_lengths_.begin(), long_lengths_.end(), length);
-  if (at == long_lengths_.end() || *at != length) {
-    long_lengths_.insert(at, length);  // within the room MakeRoom made
-  }
-}
-
-void HeadwordIndex::FilterHeadword(std::string_view headword) noexcept {
-  const size_t bits = prefix_filter_.size() * 64;
-  uint64_t hash = kHashStart;
-  for (char byte : headword) {
-    hash = HashStep(hash, byte);
-    const size_t bit = Slot(HashFinish(hash), bits);
-    prefix_filter_[bit / 64] |= uint64_t{1} << (bit % 64);
-  }
-}
-
-// Keeps the filter at kFilterBitsPerByte bits per byte of the distinct
-// headwords (`headword_bytes` of them, counting the one about to come) or
-// more, doubling it when it must grow, and refills it then from each
-// headword's first entry.
-void HeadwordIndex::GrowFilter(size_t headword_bytes, const EntryStore& store) {
-  const size_t bits = prefix_filter_.size() * 64;
-  if (bits >= std::min(kFilterBitsPerByte * headword_bytes, kMaxFilterBits)) {
-    return;
-  }
-  const size_t grown = std::min(
-      std::max({kFilterBitsPerByte * headword_bytes, 2 * bits, kMinFilterBits}),
-      kMaxFilterBits);
-  std::vector<uint64_t> filter((grown + 63) / 64, 0);
-  prefix_filter_.swap(filter);
-  for (size_t position = 0; position < store.size(); ++position) {
-    if (previous_same_headword_[position] == kNoPosition) {
-      FilterHeadword(store.HeadwordOf(position));
-    }
-  }
-}
-
-void HeadwordIndex::Reserve(size_t count, const EntryStore& store) {
+void HeadwordIndex::Reserve(size_t count) {
   previous_same_headword_.reserve(count);
-  if (table_.Grow(count, true)) Rehash(store);
-}
-
-void HeadwordIndex::ShrinkToFit() {
-  previous_same_headword_.shrink_to_fit();
-  empty_headwords_.shrink_to_fit();
+  trie_.Reserve(kUnitsPerEntry * count);
 }
 
 void HeadwordIndex::Clear() { *this = HeadwordIndex(); }

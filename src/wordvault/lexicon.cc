@@ -42,15 +42,15 @@ bool CLexicon::Impl::Add(std::string_view key, const CTWord& word) {
     return false;
   }
   keys.MakeRoom(entries);
-  const wordvault::HeadwordIndex::Pending headword =
-      headwords.MakeRoom(word.m_strHeadword, entries);
+  wordvault::HeadwordIndex::Pending headword;
+  if (!headwords_deferred) headword = headwords.MakeRoom(word.m_strHeadword);
   // `key` and `word` may view the old text until the end of this call.
   std::vector<char> old_text;
   entries.MakeRoom(bytes, text_limit, &old_text);
 
   const uint32_t position = entries.Append(key, word, shared);
   keys.Insert(entries.KeyOf(position), key_hash, position, entries);
-  headwords.Insert(position, headword, entries);
+  if (!headwords_deferred) headwords.Insert(position, headword, entries);
   return true;
 }
 
@@ -58,18 +58,20 @@ void CLexicon::Impl::Reserve(size_t count, size_t text_bytes) {
   count = std::min(count, kMaxEntries);
   entries.Reserve(count, std::min(text_bytes, text_limit));
   keys.Reserve(count, entries);
-  headwords.Reserve(count, entries);
+  if (!headwords_deferred) headwords.Reserve(count);
 }
 
 void CLexicon::Impl::ShrinkToFit() {
   entries.ShrinkToFit();
-  headwords.ShrinkToFit();
+  headwords.Rebuild(entries);
+  headwords_deferred = false;
 }
 
 void CLexicon::Impl::Clear() {
   entries.Clear();
   keys.Clear();
   headwords.Clear();
+  headwords_deferred = false;
 }
 
 CLexicon::CLexicon() noexcept = default;
@@ -110,7 +112,7 @@ size_t CLexicon::PositionOf(std::string_view key) const {
 void CLexicon::FindHeadwordPrefixes(std::string_view text,
                                     std::vector<uint32_t>* positions) const {
   if (impl_ == nullptr) return;
-  impl_->headwords.AppendPrefixes(text, impl_->entries, positions);
+  impl_->headwords.AppendPrefixes(text, positions);
 }
 
 void CLexicon::Reserve(size_t count, size_t text_bytes) {

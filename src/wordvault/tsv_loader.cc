@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/text.h"
+#include "wordvault/lexicon_internal.h"
 
 namespace tesvar {
 namespace wordvault {
@@ -36,7 +37,14 @@ TsvLoader::TsvLoader(std::string_view source_name,
   if (warnings_ != nullptr) warnings_->clear();
 }
 
+// Nothing reads the lexicon before Finish, whose ShrinkToFit indexes the
+// headwords; until then they are not indexed one by one.
+void TsvLoader::DeferHeadwordIndex() {
+  LexiconAccess::Of(&loaded_).DeferHeadwordIndex();
+}
+
 void TsvLoader::Reserve(size_t entries, size_t text_bytes) {
+  DeferHeadwordIndex();
   loaded_.Reserve(entries, text_bytes);
   entry_lines_.reserve(entries);
 }
@@ -70,6 +78,7 @@ bool TsvLoader::ReadEntry(std::string_view line) {
   if (!ParseEntry(line, fields_, header_, &key, &word, &what)) {
     return Fail(line_number_, what);
   }
+  if (loaded_.size() == 0) DeferHeadwordIndex();
   if (!loaded_.Add(key, word)) {
     const size_t first = loaded_.PositionOf(key);
     if (first == CLexicon::kNotFound) return Fail(line_number_, kTooMuchText);

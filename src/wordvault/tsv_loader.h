@@ -69,6 +69,7 @@ class TsvLoader {
   void CloseWarnings();
 
  private:
+  void DeferHeadwordIndex();
   // Sets error() to "SOURCE:LINE: what"; returns false.
   bool Fail(size_t line, const std::string& what);
   bool ReadHeader(std::string_view line);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "support/test_lexicon.h"
+#include "tesvar/lexicon_tsv.h"
 #include "wordvault/lexicon_internal.h"
 
 namespace tesvar {
@@ -194,36 +195,69 @@ TEST(LexiconTest, RefusesEntriesPastTheTextLimit) {
   EXPECT_EQ(positions, (std::vector<uint32_t>{0, 1, 2}));
 }
 
-// Random lexicons against the full scan, over a small alphabet (so that
-// headwords occur in words often) with a NUL and a high byte, many
-// entries per headword, and headwords longer than 64 bytes, which the
-// index keeps apart from the shorter ones.
+// How a random lexicon is filled.
+enum class Fill {
+  kAdd,             // entry by entry
+  kReserveAndAdd,   // the same after a Reserve for all of them
+  kRebuildHalfway,  // ShrinkToFit half way, which lays the index out
+                    // anew, then more entries, indexed one by one
+  kLoad,            // from TSV text, indexed once at the end
+};
+
+struct RandomCase {
+  const char* name;
+  std::string alphabet;  // the first bytes come up far more often
+  Fill fill;
+};
+
+// Random lexicons against the full scan, over an alphabet that makes
+// headwords occur in words often, many entries per headword, and
+// headwords and words of a hundred bytes and more. Over every byte
+// value, the trie meets many codes and moves children often.
 TEST(LexiconTest, HeadwordIndexAgreesWithAFullScanOnRandomInput) {
-  const std::string alphabet("aq\0\xff", 4);
-  uint64_t state = 12345;
-  auto next = [&state]() {
-    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-    return static_cast<uint32_t>(state >> 33);
-  };
-  auto random_text = [&](size_t max_length) {
-    std::string text;
-    for (size_t n = next() % (max_length + 1); n > 0; --n) {
-      text += alphabet[next() % alphabet.size()];
+  std::string every_byte;
+  for (int byte = 255; byte >= 0; --byte) {
+    if (byte != '\t' && byte != '\n' && byte != '\r') {
+      every_byte += static_cast<char>(byte);
     }
-    return text;
+  }
+  const RandomCase cases[] = {
+      {"add", std::string("aq\0\xff", 4), Fill::kAdd},
+      {"reserve", std::string("aq\0\xff", 4), Fill::kReserveAndAdd},
+      {"rebuild", std::string("aq\0\xff", 4), Fill::kRebuildHalfway},
+      {"every byte, add", every_byte, Fill::kAdd},
+      {"every byte, rebuild", every_byte, Fill::kRebuildHalfway},
+      {"every byte, load", every_byte, Fill::kLoad},
   };
-  const std::string long_word =
-      std::string(70, 'a') + "q" + std::string(70, 'a');
-  for (const bool reserved : {false, true}) {
+  for (const RandomCase& test : cases) {
+    SCOPED_TRACE(test.name);
+    uint64_t state = 12345;
+    auto next = [&state]() {
+      state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+      return static_cast<uint32_t>(state >> 33);
+    };
+    // Mostly the first four bytes of the alphabet.
+    auto random_text = [&](size_t max_length) {
+      std::string text;
+      for (size_t n = next() % (max_length + 1); n > 0; --n) {
+        const size_t range = next() % 8 == 0 ? test.alphabet.size() : 4;
+        text += test.alphabet[next() % range];
+      }
+      return text;
+    };
+    const std::string long_word =
+        std::string(70, 'a') + "q" + std::string(70, 'a');
     CLexicon lexicon;
-    if (reserved) lexicon.Reserve(400, 100);
+    if (test.fill == Fill::kReserveAndAdd) lexicon.Reserve(400, 100);
     std::vector<std::string> headwords;
+    std::string tsv = "key\theadword\tpos\tdefinition\n";
     for (int i = 0; i < 400; ++i) {
       std::string headword;
       switch (next() % 8) {
         case 0:  // the same headword as an earlier entry
-          if (!headwords.empty())
+          if (!headwords.empty()) {
             headword = headwords[next() % headwords.size()];
+          }
           break;
         case 1:
           headword = long_word.substr(next() % 60, 64 + next() % 20);
@@ -233,8 +267,19 @@ TEST(LexiconTest, HeadwordIndexAgreesWithAFullScanOnRandomInput) {
           break;
       }
       headwords.push_back(headword);
-      lexicon.Add(std::to_string(i), Entry(headword, kNoun, "x"));
+      if (test.fill == Fill::kLoad) {
+        tsv += std::to_string(i) + "\t" + headword + "\tN\tx\n";
+      } else {
+        lexicon.Add(std::to_string(i), Entry(headword, kNoun, "x"));
+      }
+      if (test.fill == Fill::kRebuildHalfway && i == 200) {
+        lexicon.ShrinkToFit();
+      }
     }
+    if (test.fill == Fill::kLoad) {
+      ASSERT_TRUE(ParseLexiconTsv(tsv, "random.tsv", &lexicon).ok());
+    }
+    ASSERT_EQ(lexicon.size(), headwords.size());
     for (int i = 0; i < 2000; ++i) {
       const std::string word =
           i % 10 == 0 ? long_word.substr(next() % 70) : random_text(12);
