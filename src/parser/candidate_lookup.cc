@@ -21,12 +21,13 @@ namespace {
 // Where the lookup found an entry's headword.
 enum Place : uint32_t { kAtStart = 1, kAfterPrefix = 2 };
 
-// Whether the entry of `code` whose headword of `length` bytes stands at
-// `places` in `word`, after a verb prefix of `prefix` bytes, may read it.
-bool MayRead(int32_t code, size_t length, uint32_t places,
+// Whether the entry of `kind` (see EntryStore::KindOf) whose headword of
+// `length` bytes stands at `places` in `word`, after a verb prefix of
+// `prefix` bytes, may read it.
+bool MayRead(uint32_t kind, size_t length, uint32_t places,
              std::string_view word, size_t prefix) {
   const bool at_start = (places & kAtStart) != 0;
-  switch (static_cast<uint32_t>(code)) {
+  switch (kind) {
     case kNoun:
       return at_start && NounSuffixesRead(word.substr(length));
     case kVerb:
@@ -62,38 +63,43 @@ bool VerbSuffixesRead(std::string_view tail) {
   return tail.empty();
 }
 
-// The two lookups fill one list of position * 2 + 0 (found at the start)
-// or + 1 (found after the prefix); positions stay below 2^31. Sorted, an
-// entry's findings lie side by side.
+// Neither lookup reads an entry's record: the walks give each headword's
+// length, and the parts of speech are kept in a small array of their own,
+// so a candidate that is skipped costs no access to the large storage.
 void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
                           CandidateLists* lists) {
-  std::vector<uint32_t>& found = lists->positions;
+  std::vector<CandidateLists::Found>& found = lists->found;
   found.clear();
   lists->candidates.clear();
   const CLexicon::Impl* impl = wordvault::LexiconAccess::Of(lexicon);
   if (impl == nullptr) return;
   const wordvault::EntryStore& entries = impl->entries;
-  impl->headwords.AppendPrefixes(word, &found);
-  for (uint32_t& position : found) position *= 2;
+  impl->headwords.ForEachPrefix(word, [&](uint32_t position, size_t length) {
+    found.push_back({position, static_cast<uint32_t>(length), kAtStart});
+  });
   const size_t prefix = VerbPrefixLength(word);
   if (prefix != 0) {
-    lists->after_prefix.clear();
-    impl->headwords.AppendPrefixes(word.substr(prefix), &lists->after_prefix);
-    for (uint32_t position : lists->after_prefix) {
-      if (entries.CodeOf(position) == kVerb) found.push_back(position * 2 + 1);
-    }
+    impl->headwords.ForEachPrefix(
+        word.substr(prefix), [&](uint32_t position, size_t length) {
+          if (entries.KindOf(position) == kVerb) {
+            found.push_back(
+                {position, static_cast<uint32_t>(length), kAfterPrefix});
+          }
+        });
   }
-  std::sort(found.begin(), found.end());
+  std::sort(found.begin(), found.end(),
+            [](const CandidateLists::Found& a, const CandidateLists::Found& b) {
+              return a.position < b.position;
+            });
   for (size_t i = 0; i < found.size();) {
-    const uint32_t position = found[i] / 2;
+    const CandidateLists::Found& first = found[i];
     uint32_t places = 0;
-    for (; i < found.size() && found[i] / 2 == position; ++i) {
-      places |= (found[i] % 2) == 0 ? kAtStart : kAfterPrefix;
+    for (; i < found.size() && found[i].position == first.position; ++i) {
+      places |= found[i].places;
     }
-    lists->candidates.push_back(Candidate{
-        position,
-        MayRead(entries.CodeOf(position), entries.HeadwordLengthOf(position),
-                places, word, prefix)});
+    lists->candidates.push_back(
+        Candidate{first.position, MayRead(entries.KindOf(first.position),
+                                          first.length, places, word, prefix)});
   }
 }
 

@@ -35,9 +35,14 @@ struct Candidate {
 
 struct CandidateLists {
   std::vector<Candidate> candidates;
-  // Working space.
-  std::vector<uint32_t> positions;
-  std::vector<uint32_t> after_prefix;
+  // Working space: an entry, the length of its headword, and where it
+  // was found.
+  struct Found {
+    uint32_t position;
+    uint32_t length;
+    uint32_t places;
+  };
+  std::vector<Found> found;
 };
 
 // Stores in lists->candidates the entries to try for the normalised

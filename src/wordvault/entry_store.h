@@ -1,6 +1,7 @@
 // The lexicon's entries, stored compactly. All texts of all entries lie
 // back to back in one byte vector; each entry is a 24-byte record of
-// offsets, lengths, the part-of-speech code and the flags as bits. A
+// offsets, lengths, the part-of-speech code and the flags as bits, and
+// the code again in one byte of an array of its own. A
 // headword that begins its key (the usual "headword:POS" keys) is not
 // stored again: the record points into the key. Offsets are 32-bit, hence
 // a limit on the bytes of text, which the lexicon checks before appending.
@@ -63,7 +64,10 @@ class EntryStore {
   size_t HeadwordLengthOf(size_t position) const {
     return records_[position].headword_length;
   }
-  int32_t CodeOf(size_t position) const { return records_[position].code; }
+  // The part-of-speech code if it is below 255, else 255: all that the
+  // parser's check of candidates reads, kept apart from the records in a
+  // small array of its own.
+  uint8_t KindOf(size_t position) const { return kinds_[position]; }
   CLexicon::Entry EntryAt(size_t position) const;
 
   void Reserve(size_t count, size_t text_bytes);
@@ -82,6 +86,9 @@ class EntryStore {
     int32_t code;
     uint32_t bits;  // the flags and kHeadwordInKey
   };
+
+  // The kind of every code from 255 on, and of negative codes.
+  static constexpr uint8_t kOtherKind = 255;
 
   // Record::bits.
   static constexpr uint32_t kLanguageBit = 1u << 0;
@@ -105,6 +112,7 @@ class EntryStore {
 
   std::vector<char> text_;
   std::vector<Record> records_;
+  std::vector<uint8_t> kinds_;
 };
 
 inline CLexicon::Entry EntryStore::EntryAt(size_t position) const {

@@ -51,12 +51,19 @@ class HeadwordIndex {
   // order.
   void AppendPrefixes(std::string_view text,
                       std::vector<uint32_t>* positions) const {
-    positions->insert(positions->end(), empty_headwords_.begin(),
-                      empty_headwords_.end());
-    trie_.ForEachPrefix(text, [&](uint32_t last, size_t) {
+    ForEachPrefix(text, [positions](uint32_t position, size_t) {
+      positions->push_back(position);
+    });
+  }
+  // Calls found(position, length) for the same entries; `length` is that
+  // of the headword.
+  template <typename Found>
+  void ForEachPrefix(std::string_view text, Found found) const {
+    for (const uint32_t position : empty_headwords_) found(position, 0);
+    trie_.ForEachPrefix(text, [&](uint32_t last, size_t length) {
       for (uint32_t e = last; e != kNoPosition;
            e = previous_same_headword_[e]) {
-        positions->push_back(e);
+        found(e, length);
       }
     });
   }
