@@ -86,26 +86,27 @@ class CParsedVerb : public CParsedWord {
   // everything.
   std::string BuildSuffixes(int n) const;
 
+  // The affix texts are views of the affix tables (see CParsedWord).
   int m_bStative = 0;
-  std::string m_strPrefix;
-  std::string m_strSubject;
-  std::string m_strObject;
+  std::string_view m_strPrefix;
+  std::string_view m_strSubject;
+  std::string_view m_strObject;
   const VerbPrefixRow* m_pPrefix = nullptr;  // the row of m_strPrefix
-  std::string m_strVS1;
-  std::string m_strVS2;
-  std::string m_strVS3;
-  std::string m_strVS4;
-  std::string m_strVS5;
-  std::string m_strVS6;
-  std::string m_strVS7;
-  std::string m_strVS8;
-  std::string m_strVS9;
-  std::string m_strNegRover[kRoverSlots];
-  std::string m_strEmphRover[kRoverSlots];
-  std::string m_strNegEmphRover[kRoverSlots];
-  std::string m_strEmphNegRover[kRoverSlots];
-  std::string m_strRootNeg;
-  std::string m_strRefusal;
+  std::string_view m_strVS1;
+  std::string_view m_strVS2;
+  std::string_view m_strVS3;
+  std::string_view m_strVS4;
+  std::string_view m_strVS5;
+  std::string_view m_strVS6;
+  std::string_view m_strVS7;
+  std::string_view m_strVS8;
+  std::string_view m_strVS9;
+  std::string_view m_strNegRover[kRoverSlots];
+  std::string_view m_strEmphRover[kRoverSlots];
+  std::string_view m_strNegEmphRover[kRoverSlots];
+  std::string_view m_strEmphNegRover[kRoverSlots];
+  std::string_view m_strRootNeg;
+  std::string_view m_strRefusal;
   int m_bNominalised = 0;
   int m_bPronoun = 0;
   int m_bAsNoun = 0;
@@ -135,7 +136,7 @@ class CParsedVerb : public CParsedWord {
 };
 
 // The class fields by class: kClassFields[k] is m_strVSk; 0 is unused.
-inline constexpr std::string CParsedVerb::*kClassFields[] = {
+inline constexpr std::string_view CParsedVerb::*kClassFields[] = {
     nullptr,
     &CParsedVerb::m_strVS1,
     &CParsedVerb::m_strVS2,
@@ -152,7 +153,7 @@ static_assert(std::size(kClassFields) == kLastVerbClass + 1,
 
 // The slots of a rover kept by position; nullptr for {-Ha'} and {-Qo'},
 // which are only marked (m_strRootNeg, m_strRefusal).
-using RoverSlots = std::string (CParsedVerb::*)[CParsedVerb::kRoverSlots];
+using RoverSlots = std::string_view (CParsedVerb::*)[CParsedVerb::kRoverSlots];
 constexpr RoverSlots SlotsOf(RoverKind rover) {
   switch (rover) {
     case kNegRover:

@@ -24,12 +24,6 @@ namespace {
 // Pronouns glossed "that" point at something; they never act as verbs.
 constexpr std::string_view kDemonstrativeDefinition = "that";
 
-// Sets `field` to `text`. Long chains of rovers store the same text in the
-// same place again and again, which costs only the comparison.
-void Store(std::string_view text, std::string* field) {
-  if (*field != text) field->assign(text);
-}
-
 }  // namespace
 
 int CParsedVerb::ParseNoPrefix(std::string_view word, const CTWord& entry) {
@@ -79,18 +73,18 @@ void CParsedVerb::StoreSuffix(const VerbScanState& scan) {
   const VerbSuffixRow& row = *scan.row;
   switch (row.rover) {
     case kNotRover:
-      Store(row.suffix, &(this->*kClassFields[row.type]));
+      this->*kClassFields[row.type] = row.suffix;
       break;
     // {-Ha'} and {-Qo'} change the reading of the whole verb, so only
     // their presence is marked, with their gloss.
     case kRootNegRover:
-      Store(row.gloss, &m_strRootNeg);
+      m_strRootNeg = row.gloss;
       break;
     case kRefusalRover:
-      Store(row.gloss, &m_strRefusal);
+      m_strRefusal = row.gloss;
       break;
     default:
-      Store(row.suffix, &(this->*SlotsOf(row.rover))[scan.last_type + 1]);
+      (this->*SlotsOf(row.rover))[scan.last_type + 1] = row.suffix;
       break;
   }
 }

@@ -415,13 +415,13 @@ void CParsedVerb::CheckReflexive(int reflexive) {
           "{-moH}.",
           factor::kHalf);
     // Once with {-moH} added, once without the reflexive suffix.
-    m_strVS4.assign(kCausative);
+    m_strVS4 = kCausative;
     Suggest(*this, m_strPrefix, {BuildSuffixes(kAllClasses)});
-    m_strVS4.clear();
-    std::string reflexive_suffix;
-    reflexive_suffix.swap(m_strVS1);
+    m_strVS4 = {};
+    const std::string_view reflexive_suffix = m_strVS1;
+    m_strVS1 = {};
     Suggest(*this, m_strPrefix, {BuildSuffixes(kAllClasses)});
-    m_strVS1.swap(reflexive_suffix);
+    m_strVS1 = reflexive_suffix;
   }
 }
 

@@ -8,11 +8,11 @@ namespace tesvar {
 void CParsedWord::Clear() {
   m_lstSuggestions.clear();
   m_lstErrors.clear();
-  m_strWord.clear();
-  m_strGloss.clear();
+  m_strWord = {};
+  m_strGloss = {};
   m_nPOS = 0;
   m_dScore = 0.0;
-  m_strHeadword.clear();
+  m_strHeadword = {};
 }
 
 int CParsedWord::Parse(std::string_view word, const CTWord& entry) {
@@ -23,7 +23,7 @@ int CParsedWord::Parse(std::string_view word, const CTWord& entry) {
 }
 
 void CParsedWord::TakeEntry(std::string_view word, const CTWord& entry) {
-  m_strWord.assign(word);
+  m_strWord = word;
   m_dScore = 1.0;
   // The gloss is only ever shown, like the messages.
   if (!quiet_) m_strGloss = entry.m_strDefinition;
