@@ -2,7 +2,9 @@
 // corrected forms of the grammar checks. Rovers at one position come out
 // in a fixed order. {-Ha'} and {-Qo'} are stored only as present, so the
 // rovers that go with them are read back from the word itself, and the
-// rovers at their positions are not written a second time.
+// rovers at their positions are not written a second time. What the word
+// gives is looked up once per reading, since a long word may be written
+// back many times.
 // Tested by verb_build_suffixes_test.cc.
 
 #include <cstddef>
@@ -79,25 +81,42 @@ constexpr int kRefusalClass = kHonorificClass;
 
 std::string CParsedVerb::BuildSuffixes(int n) const {
   std::string out;
-  auto append_rovers = [this, &out](int position) {
-    for (RoverSlots kind : kRoverOrder) out += (this->*kind)[position];
+  AppendSuffixes(n, &out);
+  return out;
+}
+
+std::string_view CParsedVerb::SuffixesBefore(int n) {
+  suffixes_.clear();
+  AppendSuffixes(n, &suffixes_);
+  return suffixes_;
+}
+
+void CParsedVerb::AppendSuffixes(int n, std::string* out) const {
+  auto append_rovers = [this, out](int position) {
+    for (RoverSlots kind : kRoverOrder) out->append((this->*kind)[position]);
   };
-  if (n <= 0) return out;
-  // The suffixes are at most the word less its root, and rarely much less.
-  out.reserve(m_strWord.size());
+  if (n <= 0) return;
   append_rovers(0);
   for (int type = 1; type <= kLastVerbClass && type < n; ++type) {
-    out += this->*kClassFields[type];
+    out->append(this->*kClassFields[type]);
     if (type == kRootNegClass && !m_strRootNeg.empty()) {
-      out += FirstRun(m_strWord, kRootNegRuns);
+      if (!root_neg_runs_known_) {
+        root_neg_run_ = FirstRun(m_strWord, kRootNegRuns);
+        root_neg_runs_known_ = true;
+      }
+      out->append(root_neg_run_);
     } else if (type == kRefusalClass && !m_strRefusal.empty()) {
-      out += FirstRun(m_strWord, kRefusalRuns);
-      out += FirstRun(m_strWord, kAfterRefusalRuns);
+      if (!refusal_runs_known_) {
+        refusal_run_ = FirstRun(m_strWord, kRefusalRuns);
+        after_refusal_run_ = FirstRun(m_strWord, kAfterRefusalRuns);
+        refusal_runs_known_ = true;
+      }
+      out->append(refusal_run_);
+      out->append(after_refusal_run_);
     } else {
       append_rovers(type + 1);
     }
   }
-  return out;
 }
 
 }  // namespace tesvar

@@ -26,6 +26,7 @@ void CParsedVerb::Clear() {
   m_bPronoun = 0;
   m_bAsNoun = 0;
   m_noun.Clear();
+  ForgetRoverRuns();
 }
 
 void CParsedVerb::SetPrefix(const VerbPrefixRow* row) {

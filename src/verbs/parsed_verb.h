@@ -85,6 +85,9 @@ class CParsedVerb : public CParsedWord {
   // the slot of class VSn; n <= 0 gives "", n > kLastVerbClass
   // everything.
   std::string BuildSuffixes(int n) const;
+  // The same text as a view of the record's own buffer, valid until the
+  // next call; what the checks put into their corrections.
+  std::string_view SuffixesBefore(int n);
 
   // The affix texts are views of the affix tables (see CParsedWord).
   int m_bStative = 0;
@@ -133,6 +136,22 @@ class CParsedVerb : public CParsedWord {
   void CheckReflexive(int reflexive);
   // A stative verb without {-moH} needs a prefix without object.
   void CheckStativePrefix();
+
+  // Appends BuildSuffixes(n) to *out.
+  void AppendSuffixes(int n, std::string* out) const;
+  // Forgets the rovers read from the word, for a new word.
+  void ForgetRoverRuns() { root_neg_runs_known_ = refusal_runs_known_ = false; }
+
+  // The rovers written around {-Ha'} and {-Qo'} depend on the word alone;
+  // AppendSuffixes reads them from the word the first time it needs them
+  // for a reading and keeps them here.
+  mutable bool root_neg_runs_known_ = false;
+  mutable bool refusal_runs_known_ = false;
+  mutable std::string_view root_neg_run_;
+  mutable std::string_view refusal_run_;
+  mutable std::string_view after_refusal_run_;
+  // SuffixesBefore's text.
+  std::string suffixes_;
 };
 
 // The class fields by class: kClassFields[k] is m_strVSk; 0 is unused.

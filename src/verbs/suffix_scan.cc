@@ -36,6 +36,7 @@ int CParsedVerb::ParseNoPrefix(std::string_view word, const CTWord& entry) {
   if (!StartsWith(word, entry.m_strHeadword)) return 0;
 
   TakeEntry(word, entry);
+  ForgetRoverRuns();
   VerbScanState scan;
   scan.rest = word.substr(entry.m_strHeadword.size());
   if (scan.rest.empty()) return 1;
