@@ -9,8 +9,13 @@
 #define TESVAR_PARSER_SPELLING_H_
 
 #include <string>
+#include <string_view>
 
 namespace tesvar {
+
+// The message of a reading found only after normalisation changed the
+// word (CParseResult::Case).
+inline constexpr std::string_view kSpellingMessage = "Spelling or case.";
 
 // True for the 45 bytes of the alphabet: the letters a-e, g-j, l-w, y in
 // both cases and the apostrophe.

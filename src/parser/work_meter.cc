@@ -32,7 +32,7 @@ Status WorkMeter::status() const {
 
 uint64_t WorkMeter::TextsCost(const StringList& texts) {
   uint64_t cost = 0;
-  for (const std::string& text : texts) cost += work_cost::kText + text.size();
+  for (const std::string& text : texts) cost += TextCost(text.size());
   return cost;
 }
 

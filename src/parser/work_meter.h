@@ -65,8 +65,12 @@ class WorkMeter {
   Status status() const;
 
   // The work a reading stands for: its texts, each with its bookkeeping.
+  // A sub-parse's weighed reading is charged what its record would be
+  // (WeighedSink in word_parse.cc adds up the same texts).
   static uint64_t ReadingCost(const CParseResult& reading);
   static uint64_t TextsCost(const StringList& texts);
+  // The work one text of a list stands for.
+  static uint64_t TextCost(size_t bytes) { return work_cost::kText + bytes; }
 
  private:
   enum class StopReason { kNone, kBudget, kInterrupt };
