@@ -65,7 +65,7 @@ struct ParseScratch::Impl {
   // whether the check changed them.
   std::vector<SuggestionViews> top_suggestions;
   std::vector<bool> top_changed;
-  // A word handed to a sub-parse, being normalised.
+  // A word being normalised, or the word as typed beside it.
   std::string normalising;
   // Suggestions handed to sub-parses so far, at all depths together.
   int handed_over = 0;

@@ -93,6 +93,22 @@ void SettleLowerCaseH(std::string* word) {
 
 bool IsAlphabetByte(char c) { return CanonicalByte(c) != '\0'; }
 
+bool IsCanonicalSpelling(std::string_view word) {
+  if (!word.empty() && In(kInitialVowels, word[0])) return false;
+  for (size_t i = 0; i < word.size(); ++i) {
+    const char c = word[i];
+    if (CanonicalByte(c) != c) return false;
+    if (c != 'h') continue;
+    // Kept only in "ch", "gh" and "tlh"; this also rules out "th".
+    if (i == 0) return false;
+    const char before = word[i - 1];
+    if (before == 'c' || before == 'g') continue;
+    if (i >= 2 && word[i - 2] == 't' && before == 'l') continue;
+    return false;
+  }
+  return true;
+}
+
 void NormaliseSpelling(std::string* word) {
   // The first pass only drops or replaces bytes, so it works in place.
   std::string& w = *word;

@@ -24,6 +24,11 @@ bool IsAlphabetByte(char c);
 // Rewrites *word into canonical spelling. An empty word stays empty.
 void NormaliseSpelling(std::string* word);
 
+// True when NormaliseSpelling would leave `word` as it is; one pass, for
+// words that are mostly canonical already (corrections are made of
+// canonical pieces).
+bool IsCanonicalSpelling(std::string_view word);
+
 }  // namespace tesvar
 
 #endif  // TESVAR_PARSER_SPELLING_H_

@@ -146,9 +146,14 @@ int WordParse::RunSub(std::string_view word, WeighedReadings& readings,
 }
 
 void WordParse::NormaliseAndCollect(std::string* word, ParseResults& results) {
-  const std::string as_typed = *word;
-  NormaliseSpelling(word);
-  RecordSink sink{*word, *word != as_typed, results, scratch_->meter};
+  bool spelling_changed = false;
+  if (!IsCanonicalSpelling(*word)) {
+    std::string& as_typed = scratch_->normalising;
+    as_typed.assign(*word);
+    NormaliseSpelling(word);
+    spelling_changed = *word != as_typed;
+  }
+  RecordSink sink{*word, spelling_changed, results, scratch_->meter};
   CollectReadings(*word, sink);
 }
 
@@ -168,12 +173,15 @@ std::string_view WordParse::CollectForSubParse(std::string_view word,
     }
     return seen->normalised;
   }
-  std::string& normalising = scratch_->normalising;
-  normalising.assign(word);
-  NormaliseSpelling(&normalising);
-  const bool spelling_changed = normalising != word;
-  const std::string_view normalised =
-      spelling_changed ? scratch_->texts.Copy(normalising) : word;
+  std::string_view normalised = word;
+  bool spelling_changed = false;
+  if (!IsCanonicalSpelling(word)) {
+    std::string& normalising = scratch_->normalising;
+    normalising.assign(word);
+    NormaliseSpelling(&normalising);
+    spelling_changed = normalising != word;
+    if (spelling_changed) normalised = scratch_->texts.Copy(normalising);
+  }
   WeighedSink sink{normalised, spelling_changed, readings, scratch_->texts,
                    meter};
   CollectReadings(normalised, sink);
