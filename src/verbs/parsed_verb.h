@@ -14,6 +14,7 @@
 #define TESVAR_VERBS_PARSED_VERB_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,7 @@ struct VerbScanState {
 
   std::string_view rest;  // unread text; begins with the current suffix
   const VerbSuffixRow* row = nullptr;  // the suffix just matched
+  size_t row_index = 0;                // its number in kVerbSuffixes
   std::string_view last;  // the last class suffix before the current one
   int last_type = -1;     // its class; -1 while there is none
   int reflexive = kNoReflexive;
@@ -40,6 +42,15 @@ struct VerbScanState {
   // The unread text behind the current suffix.
   std::string_view after() const { return rest.substr(row->suffix.size()); }
 };
+
+// How many grammar checks concern each suffix row before and after it is
+// stored (verb_checks.cc); the scan calls a row's checks only when it has
+// some.
+struct VerbSuffixChecks {
+  uint8_t before[kVerbSuffixCount];
+  uint8_t after[kVerbSuffixCount];
+};
+extern const VerbSuffixChecks kVerbSuffixChecks;
 
 class CParsedVerb : public CParsedWord {
  public:

@@ -51,21 +51,23 @@ int CParsedVerb::ParseNoPrefix(std::string_view word, const CTWord& entry) {
 }
 
 void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
-  while (const VerbSuffixRow* row = MatchVerbSuffix(scan->rest)) {
-    scan->row = row;
-    CheckBeforeStoring(scan);
+  for (int index; (index = MatchVerbSuffixRow(scan->rest)) >= 0;) {
+    const VerbSuffixRow& row = kVerbSuffixes[index];
+    scan->row = &row;
+    scan->row_index = static_cast<size_t>(index);
+    if (kVerbSuffixChecks.before[index] != 0) CheckBeforeStoring(scan);
     StoreSuffix(*scan);
-    CheckAfterStoring(scan);
-    scan->rest.remove_prefix(row->suffix.size());
-    if (row->has(kNominaliser)) {
+    if (kVerbSuffixChecks.after[index] != 0) CheckAfterStoring(scan);
+    scan->rest.remove_prefix(row.suffix.size());
+    if (row.has(kNominaliser)) {
       m_bAsNoun = 1;
       return;
     }
     // Rovers have no class: a rover after a rover stands at the same
     // position as the first.
-    if (row->type != kRover) {
-      scan->last = row->suffix;
-      scan->last_type = row->type;
+    if (row.type != kRover) {
+      scan->last = row.suffix;
+      scan->last_type = row.type;
     }
   }
 }

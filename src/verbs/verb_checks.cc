@@ -269,14 +269,42 @@ void CheckCommandWish(CParsedVerb& v, Scan& s) {
   Suggest(v, v.m_strPrefix, {v.SuffixesBefore(kLastVerbClass), s.after()});
 }
 
+// Every suffix row's text with each {-be'} replaced by {-Qo'}, as Replace
+// would make it, worked out at compile time: the command forms of the
+// negating rovers.
+struct CommandForms {
+  char text[kVerbSuffixCount][kMaxPackedAffix];
+  size_t size[kVerbSuffixCount];
+};
+
+constexpr CommandForms MakeCommandForms() {
+  CommandForms forms{};
+  for (size_t row = 0; row < kVerbSuffixCount; ++row) {
+    const std::string_view suffix = kVerbSuffixes[row].suffix;
+    size_t out = 0;
+    for (size_t at = 0; at < suffix.size();) {
+      const bool negation = suffix.substr(at, kNegation.size()) == kNegation;
+      const std::string_view piece = negation ? kRefusal : suffix.substr(at, 1);
+      // A form longer than its slot writes past the end and stops the
+      // build.
+      for (char c : piece) forms.text[row][out++] = c;
+      at += negation ? kNegation.size() : 1;
+    }
+    forms.size[row] = out;
+  }
+  return forms;
+}
+
+constexpr CommandForms kCommandForms = MakeCommandForms();
+
 void CheckCommandNegation(CParsedVerb& v, Scan& s) {
   if (!v.IsImperative()) return;
   Fault(v,
         "The suffix {-be'} cannot be used on imperative verbs.  Use {-Qo'} "
         "instead.",
         factor::kQuarter);
-  std::string command_form(s.current());
-  Replace(&command_form, kNegation, kRefusal);
+  const std::string_view command_form(kCommandForms.text[s.row_index],
+                                      kCommandForms.size[s.row_index]);
   Suggest(v, v.m_strPrefix,
           {v.SuffixesBefore(s.last_type + 1), command_form, s.after()});
 }
@@ -383,13 +411,24 @@ constexpr auto kAfterStoringByRow = MakeChecksByRow(kAfterStoring);
 template <size_t N>
 void RunChecks(const CheckRow (&checks)[N], const ChecksByRow<N>& by_row,
                CParsedVerb& v, Scan& s) {
-  const size_t row = static_cast<size_t>(s.row - kVerbSuffixes);
+  const size_t row = s.row_index;
   for (size_t i = 0; i < by_row.count[row]; ++i) {
     checks[by_row.checks[row][i]].check(v, s);
   }
 }
 
+constexpr VerbSuffixChecks CountChecks() {
+  VerbSuffixChecks counts{};
+  for (size_t row = 0; row < kVerbSuffixCount; ++row) {
+    counts.before[row] = kBeforeStoringByRow.count[row];
+    counts.after[row] = kAfterStoringByRow.count[row];
+  }
+  return counts;
+}
+
 }  // namespace
+
+constexpr VerbSuffixChecks kVerbSuffixChecks = CountChecks();
 
 void CParsedVerb::CheckBeforeStoring(VerbScanState* scan) {
   RunChecks(kBeforeStoring, kBeforeStoringByRow, *this, *scan);
