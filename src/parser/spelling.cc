@@ -97,7 +97,8 @@ bool IsCanonicalSpelling(std::string_view word) {
   if (!word.empty() && In(kInitialVowels, word[0])) return false;
   for (size_t i = 0; i < word.size(); ++i) {
     const char c = word[i];
-    if (CanonicalByte(c) != c) return false;
+    // NUL stands for the bytes outside the alphabet, NUL among them.
+    if (c == '\0' || CanonicalByte(c) != c) return false;
     if (c != 'h') continue;
     // Kept only in "ch", "gh" and "tlh"; this also rules out "th".
     if (i == 0) return false;

@@ -82,9 +82,9 @@ TEST(SpellingTest, IsIdempotent) {
 
 // The quick test agrees with normalisation on every word of up to four
 // bytes drawn from the bytes that matter to it: "h" and its neighbours,
-// vowels, case, the apostrophe and a foreign byte.
+// vowels, case, the apostrophe and foreign bytes, NUL among them.
 TEST(SpellingTest, CanonicalTestAgreesWithNormalisation) {
-  const std::string bytes = "tlhcgHaI'Ddq-";
+  const std::string bytes("tlhcgHaI'Ddq-\0\xe4", 15);
   std::vector<std::string> words = {""};
   for (size_t begin = 0, length = 1; length <= 4; ++length) {
     const size_t end = words.size();
