@@ -15,6 +15,7 @@
 #include "parser/suggestion_limits.h"
 #include "parser/text_arena.h"
 #include "parser/weighed_reading.h"
+#include "parser/word_positions.h"
 #include "parser/work_meter.h"
 #include "tesvar/parse_result.h"
 #include "tesvar/parser.h"
@@ -32,7 +33,7 @@ struct ParseFrame {
   // Words (normalised) whose suggestion check is in progress along the
   // current chain, and, in a sub-parser, every word it has parsed; views
   // of the call's TextArena or of the top-level word.
-  std::vector<std::string_view> m_lstTried;
+  WordPositions m_lstTried;
   // The frame whose guard list continues this one's; null at the top.
   const ParseFrame* guard_parent = nullptr;
 };
@@ -40,14 +41,14 @@ struct ParseFrame {
 // What a walk over one suggestion list at one depth works with. Walks at
 // one depth run one after another, so each depth has one set, reused.
 struct WalkLevel {
-  // What became of a suggestion that was parsed during the walk.
-  struct Verdict {
-    std::string_view word;
-    bool stays;
-  };
+  // The sub-parser of the walks at this depth.
+  ParseFrame sub_frame;
   // The readings of the sub-parse of the suggestion being processed.
   WeighedReadings readings;
-  std::vector<Verdict> verdicts;
+  // What became of each suggestion parsed during the walk: the words, and
+  // whether each stays.
+  WordPositions verdict_words;
+  std::vector<bool> verdict_stays;
   std::vector<bool> removed_at;
 };
 

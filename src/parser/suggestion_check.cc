@@ -43,15 +43,14 @@ namespace tesvar {
 
 namespace {
 
-using Verdict = WalkLevel::Verdict;
-
-const Verdict* FindVerdict(const std::vector<Verdict>& verdicts,
-                           std::string_view word, uint64_t* compared) {
-  for (const Verdict& v : verdicts) {
-    ++*compared;
-    if (v.word == word) return &v;
-  }
-  return nullptr;
+// Whether `word` is in `words`, at *at; adds to *compared the words a
+// search in turn would look at: up to and including the word, or all.
+bool Find(const WordPositions& words, std::string_view word, uint64_t* compared,
+          size_t* at) {
+  *at = words.Find(word);
+  const bool found = *at < words.size();
+  *compared += found ? *at + 1 : words.size();
+  return found;
 }
 
 bool AnySuggestions(const ParseResults& results) {
@@ -65,11 +64,9 @@ bool AnySuggestions(const ParseResults& results) {
 
 bool SuggestionCheck::OnGuardList(const ParseFrame& frame,
                                   std::string_view word, uint64_t* compared) {
+  size_t at = 0;
   for (const ParseFrame* f = &frame; f != nullptr; f = f->guard_parent) {
-    for (std::string_view tried : f->m_lstTried) {
-      ++*compared;
-      if (tried == word) return true;
-    }
+    if (Find(f->m_lstTried, word, compared, &at)) return true;
   }
   return false;
 }
@@ -119,11 +116,12 @@ void SuggestionCheck::Walk(std::string_view word, size_t count,
                            ListAt list_at) {
   ParseFrame& frame = *frame_;
   ++frame.m_nDepth;
-  frame.m_lstTried.push_back(word);
+  frame.m_lstTried.Add(word);
 
   if (frame.m_nDepth <= suggestion_limits::kMaxWalkDepth) {
-    ParseFrame sub_frame;
+    ParseFrame& sub_frame = parse_->scratch().levels[frame.m_nDepth].sub_frame;
     sub_frame.m_nDepth = frame.m_nDepth;
+    sub_frame.m_lstTried.Clear();
     sub_frame.guard_parent = &frame;
     WorkMeter& meter = parse_->scratch().meter;
     for (size_t i = 0; i < count && !meter.stopped(); ++i) {
@@ -132,15 +130,16 @@ void SuggestionCheck::Walk(std::string_view word, size_t count,
   }
 
   --frame.m_nDepth;
-  if (frame.m_nDepth == 0) frame.m_lstTried.clear();
+  if (frame.m_nDepth == 0) frame.m_lstTried.Clear();
 }
 
 bool SuggestionCheck::WalkSuggestions(ParseFrame& sub_frame,
                                       SuggestionViews& suggestions) {
   ParseScratch::Impl& scratch = parse_->scratch();
   WalkLevel& level = scratch.levels[frame_->m_nDepth];
-  std::vector<Verdict>& verdicts = level.verdicts;
-  verdicts.clear();
+  WordPositions& verdict_words = level.verdict_words;
+  verdict_words.Clear();
+  level.verdict_stays.clear();
   // Only the suggestion being processed is ever removed, so removals are
   // marked and the list is compacted once at the end; the positions ahead
   // of the walk are the same as if each removal had closed its gap.
@@ -155,12 +154,12 @@ bool SuggestionCheck::WalkSuggestions(ParseFrame& sub_frame,
     bool removed = false;
     uint64_t compared = 0;
 
+    size_t verdict = 0;
     if (OnGuardList(*frame_, current, &compared)) {
       // A word on the current chain: left in place unparsed.
-    } else if (const Verdict* seen =
-                   FindVerdict(verdicts, current, &compared)) {
+    } else if (Find(verdict_words, current, &compared, &verdict)) {
       // Costs no parse, so it applies even once the budget is spent.
-      removed = !seen->stays;
+      removed = !level.verdict_stays[verdict];
     } else if (scratch.handed_over >= suggestion_limits::kMaxSubParses) {
       // Budget spent: left in place unparsed.
     } else {
@@ -179,7 +178,8 @@ bool SuggestionCheck::WalkSuggestions(ParseFrame& sub_frame,
                            reading.suggestions.end());
         changed |= !reading.suggestions.empty();
       }
-      verdicts.push_back(Verdict{current, !removed});
+      verdict_words.Add(current);
+      level.verdict_stays.push_back(!removed);
     }
     if (!scratch.meter.Charge(compared)) break;
     if (removed) {
