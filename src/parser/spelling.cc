@@ -72,6 +72,23 @@ char CanonicalByte(char c) {
   return kCanonicalBytes.of[static_cast<unsigned char>(c)];
 }
 
+// The bytes that may stand anywhere in a canonical word: every canonical
+// byte but "h", which depends on the bytes before it.
+struct PlainBytes {
+  bool is[256];
+};
+
+constexpr PlainBytes MakePlainBytes() {
+  PlainBytes table{};
+  for (int byte = 1; byte < 256; ++byte) {
+    const char c = static_cast<char>(byte);
+    table.is[byte] = c != 'h' && kCanonicalBytes.of[byte] == c;
+  }
+  return table;
+}
+
+constexpr PlainBytes kPlainBytes = MakePlainBytes();
+
 // Decides each lower-case "h" from left to right: it stays only as the
 // second letter of "ch" or "gh" or the third of "tlh".
 void SettleLowerCaseH(std::string* word) {
@@ -97,9 +114,8 @@ bool IsCanonicalSpelling(std::string_view word) {
   if (!word.empty() && In(kInitialVowels, word[0])) return false;
   for (size_t i = 0; i < word.size(); ++i) {
     const char c = word[i];
-    // NUL stands for the bytes outside the alphabet, NUL among them.
-    if (c == '\0' || CanonicalByte(c) != c) return false;
-    if (c != 'h') continue;
+    if (kPlainBytes.is[static_cast<unsigned char>(c)]) continue;
+    if (c != 'h') return false;
     // Kept only in "ch", "gh" and "tlh"; this also rules out "th".
     if (i == 0) return false;
     const char before = word[i - 1];
