@@ -16,16 +16,17 @@ void CParsedVerb::Clear() {
     *field = {};
   }
   m_pPrefix = nullptr;
-  for (int slot = 0; slot < kRoverSlots; ++slot) {
-    m_strNegRover[slot] = {};
-    m_strEmphRover[slot] = {};
-    m_strNegEmphRover[slot] = {};
-    m_strEmphNegRover[slot] = {};
+  for (RoverSlots rover : {&CParsedVerb::m_strNegRover,
+                           &CParsedVerb::m_strEmphRover,
+                           &CParsedVerb::m_strNegEmphRover,
+                           &CParsedVerb::m_strEmphNegRover}) {
+    for (std::string_view& slot : this->*rover) slot = {};
   }
+  // Only Nominalise fills the noun, and it marks the record.
+  if (m_bNominalised) m_noun.Clear();
   m_bNominalised = 0;
   m_bPronoun = 0;
   m_bAsNoun = 0;
-  m_noun.Clear();
   ForgetRoverRuns();
 }
 
