@@ -16,11 +16,13 @@ void CParsedVerb::Clear() {
     *field = {};
   }
   m_pPrefix = nullptr;
-  for (RoverSlots rover : {&CParsedVerb::m_strNegRover,
-                           &CParsedVerb::m_strEmphRover,
-                           &CParsedVerb::m_strNegEmphRover,
-                           &CParsedVerb::m_strEmphNegRover}) {
-    for (std::string_view& slot : this->*rover) slot = {};
+  if (rovers_stored_) {
+    for (RoverSlots rover :
+         {&CParsedVerb::m_strNegRover, &CParsedVerb::m_strEmphRover,
+          &CParsedVerb::m_strNegEmphRover, &CParsedVerb::m_strEmphNegRover}) {
+      for (std::string_view& slot : this->*rover) slot = {};
+    }
+    rovers_stored_ = false;
   }
   // Only Nominalise fills the noun, and it marks the record.
   if (m_bNominalised) m_noun.Clear();

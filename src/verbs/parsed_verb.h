@@ -115,6 +115,9 @@ class CParsedVerb : public CParsedWord {
   std::string_view m_strVS7;
   std::string_view m_strVS8;
   std::string_view m_strVS9;
+  // The rovers by position. Clear empties them only after the scan has
+  // stored one (most words have none), so code that fills them some other
+  // way must use a fresh record.
   std::string_view m_strNegRover[kRoverSlots];
   std::string_view m_strEmphRover[kRoverSlots];
   std::string_view m_strNegEmphRover[kRoverSlots];
@@ -161,6 +164,8 @@ class CParsedVerb : public CParsedWord {
   mutable std::string_view root_neg_run_;
   mutable std::string_view refusal_run_;
   mutable std::string_view after_refusal_run_;
+  // Whether StoreSuffix has filled a rover slot since the last Clear.
+  bool rovers_stored_ = false;
   // SuffixesBefore's text.
   std::string suffixes_;
 };

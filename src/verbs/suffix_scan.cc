@@ -88,6 +88,7 @@ void CParsedVerb::StoreSuffix(const VerbScanState& scan) {
       break;
     default:
       (this->*SlotsOf(row.rover))[scan.last_type + 1] = row.suffix;
+      rovers_stored_ = true;
       break;
   }
 }
