@@ -140,9 +140,8 @@ void AddError(CParsedNoun* noun, std::string_view format,
 
 void Suggest(CParsedNoun* noun,
              std::initializer_list<std::string_view> pieces) {
-  std::string word;
+  std::string& word = noun->AddSuggestion();
   for (std::string_view piece : pieces) word.append(piece);
-  noun->m_lstSuggestions.push_back(std::move(word));
 }
 
 // The slots below `type`, innermost first, as they stand now.

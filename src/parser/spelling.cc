@@ -72,14 +72,14 @@ char CanonicalByte(char c) {
   return kCanonicalBytes.of[static_cast<unsigned char>(c)];
 }
 
-// The bytes that may stand anywhere in a canonical word: every canonical
-// byte but "h", which depends on the bytes before it.
-struct PlainBytes {
+// A set of bytes. The plain bytes may stand anywhere in a canonical word:
+// every canonical byte but "h", which depends on the bytes before it.
+struct ByteSet {
   bool is[256];
 };
 
-constexpr PlainBytes MakePlainBytes() {
-  PlainBytes table{};
+constexpr ByteSet MakePlainBytes() {
+  ByteSet table{};
   for (int byte = 1; byte < 256; ++byte) {
     const char c = static_cast<char>(byte);
     table.is[byte] = c != 'h' && kCanonicalBytes.of[byte] == c;
@@ -87,7 +87,15 @@ constexpr PlainBytes MakePlainBytes() {
   return table;
 }
 
-constexpr PlainBytes kPlainBytes = MakePlainBytes();
+constexpr ByteSet kByteSet = MakePlainBytes();
+
+constexpr ByteSet MakeInitialVowelBytes() {
+  ByteSet table{};
+  for (char c : kInitialVowels) table.is[static_cast<unsigned char>(c)] = true;
+  return table;
+}
+
+constexpr ByteSet kInitialVowelBytes = MakeInitialVowelBytes();
 
 // Decides each lower-case "h" from left to right: it stays only as the
 // second letter of "ch" or "gh" or the third of "tlh".
@@ -111,10 +119,13 @@ void SettleLowerCaseH(std::string* word) {
 bool IsAlphabetByte(char c) { return CanonicalByte(c) != '\0'; }
 
 bool IsCanonicalSpelling(std::string_view word) {
-  if (!word.empty() && In(kInitialVowels, word[0])) return false;
+  if (!word.empty() &&
+      kInitialVowelBytes.is[static_cast<unsigned char>(word[0])]) {
+    return false;
+  }
   for (size_t i = 0; i < word.size(); ++i) {
     const char c = word[i];
-    if (kPlainBytes.is[static_cast<unsigned char>(c)]) continue;
+    if (kByteSet.is[static_cast<unsigned char>(c)]) continue;
     if (c != 'h') return false;
     // Kept only in "ch", "gh" and "tlh"; this also rules out "th".
     if (i == 0) return false;

@@ -126,12 +126,11 @@ void Suggest(CParsedVerb& verb, std::string_view prefix,
              std::initializer_list<std::string_view> pieces) {
   size_t size = prefix.size() + verb.m_strHeadword.size();
   for (std::string_view piece : pieces) size += piece.size();
-  std::string form;
+  std::string& form = verb.AddSuggestion();
   form.reserve(size);
   form += prefix;
   form += verb.m_strHeadword;
   for (std::string_view piece : pieces) form += piece;
-  verb.m_lstSuggestions.push_back(std::move(form));
 }
 
 void CheckSameType(CParsedVerb& v, Scan& s) {

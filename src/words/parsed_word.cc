@@ -3,9 +3,14 @@
 
 #include "words/parsed_word.h"
 
+#include <utility>
+
 namespace tesvar {
 
 void CParsedWord::Clear() {
+  for (std::string& suggestion : m_lstSuggestions) {
+    spare_suggestions_.push_back(std::move(suggestion));
+  }
   m_lstSuggestions.clear();
   m_lstErrors.clear();
   m_strWord = {};
@@ -13,6 +18,15 @@ void CParsedWord::Clear() {
   m_nPOS = 0;
   m_dScore = 0.0;
   m_strHeadword = {};
+}
+
+std::string& CParsedWord::AddSuggestion() {
+  if (spare_suggestions_.empty()) return m_lstSuggestions.emplace_back();
+  m_lstSuggestions.push_back(std::move(spare_suggestions_.back()));
+  spare_suggestions_.pop_back();
+  std::string& suggestion = m_lstSuggestions.back();
+  suggestion.clear();
+  return suggestion;
 }
 
 int CParsedWord::Parse(std::string_view word, const CTWord& entry) {

@@ -62,6 +62,10 @@ class CParsedWord {
   // score of 1.0, the entry's definition as gloss and its headword. Every
   // analysis starts its reading this way.
   void TakeEntry(std::string_view word, const CTWord& entry);
+  // Appends an empty suggestion to m_lstSuggestions and returns it to be
+  // written. Its storage is that of a suggestion cleared before, so a
+  // record that serves many readings rarely allocates for them.
+  std::string& AddSuggestion();
   int HasErrors() const { return m_lstErrors.empty() ? 0 : 1; }
   int HasSuggestions() const { return m_lstSuggestions.empty() ? 0 : 1; }
 
@@ -81,6 +85,8 @@ class CParsedWord {
 
  private:
   bool quiet_ = false;
+  // Suggestions of earlier readings, kept for their storage.
+  StringList spare_suggestions_;
 };
 
 }  // namespace tesvar
