@@ -87,7 +87,7 @@ constexpr ByteSet MakePlainBytes() {
   return table;
 }
 
-constexpr ByteSet kByteSet = MakePlainBytes();
+constexpr ByteSet kPlainBytes = MakePlainBytes();
 
 constexpr ByteSet MakeInitialVowelBytes() {
   ByteSet table{};
@@ -125,7 +125,7 @@ bool IsCanonicalSpelling(std::string_view word) {
   }
   for (size_t i = 0; i < word.size(); ++i) {
     const char c = word[i];
-    if (kByteSet.is[static_cast<unsigned char>(c)]) continue;
+    if (kPlainBytes.is[static_cast<unsigned char>(c)]) continue;
     if (c != 'h') return false;
     // Kept only in "ch", "gh" and "tlh"; this also rules out "th".
     if (i == 0) return false;
