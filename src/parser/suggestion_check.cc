@@ -129,7 +129,7 @@ void SuggestionCheck::WalkSuggestions(ParseFrame& sub_frame,
       }
       verdicts.push_back(Verdict{std::move(word), !removed});
     }
-    if (!scratch.meter.Charge(compared)) break;
+    if (!scratch.meter.ChargeEach(compared, 1)) break;
     if (removed) {
       removed_at.resize(suggestions.size(), false);
       removed_at[pos] = true;

@@ -4,9 +4,11 @@
 // candidate record, in that order. The third phase, the suggestion check,
 // is in suggestion_check.cc.
 //
-// Work is charged per entry (before its analyses run) and per reading
-// (after it is recorded), so the meter stops a lexicon of many homographs
-// as surely as a word with many suggestions.
+// Work is charged per entry (before its analyses run, by the suffixes they
+// will read), per reading (after it is recorded) and per failed reading
+// (by the corrections it may have built; see entry_cost.h), so the meter
+// stops a lexicon of many homographs as surely as a word with many
+// suggestions or a long suffix chain that fails at its end.
 // Tested by parser_test.cc.
 
 #include "parser/word_parse.h"
@@ -17,6 +19,7 @@
 #include <utility>
 
 #include "parser/candidate_lookup.h"
+#include "parser/entry_cost.h"
 #include "parser/spelling.h"
 #include "parser/suggestion_check.h"
 
@@ -58,33 +61,44 @@ void AppendReading(Analysis& analysis, std::string_view key,
                                  analysis.m_lstSuggestions.begin(),
                                  analysis.m_lstSuggestions.end());
   if (context.render_text) record.m_strNative = analysis.ToStringTesvar();
-  context.meter.Charge(WorkMeter::ReadingCost(record));
+  context.meter.ChargeReading(record);
 }
 
 // Clears the analysis, parses, and records the reading if there is one.
 template <typename Analysis>
-void TryReading(Analysis& analysis, const CLexicon::Entry& entry,
+bool TryReading(Analysis& analysis, const CLexicon::Entry& entry,
                 const ReadingContext& context) {
   analysis.Clear();
-  if (analysis.Parse(context.word, entry.word)) {
-    AppendReading(analysis, entry.key, context);
-  }
+  if (!analysis.Parse(context.word, entry.word)) return false;
+  AppendReading(analysis, entry.key, context);
+  return true;
 }
 
-// Runs the analyses that the entry's part of speech calls for. The code
-// is compared unsigned, so negative codes are plain words.
+// Runs the analyses that the entry's part of speech calls for, and charges
+// the scans whose readings failed (see entry_cost.h). The code is compared
+// unsigned, so negative codes are plain words.
 void ReadEntry(AnalysisScratch& a, const CLexicon::Entry& entry,
+               const EntryScans& scans, const EntryCost& cost,
                const ReadingContext& context) {
+  uint64_t failed = 0;
   switch (static_cast<uint32_t>(entry.word.m_nPOS)) {
     case kNoun:
-      TryReading(a.noun, entry, context);
+      if (!TryReading(a.noun, entry, context)) failed = scans.noun;
       break;
     case kVerb:
-      TryReading(a.verb, entry, context);
+      // The reading with the prefix is tried first; one without it means
+      // that the prefixed scan failed.
+      if (!TryReading(a.verb, entry, context)) {
+        failed = scans.verb_prefixed + scans.verb_bare;
+      } else if (a.verb.m_strPrefix.empty()) {
+        failed = scans.verb_prefixed;
+      }
       break;
     case kPronoun:
-      TryReading(a.pronoun_noun, entry, context);
-      TryReading(a.pronoun_verb, entry, context);
+      if (!TryReading(a.pronoun_noun, entry, context)) failed = scans.noun;
+      if (!TryReading(a.pronoun_verb, entry, context)) {
+        failed += scans.verb_bare;
+      }
       break;
     case kNumber:
       TryReading(a.number, entry, context);
@@ -93,6 +107,7 @@ void ReadEntry(AnalysisScratch& a, const CLexicon::Entry& entry,
       TryReading(a.plain, entry, context);
       break;
   }
+  cost.ChargeFailed(failed, &context.meter);
 }
 
 }  // namespace
@@ -121,7 +136,7 @@ void WordParse::CollectForSubParse(std::string* word, ParseResults& results) {
   if (const SubParseReadings::Readings* seen = shared.Find(*word)) {
     *word = seen->normalised;
     for (const CParseResult& reading : seen->readings) {
-      if (!scratch_->meter.Charge(WorkMeter::ReadingCost(reading))) return;
+      if (!scratch_->meter.ChargeReading(reading)) return;
       results.push_back(reading);
     }
     return;
@@ -135,7 +150,7 @@ void WordParse::CollectForSubParse(std::string* word, ParseResults& results) {
   kept.readings.assign(results.begin() + static_cast<std::ptrdiff_t>(before),
                        results.end());
   for (const CParseResult& reading : kept.readings) {
-    scratch_->meter.Charge(WorkMeter::ReadingCost(reading));
+    if (!scratch_->meter.ChargeReading(reading)) return;
   }
   shared.Store(std::move(as_handed_over), std::move(kept));
 }
@@ -149,9 +164,12 @@ void WordParse::CollectReadings(const std::string& word, bool spelling_changed,
   WorkMeter& meter = scratch_->meter;
   const ReadingContext context{word, spelling_changed, render_text, results,
                                meter};
+  EntryCost cost(word);
   for (uint32_t position : analyses.positions) {
-    if (!meter.Charge(work_cost::kEntry + 4 * word.size())) return;
-    ReadEntry(analyses, lexicon_->entry(position), context);
+    const CLexicon::Entry entry = lexicon_->entry(position);
+    const EntryScans scans = cost.Scans(entry.word);
+    if (!cost.ChargeBefore(entry.word, scans, &meter)) return;
+    ReadEntry(analyses, entry, scans, cost, context);
   }
 }
 
