@@ -6,6 +6,8 @@
 //                               the heap the loaded lexicon keeps and the
 //                               peak during the load, against the size of
 //                               the text
+//   LoadLexiconChecked/<entries>  the same with the entries checked for
+//                               likely mistakes (warnings listed)
 //   ParseAllocations/<lexicon>  heap allocations and bytes per parsed word
 //                               over the mixed word list (one iteration is
 //                               the whole list), after one pass over the
@@ -16,6 +18,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "bench/allocation_counter.h"
 #include "bench/benchmark_main.h"
@@ -29,14 +32,17 @@ namespace {
 
 constexpr char kSourceName[] = "bench.tsv";
 
-void LoadLexicon(benchmark::State& state, const std::string& tsv) {
+// `warnings` is null for a plain load, or the list a checked load fills.
+void LoadLexicon(benchmark::State& state, const std::string& tsv,
+                 std::vector<LexiconWarning>* warnings) {
   CLexicon lexicon;
   for (auto _ : state) {
     // Freeing the previous lexicon is not part of loading.
     state.PauseTiming();
     lexicon = CLexicon();
     state.ResumeTiming();
-    const Status status = ParseLexiconTsv(tsv, kSourceName, &lexicon);
+    const Status status =
+        ParseLexiconTsv(tsv, kSourceName, &lexicon, {}, warnings);
     if (!status.ok()) {
       state.SkipWithError(status.ToString().c_str());
       return;
@@ -54,7 +60,8 @@ void LoadLexicon(benchmark::State& state, const std::string& tsv) {
   ResetThreadPeak();
   const AllocationCounts before = ThreadAllocationCounts();
   CLexicon measured;
-  const Status status = ParseLexiconTsv(tsv, kSourceName, &measured);
+  const Status status =
+      ParseLexiconTsv(tsv, kSourceName, &measured, {}, warnings);
   const AllocationCounts load = ThreadAllocationCounts() - before;
   if (!status.ok()) return;
   const double tsv_bytes = static_cast<double>(tsv.size());
@@ -94,10 +101,18 @@ void ParseAllocations(benchmark::State& state, const Corpus& corpus) {
 void RegisterAll(const Corpus& sample, const GeneratedCorpora& generated) {
   benchmark::internal::Benchmark* load = benchmark::RegisterBenchmark(
       "LoadLexicon", [&generated](benchmark::State& state) {
-        LoadLexicon(state, generated.at(state.range(0)).tsv);
+        LoadLexicon(state, generated.at(state.range(0)).tsv, nullptr);
       });
   for (const int64_t size : kLexiconSizes) load->Arg(size);
   load->Unit(benchmark::kMillisecond);
+  benchmark::internal::Benchmark* checked = benchmark::RegisterBenchmark(
+      "LoadLexiconChecked", [&generated](benchmark::State& state) {
+        std::vector<LexiconWarning> warnings;
+        LoadLexicon(state, generated.at(state.range(0)).tsv, &warnings);
+        state.counters["warnings"] = static_cast<double>(warnings.size());
+      });
+  for (const int64_t size : kLexiconSizes) checked->Arg(size);
+  checked->Unit(benchmark::kMillisecond);
 
   benchmark::RegisterBenchmark(
       "ParseAllocations/sample",

@@ -18,7 +18,7 @@
 namespace tesvar {
 namespace bench {
 
-constexpr int kLastVerbType = 9;
+constexpr int kLastVerbType = kLastVerbClass;
 
 // How a verb's suffix chain is drawn: the chance of a prefix, of a suffix
 // of each type 1 to 9, of a rover before each of those slots, and whether
@@ -58,9 +58,6 @@ constexpr ChainShape kLongVerb = {
 constexpr ChainShape kPronounVerb = {
     0, {0, 0, 0, 15, 0, 10, 10, 0, 5, 25}, 5, false};
 constexpr uint32_t kPronounAsNounPercent = 50;
-
-// Type-9 suffixes that turn the verb into a noun; noun suffixes may follow.
-constexpr std::string_view kNominalisers[] = {"ghach", "wI'"};
 constexpr uint32_t kNominalSuffixPercent = 30;
 
 constexpr uint32_t kTensPercent = 35;
@@ -149,13 +146,6 @@ const Row* PickOfType(const Row (&rows)[kCount], int type, Random* random) {
     if (row.type == type && draw-- == 0) return &row;
   }
   return nullptr;
-}
-
-bool IsNominaliser(std::string_view suffix) {
-  for (const std::string_view nominaliser : kNominalisers) {
-    if (suffix == nominaliser) return true;
-  }
-  return false;
 }
 
 }  // namespace
@@ -248,12 +238,12 @@ void WordGenerator::AppendVerbSuffixes(const ChainShape& shape,
                                        std::string* word) {
   for (int type = 1; type <= kLastVerbType; ++type) {
     if (random_.Percent(shape.rover_percent)) {
-      word->append(PickOfType(kVerbSuffixes, kRoverType, &random_)->suffix);
+      word->append(PickOfType(kVerbSuffixes, kRover, &random_)->suffix);
     }
     if (!random_.Percent(shape.type_percent[type])) continue;
     const VerbSuffixRow* row = PickOfType(kVerbSuffixes, type, &random_);
     if (row == nullptr) continue;
-    if (!IsNominaliser(row->suffix)) {
+    if (!row->has(kNominaliser)) {
       word->append(row->suffix);
     } else if (shape.nominalise) {
       word->append(row->suffix);

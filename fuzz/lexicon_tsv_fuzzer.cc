@@ -3,7 +3,10 @@
 // is "fuzz.tsv:LINE: ..." with LINE a line of the input. On success the
 // keys are unique and found again, and a copy of the lexicon, which
 // rebuilds the headword index, finds each entry by its own headword just
-// as the original does.
+// as the original does. Warnings name lines of the input in order; a
+// strict load fails exactly when there are warnings, with the first; a
+// load with small limits either fails at a line of the input or loads
+// what the unlimited one does.
 
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +17,7 @@
 
 #include "fuzz/check.h"
 #include "tesvar/lexicon_tsv.h"
+#include "wordvault/lexicon_internal.h"
 
 namespace {
 
@@ -66,13 +70,65 @@ void CheckLoaded(const tesvar::CLexicon& lexicon) {
   std::vector<uint32_t> found_in_copy;
   for (size_t i = 0; i < entries.size(); ++i) {
     const std::string_view headword = entries[i].word.m_strHeadword;
-    lexicon.FindHeadwordsIn(headword, &found);
-    copy.FindHeadwordsIn(headword, &found_in_copy);
+    tesvar::wordvault::FindHeadwordsIn(lexicon, headword, &found);
+    tesvar::wordvault::FindHeadwordsIn(copy, headword, &found_in_copy);
     Check(found == found_in_copy, "a copy indexes like the original");
     bool has_itself = false;
     for (const uint32_t position : found) has_itself |= position == i;
     Check(has_itself, "an entry's headword finds the entry");
   }
+}
+
+void CheckWarnings(const std::vector<tesvar::LexiconWarning>& warnings,
+                   std::string_view text) {
+  size_t previous = 1;
+  for (const tesvar::LexiconWarning& warning : warnings) {
+    Check(warning.line >= previous && warning.line <= LineCount(text),
+          "warnings name lines of the input, in order");
+    previous = warning.line;
+    const std::string where =
+        std::string(kSource) + ":" + std::to_string(warning.line) + ": ";
+    Check(warning.message.compare(0, where.size(), where) == 0 &&
+              warning.message.compare(where.size(), 9, "warning: ") == 0,
+          "a warning says where");
+  }
+}
+
+// Strict loading fails at the first warning, with its text.
+void CheckStrict(std::string_view text, const tesvar::Status& lenient,
+                 const std::vector<tesvar::LexiconWarning>& warnings) {
+  tesvar::LexiconLoadOptions options;
+  options.strict = true;
+  tesvar::CLexicon lexicon;
+  const tesvar::Status strict =
+      tesvar::ParseLexiconTsv(text, kSource, &lexicon, options);
+  if (!lenient.ok()) {
+    Check(!strict.ok(), "what fails leniently fails strictly");
+    CheckError(strict, lexicon, text);
+    return;
+  }
+  Check(strict.ok() == warnings.empty(), "strict fails on warnings");
+  if (warnings.empty()) return;
+  std::string first = warnings.front().message;
+  first.erase(first.find("warning: "), 9);
+  Check(strict.message() == first, "strict fails with the first warning");
+  CheckError(strict, lexicon, text);
+}
+
+// Small limits: the load fails at a line of the input or loads the same.
+void CheckLimits(std::string_view text, const tesvar::CLexicon& unlimited) {
+  tesvar::LexiconLoadOptions options;
+  options.max_line_bytes = 48;
+  options.max_input_bytes = 300;
+  tesvar::CLexicon lexicon;
+  const tesvar::Status status =
+      tesvar::ParseLexiconTsv(text, kSource, &lexicon, options);
+  if (!status.ok()) {
+    CheckError(status, lexicon, text);
+    return;
+  }
+  Check(text.size() <= options.max_input_bytes, "the input limit holds");
+  Check(lexicon.size() == unlimited.size(), "limits change nothing else");
 }
 
 }  // namespace
@@ -81,12 +137,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   tesvar::CLexicon lexicon;
   lexicon.Add("stale", tesvar::CTWord());
+  std::vector<tesvar::LexiconWarning> warnings;
   const tesvar::Status status =
-      tesvar::ParseLexiconTsv(text, kSource, &lexicon);
+      tesvar::ParseLexiconTsv(text, kSource, &lexicon, {}, &warnings);
   if (status.ok()) {
     CheckLoaded(lexicon);
   } else {
     CheckError(status, lexicon, text);
   }
+  CheckWarnings(warnings, text);
+  CheckStrict(text, status, warnings);
+  if (status.ok()) CheckLimits(text, lexicon);
   return 0;
 }

@@ -15,6 +15,7 @@
 #include "parser/suggestion_check.h"
 #include "parser/work_meter.h"
 #include "tesvar/parser.h"
+#include "wordvault/lexicon_internal.h"
 
 namespace tesvar {
 namespace fuzz {
@@ -169,7 +170,7 @@ void CheckHeadwordIndex(const CLexicon& lexicon, std::string_view word) {
     }
   }
   std::vector<uint32_t> found;
-  lexicon.FindHeadwordsIn(word, &found);
+  wordvault::FindHeadwordsIn(lexicon, word, &found);
   Check(found == expected, "index finds the entries a full scan finds");
 }
 

@@ -5,6 +5,7 @@
 
 #include "tools/arguments.h"
 
+#include "tools/lsp/lsp_command.h"
 #include "tools/pipe_arguments.h"
 
 namespace tesvar {
@@ -38,6 +39,9 @@ constexpr UsageRow kUsageRows[] = {
     {"tesvar -a|-l|-vv [ISPELL OPTION ...]",
      "The same, called as an ispell-style checker; options such as -d, -p, "
      "-B, -m, -t, -i ENC and --encoding=ENC are accepted."},
+    {"tesvar lsp [--lexicon FILE]",
+     "Serve the Language Server Protocol on standard input and output, for "
+     "editors: diagnostics, hover and quick fixes."},
     {"tesvar --help", "Show this text."},
     {"tesvar --version", "Show the version."},
 };
@@ -143,6 +147,7 @@ std::string ParseArguments(const std::vector<std::string_view>& args,
   }
   if (command == "parse") return ParseParseArguments(args, options);
   if (command == "lexicon") return ParseLexiconArguments(args, options);
+  if (command == "lsp") return lsp::ParseLspArguments(args, options);
   if (command == "pipe") return ParsePipeArguments(args, 1, false, options);
   if (IsPipeOption(command)) return ParsePipeArguments(args, 0, true, options);
   if (!command.empty() && command[0] == '-') {

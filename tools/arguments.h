@@ -13,14 +13,14 @@
 namespace tesvar {
 namespace cli {
 
-enum class Command { kHelp, kVersion, kParse, kLexiconCheck, kPipe };
+enum class Command { kHelp, kVersion, kParse, kLexiconCheck, kPipe, kLsp };
 
 // What `tesvar pipe` does, chosen as ispell's -a, -l and -vv choose it.
 enum class PipeMode { kAnswer, kList, kVersion };
 
 struct Options {
   Command command = Command::kHelp;
-  // parse, pipe: the lexicon file, empty for the built-in sample lexicon.
+  // parse, pipe, lsp: the lexicon file, empty for the built-in sample lexicon.
   // lexicon check: the file to check.
   std::string lexicon_path;
   bool json = false;    // parse: JSON Lines instead of readable text

@@ -1,5 +1,5 @@
-// The commands of the command line. The library reads no files, so the
-// lexicon file is read here and handed to the TSV loader as text. Words
+// The commands of the command line. The lexicon file is read by the
+// library's loader, which bounds what it reads. Words
 // are answered one at a time with one parser and a fresh result list per
 // word, and the answer is flushed before the next line is read. Words
 // longer than the line limit are refused in place, so that hostile input
@@ -8,10 +8,7 @@
 
 #include "tools/commands.h"
 
-#include <cerrno>
 #include <cstdint>
-#include <cstring>
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -30,22 +27,6 @@ namespace cli {
 
 namespace {
 
-Status ReadFile(const std::string& path, std::string* text) {
-  errno = 0;
-  std::ifstream file(path, std::ios::binary);
-  if (file) {
-    // istream::read turns a failing read (a directory, say) into badbit
-    // instead of letting the stream buffer's exception through.
-    char buffer[1 << 16];
-    while (file.read(buffer, sizeof(buffer)) || file.gcount() > 0) {
-      text->append(buffer, static_cast<size_t>(file.gcount()));
-    }
-    if (!file.bad()) return Status::Ok();
-  }
-  const std::string why = errno != 0 ? std::strerror(errno) : "read error";
-  return Status::IoError(path + ": cannot read: " + why);
-}
-
 // How much of a refused word its answer shows.
 constexpr size_t kRefusedWordShown = 64;
 
@@ -58,11 +39,7 @@ int OutputFailed(std::ostream& err) {
 
 Status LoadLexicon(const std::string& path, CLexicon* lexicon) {
   if (path.empty()) return LoadSampleLexicon(lexicon);
-  lexicon->Clear();
-  std::string text;
-  const Status read = ReadFile(path, &text);
-  if (!read.ok()) return read;
-  return ParseLexiconTsv(text, path, lexicon);
+  return LoadLexiconTsvFile(path, lexicon);
 }
 
 namespace {

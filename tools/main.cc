@@ -10,6 +10,7 @@
 #include "tesvar/version.h"
 #include "tools/arguments.h"
 #include "tools/commands.h"
+#include "tools/lsp/lsp_command.h"
 #include "tools/spell_pipe.h"
 
 namespace tesvar {
@@ -33,6 +34,8 @@ int Run(const Options& options) {
       return RunLexiconCheck(options.lexicon_path, std::cout, std::cerr);
     case Command::kPipe:
       return RunSpellPipe(options, std::cin, std::cout, std::cerr);
+    case Command::kLsp:
+      return lsp::RunLanguageServer(options, std::cin, std::cout, std::cerr);
   }
   return exit_status::kBadInput;
 }

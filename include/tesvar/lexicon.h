@@ -16,12 +16,17 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tesvar {
+
+namespace wordvault {
+struct LexiconAccess;
+}  // namespace wordvault
 
 // Part-of-speech codes of lexicon entries. Any other value is valid too and
 // is treated as an uninflected word of unknown class.
@@ -35,6 +40,17 @@ enum PartOfSpeech : int32_t {
   kExclamation = 6,
   kQuestion = 7,
 };
+
+// The label of a part-of-speech code as used in lexicon files and in
+// results: "N", "V", "P", "ADV", "NUM", "CONJ", "EXCL", "Q" for codes 0 to
+// 7, and "X" for any other code. DO NOT CHANGE.
+inline std::string_view PartOfSpeechLabel(int32_t code) {
+  constexpr std::string_view kLabels[] = {"N",   "V",    "P",    "ADV",
+                                          "NUM", "CONJ", "EXCL", "Q"};
+  // Compared unsigned, so negative codes fall outside the table.
+  const auto index = static_cast<uint32_t>(code);
+  return index < std::size(kLabels) ? kLabels[index] : "X";
+}
 
 // One lexicon entry, as a view: the texts belong to whoever made the
 // entry (the lexicon, for entries read from it). A default entry is an
@@ -55,13 +71,17 @@ class CTWord {
 
 // Unique keys mapped to entries, enumerated in insertion order, with an
 // index from headwords to entries that is kept up to date on every change,
-// so that finding the entries whose headword occurs in a word costs time
+// so that finding the entries whose headword starts a word costs time
 // proportional to the word, not to the lexicon.
 //
 // The lexicon owns copies of all texts. Entries read from it (Entry, the
 // CTWord inside it, Find's result) are views into its storage: they stay
 // valid until the lexicon is next changed (Add, Reserve, ShrinkToFit,
-// Clear, assignment) or destroyed. Copy the texts to keep them longer.
+// Clear, being assigned to) or destroyed. Moving a lexicon moves its
+// storage: views stay valid and belong to the lexicon moved to. Copy the
+// texts to keep them longer.
+//
+// Copies are deep and share nothing. A moved-from lexicon is empty.
 class CLexicon {
  public:
   // An entry and its key, both views into the lexicon.
@@ -138,19 +158,21 @@ class CLexicon {
   // holds. Add refuses an entry that would go past it.
   static constexpr size_t kMaxTextBytes = UINT32_MAX;
 
-  CLexicon() = default;
-  CLexicon(const CLexicon&) = default;
-  CLexicon& operator=(const CLexicon&) = default;
-  CLexicon(CLexicon&&) = default;
-  CLexicon& operator=(CLexicon&&) = default;
-  ~CLexicon() = default;
+  // An empty lexicon; allocates nothing until the first Add or Reserve.
+  CLexicon() noexcept;
+  CLexicon(const CLexicon& other);
+  CLexicon& operator=(const CLexicon& other);
+  CLexicon(CLexicon&& other) noexcept;
+  CLexicon& operator=(CLexicon&& other) noexcept;
+  ~CLexicon();
 
   // Adds a copy of `word` under a copy of `key` at the end of the
   // enumeration order; `word` and `key` may view anything, this lexicon's
   // own entries included. Returns false and changes nothing when the key
   // is already present, or when the lexicon is full: its text would pass
-  // kMaxTextBytes, or it holds INT32_MAX entries. PositionOf tells
-  // the two apart.
+  // kMaxTextBytes, or it holds INT32_MAX entries. PositionOf tells the two
+  // apart. When memory runs out, throws std::bad_alloc and changes
+  // nothing.
   bool Add(std::string_view key, const CTWord& word);
 
   // The entry stored under `key`, or nothing.
@@ -160,10 +182,19 @@ class CLexicon {
   static constexpr size_t kNotFound = SIZE_MAX;
   size_t PositionOf(std::string_view key) const;
 
+  // Appends to *positions the positions of every entry whose headword is
+  // a prefix of `text` (the empty headword included), in no particular
+  // order and possibly with repeats across calls. This is how the parser
+  // finds the entries a word may be built on.
+  // REQUIRES: positions != nullptr.
+  void FindHeadwordPrefixes(std::string_view text,
+                            std::vector<uint32_t>* positions) const;
+
   // Makes room for `count` entries in all and `text_bytes` bytes of text
   // in all, so that filling a lexicon of known size does not grow its
   // storage step by step. ShrinkToFit hands back what a generous Reserve
-  // left unused.
+  // left unused. Both throw std::bad_alloc when memory runs out, leaving
+  // the entries as they were.
   void Reserve(size_t count, size_t text_bytes = 0);
   void ShrinkToFit();
 
@@ -176,96 +207,19 @@ class CLexicon {
   EntryRange entries() const { return EntryRange(this); }
   Iterator begin() const { return Iterator(this, 0); }
   Iterator end() const { return Iterator(this, size()); }
-  size_t size() const { return records_.size(); }
-  bool empty() const { return records_.empty(); }
-
-  // Stores in *positions the positions (in entries()) of every entry whose
-  // headword occurs in `word` as a substring, in enumeration order, each
-  // once. An entry with an empty headword always occurs.
-  // REQUIRES: positions != nullptr.
-  void FindHeadwordsIn(std::string_view word,
-                       std::vector<uint32_t>* positions) const;
-
-  // Appends to *positions the positions of every entry whose headword is
-  // a prefix of `text` (the empty headword included), in no particular
-  // order and possibly with repeats across calls.
-  // REQUIRES: positions != nullptr.
-  void FindHeadwordPrefixes(std::string_view text,
-                            std::vector<uint32_t>* positions) const;
+  size_t size() const;
+  bool empty() const { return size() == 0; }
 
   // Removes every entry.
   void Clear();
 
-  // Lowers the text limit below kMaxTextBytes, so that tests can reach it.
-  void SetTextLimitForTesting(size_t limit) { text_limit_ = limit; }
+  // The storage and indexes, defined inside the library.
+  class Impl;
 
  private:
-  // One entry. Its texts lie back to back in text_, starting at `start`:
-  // key, headword (left out when the key starts with it), definition,
-  // plural. The plural ends where the next entry's texts start.
-  struct Record {
-    uint32_t start;
-    uint32_t key_length;
-    uint32_t headword_length;
-    uint32_t definition_length;
-    int32_t code;
-    uint32_t bits;  // the flags and kHeadwordInKey; see lexicon.cc
-  };
+  friend struct wordvault::LexiconAccess;
 
-  std::string_view Text(uint32_t offset, uint32_t length) const {
-    return std::string_view(text_.data() + offset, length);
-  }
-  std::string_view KeyOf(const Record& record) const {
-    return Text(record.start, record.key_length);
-  }
-  std::string_view HeadwordOf(const Record& record) const;
-  size_t EndOf(size_t position) const;
-
-  void AppendText(std::string_view key, const CTWord& word, bool shared);
-
-  // Open-addressing tables with linear probing, kept at most half full.
-  // Each slot holds an entry position and a one-byte tag taken from the
-  // hash (0 = empty slot), so that most probes that cannot match are
-  // rejected without reading the entry.
-  struct HashTable {
-    std::vector<uint32_t> positions;
-    std::vector<uint8_t> tags;
-    size_t used = 0;
-  };
-  static bool GrowTable(size_t wanted, bool exact, HashTable* table);
-  size_t KeySlot(std::string_view key, uint64_t hash) const;
-  size_t HeadwordSlot(std::string_view headword, uint64_t hash) const;
-  void RehashKeys();
-  void RehashHeadwords(size_t count);
-  void IndexHeadword(uint32_t position);
-  // FindHeadwordPrefixes without the empty headwords.
-  void AppendNonEmptyHeadwordPrefixes(std::string_view text,
-                                      std::vector<uint32_t>* positions) const;
-  void FilterHeadword(std::string_view headword);
-  void GrowFilter();
-
-  std::vector<char> text_;  // every entry's texts; see Record
-  std::vector<Record> records_;
-  size_t text_limit_ = kMaxTextBytes;
-
-  // Key index: positions by key.
-  HashTable keys_;
-
-  // Headword index: for each distinct non-empty headword, the last entry
-  // that has it; earlier entries with the same headword are chained
-  // through previous_same_headword_. A lookup probes the table once for
-  // each length that some headword has, so the lengths are kept: a bit
-  // per length below 64 and a sorted list of the longer ones.
-  HashTable headwords_;
-  std::vector<uint32_t> previous_same_headword_;
-  uint64_t short_lengths_ = 0;
-  std::vector<size_t> long_lengths_;
-  // Prefix filter: one bit per hash of every prefix of every distinct
-  // headword, so that a lookup stops as soon as no headword starts with
-  // the text read so far, as a walk down a trie would.
-  std::vector<uint64_t> prefix_filter_;
-  size_t filtered_bytes_ = 0;              // bytes of the distinct headwords
-  std::vector<uint32_t> empty_headwords_;  // positions, ascending
+  std::unique_ptr<Impl> impl_;  // null while empty and never filled
 };
 
 }  // namespace tesvar

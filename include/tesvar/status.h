@@ -24,6 +24,7 @@ class [[nodiscard]] Status {
     kWordTooLong = 3,
     kWordTooComplex = 4,
     kCancelled = 5,
+    kOutOfMemory = 6,
   };
 
   // Creates a success status.
@@ -38,6 +39,10 @@ class [[nodiscard]] Status {
   // The input could not be read or the output not written.
   static Status IoError(std::string message) {
     return Status(Code::kIoError, std::move(message));
+  }
+  // Memory ran out while handling the input; nothing was changed.
+  static Status OutOfMemory(std::string message) {
+    return Status(Code::kOutOfMemory, std::move(message));
   }
 
   // A word was not analysed because it is longer than the parser's word

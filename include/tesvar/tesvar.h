@@ -49,7 +49,9 @@ typedef enum tesvar_status {
    * it was not finished and gave no readings. */
   TESVAR_WORD_TOO_COMPLEX = 6,
   /* tesvar_results_cancel stopped the parse. */
-  TESVAR_CANCELLED = 7
+  TESVAR_CANCELLED = 7,
+  /* A file could not be opened or read; the message says which and why. */
+  TESVAR_IO_ERROR = 8
 } tesvar_status;
 
 typedef struct tesvar_lexicon tesvar_lexicon;
@@ -79,13 +81,28 @@ void tesvar_string_free(char* message);
  *
  * On failure stores NULL in *out and, in *error_message, a NUL-terminated
  * message that the caller releases with tesvar_string_free (NULL if even
- * the message could not be allocated). A malformed text gives
- * TESVAR_INVALID_INPUT and the message "SOURCE:LINE: what is wrong"; a
- * NULL `source_name` or `out` gives TESVAR_INVALID_ARGUMENT. */
+ * the message could not be allocated):
+ *   TESVAR_INVALID_INPUT  "SOURCE:LINE: what is wrong", for a malformed
+ *                         text and for one past the limits (1 GiB in
+ *                         all, 1 MiB per line);
+ *   TESVAR_OUT_OF_MEMORY  "SOURCE:LINE: out of memory after N entries";
+ *   TESVAR_INVALID_ARGUMENT for a NULL `source_name` or `out`. */
 tesvar_status tesvar_lexicon_load_tsv(const char* data, size_t size,
                                       const char* source_name,
                                       tesvar_lexicon** out,
                                       char** error_message);
+
+/* Reads the lexicon file at `path` (NUL-terminated) as
+ * tesvar_lexicon_load_tsv reads text, with `path` as the source name. The
+ * file is read as a stream, a piece at a time, and reading stops at the
+ * first error or limit, so a device or a pipe that never ends fails
+ * instead of reading for ever. Results and messages as for
+ * tesvar_lexicon_load_tsv, and also:
+ *   TESVAR_IO_ERROR       "PATH: cannot read: why" when the file cannot
+ *                         be opened or read;
+ *   TESVAR_INVALID_ARGUMENT for a NULL `path` or `out`. */
+tesvar_status tesvar_lexicon_load_file(const char* path, tesvar_lexicon** out,
+                                       char** error_message);
 
 /* The sample lexicon built into the library, as a new lexicon in *out that
  * the caller releases with tesvar_lexicon_free. Messages as for

@@ -57,6 +57,7 @@ constexpr StatusRow kStatusNames[] = {
     {TESVAR_WORD_TOO_LONG, "word too long"},
     {TESVAR_WORD_TOO_COMPLEX, "word too complex"},
     {TESVAR_CANCELLED, "cancelled"},
+    {TESVAR_IO_ERROR, "input/output error"},
 };
 constexpr size_t kStatusNameCount =
     sizeof(kStatusNames) / sizeof(kStatusNames[0]);
@@ -97,8 +98,10 @@ tesvar_status FromStatus(const tesvar::Status& status) {
       return TESVAR_OK;
     case tesvar::Status::Code::kInvalidInput:
       return TESVAR_INVALID_INPUT;
+    case tesvar::Status::Code::kOutOfMemory:
+      return TESVAR_OUT_OF_MEMORY;
     case tesvar::Status::Code::kIoError:
-      break;  // nothing here reads files, so this is a fault of ours
+      return TESVAR_IO_ERROR;
     case tesvar::Status::Code::kWordTooLong:
       return TESVAR_WORD_TOO_LONG;
     case tesvar::Status::Code::kWordTooComplex:
@@ -110,7 +113,7 @@ tesvar_status FromStatus(const tesvar::Status& status) {
 }
 
 // Makes a lexicon with `fill` and hands it to the caller, or stores why
-// not. Shared by the file and the built-in lexicon.
+// not. Shared by the text, the file and the built-in lexicon.
 template <typename Fill>
 tesvar_status MakeLexicon(Fill&& fill, tesvar_lexicon** out,
                           char** error_message) {
@@ -212,6 +215,27 @@ tesvar_status tesvar_lexicon_load_tsv(const char* data, size_t size,
   return MakeLexicon(
       [&](tesvar::CLexicon* lexicon) {
         return tesvar::ParseLexiconTsv(text, source_name, lexicon);
+      },
+      out, error_message);
+}
+
+tesvar_status tesvar_lexicon_load_file(const char* path, tesvar_lexicon** out,
+                                       char** error_message) {
+  if (error_message != nullptr) *error_message = nullptr;
+  if (out != nullptr) *out = nullptr;
+  const char* missing = nullptr;
+  if (out == nullptr) {
+    missing = "no place to store the lexicon (out is NULL)";
+  } else if (path == nullptr) {
+    missing = "no file (path is NULL)";
+  }
+  if (missing != nullptr) {
+    StoreMessage(error_message, missing);
+    return TESVAR_INVALID_ARGUMENT;
+  }
+  return MakeLexicon(
+      [&](tesvar::CLexicon* lexicon) {
+        return tesvar::LoadLexiconTsvFile(path, lexicon);
       },
       out, error_message);
 }

@@ -10,16 +10,15 @@
 #include <string_view>
 #include <utility>
 
+#include "gloss/verb_gloss.h"
+#include "gloss/verb_pieces.h"
 #include "platform/text.h"
 #include "verbs/parsed_verb.h"
+#include "verbs/verb_affix_tables.h"
 
 namespace tesvar {
 
 namespace {
-
-// Arguments of Aux.
-constexpr int kBe = 1;
-constexpr int kDo = 2;
 
 // Rovers right after the root.
 constexpr int kAfterRoot = 0;
@@ -31,8 +30,7 @@ struct PronounSubjectRow {
   std::string_view subject;
 };
 
-constexpr size_t kPronounSubjectCount = 7;
-constexpr PronounSubjectRow kPronounSubjects[kPronounSubjectCount] = {
+constexpr PronounSubjectRow kPronounSubjects[] = {
     {"he, she, him, her", "he/she "},
     {"I, me", "I "},
     {"we, us", "we "},
@@ -63,8 +61,7 @@ struct PronounNegationRow {
   BeWording neg;       // {-be'}
 };
 
-constexpr size_t kPronounNegationCount = 4;
-constexpr PronounNegationRow kPronounNegation[kPronounNegationCount] = {
+constexpr PronounNegationRow kPronounNegation[] = {
     // "really not become", "not really become", "not become"
     {false,
      true,
@@ -98,6 +95,20 @@ const PronounNegationRow& NegationFor(bool with_aux, bool become) {
   return kPronounNegation[0];  // not reached: the rows cover every case
 }
 
+constexpr bool CoversEveryCase() {
+  for (int with_aux = 0; with_aux < 2; ++with_aux) {
+    for (int become = 0; become < 2; ++become) {
+      bool found = false;
+      for (const PronounNegationRow& row : kPronounNegation) {
+        found |= row.with_aux == (with_aux != 0) && row.become == (become != 0);
+      }
+      if (!found) return false;
+    }
+  }
+  return true;
+}
+static_assert(CoversEveryCase(), "a row for every kind of \"be\" phrase");
+
 void Apply(const BeWording& w, std::string_view do_aux, std::string* s) {
   std::string out(w.lead);
   if (w.with_aux) out += do_aux;
@@ -109,75 +120,97 @@ void Apply(const BeWording& w, std::string_view do_aux, std::string* s) {
 
 }  // namespace
 
-std::string CParsedVerb::PronounRoot(int withAux, int withoutBe) const {
-  const bool become = m_strVS3 == "choH";
+std::string VerbPieces::PronounRoot(int withAux, int withoutBe) const {
+  const CParsedVerb& v = verb_;
+  const bool become = v.m_strVS3 == "choH";
   std::string s;
   if (become) {
     s = "become ";
   } else if (!withoutBe) {
-    s = withAux ? Aux(kBe) : "be ";
+    s = withAux ? Aux(AuxForm::kBe) : "be ";
   }
   // Pronouns have no quality to undo, so {-Ha'} always reads "mis-".
-  if (!m_strRootNeg.empty()) s.insert(0, "mis-");
+  if (!v.m_strRootNeg.empty()) s.insert(0, "mis-");
 
   const PronounNegationRow& row = NegationFor(withAux != 0, become);
-  const std::string do_aux = Aux(kDo);
-  if (!m_strNegEmphRover[kAfterRoot].empty()) {
+  const std::string do_aux = Aux(AuxForm::kDo);
+  if (!v.m_strNegEmphRover[kAfterRoot].empty()) {
     Apply(row.neg_emph, do_aux, &s);
-  } else if (!m_strEmphNegRover[kAfterRoot].empty()) {
+  } else if (!v.m_strEmphNegRover[kAfterRoot].empty()) {
     Apply(row.emph_neg, do_aux, &s);
   }
-  if (!m_strNegRover[kAfterRoot].empty()) Apply(row.neg, do_aux, &s);
-  if (!m_strEmphRover[kAfterRoot].empty()) s.insert(0, "really ");
+  if (!v.m_strNegRover[kAfterRoot].empty()) Apply(row.neg, do_aux, &s);
+  if (!v.m_strEmphRover[kAfterRoot].empty()) s.insert(0, "really ");
   return s;
 }
 
-std::string CParsedVerb::ToStringPronoun() {
+namespace {
+
+// The subject a pronoun definition stands for, or `otherwise`.
+std::string_view PronounSubject(std::string_view definition,
+                                std::string_view otherwise) {
   for (const PronounSubjectRow& row : kPronounSubjects) {
-    if (m_strGloss == row.definition) {
-      m_strSubject = std::string(row.subject);
-      break;
-    }
+    if (definition == row.definition) return row.subject;
   }
-  const std::string& subj = m_strSubject;
-  std::string be = PronounRoot(0, 0);
-  const std::string refusal = TS(m_strRefusal);
-  const std::string honorific = TS(m_strVS8);
+  return otherwise;
+}
 
-  if (m_strVS9 == "'a'") {
-    std::string g;
-    if (m_strVS5 == "laH") {
-      g = VS5() + subj + VS6() + refusal + VS2(0) + be + VS3(0) + honorific;
-    } else if (m_strVS2.empty()) {
-      // The question leads with the conjugated verb: "am I", "do I refuse
-      // to be".
-      const std::string aux = Aux(m_strRefusal.empty() ? kBe : kDo);
-      g = aux + subj + VS6() + refusal + PronounRoot(0, 1) + VS3(0) + honorific;
-    } else {
-      const std::string aux = Aux(m_strVS2 == "nIS" ? kDo : kBe);
-      g = aux + subj + VS6() + refusal + VS2(0) + be + VS3(0) + honorific;
-    }
-    TrimRight(&g);
-    g += '?';
-    // The question has been asked; a second rendering is a statement.
-    m_strVS9.clear();
-    return g;
+std::string Question(const CParsedVerb& v, const VerbPieces& p,
+                     const std::string& subj) {
+  const std::string be = p.PronounRoot(0, 0);
+  const std::string refusal = VerbPieces::TS(v.m_strRefusal);
+  const std::string honorific = VerbPieces::TS(v.m_strVS8);
+  std::string g;
+  if (v.m_strVS5 == "laH") {
+    g = p.VS5() + subj + p.VS6() + refusal + p.VS2(0) + be + p.VS3(0) +
+        honorific;
+  } else if (v.m_strVS2.empty()) {
+    // The question leads with the conjugated verb: "am I", "do I refuse
+    // to be".
+    const std::string aux =
+        p.Aux(v.m_strRefusal.empty() ? AuxForm::kBe : AuxForm::kDo);
+    g = aux + subj + p.VS6() + refusal + p.PronounRoot(0, 1) + p.VS3(0) +
+        honorific;
+  } else {
+    const std::string aux =
+        p.Aux(v.m_strVS2 == "nIS" ? AuxForm::kDo : AuxForm::kBe);
+    g = aux + subj + p.VS6() + refusal + p.VS2(0) + be + p.VS3(0) + honorific;
   }
+  TrimRight(&g);
+  g += '?';
+  return g;
+}
 
-  // A statement keeps its trailing blank, like the pieces it is made of.
-  const std::string clause = TS(m_strVS9);
-  if (m_strVS5 == "laH") {
-    return clause + subj + VS6() + VS5() + refusal + VS2(0) + be + VS3(0) +
-           honorific;
+// A statement keeps its trailing blank, like the pieces it is made of.
+std::string Statement(const CParsedVerb& v, const VerbPieces& p,
+                      const std::string& subj) {
+  std::string be = p.PronounRoot(0, 0);
+  const std::string refusal = VerbPieces::TS(v.m_strRefusal);
+  const std::string honorific = VerbPieces::TS(v.m_strVS8);
+  const std::string clause = VerbPieces::TS(v.m_strVS9);
+  if (v.m_strVS5 == "laH") {
+    return clause + subj + p.VS6() + p.VS5() + refusal + p.VS2(0) + be +
+           p.VS3(0) + honorific;
   }
-  if (m_strVS2.empty()) {
+  if (v.m_strVS2.empty()) {
     // A plain "be" is conjugated ("I am"); after "refuse to" and as
     // "become" it stays in the infinitive.
-    if (m_strRefusal.empty() && be != "become ") be = PronounRoot(1, 0);
-    const std::string again = m_strVS3 == "choH" ? "" : VS3(0);
-    return clause + subj + VS6() + refusal + be + again + honorific;
+    if (v.m_strRefusal.empty() && be != "become ") be = p.PronounRoot(1, 0);
+    const std::string again = v.m_strVS3 == "choH" ? "" : p.VS3(0);
+    return clause + subj + p.VS6() + refusal + be + again + honorific;
   }
-  return clause + subj + VS6() + refusal + VS2(1) + be + VS3(0) + honorific;
+  return clause + subj + p.VS6() + refusal + p.VS2(1) + be + p.VS3(0) +
+         honorific;
+}
+
+}  // namespace
+
+void AppendPronounGloss(const CParsedVerb& verb, std::string* out) {
+  const std::string subject(PronounSubject(verb.m_strGloss, verb.m_strSubject));
+  const VerbPieces pieces(verb, subject, verb.m_strGloss);
+  *out += HasTrait(verb.m_strVS9, kYesNoQuestion)
+              ? Question(verb, pieces, subject)
+              : Statement(verb, pieces, subject);
 }
 
 }  // namespace tesvar

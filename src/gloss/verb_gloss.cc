@@ -1,9 +1,12 @@
-// The English sentence of a verb reading. ToString prepares the record
-// (the subject and object of a verb without prefix, the object of {-'egh}
-// and {-chuq}, the indefinite subject "one", the "be" of a quality verb),
-// picks one of sixteen arrangements by the suffixes present, joins the
-// pieces of verb_pieces.cc in that order, and ends a question with "?" and
-// a command with "!".
+// The English sentence of a verb reading. The renderer works out what the
+// sentence says differently from the record (the subject and object of a
+// verb without prefix, the object of {-'egh} and {-chuq}, the indefinite
+// subject "one", the "be" of a quality verb), picks one of sixteen
+// arrangements by the suffixes present, joins the pieces of
+// verb_pieces.cc in that order, and ends a question with "?" and a
+// command with "!". A verb turned into a noun is shown as its noun
+// reading, whose definition is the sentence of the verb part without a
+// subject.
 //
 // English order differs from the affix order: the clause conjunction and
 // the subject come first, modals and "begin to" stand before the root,
@@ -12,51 +15,50 @@
 // conjunction nor subject.
 // Tested by verb_gloss_test.cc.
 
+#include "gloss/verb_gloss.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "gloss/verb_pieces.h"
 #include "platform/text.h"
 #include "verbs/parsed_verb.h"
+#include "verbs/verb_affix_tables.h"
 
 namespace tesvar {
 
 namespace {
-
-// Arguments of Aux.
-constexpr int kBe = 1;
-constexpr int kDo = 2;
 
 // The subject and object of a verb read without prefix.
 constexpr std::string_view kUnmarkedSubject = "he/she/it/they ";
 constexpr std::string_view kUnmarkedObject = "him/her/it/them ";
 constexpr std::string_view kIndefiniteSubject = "one ";
 
-// The VS5 suffixes that mean "can", and those whose subject is "one".
-constexpr std::string_view kAbilitySuffixes[] = {"laH", "la'", "luH"};
-constexpr std::string_view kIndefiniteSuffixes[] = {"lu'", "la'", "luH"};
+// The reflexive suffix, whose object is the subject's own self.
+constexpr std::string_view kReflexiveSuffix = "'egh";
 
-template <size_t N>
-bool IsOneOf(std::string_view text, const std::string_view (&set)[N]) {
-  for (std::string_view member : set) {
-    if (text == member) return true;
-  }
-  return false;
-}
-
-// The pronoun {-'egh} puts in the object place, by prefix; prefixes with
-// an object of their own reflect a third person.
+// The pronoun {-'egh} puts in the object place, by the subject of a
+// prefix that may go without object; prefixes with an object of their own
+// reflect a third person.
 struct ReflexiveRow {
-  std::string_view prefix;
+  Party subject;
   std::string_view pronoun;
 };
 
-constexpr size_t kReflexiveCount = 6;
-constexpr ReflexiveRow kReflexives[kReflexiveCount] = {
-    {"jI", "myself "},     {"bI", "yourself "},   {"ma", "ourselves "},
-    {"pe", "yourselves "}, {"Su", "yourselves "}, {"yI", "yourself "},
+constexpr ReflexiveRow kReflexives[] = {
+    {kMe, "myself "},          {kUs, "ourselves "},    {kYouOne, "yourself "},
+    {kYouMany, "yourselves "}, {kYouAny, "yourself "},
 };
 constexpr std::string_view kOtherReflexive = "him/her/itself ";
+
+std::string_view ReflexivePronoun(const VerbPrefixRow* prefix) {
+  if (prefix == nullptr || !prefix->may_omit_object()) return kOtherReflexive;
+  for (const ReflexiveRow& row : kReflexives) {
+    if (row.subject == prefix->subject_party) return row.pronoun;
+  }
+  return kOtherReflexive;
+}
 
 // When "one" becomes the subject, the prefix's subject becomes the object
 // ("one sees me"); phrases not listed keep their form.
@@ -65,8 +67,7 @@ struct ObjectFormRow {
   std::string_view object;
 };
 
-constexpr size_t kObjectFormCount = 5;
-constexpr ObjectFormRow kObjectForms[kObjectFormCount] = {
+constexpr ObjectFormRow kObjectForms[] = {
     {"I ", "me "},
     {"we ", "us "},
     {"he/she/it ", "him/her/it "},
@@ -128,9 +129,8 @@ struct Arrangement {
   Piece without_choh[kMaxPieces];
 };
 
-constexpr size_t kArrangementCount = 16;
 // clang-format off
-constexpr Arrangement kArrangements[kArrangementCount] = {
+constexpr Arrangement kArrangements[] = {
     {kQuestionAbility, kNo, kAny,
      {kV5, kS, kV6, kN, kV2, kV3, kR, kV7, kO, kV8},
      {kV5, kS, kV6, kN, kV2, kR, kV7, kO, kV3, kV8}},
@@ -182,6 +182,13 @@ constexpr Arrangement kArrangements[kArrangementCount] = {
 };
 // clang-format on
 
+// What the sentence says differently from the record.
+struct SentenceParts {
+  std::string subject;
+  std::string object;
+  std::string_view definition;
+};
+
 // The prepared texts of the pieces that are not read from the record.
 struct Prepared {
   std::string refusal;   // kN
@@ -190,48 +197,40 @@ struct Prepared {
 };
 
 // Fills in what the prefix, {-'egh}/{-chuq}, the indefinite subject and a
-// quality verb imply, so that the pieces read a complete record.
-void Prepare(CParsedVerb* v) {
-  if (v->m_strPrefix.empty()) {
-    v->m_strSubject = std::string(kUnmarkedSubject);
+// quality verb imply, so that the pieces read a complete sentence.
+SentenceParts Prepare(const CParsedVerb& v) {
+  SentenceParts p{v.m_strSubject, v.m_strObject, v.m_strGloss};
+  if (v.m_strPrefix.empty()) {
+    p.subject = kUnmarkedSubject;
     // A quality verb has no object unless it is made causative.
-    if (!v->m_bStative || !v->m_strVS4.empty()) {
-      v->m_strObject = std::string(kUnmarkedObject);
-    }
+    if (!v.m_bStative || !v.m_strVS4.empty()) p.object = kUnmarkedObject;
   }
   // A verb glossed as the definition of its own noun has no subject.
-  if (v->m_bNominalised) v->m_strSubject.clear();
-  if (!v->m_strVS1.empty()) {
-    std::string_view object = v->m_strVS1;
-    if (object == "'egh") {
-      object = kOtherReflexive;
-      for (const ReflexiveRow& row : kReflexives) {
-        if (row.prefix == v->m_strPrefix) {
-          object = row.pronoun;
-          break;
-        }
-      }
-    }
-    v->m_strObject = v->TS(object);
+  if (v.m_bNominalised) p.subject.clear();
+  if (!v.m_strVS1.empty()) {
+    std::string_view object = v.m_strVS1;
+    if (object == kReflexiveSuffix) object = ReflexivePronoun(v.m_pPrefix);
+    p.object = VerbPieces::TS(object);
   }
-  if (IsOneOf(v->m_strVS5, kIndefiniteSuffixes)) {
-    v->m_strObject = v->m_strSubject;
-    v->m_strSubject = std::string(kIndefiniteSubject);
+  if (HasTrait(v.m_strVS5, kSubjectIsOne)) {
+    p.object = std::move(p.subject);
+    p.subject = kIndefiniteSubject;
     for (const ObjectFormRow& row : kObjectForms) {
-      if (row.subject == v->m_strObject) {
-        v->m_strObject = std::string(row.object);
+      if (row.subject == p.object) {
+        p.object = row.object;
         break;
       }
     }
   }
   // "be big": the shapes put their own "be" (or "am", "is") back.
-  if (v->m_bStative && StartsWith(v->m_strGloss, "be ")) {
-    v->m_strGloss.erase(0, 3);
+  if (v.m_bStative && StartsWith(p.definition, "be ")) {
+    p.definition.remove_prefix(3);
   }
+  return p;
 }
 
 Shape ChooseShape(const CParsedVerb& v, bool question) {
-  const bool ability = IsOneOf(v.m_strVS5, kAbilitySuffixes);
+  const bool ability = HasTrait(v.m_strVS5, kMeansCan);
   const bool modal = !v.m_strVS2.empty();
   const bool cause = !v.m_strVS4.empty();
   if (question) {
@@ -247,32 +246,34 @@ Shape ChooseShape(const CParsedVerb& v, bool question) {
 // Sets the question auxiliary and gives a quality verb its "be". Only a
 // plain statement or question conjugates the quality itself ("I am big",
 // "is it big?"); a plain action statement is negated through "do".
-void AdjustForShape(const CParsedVerb& v, Shape shape, bool choh, Prepared* p) {
+void AdjustForShape(const CParsedVerb& v, const VerbPieces& pieces, Shape shape,
+                    bool choh, Prepared* p) {
   const bool stative = v.m_bStative != 0;
   switch (shape) {
     case kQuestionPlain:
-      p->question = v.Aux(kDo);
+      p->question = pieces.Aux(AuxForm::kDo);
       if (stative && !choh) {
-        p->question = v.Aux(kBe);
+        p->question = pieces.Aux(AuxForm::kBe);
         return;
       }
       break;
     case kQuestionCause:
     case kQuestionBoth:
-      p->question = v.Aux(kDo);
+      p->question = pieces.Aux(AuxForm::kDo);
       break;
     case kQuestionModal:
-      p->question = v.Aux(v.m_strVS2 == "nIS" ? kDo : kBe);
+      p->question =
+          pieces.Aux(v.m_strVS2 == "nIS" ? AuxForm::kDo : AuxForm::kBe);
       break;
     case kPlain:
       if (choh) break;
       if (!stative) {
-        p->root = v.NegRoot();
+        p->root = pieces.NegRoot();
         return;
       }
       // A wish or a command keeps the infinitive: "may I be big".
-      if (v.m_strVS9 != "jaj" && !v.IsImperative()) {
-        p->root.insert(0, v.Aux(kBe));
+      if (v.m_strVS9 != "jaj" && !pieces.imperative()) {
+        p->root.insert(0, pieces.Aux(AuxForm::kBe));
         return;
       }
       break;
@@ -292,19 +293,20 @@ const Arrangement& FindArrangement(Shape shape, bool causative, bool command) {
   return kArrangements[0];  // not reached: every shape has its rows
 }
 
-void AppendPiece(const CParsedVerb& v, Piece piece, const Prepared& p,
+void AppendPiece(const CParsedVerb& v, const VerbPieces& pieces,
+                 const SentenceParts& parts, Piece piece, const Prepared& p,
                  std::string* out) {
   switch (piece) {
     case kEnd:
       break;
     case kW:
-      *out += v.TS(v.m_strVS9);
+      *out += VerbPieces::TS(v.m_strVS9);
       break;
     case kS:
-      *out += v.m_strSubject;
+      *out += parts.subject;
       break;
     case kO:
-      *out += v.m_strObject;
+      *out += parts.object;
       break;
     case kN:
       *out += p.refusal;
@@ -317,30 +319,30 @@ void AppendPiece(const CParsedVerb& v, Piece piece, const Prepared& p,
       break;
     case kV2:
     case kV2A:
-      *out += v.VS2(piece == kV2A ? 1 : 0);
+      *out += pieces.VS2(piece == kV2A ? 1 : 0);
       break;
     case kV3:
     case kV3A:
-      *out += v.VS3(piece == kV3A ? 1 : 0);
+      *out += pieces.VS3(piece == kV3A ? 1 : 0);
       break;
     case kV4:
     case kV4A:
-      *out += v.VS4(piece == kV4A ? 1 : 0);
+      *out += pieces.VS4(piece == kV4A ? 1 : 0);
       break;
     case kV5:
-      *out += v.VS5();
+      *out += pieces.VS5();
       break;
     case kV6:
-      *out += v.VS6();
+      *out += pieces.VS6();
       break;
     case kV7:
-      *out += v.VS7();
+      *out += pieces.VS7();
       break;
     case kT7:
-      *out += v.TS(v.m_strVS7);
+      *out += VerbPieces::TS(v.m_strVS7);
       break;
     case kV8:
-      *out += v.TS(v.m_strVS8);
+      *out += VerbPieces::TS(v.m_strVS8);
       break;
     case kTo:
       *out += "to ";
@@ -348,39 +350,61 @@ void AppendPiece(const CParsedVerb& v, Piece piece, const Prepared& p,
   }
 }
 
-}  // namespace
-
-std::string CParsedVerb::ToString() {
-  if (m_bAsNoun) return m_noun.ToString();
-  if (m_bPronoun) return ToStringPronoun();
-
-  Prepare(this);
+// The verb's own sentence.
+void AppendSentence(const CParsedVerb& v, std::string* out) {
+  const SentenceParts parts = Prepare(v);
+  const VerbPieces pieces(v, parts.subject, parts.definition);
   Prepared p;
-  p.refusal = TS(m_strRefusal);
-  if (!m_strRefusal.empty() && IsImperative()) p.refusal = "don't ";
-  p.root = Root();
+  p.refusal = VerbPieces::TS(v.m_strRefusal);
+  if (!v.m_strRefusal.empty() && pieces.imperative()) p.refusal = "don't ";
+  p.root = pieces.Root();
 
-  const bool question = m_strVS9 == "'a'";
-  const bool choh = m_strVS3 == "choH";
-  const Shape shape = ChooseShape(*this, question);
-  AdjustForShape(*this, shape, choh, &p);
+  const bool question = HasTrait(v.m_strVS9, kYesNoQuestion);
+  const bool choh = v.m_strVS3 == "choH";
+  const Shape shape = ChooseShape(v, question);
+  AdjustForShape(v, pieces, shape, choh, &p);
   const Arrangement& arrangement =
-      FindArrangement(shape, !m_strVS4.empty(), IsImperative() != 0);
-  const Piece* pieces = choh ? arrangement.with_choh : arrangement.without_choh;
+      FindArrangement(shape, !v.m_strVS4.empty(), pieces.imperative());
+  const Piece* order = choh ? arrangement.with_choh : arrangement.without_choh;
 
   std::string gloss;
-  for (size_t i = 0; i < kMaxPieces && pieces[i] != kEnd; ++i) {
-    AppendPiece(*this, pieces[i], p, &gloss);
+  for (size_t i = 0; i < kMaxPieces && order[i] != kEnd; ++i) {
+    AppendPiece(v, pieces, parts, order[i], p, &gloss);
   }
   TrimRight(&gloss);
   if (question) {
     gloss += '?';
-    // The question has been asked; a second rendering is a statement.
-    m_strVS9.clear();
-  } else if (IsImperative()) {
+  } else if (pieces.imperative()) {
     gloss += '!';
   }
-  return gloss;
+  *out += gloss;
+}
+
+// The English of the verb part alone, as if it were not a noun.
+void AppendVerbPart(const CParsedVerb& verb, std::string* out) {
+  if (verb.m_bPronoun) {
+    AppendPronounGloss(verb, out);
+  } else {
+    AppendSentence(verb, out);
+  }
+}
+
+}  // namespace
+
+void AppendVerbGloss(const CParsedVerb& verb, std::string* out) {
+  if (verb.m_bAsNoun) {
+    std::string definition;
+    AppendVerbPart(verb, &definition);
+    verb.m_noun.AppendGloss(definition, out);
+    return;
+  }
+  AppendVerbPart(verb, out);
+}
+
+std::string CParsedVerb::ToString() const {
+  std::string out;
+  AppendVerbGloss(*this, &out);
+  return out;
 }
 
 }  // namespace tesvar

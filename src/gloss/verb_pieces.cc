@@ -1,13 +1,12 @@
-// The English pieces a verb gloss is pasted together from: the gloss of one
-// affix, the auxiliary that agrees with the subject, the root with its
-// reversal and rovers, and one piece per suffix class VS2..VS7 with the
-// negation and emphasis rovers that follow it.
+// The English pieces of a verb gloss.
 //
 // A piece reads only the rover position right after its own element, so a
 // "not" lands next to what it negates. Every non-empty piece ends in its
 // own blank (unless its affix gloss has none), which lets the sentence be
-// joined without separators. No piece changes the record.
+// joined without separators.
 // Tested by verb_pieces_test.cc.
+
+#include "gloss/verb_pieces.h"
 
 #include <cstddef>
 #include <string>
@@ -22,10 +21,6 @@ namespace tesvar {
 
 namespace {
 
-// Arguments of Aux.
-constexpr int kBe = 1;
-constexpr int kDo = 2;
-
 // The forms of "be" and "do" that agree with a subject phrase. A subject
 // that is not listed (you, we, they, none) takes kOtherSubjectAux.
 struct AuxRow {
@@ -34,8 +29,7 @@ struct AuxRow {
   std::string_view do_form;
 };
 
-constexpr size_t kAuxFormCount = 6;
-constexpr AuxRow kAuxForms[kAuxFormCount] = {
+constexpr AuxRow kAuxForms[] = {
     {"I ", "am ", "do "},           {"he/she/it/they ", "is/are ", "does/do "},
     {"he/she/it ", "is ", "does "}, {"he/she ", "is ", "does "},
     {"one ", "is ", "does "},       {"it ", "is ", "does "},
@@ -46,21 +40,8 @@ constexpr AuxRow kOtherSubjectAux = {"", "are ", "do "};
 constexpr int kAfterRoot = 0;
 constexpr int After(int vs_class) { return vs_class + 1; }
 
-// The four rovers that the pieces read by position.
-enum RoverKind { kNegEmph, kEmphNeg, kNeg, kEmph };
-
-const std::string& RoverAt(const CParsedVerb& verb, RoverKind kind, int pos) {
-  switch (kind) {
-    case kNegEmph:
-      return verb.m_strNegEmphRover[pos];
-    case kEmphNeg:
-      return verb.m_strEmphNegRover[pos];
-    case kNeg:
-      return verb.m_strNegRover[pos];
-    case kEmph:
-      break;
-  }
-  return verb.m_strEmphRover[pos];
+const std::string& RoverAt(const CParsedVerb& verb, RoverKind rover, int pos) {
+  return (verb.*SlotsOf(rover))[pos];
 }
 
 // The first row whose rover stands at `pos`, or nullptr. Row order is the
@@ -84,30 +65,27 @@ struct RoverWording {
 };
 
 // VS2, VS3 and VS4: the pairs win over the single rovers.
-constexpr size_t kSuffixNegationCount = 4;
-constexpr RoverWording kSuffixNegation[kSuffixNegationCount] = {
-    {kNegEmph, "really ", true, "not "},
-    {kEmphNeg, "", true, "not really "},
-    {kNeg, "", true, "not "},
-    {kEmph, "really ", false, ""},
+constexpr RoverWording kSuffixNegation[] = {
+    {kNegEmphRover, "really ", true, "not "},
+    {kEmphNegRover, "", true, "not really "},
+    {kNegRover, "", true, "not "},
+    {kEmphRover, "really ", false, ""},
 };
 
 // The root negated through "do": a plain {-be'} wins over the pairs.
-constexpr size_t kRootNegationCount = 4;
-constexpr RoverWording kRootNegation[kRootNegationCount] = {
-    {kNeg, "", true, "not "},
-    {kNegEmph, "really ", true, "not "},
-    {kEmphNeg, "", true, "not really "},
-    {kEmph, "really ", false, ""},
+constexpr RoverWording kRootNegation[] = {
+    {kNegRover, "", true, "not "},
+    {kNegEmphRover, "really ", true, "not "},
+    {kEmphNegRover, "", true, "not really "},
+    {kEmphRover, "really ", false, ""},
 };
 
 // VS6 adverbs are graded rather than negated: "very certainly".
-constexpr size_t kAdverbWordingCount = 4;
-constexpr RoverWording kAdverbWording[kAdverbWordingCount] = {
-    {kNegEmph, "really not ", false, ""},
-    {kEmphNeg, "not very ", false, ""},
-    {kNeg, "not ", false, ""},
-    {kEmph, "very ", false, ""},
+constexpr RoverWording kAdverbWording[] = {
+    {kNegEmphRover, "really not ", false, ""},
+    {kEmphNegRover, "not very ", false, ""},
+    {kNegRover, "not ", false, ""},
+    {kEmphRover, "very ", false, ""},
 };
 
 // Rewords `piece` by the first rover at `pos`; returns false, leaving it
@@ -132,146 +110,153 @@ struct RoverText {
 };
 
 // VS5 in a command: "can" has no imperative, so it becomes "be able to".
-constexpr size_t kCommandAbilityCount = 4;
-constexpr RoverText kCommandAbility[kCommandAbilityCount] = {
-    {kNegEmph, "really be unable to "},
-    {kEmphNeg, "be unable to really "},
-    {kNeg, "be unable to "},
-    {kEmph, "really be able to "},
+constexpr RoverText kCommandAbilityWording[] = {
+    {kNegEmphRover, "really be unable to "},
+    {kEmphNegRover, "be unable to really "},
+    {kNegRover, "be unable to "},
+    {kEmphRover, "really be able to "},
 };
 constexpr std::string_view kCommandAbilityPlain = "be able to ";
+// The suffix whose gloss every "can" reads as in a statement.
+constexpr std::string_view kPlainAbility = "laH";
 
 // VS5 in a statement or question; without a rover the affix gloss stays.
-constexpr size_t kAbilityCount = 4;
-constexpr RoverText kAbility[kAbilityCount] = {
-    {kNegEmph, "really cannot "},
-    {kEmphNeg, "cannot really "},
-    {kNeg, "cannot "},
-    {kEmph, "really can "},
+constexpr RoverText kAbilityWording[] = {
+    {kNegEmphRover, "really cannot "},
+    {kEmphNegRover, "cannot really "},
+    {kNegRover, "cannot "},
+    {kEmphRover, "really can "},
 };
 
 // VS7 aspects are parenthesised; the rover goes inside the parenthesis.
-constexpr size_t kAspectWordingCount = 4;
-constexpr RoverText kAspectWording[kAspectWordingCount] = {
-    {kNegEmph, "really not "},
-    {kEmphNeg, "not really "},
-    {kNeg, "not "},
-    {kEmph, "really "},
+constexpr RoverText kAspectWording[] = {
+    {kNegEmphRover, "really not "},
+    {kEmphNegRover, "not really "},
+    {kNegRover, "not "},
+    {kEmphRover, "really "},
 };
 constexpr int kInsideParenthesis = 1;
 
-// The definition with {-Ha'} applied: a quality is undone ("un-big"), an
-// action done wrongly ("mis-understand").
-std::string ReversedGloss(const CParsedVerb& verb) {
-  if (verb.m_strRootNeg.empty()) return verb.m_strGloss;
-  return (verb.m_bStative ? "un-" : "mis-") + verb.m_strGloss;
-}
-
 }  // namespace
 
-std::string CParsedVerb::TS(std::string_view affix) const {
+// A quality is undone ("un-big"), an action done wrongly
+// ("mis-understand").
+std::string VerbPieces::ReversedGloss() const {
+  std::string gloss;
+  if (!verb_.m_strRootNeg.empty()) gloss = verb_.m_bStative ? "un-" : "mis-";
+  gloss += definition_;
+  return gloss;
+}
+
+std::string VerbPieces::TS(std::string_view affix) {
   for (const VerbSuffixRow& row : kVerbSuffixes) {
     if (row.suffix == affix) return std::string(row.gloss);
   }
   return std::string(affix);
 }
 
-std::string CParsedVerb::Aux(int form) const {
+std::string VerbPieces::Aux(AuxForm form) const {
   const AuxRow* match = &kOtherSubjectAux;
   for (const AuxRow& row : kAuxForms) {
-    if (row.subject == m_strSubject) {
+    if (row.subject == subject_) {
       match = &row;
       break;
     }
   }
-  return std::string(form == kBe ? match->be : match->do_form);
+  return std::string(form == AuxForm::kBe ? match->be : match->do_form);
 }
 
-std::string CParsedVerb::Root() const {
-  std::string r = ReversedGloss(*this);
+std::string VerbPieces::Root() const {
+  const CParsedVerb& v = verb_;
+  std::string r = ReversedGloss();
   // Each rover prepends, so with several the emphasis ends up first:
   // "really not eat".
-  if (!m_strNegEmphRover[kAfterRoot].empty()) {
-    r.insert(0, TS(m_strNegEmphRover[kAfterRoot]));
-  } else if (!m_strEmphNegRover[kAfterRoot].empty()) {
-    r.insert(0, TS(m_strEmphNegRover[kAfterRoot]));
+  if (!v.m_strNegEmphRover[kAfterRoot].empty()) {
+    r.insert(0, TS(v.m_strNegEmphRover[kAfterRoot]));
+  } else if (!v.m_strEmphNegRover[kAfterRoot].empty()) {
+    r.insert(0, TS(v.m_strEmphNegRover[kAfterRoot]));
   }
-  if (!m_strNegRover[kAfterRoot].empty()) {
-    r.insert(0, TS(m_strNegRover[kAfterRoot]));
+  if (!v.m_strNegRover[kAfterRoot].empty()) {
+    r.insert(0, TS(v.m_strNegRover[kAfterRoot]));
   }
-  if (!m_strEmphRover[kAfterRoot].empty()) {
-    r.insert(0, TS(m_strEmphRover[kAfterRoot]));
+  if (!v.m_strEmphRover[kAfterRoot].empty()) {
+    r.insert(0, TS(v.m_strEmphRover[kAfterRoot]));
   }
   r += ' ';
   return r;
 }
 
-std::string CParsedVerb::NegRoot() const {
-  std::string r = ReversedGloss(*this);
-  Reword(*this, kRootNegation, kAfterRoot, Aux(kDo), &r);
+std::string VerbPieces::NegRoot() const {
+  std::string r = ReversedGloss();
+  Reword(verb_, kRootNegation, kAfterRoot, Aux(AuxForm::kDo), &r);
   r += ' ';
   return r;
 }
 
-std::string CParsedVerb::VS2(int withAux) const {
-  std::string g = TS(m_strVS2);
+std::string VerbPieces::VS2(int withAux) const {
+  std::string g = TS(verb_.m_strVS2);
   std::string aux;
   if (withAux) {
     // "be ready to" conjugates its own "be": "am ready to".
     if (StartsWith(g, "be ")) {
       g.erase(0, 3);
-      aux = Aux(kBe);
+      aux = Aux(AuxForm::kBe);
     } else {
-      aux = Aux(kDo);
+      aux = Aux(AuxForm::kDo);
     }
   }
-  if (IsImperative()) aux = "be ";
-  const bool reworded = Reword(*this, kSuffixNegation, After(2), aux, &g);
+  if (imperative_) aux = "be ";
+  const bool reworded =
+      Reword(verb_, kSuffixNegation, After(kVolitionClass), aux, &g);
   // A modal "need to" takes no auxiliary unless it is negated.
-  if (!reworded && withAux && m_strVS2 != "nIS") g.insert(0, aux);
+  if (!reworded && withAux && verb_.m_strVS2 != "nIS") g.insert(0, aux);
   return g;
 }
 
-std::string CParsedVerb::VS3(int withAux) const {
-  std::string g = TS(m_strVS3);
+std::string VerbPieces::VS3(int withAux) const {
+  std::string g = TS(verb_.m_strVS3);
   std::string aux;
-  if (m_strVS3 == "choH") {
-    if (withAux) aux = Aux(kDo);
+  if (verb_.m_strVS3 == "choH") {
+    if (withAux) aux = Aux(AuxForm::kDo);
     g = "begin to ";
   }
   // Without a rover the auxiliary is not needed: "I begin to eat".
-  Reword(*this, kSuffixNegation, After(3), aux, &g);
+  Reword(verb_, kSuffixNegation, After(kChangeClass), aux, &g);
   return g;
 }
 
-std::string CParsedVerb::VS4(int withAux) const {
-  std::string g = TS(m_strVS4);
-  Reword(*this, kSuffixNegation, After(4), withAux ? Aux(kDo) : "", &g);
+std::string VerbPieces::VS4(int withAux) const {
+  std::string g = TS(verb_.m_strVS4);
+  Reword(verb_, kSuffixNegation, After(kCauseClass),
+         withAux ? Aux(AuxForm::kDo) : "", &g);
   if (!g.empty()) g += ' ';
   return g;
 }
 
-std::string CParsedVerb::VS5() const {
-  // The slang forms of "can" read like the standard one.
-  std::string_view ability = m_strVS5;
-  if (ability == "la'" || ability == "luH") ability = "laH";
-  if (IsImperative()) {
-    const RoverText* row = FirstRover(*this, kCommandAbility, After(5));
+std::string VerbPieces::VS5() const {
+  if (imperative_) {
+    const RoverText* row =
+        FirstRover(verb_, kCommandAbilityWording, After(kAbilityClass));
     return std::string(row != nullptr ? row->text : kCommandAbilityPlain);
   }
-  const RoverText* row = FirstRover(*this, kAbility, After(5));
-  return row != nullptr ? std::string(row->text) : TS(ability);
+  const RoverText* row =
+      FirstRover(verb_, kAbilityWording, After(kAbilityClass));
+  if (row != nullptr) return std::string(row->text);
+  // Every suffix that means "can" reads as the plain one; "one" goes to
+  // the subject.
+  return TS(HasTrait(verb_.m_strVS5, kMeansCan) ? kPlainAbility
+                                                : verb_.m_strVS5);
 }
 
-std::string CParsedVerb::VS6() const {
-  std::string g = TS(m_strVS6);
-  Reword(*this, kAdverbWording, After(6), "", &g);
+std::string VerbPieces::VS6() const {
+  std::string g = TS(verb_.m_strVS6);
+  Reword(verb_, kAdverbWording, After(kQualificationClass), "", &g);
   return g;
 }
 
-std::string CParsedVerb::VS7() const {
-  std::string g = TS(m_strVS7);
-  const RoverText* row = FirstRover(*this, kAspectWording, After(7));
+std::string VerbPieces::VS7() const {
+  std::string g = TS(verb_.m_strVS7);
+  const RoverText* row = FirstRover(verb_, kAspectWording, After(kAspectClass));
   if (row != nullptr) Insert(&g, kInsideParenthesis, row->text);
   return g;
 }

@@ -9,9 +9,8 @@
 
 #include "nouns/noun_checks.h"
 
-#include <cstddef>
-#include <cstdint>
 #include <initializer_list>
+#include <iterator>
 #include <utility>
 
 #include "platform/text.h"
@@ -22,57 +21,69 @@ namespace tesvar {
 namespace {
 
 // The slots by type, innermost first.
-constexpr int kSlotCount = 5;
-std::string CParsedNoun::*const kSlots[kSlotCount] = {
+constexpr std::string CParsedNoun::*kSlots[] = {
     &CParsedNoun::m_strNS1, &CParsedNoun::m_strNS2, &CParsedNoun::m_strNS3,
     &CParsedNoun::m_strNS4, &CParsedNoun::m_strNS5};
+constexpr int kSlotCount = static_cast<int>(std::size(kSlots));
+static_assert(kSlotCount == kLastNounClass, "one slot per noun suffix type");
 
-constexpr int kPluralType = 2;
-constexpr int kPossessiveType = 4;
+bool IsOfKind(const CTWord& entry, NounKind kind) {
+  switch (kind) {
+    case kAnyNoun:
+      break;
+    case kBodyPartNoun:
+      return entry.m_bBodyPart != 0;
+    case kLanguageNoun:
+      return entry.m_bLanguage != 0;
+  }
+  return true;
+}
 
-// The plural that fits any noun without a plural of its own kind.
-constexpr std::string_view kGeneralPlural = "mey";
-constexpr std::string_view kBodyPartPlural = "Du'";
+// The complaint about a plural on a noun of another kind than it is meant
+// for (%s is the headword).
+std::string_view PluralMisuse(NounKind kind) {
+  switch (kind) {
+    case kAnyNoun:
+      break;
+    case kBodyPartNoun:
+      return "Body-part suffix {-Du'} on non-body-part noun {%s}";
+    case kLanguageNoun:
+      return "Plural suffix {-pu'} is for beings capable of language.";
+  }
+  return std::string_view();
+}
 
-// Plurals reserved for one kind of noun, with the complaint when they
-// appear on any other (%s is the headword).
-struct PluralRow {
-  std::string_view suffix;
-  int32_t CTWord::*kind;
-  std::string_view misuse;
-};
-constexpr size_t kPluralCount = 2;
-const PluralRow kPlurals[kPluralCount] = {
-    {kBodyPartPlural, &CTWord::m_bBodyPart,
-     "Body-part suffix {-Du'} on non-body-part noun {%s}"},
-    {"pu'", &CTWord::m_bLanguage,
-     "Plural suffix {-pu'} is for beings capable of language."},
-};
+bool IsPlural(const NounSuffixRow& row) { return row.type == kNounPlural; }
 
-// Possessives: the form for beings capable of language and the form for
-// everything else.
-struct PossessivePair {
-  std::string_view language;
-  std::string_view general;
-};
-constexpr size_t kPossessiveCount = 4;
-constexpr PossessivePair kPossessives[kPossessiveCount] = {
-    {"wI'", "wIj"}, {"ma'", "maj"}, {"lI'", "lIj"}, {"ra'", "raj"}};
+bool IsGeneralPlural(const NounSuffixRow& row) {
+  return IsPlural(row) && row.meant_for == kAnyNoun;
+}
 
-// Type-4 suffixes that suit any noun, beings capable of language included.
-constexpr size_t kDemonstrativeCount = 2;
-constexpr std::string_view kDemonstratives[kDemonstrativeCount] = {"vam",
-                                                                   "vetlh"};
+// The plural meant for a kind of noun this entry is, first in row order;
+// nullptr when it has none of its own.
+const NounSuffixRow* OwnPlural(const CTWord& entry) {
+  for (const NounSuffixRow& row : kNounSuffixes) {
+    if (IsPlural(row) && row.meant_for != kAnyNoun &&
+        IsOfKind(entry, row.meant_for)) {
+      return &row;
+    }
+  }
+  return nullptr;
+}
+
+// The plural suffix this noun takes.
+std::string_view FittingPlural(const CTWord& entry) {
+  const NounSuffixRow* own = OwnPlural(entry);
+  return own != nullptr ? own->suffix : GeneralPlural().suffix;
+}
 
 // Nouns that are places already and so take no locative suffix; the
 // lexicon marks them only by their definitions.
-constexpr std::string_view kLocativeSuffix = "Daq";
 struct LocativeNoun {
   std::string_view definition;
   std::string_view noun;
 };
-constexpr size_t kLocativeNounCount = 3;
-constexpr LocativeNoun kLocativeNouns[kLocativeNounCount] = {
+constexpr LocativeNoun kLocativeNouns[] = {
     {"there, over there, thereabouts", "pa'"},
     {"here, hereabouts", "naDev"},
     {"everywhere", "Dat"},
@@ -119,45 +130,20 @@ std::string LowerSlots(CParsedNoun* noun, int type) {
   return out;
 }
 
-// The plural suffix this noun takes.
-std::string_view FittingPlural(const CTWord& entry) {
-  for (const PluralRow& row : kPlurals) {
-    if (entry.*row.kind) return row.suffix;
-  }
-  return kGeneralPlural;
-}
-
-const PossessivePair* FindPossessive(std::string_view suffix,
-                                     std::string_view PossessivePair::*form) {
-  for (const PossessivePair& pair : kPossessives) {
-    if (pair.*form == suffix) return &pair;
-  }
-  return nullptr;
-}
-
-bool IsDemonstrative(std::string_view suffix) {
-  for (std::string_view d : kDemonstratives) {
-    if (d == suffix) return true;
-  }
-  return false;
-}
-
-// A plural reserved for another kind of noun.
+// A plural meant for another kind of noun.
 bool CheckPluralKind(const NounSuffixMatch& m, CParsedNoun* noun) {
-  for (const PluralRow& row : kPlurals) {
-    if (m.row.suffix != row.suffix || m.entry.*row.kind) continue;
-    AddError(noun, Format(row.misuse, {noun->m_strHeadword}));
-    noun->m_dScore /= factor::kHalf;
-    if (!m.entry.m_bInherentPlural) {
-      Suggest(noun, {noun->m_strHeadword, noun->m_strNS1,
-                     FittingPlural(m.entry), m.after});
-    }
+  if (!IsPlural(m.row) || IsOfKind(m.entry, m.row.meant_for)) return true;
+  AddError(noun, Format(PluralMisuse(m.row.meant_for), {noun->m_strHeadword}));
+  noun->m_dScore /= factor::kHalf;
+  if (!m.entry.m_bInherentPlural) {
+    Suggest(noun, {noun->m_strHeadword, noun->m_strNS1, FittingPlural(m.entry),
+                   m.after});
   }
   return true;
 }
 
 bool CheckInherentPlural(const NounSuffixMatch& m, CParsedNoun* noun) {
-  if (m.row.type != kPluralType || !m.entry.m_bInherentPlural) return true;
+  if (!IsPlural(m.row) || !m.entry.m_bInherentPlural) return true;
   AddError(noun, std::string(kInherentPluralMessage));
   noun->m_dScore /= factor::kQuarter;
   Suggest(noun, {noun->m_strHeadword, noun->m_strNS1, m.after});
@@ -166,7 +152,7 @@ bool CheckInherentPlural(const NounSuffixMatch& m, CParsedNoun* noun) {
 
 // The lexicon may know an irregular plural without knowing its form.
 bool CheckIrregularPlural(const NounSuffixMatch& m, CParsedNoun* noun) {
-  if (m.row.type != kPluralType || m.entry.m_bInherentPlural ||
+  if (!IsPlural(m.row) || m.entry.m_bInherentPlural ||
       !m.entry.m_bIrregularPlural) {
     return true;
   }
@@ -181,41 +167,43 @@ bool CheckIrregularPlural(const NounSuffixMatch& m, CParsedNoun* noun) {
   return true;
 }
 
+bool IsPossessiveFor(const NounSuffixRow& row, NounKind kind) {
+  return row.role == kPossessive && row.meant_for == kind;
+}
+
 bool CheckLanguagePossessive(const NounSuffixMatch& m, CParsedNoun* noun) {
-  if (m.entry.m_bLanguage) return true;
-  const PossessivePair* pair =
-      FindPossessive(m.row.suffix, &PossessivePair::language);
-  if (pair == nullptr) return true;
+  if (m.entry.m_bLanguage || !IsPossessiveFor(m.row, kLanguageNoun)) {
+    return true;
+  }
   AddError(noun, Format(kPossessiveMessage, {m.row.suffix}));
   noun->m_dScore /= factor::kHalf;
+  // Every such possessive has a general form (noun_suffix_table.cc).
+  const NounSuffixRow* general = PossessiveFor(m.row, kAnyNoun);
   Suggest(noun, {noun->m_strHeadword, noun->m_strNS1, noun->m_strNS2,
-                 noun->m_strNS3, pair->general, m.after});
+                 noun->m_strNS3, general->suffix, m.after});
   return true;
 }
 
 bool CheckPoeticPlural(const NounSuffixMatch& m, CParsedNoun* noun) {
-  if (!m.entry.m_bBodyPart || m.row.suffix != kGeneralPlural) return true;
+  if (!m.entry.m_bBodyPart || !IsGeneralPlural(m.row)) return true;
   AddError(noun, std::string(kPoeticMessage));
   noun->m_dScore /= factor::kHalf;
-  Suggest(noun,
-          {noun->m_strHeadword, noun->m_strNS1, kBodyPartPlural, m.after});
+  Suggest(noun, {noun->m_strHeadword, noun->m_strNS1,
+                 PluralFor(kBodyPartNoun).suffix, m.after});
   return true;
 }
 
 // A being capable of language called by a possessive meant for things.
 // It is a message only: the word is well formed, just rude.
 bool CheckInsult(const NounSuffixMatch& m, CParsedNoun* noun) {
-  if (!m.entry.m_bLanguage || m.row.type != kPossessiveType ||
-      FindPossessive(m.row.suffix, &PossessivePair::language) != nullptr ||
-      IsDemonstrative(m.row.suffix)) {
+  if (!m.entry.m_bLanguage || !IsPossessiveFor(m.row, kAnyNoun)) {
     return true;
   }
   AddError(noun, std::string(kInsultMessage));
-  const PossessivePair* pair =
-      FindPossessive(m.row.suffix, &PossessivePair::general);
-  if (pair != nullptr) {
+  const NounSuffixRow* polite = PossessiveFor(m.row, kLanguageNoun);
+  if (polite != nullptr) {
     Suggest(noun, {noun->m_strHeadword, noun->m_strNS1, noun->m_strNS2,
-                   noun->m_strNS3, pair->language, m.after});
+                   noun->m_strNS3, polite->suffix, m.after});
   }
   return true;
 }
@@ -223,15 +211,14 @@ bool CheckInsult(const NounSuffixMatch& m, CParsedNoun* noun) {
 // The general plural on a noun with a plural of its own kind means the
 // things are spread around; the note travels in the slot text.
 bool MarkScattered(const NounSuffixMatch& m, CParsedNoun* noun) {
-  if (m.row.suffix == kGeneralPlural &&
-      (m.entry.m_bLanguage || m.entry.m_bBodyPart)) {
+  if (IsGeneralPlural(m.row) && OwnPlural(m.entry) != nullptr) {
     noun->m_strNS2.append(kScatteredNote);
   }
   return true;
 }
 
 bool CheckLocative(const NounSuffixMatch& m, CParsedNoun* noun) {
-  if (m.row.suffix != kLocativeSuffix) return true;
+  if (m.row.role != kLocative) return true;
   for (const LocativeNoun& place : kLocativeNouns) {
     if (m.entry.m_strDefinition != place.definition) continue;
     AddError(noun, std::string(kLocativeMessage));
@@ -243,8 +230,7 @@ bool CheckLocative(const NounSuffixMatch& m, CParsedNoun* noun) {
 
 // The checks of what a suffix means, in the order they run.
 using UseCheck = bool (*)(const NounSuffixMatch&, CParsedNoun*);
-constexpr size_t kUseCheckCount = 8;
-constexpr UseCheck kUseChecks[kUseCheckCount] = {
+constexpr UseCheck kUseChecks[] = {
     CheckPluralKind,         CheckInherentPlural, CheckIrregularPlural,
     CheckLanguagePossessive, CheckPoeticPlural,   CheckInsult,
     MarkScattered,           CheckLocative,

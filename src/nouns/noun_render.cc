@@ -10,26 +10,11 @@
 
 namespace tesvar {
 
-namespace {
-
-// Demonstrative glosses that follow the number of the noun.
-struct NumberedGloss {
-  std::string_view singular;
-  std::string_view plural;
-};
-constexpr size_t kNumberedGlossCount = 2;
-constexpr NumberedGloss kNumberedGlosses[kNumberedGlossCount] = {
-    {"this", "these"}, {"that", "those"}};
-
-}  // namespace
-
 std::string_view CParsedNoun::SuffixGloss(std::string_view suffix) const {
   for (const NounSuffixRow& row : kNounSuffixes) {
     if (row.suffix != suffix) continue;
-    if (m_strNS2.empty()) return row.gloss;
-    for (const NumberedGloss& g : kNumberedGlosses) {
-      if (g.singular == row.gloss) return g.plural;
-    }
+    // A demonstrative follows the number of the noun: "these".
+    if (!m_strNS2.empty() && !row.plural_gloss.empty()) return row.plural_gloss;
     return row.gloss;
   }
   // A slot text that is no table suffix (the plural with its note) stands
@@ -41,18 +26,23 @@ std::string CParsedNoun::TS(std::string_view suffix) const {
   return std::string(SuffixGloss(suffix));
 }
 
-std::string CParsedNoun::ToString() const {
-  std::string out;
+void CParsedNoun::AppendGloss(std::string_view definition,
+                              std::string* out) const {
   for (const std::string* slot : {&m_strNS5, &m_strNS4, &m_strNS3, &m_strNS1}) {
     if (slot->empty()) continue;
-    out.append(SuffixGloss(*slot));
-    out.push_back(' ');
+    out->append(SuffixGloss(*slot));
+    out->push_back(' ');
   }
-  out.append(m_strGloss);
+  out->append(definition);
   if (!m_strNS2.empty()) {
-    out.push_back(' ');
-    out.append(SuffixGloss(m_strNS2));
+    out->push_back(' ');
+    out->append(SuffixGloss(m_strNS2));
   }
+}
+
+std::string CParsedNoun::ToString() const {
+  std::string out;
+  AppendGloss(m_strGloss, &out);
   return out;
 }
 

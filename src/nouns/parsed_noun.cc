@@ -14,19 +14,6 @@
 
 namespace tesvar {
 
-namespace {
-
-constexpr std::string_view kUnknownTypeMessage = "Unknown noun suffix type!";
-
-const NounSuffixRow* MatchNounSuffix(std::string_view rest) {
-  for (const NounSuffixRow& row : kNounSuffixes) {
-    if (StartsWith(rest, row.suffix)) return &row;
-  }
-  return nullptr;
-}
-
-}  // namespace
-
 void CParsedNoun::Clear() {
   CParsedWord::Clear();
   m_strNS1.clear();
@@ -53,11 +40,8 @@ int CParsedNoun::Parse(std::string_view word, const CTWord& entry) {
     CheckNounSuffixOrder(match, last_suffix, last_type, this);
     last_suffix = row->suffix;
     last_type = row->type;
-    if (std::string* slot = NounSlot(this, row->type)) {
-      slot->assign(row->suffix);
-    } else {
-      m_lstErrors.emplace_back(kUnknownTypeMessage);
-    }
+    // Every row's type has a slot (noun_suffix_table.cc).
+    NounSlot(this, row->type)->assign(row->suffix);
     if (!CheckNounSuffixUse(match, this)) return 0;
   }
   return 1;

@@ -35,6 +35,9 @@ class CParsedNoun : public CParsedWord {
   // English gloss: type-5, type-4, type-3, type-1 glosses, definition,
   // type-2 gloss, separated by single blanks.
   std::string ToString() const;
+  // Appends that gloss with `definition` in place of the entry's: a verb
+  // turned into a noun is defined by the English of its verb part.
+  void AppendGloss(std::string_view definition, std::string* out) const;
   // Headword followed by the slots in type order.
   std::string ToStringTesvar() const;
   // English gloss of one noun suffix text, or the text itself.

@@ -38,10 +38,10 @@ struct ReadingContext {
 
 // Builds the candidate record of a successful analysis, in the order the
 // record's fields are filled: word, key, label, English text, score, the
-// spelling mark, the analysis's own messages and suggestions. The native
-// rendering is taken last, since English rendering may change the analysis.
+// spelling mark, the analysis's own messages and suggestions, the native
+// rendering.
 template <typename Analysis>
-void AppendReading(Analysis& analysis, std::string_view key,
+void AppendReading(const Analysis& analysis, std::string_view key,
                    const ReadingContext& context) {
   CParseResult& record = context.results.emplace_back();
   record.m_strWord = context.word;

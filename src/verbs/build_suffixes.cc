@@ -14,15 +14,12 @@ namespace tesvar {
 
 namespace {
 
-using RoverSlots = std::string (CParsedVerb::*)[CParsedVerb::kRoverSlots];
-
 // The rovers of one position in the order they are written.
-constexpr size_t kRoverOrderCount = 4;
-constexpr RoverSlots kRoverOrder[kRoverOrderCount] = {
-    &CParsedVerb::m_strNegEmphRover,
-    &CParsedVerb::m_strNegRover,
-    &CParsedVerb::m_strEmphNegRover,
-    &CParsedVerb::m_strEmphRover,
+constexpr RoverSlots kRoverOrder[] = {
+    SlotsOf(kNegEmphRover),
+    SlotsOf(kNegRover),
+    SlotsOf(kEmphNegRover),
+    SlotsOf(kEmphRover),
 };
 
 // A run of rovers to look for in the word and the text it gives; the
@@ -34,8 +31,7 @@ struct RoverRun {
 };
 
 // {-Ha'} with the rovers that follow it.
-constexpr size_t kRootNegRunCount = 5;
-constexpr RoverRun kRootNegRuns[kRootNegRunCount] = {
+constexpr RoverRun kRootNegRuns[] = {
     {"Ha'be'qu'", "Ha'be'qu'"},
     {"Ha'qu'be'", "Ha'qu'be'"},
     {"Ha'be'", "Ha'be'"},
@@ -43,22 +39,29 @@ constexpr RoverRun kRootNegRuns[kRootNegRunCount] = {
     {"", "Ha'"},
 };
 // {-Qo'} with the rovers before it, then the rovers after it.
-constexpr size_t kRefusalRunCount = 5;
-constexpr RoverRun kRefusalRuns[kRefusalRunCount] = {
+constexpr RoverRun kRefusalRuns[] = {
     {"be'qu'Qo'", "be'qu'Qo'"},
     {"qu'be'Qo'", "qu'be'Qo'"},
     {"be'Qo'", "be'Qo'"},
     {"qu'Qo'", "qu'Qo'"},
     {"", "Qo'"},
 };
-constexpr size_t kAfterRefusalRunCount = 5;
-constexpr RoverRun kAfterRefusalRuns[kAfterRefusalRunCount] = {
+constexpr RoverRun kAfterRefusalRuns[] = {
     {"Qo'be'qu'", "be'qu'"},
     {"Qo'qu'be'", "qu'be'"},
     {"Qo'be'", "be'"},
     {"Qo'qu'", "qu'"},
     {"", ""},
 };
+
+// FirstRun relies on a last row with an empty run, which always applies.
+template <size_t N>
+constexpr bool EndsWithCatchAll(const RoverRun (&runs)[N]) {
+  return runs[N - 1].found.empty();
+}
+static_assert(EndsWithCatchAll(kRootNegRuns) &&
+              EndsWithCatchAll(kRefusalRuns) &&
+              EndsWithCatchAll(kAfterRefusalRuns));
 
 template <size_t N>
 std::string_view FirstRun(std::string_view word, const RoverRun (&runs)[N]) {
@@ -69,8 +72,8 @@ std::string_view FirstRun(std::string_view word, const RoverRun (&runs)[N]) {
 }
 
 // The class after which {-Ha'} and {-Qo'} are written.
-constexpr int kRootNegClass = 1;
-constexpr int kRefusalClass = 8;
+constexpr int kRootNegClass = kReflexiveClass;
+constexpr int kRefusalClass = kHonorificClass;
 
 }  // namespace
 

@@ -1,17 +1,9 @@
-// The verb record's life cycle and the imperative test.
+// The verb record's life cycle, its prefix and the imperative test.
 // Tested by verb_scan_test.cc and verb_checks_test.cc.
 
 #include "verbs/parsed_verb.h"
 
 namespace tesvar {
-
-namespace {
-
-// Prefixes of commands: their subject is "you(imp:...)".
-constexpr std::string_view kImperativePrefixes[] = {"yI", "pe", "HI", "gho",
-                                                    "tI"};
-
-}  // namespace
 
 void CParsedVerb::Clear() {
   CParsedWord::Clear();
@@ -23,6 +15,7 @@ void CParsedVerb::Clear() {
         &m_strVS9, &m_strRootNeg, &m_strRefusal}) {
     field->clear();
   }
+  m_pPrefix = nullptr;
   for (int slot = 0; slot < kRoverSlots; ++slot) {
     m_strNegRover[slot].clear();
     m_strEmphRover[slot].clear();
@@ -35,11 +28,21 @@ void CParsedVerb::Clear() {
   m_noun.Clear();
 }
 
-int CParsedVerb::IsImperative() const {
-  for (std::string_view prefix : kImperativePrefixes) {
-    if (m_strPrefix == prefix) return 1;
+void CParsedVerb::SetPrefix(const VerbPrefixRow* row) {
+  m_pPrefix = row;
+  if (row == nullptr) {
+    m_strPrefix.clear();
+    m_strSubject.clear();
+    m_strObject.clear();
+    return;
   }
-  return 0;
+  m_strPrefix.assign(row->prefix);
+  m_strSubject.assign(row->subject);
+  m_strObject.assign(row->object);
+}
+
+int CParsedVerb::IsImperative() const {
+  return m_pPrefix != nullptr && m_pPrefix->imperative() ? 1 : 0;
 }
 
 }  // namespace tesvar

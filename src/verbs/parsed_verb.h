@@ -2,11 +2,12 @@
 // with its English subject and object, one suffix per class VS1..VS9, the
 // negation and emphasis rovers by the position where they stood, and the
 // flags for pronouns used as verbs and verbs turned into nouns (whose noun
-// reading lives in m_noun). It parses (verbs/), checks the grammar
-// (verbs/), and renders itself in English and native notation (gloss/).
+// reading lives in m_noun). It parses and checks the grammar (verbs/);
+// its renderings come from gloss/, which reads the record and never
+// changes it.
 //
-// A value owned by one parser call; not thread-safe. Rendering changes some
-// fields (subject, object, gloss, VS9), so render each analysis once.
+// A value owned by one parser call; not thread-safe. Rendering is const,
+// so a record may be rendered any number of times, in any order.
 // Tested by verb_*_test.cc and verb_gloss_test.cc.
 
 #ifndef TESVAR_VERBS_PARSED_VERB_H_
@@ -17,11 +18,10 @@
 #include <string_view>
 
 #include "nouns/parsed_noun.h"
+#include "verbs/verb_affix_tables.h"
 #include "words/parsed_word.h"
 
 namespace tesvar {
-
-struct VerbSuffixRow;
 
 // Working state of one suffix scan, shared by the scan and the suffix
 // checks. Lives for one ParseNoPrefix call.
@@ -29,21 +29,22 @@ struct VerbScanState {
   // What a reflexive suffix calls for once the whole verb has been read.
   enum Reflexive { kNoReflexive = 0, kReflexiveWithObject, kReflexiveStative };
 
-  std::string_view rest;     // unread text; begins with `current` in checks
-  std::string_view current;  // the suffix just matched
-  int type = 0;              // its class, or kRoverType
-  std::string_view last;     // the last class suffix before `current`
-  int last_type = -1;        // its class; -1 while there is none
+  std::string_view rest;  // unread text; begins with the current suffix
+  const VerbSuffixRow* row = nullptr;  // the suffix just matched
+  std::string_view last;  // the last class suffix before the current one
+  int last_type = -1;     // its class; -1 while there is none
   int reflexive = kNoReflexive;
 
-  // The unread text behind `current`.
-  std::string_view after() const { return rest.substr(current.size()); }
+  std::string_view current() const { return row->suffix; }
+  VerbClass type() const { return row->type; }
+  // The unread text behind the current suffix.
+  std::string_view after() const { return rest.substr(row->suffix.size()); }
 };
 
 class CParsedVerb : public CParsedWord {
  public:
   // Rover positions: 0 directly after the root, k + 1 after class VSk.
-  static constexpr int kRoverSlots = 11;
+  static constexpr int kRoverSlots = kLastVerbClass + 2;
 
   CParsedVerb() { m_nPOS = kVerb; }
   CParsedVerb(const CParsedVerb&) = default;
@@ -61,43 +62,34 @@ class CParsedVerb : public CParsedWord {
   // Reads `word` as prefix + verb; on failure returns 0 with the record
   // cleared. Applies the stative-prefix rule.
   int ParseWithPrefix(std::string_view word, const CTWord& entry);
-  // Reads `word` (prefix already removed, m_strPrefix set or empty) as
-  // root + verb suffixes, with all suffix checks; hands a verb turned into
-  // a noun on to m_noun. Returns 1 on success, else 0.
+  // Reads `word` (prefix already removed and set with SetPrefix, or none)
+  // as root + verb suffixes, with all suffix checks; hands a verb turned
+  // into a noun on to m_noun. Returns 1 on success, else 0.
   int ParseNoPrefix(std::string_view word, const CTWord& entry);
 
-  // The English sentence of the reading. Changes the record (see above).
-  std::string ToString();
-  // Prefix, headword and the typed suffixes in class order.
+  // The English sentence of the reading (gloss/verb_gloss.cc).
+  std::string ToString() const;
+  // Prefix, headword and the typed suffixes in class order
+  // (gloss/verb_native.cc).
   std::string ToStringTesvar() const;
 
-  // 1 when the prefix is one of the five imperative prefixes.
+  // Sets m_strPrefix, m_strSubject and m_strObject from `row`, and
+  // m_pPrefix to it; nullptr empties them.
+  void SetPrefix(const VerbPrefixRow* row);
+
+  // 1 when the prefix is a command prefix.
   int IsImperative() const;
 
   // The stored suffixes and rovers in word order, up to (not including)
-  // the slot of class VSn; n <= 0 gives "", n >= 10 everything.
+  // the slot of class VSn; n <= 0 gives "", n > kLastVerbClass
+  // everything.
   std::string BuildSuffixes(int n) const;
-
-  // English pieces of the gloss; each non-empty piece ends in its own
-  // blank unless its table gloss has none. Public so that each piece can
-  // be tested on its own; only the renderers call them.
-  std::string TS(std::string_view affix) const;
-  std::string Aux(int form) const;
-  std::string Root() const;
-  std::string NegRoot() const;
-  std::string VS2(int withAux) const;
-  std::string VS3(int withAux) const;
-  std::string VS4(int withAux) const;
-  std::string VS5() const;
-  std::string VS6() const;
-  std::string VS7() const;
-  std::string ToStringPronoun();
-  std::string PronounRoot(int withAux, int withoutBe) const;
 
   int m_bStative = 0;
   std::string m_strPrefix;
   std::string m_strSubject;
   std::string m_strObject;
+  const VerbPrefixRow* m_pPrefix = nullptr;  // the row of m_strPrefix
   std::string m_strVS1;
   std::string m_strVS2;
   std::string m_strVS3;
@@ -125,7 +117,7 @@ class CParsedVerb : public CParsedWord {
   void ScanSuffixes(VerbScanState* scan);
   // Puts the suffix just matched into its class field, rover slot or
   // marker.
-  void StoreSuffix(const VerbSuffixRow& row, const VerbScanState& scan);
+  void StoreSuffix(const VerbScanState& scan);
   // Lets m_noun read the whole word as the verb part (all but the last
   // `unread` bytes) followed by noun suffixes; returns its result.
   int Nominalise(std::string_view word, size_t unread);
@@ -141,7 +133,7 @@ class CParsedVerb : public CParsedWord {
   void CheckStativePrefix();
 };
 
-// The class fields by type: kClassFields[k] is m_strVSk; 0 is unused.
+// The class fields by class: kClassFields[k] is m_strVSk; 0 is unused.
 inline constexpr std::string CParsedVerb::*kClassFields[] = {
     nullptr,
     &CParsedVerb::m_strVS1,
@@ -154,7 +146,29 @@ inline constexpr std::string CParsedVerb::*kClassFields[] = {
     &CParsedVerb::m_strVS8,
     &CParsedVerb::m_strVS9,
 };
-constexpr int kLastVerbClass = 9;
+static_assert(std::size(kClassFields) == kLastVerbClass + 1,
+              "one field per class");
+
+// The slots of a rover kept by position; nullptr for {-Ha'} and {-Qo'},
+// which are only marked (m_strRootNeg, m_strRefusal).
+using RoverSlots = std::string (CParsedVerb::*)[CParsedVerb::kRoverSlots];
+constexpr RoverSlots SlotsOf(RoverKind rover) {
+  switch (rover) {
+    case kNegRover:
+      return &CParsedVerb::m_strNegRover;
+    case kEmphRover:
+      return &CParsedVerb::m_strEmphRover;
+    case kNegEmphRover:
+      return &CParsedVerb::m_strNegEmphRover;
+    case kEmphNegRover:
+      return &CParsedVerb::m_strEmphNegRover;
+    case kNotRover:
+    case kRootNegRover:
+    case kRefusalRover:
+      break;
+  }
+  return nullptr;
+}
 
 }  // namespace tesvar
 

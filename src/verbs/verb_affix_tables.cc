@@ -1,98 +1,77 @@
-// The verb affix tables. Row order is the try order and part of the
-// behaviour: a longer suffix that begins with a shorter one stands before
-// it ("be'qu'" before "be'"), so combinations are found as one row.
-// DO NOT REORDER.
+// Lookups in the verb affix tables, and the compile-time checks that keep
+// the tables fit for them.
 
 #include "verbs/verb_affix_tables.h"
 
 #include <cstdint>
 
 #include "platform/text.h"
+#include "words/affix_table_checks.h"
 
 namespace tesvar {
 
-const VerbPrefixRow kVerbPrefixes[kVerbPrefixCount] = {
-    {"bI", "you ", ""},
-    {"bo", "you(pl) ", "him/her/it/them "},
-    {"che", "you(pl) ", "us "},
-    {"cho", "you ", "me "},
-    {"Da", "you ", "him/her/it/them "},
-    {"DI", "we ", "them "},
-    {"Du", "he/she/it ", "you "},
-    {"gho", "you(imp:sg/pl) ", "us "},
-    {"HI", "you(imp:sg/pl) ", "me "},
-    {"jI", "I ", ""},
-    {"ju", "you ", "us "},
-    {"lI", "he/she/it/they ", "you(pl) "},
-    {"lu", "they ", "him/her/it "},
-    {"ma", "we ", ""},
-    {"mu", "he/she/it/they ", "me "},
-    {"nI", "they ", "you "},
-    {"nu", "he/she/it/they ", "us "},
-    {"pe", "you(imp:pl) ", ""},
-    {"pI", "we ", "you "},
-    {"qa", "I ", "you "},
-    {"re", "we ", "you(pl) "},
-    {"Sa", "I ", "you(pl) "},
-    {"Su", "you(pl) ", ""},
-    {"tI", "you(imp:sg/pl) ", "them "},
-    {"tu", "you(pl) ", "me "},
-    {"vI", "I ", "him/her/it/them "},
-    {"wI", "we ", "him/her/it "},
-    {"yI", "you(imp:sg/pl) ", "(no.object)/him/her/it "},
-};
-
-constexpr VerbSuffixRow kVerbSuffixes[kVerbSuffixCount] = {
-    {"'a'", 9, "(yes/no)?"},
-    {"'egh", 1, "oneself"},
-    {"ba'", 6, "obviously "},
-    {"be'qu'", 0, "really not "},
-    {"be'", 0, "not "},
-    {"beH", 2, "be ready to "},
-    {"bej", 6, "certainly "},
-    {"bogh", 9, "which "},
-    {"choH", 3, "change"},
-    {"chu'", 6, "clearly "},
-    {"chugh", 9, "if "},
-    {"chuq", 1, "one another "},
-    {"DI'", 9, "as soon as "},
-    {"ghach", 9, "(noun) "},
-    {"Ha'", 0, "not"},
-    {"jaj", 9, "may "},
-    {"laH", 5, "can "},
-    {"law'", 6, "apparently "},
-    {"lI'", 7, "(in-progress) "},
-    {"lu'", 5, "one"},
-    {"luH", 5, "one can"},
-    {"la'", 5, "one can"},
-    {"meH", 9, "in order that "},
-    {"mo'", 9, "because "},
-    {"moH", 4, "cause"},
-    {"neS", 8, ", your honor"},
-    {"nIS", 2, "need to "},
-    {"pa'", 9, "before "},
-    {"pu'", 7, "(completed) "},
-    {"qa'", 3, "again"},
-    {"qang", 2, "be willing to "},
-    {"Qo'", 0, "refuse to "},
-    {"qu'be'", 0, "not really "},
-    {"qu'", 0, "really "},
-    {"rup", 2, "be ready to "},
-    {"ta'", 7, "(completed) "},
-    {"taH", 7, "(on-going) "},
-    {"vIp", 2, "be afraid to "},
-    {"vIS", 9, "while "},
-    {"wI'", 9, "one/thing which is/does "},
-};
-
-size_t VerbPrefixLength(std::string_view word) {
-  for (const VerbPrefixRow& row : kVerbPrefixes) {
-    if (StartsWith(word, row.prefix)) return row.prefix.size();
-  }
-  return 0;
-}
-
 namespace {
+
+namespace checks = table_checks;
+
+// Prefixes are matched on the word itself, one try per row; a prefix that
+// began another would make the word read two ways.
+static_assert(checks::NoneEmpty(kVerbPrefixes, &VerbPrefixRow::prefix));
+static_assert(checks::NoneBeginsAnother(kVerbPrefixes, &VerbPrefixRow::prefix),
+              "no prefix may begin another");
+
+constexpr bool PrefixRowsAgree() {
+  for (const VerbPrefixRow& row : kVerbPrefixes) {
+    // The English phrases are pasted together without separators.
+    if (row.subject.empty() || !checks::EmptyOrOneTrailingBlank(row.subject) ||
+        !checks::EmptyOrOneTrailingBlank(row.object)) {
+      return false;
+    }
+    // An object phrase stands exactly for an object party.
+    if (row.subject_party.number == kNoNumber ||
+        row.object.empty() == row.object_party.exists() ||
+        (row.object_party.exists() && row.object_party.number == kNoNumber)) {
+      return false;
+    }
+    // Commands speak to the second person; only an object can be optional.
+    if ((row.imperative() && row.subject_party.person != Person::kSecond) ||
+        ((row.flags & kObjectOptional) != 0 && !row.has_object())) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(PrefixRowsAgree(),
+              "each prefix row: phrases ending in one blank, an object phrase "
+              "exactly when there is an object party, commands in the second "
+              "person");
+
+static_assert(checks::NoneEmpty(kVerbSuffixes, &VerbSuffixRow::suffix),
+              "an empty suffix would stop the scan advancing");
+static_assert(checks::NoneHidden(kVerbSuffixes, &VerbSuffixRow::suffix),
+              "a longer suffix must stand before a shorter one that begins it");
+
+constexpr bool SuffixRowsAgree() {
+  for (const VerbSuffixRow& row : kVerbSuffixes) {
+    if (row.type < kRover || row.type > kLastVerbClass) return false;
+    // Rovers, and only rovers, say which rover they are.
+    if ((row.type == kRover) != (row.rover != kNotRover)) return false;
+    // A nominaliser ends the verb, and a question is asked, in the last
+    // class; "can" and "one" belong to the ability class.
+    if ((row.has(kNominaliser) || row.has(kYesNoQuestion)) &&
+        row.type != kClauseClass) {
+      return false;
+    }
+    if ((row.has(kMeansCan) || row.has(kSubjectIsOne) || row.has(kSlangForm)) &&
+        row.type != kAbilityClass) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(SuffixRowsAgree(),
+              "each suffix row: a class, a rover kind exactly for rovers, "
+              "traits in their class");
 
 // The suffix rows by the first byte of their suffix, in row order, so that
 // a text is compared only with the rows that can begin it. No more than
@@ -104,14 +83,7 @@ struct SuffixRowsByFirstByte {
   uint8_t rows[256][kMaxRowsPerByte];
 };
 
-constexpr bool NoSuffixIsEmpty() {
-  for (const VerbSuffixRow& row : kVerbSuffixes) {
-    if (row.suffix.empty()) return false;
-  }
-  return true;
-}
-
-static_assert(NoSuffixIsEmpty(), "every suffix row has a first byte");
+static_assert(kVerbSuffixCount <= UINT8_MAX, "row numbers fit in a byte");
 
 constexpr SuffixRowsByFirstByte MakeSuffixRowsByFirstByte() {
   SuffixRowsByFirstByte index{};
@@ -129,6 +101,20 @@ constexpr SuffixRowsByFirstByte kSuffixRowsByFirstByte =
 
 }  // namespace
 
+size_t VerbPrefixLength(std::string_view word) {
+  for (const VerbPrefixRow& row : kVerbPrefixes) {
+    if (StartsWith(word, row.prefix)) return row.prefix.size();
+  }
+  return 0;
+}
+
+const VerbPrefixRow* FindVerbPrefix(std::string_view prefix) {
+  for (const VerbPrefixRow& row : kVerbPrefixes) {
+    if (row.prefix == prefix) return &row;
+  }
+  return nullptr;
+}
+
 const VerbSuffixRow* MatchVerbSuffix(std::string_view text) {
   if (text.empty()) return nullptr;
   const auto first = static_cast<unsigned char>(text[0]);
@@ -138,6 +124,18 @@ const VerbSuffixRow* MatchVerbSuffix(std::string_view text) {
     if (StartsWith(text, row.suffix)) return &row;
   }
   return nullptr;
+}
+
+const VerbSuffixRow* FindVerbSuffix(std::string_view suffix) {
+  // No row hides a later one, so the first row that `suffix` begins with is
+  // its own row when it has one.
+  const VerbSuffixRow* row = MatchVerbSuffix(suffix);
+  return row != nullptr && row->suffix == suffix ? row : nullptr;
+}
+
+bool HasTrait(std::string_view suffix, VerbSuffixTrait trait) {
+  const VerbSuffixRow* row = FindVerbSuffix(suffix);
+  return row != nullptr && row->has(trait);
 }
 
 }  // namespace tesvar

@@ -5,9 +5,13 @@
 // suffixes already stored before class n (at the time the check runs).
 //
 // The checks of one suffix run in a fixed order, as rows of two tables:
-// those before the suffix is stored (type clashes, misplaced {-Ha'} and
-// {-Qo'}), then those after it. Reflexive suffixes are judged only once
-// the whole verb is read, since a later {-moH} takes the fault away.
+// those before the suffix is stored (class clashes, misplaced {-Ha'} and
+// {-Qo'}), then those after it. Each row names the suffix rows it
+// concerns, as a function of the row alone, and a check runs only for
+// those; what else it needs it reads from the record. Reflexive suffixes
+// are judged only once the whole verb is read, since a later {-moH} takes
+// the fault away. The prefixes offered in corrections are found by their
+// subject and object in the prefix table.
 // Tested by verb_checks_test.cc.
 
 #include <cstddef>
@@ -28,92 +32,78 @@ using Scan = VerbScanState;
 // The BuildSuffixes limit that takes every stored suffix.
 constexpr int kAllClasses = kLastVerbClass + 1;
 
-// Prefixes whose subject includes the speaker.
-constexpr size_t kFirstPersonCount = 9;
-constexpr std::string_view kFirstPersonPrefixes[kFirstPersonCount] = {
-    "jI", "qa", "vI", "Sa", "ma", "pI", "wI", "re", "DI"};
-// Prefixes without an object.
-constexpr size_t kNoObjectCount = 5;
-constexpr std::string_view kNoObjectPrefixes[kNoObjectCount] = {
-    "jI", "bI", "ma", "pe", "Su"};
-// The command prefix that is read with or without an object.
-constexpr std::string_view kOptionalObjectPrefix = "yI";
-// Prefixes without an object whose subject is plural.
-constexpr size_t kPluralNoObjectCount = 3;
-constexpr std::string_view kPluralNoObjectPrefixes[kPluralNoObjectCount] = {
-    "ma", "Su", "pe"};
+// Suffixes with a rule of their own.
+constexpr std::string_view kFearSuffix = "vIp";  // taboo in the first person
+constexpr std::string_view kReciprocalSuffix = "chuq";
+constexpr std::string_view kIndefiniteSuffix = "lu'";
+constexpr std::string_view kWhileSuffix = "vIS";
+constexpr std::string_view kBareNominaliser = "ghach";
+constexpr std::string_view kWishSuffix = "jaj";
+// What the corrections put in.
+constexpr std::string_view kStandardIndefinite = "lu'";
+constexpr std::string_view kStandardAbility = "laH";
+constexpr std::string_view kContinuous = "taH";
+constexpr std::string_view kCausative = "moH";
+constexpr std::string_view kRootNegation = "Ha'";
+constexpr std::string_view kRefusal = "Qo'";
+// A command is negated with {-Qo'} where a statement has {-be'}.
+constexpr std::string_view kNegation = "be'";
 
-struct Swap {
-  std::string_view from;
-  std::string_view to;
-};
+// Prefix queries. Where a correction changes the prefix it keeps the
+// subject and changes one thing; "covers" lets a command to one or many
+// stand in for a command to many.
 
-// The prefix that keeps the subject and drops the object. A reflexive
-// command keeps a command prefix; a stative verb is offered the bare verb.
-struct NoObjectSwap {
-  std::string_view from;
-  std::string_view reflexive;
-  std::string_view stative;
-};
-constexpr size_t kNoObjectSwapCount = 16;
-constexpr NoObjectSwap kNoObjectSwaps[kNoObjectSwapCount] = {
-    {"qa", "jI", "jI"},  {"vI", "jI", "jI"}, {"Sa", "jI", "jI"},
-    {"cho", "bI", "bI"}, {"Da", "bI", "bI"}, {"ju", "bI", "bI"},
-    {"pI", "ma", "ma"},  {"wI", "ma", "ma"}, {"re", "ma", "ma"},
-    {"DI", "ma", "ma"},  {"tu", "Su", "Su"}, {"bo", "Su", "Su"},
-    {"che", "Su", "Su"}, {"HI", "yI", ""},   {"gho", "yI", ""},
-    {"tI", "yI", ""},
-};
-
-// The plural no-object prefix for {-chuq}; any prefix not listed gives
-// "ma".
-constexpr size_t kReciprocalSwapCount = 11;
-constexpr Swap kReciprocalSwaps[kReciprocalSwapCount] = {
-    {"yI", "pe"}, {"HI", "pe"}, {"tI", "pe"}, {"gho", "pe"},
-    {"bI", "Su"}, {"Da", "Su"}, {"Du", "Su"}, {"lI", "Su"},
-    {"bo", "Su"}, {"nI", "Su"}, {"lu", ""},
-};
-constexpr std::string_view kReciprocalOtherwise = "ma";
-
-// The prefix with the same subject and an object; others stay.
-constexpr size_t kObjectSwapCount = 5;
-constexpr Swap kObjectSwaps[kObjectSwapCount] = {
-    {"jI", "vI"}, {"bI", "Da"}, {"ma", "wI"}, {"pe", "yI"}, {"Su", "bo"},
-};
-
-// Commands are negated with {-Qo'}: the negating rovers and their
-// command counterparts.
-constexpr size_t kCommandNegationCount = 3;
-constexpr Swap kCommandNegations[kCommandNegationCount] = {
-    {"be'qu'", "Qo'qu'"}, {"qu'be'", "qu'Qo'"}, {"be'", "Qo'"}};
-
-template <typename Row, size_t N>
-const Row* FindRow(std::string_view from, const Row (&rows)[N]) {
-  for (const Row& row : rows) {
-    if (row.from == from) return &row;
+// The prefix with the same subject and no object; with `optional`, one
+// whose object may be left out will do.
+const VerbPrefixRow* WithoutObject(const VerbPrefixRow& prefix, bool optional) {
+  for (const VerbPrefixRow& row : kVerbPrefixes) {
+    if (row.imperative() != prefix.imperative() ||
+        !row.subject_party.Covers(prefix.subject_party)) {
+      continue;
+    }
+    if (optional ? row.may_omit_object() : !row.has_object()) return &row;
   }
   return nullptr;
 }
 
-template <size_t N>
-bool IsOneOf(std::string_view text, const std::string_view (&set)[N]) {
-  for (std::string_view member : set) {
-    if (text == member) return true;
+// The prefix with the same subject and a "him/her/it" object.
+std::string_view WithObject(const VerbPrefixRow& prefix) {
+  for (const VerbPrefixRow& row : kVerbPrefixes) {
+    if (row.imperative() == prefix.imperative() &&
+        row.subject_party.Covers(prefix.subject_party) &&
+        row.object_party.Covers(kHim)) {
+      return row.prefix;
+    }
   }
-  return false;
+  return prefix.prefix;
 }
 
-bool HasNoObject(std::string_view prefix) {
-  return IsOneOf(prefix, kNoObjectPrefixes);
+bool IsPluralWithoutObject(const VerbPrefixRow& prefix) {
+  return !prefix.has_object() && prefix.subject_party.number == kPlural;
 }
 
-bool MayHaveNoObject(std::string_view prefix) {
-  return HasNoObject(prefix) || prefix == kOptionalObjectPrefix;
+// The plural prefix without object for {-chuq}: the parties act on each
+// other, so the subject becomes all of them, "we" when the speaker is one
+// of them, else "you" when the one spoken to is; a command stays a
+// command. "They" has no prefix of its own.
+std::string_view ReciprocalPrefix(const VerbPrefixRow& prefix) {
+  Person group = prefix.subject_party.person;
+  if (prefix.imperative()) {
+    group = Person::kSecond;
+  } else if (prefix.has_object() && prefix.object_party.person < group) {
+    group = prefix.object_party.person;
+  }
+  for (const VerbPrefixRow& row : kVerbPrefixes) {
+    if (row.imperative() == prefix.imperative() && !row.has_object() &&
+        row.subject_party == Party{group, kPlural}) {
+      return row.prefix;
+    }
+  }
+  return std::string_view();
 }
 
-std::string_view ObjectPrefix(std::string_view prefix) {
-  const Swap* swap = FindRow(prefix, kObjectSwaps);
-  return swap != nullptr ? swap->to : prefix;
+bool HasNoObject(const CParsedVerb& v) {
+  return v.m_pPrefix != nullptr && !v.m_pPrefix->has_object();
 }
 
 void Fault(CParsedVerb& verb, std::string message, double divisor) {
@@ -130,50 +120,49 @@ void Suggest(CParsedVerb& verb, std::string_view prefix,
   verb.m_lstSuggestions.push_back(std::move(form));
 }
 
-bool IsClassType(int type, int highest) { return type >= 1 && type <= highest; }
-
 void CheckSameType(CParsedVerb& v, Scan& s) {
-  if (s.type == kRoverType || s.type != s.last_type) return;
+  if (s.type() != s.last_type) return;
   Fault(v,
         Format("The verb suffixes {%s} and {%s} are both type %i, and cannot "
                "both be on a verb at the same time.",
-               {s.last, s.current, s.type}),
+               {s.last, s.current(), s.type()}),
         factor::kEighth);
-  const std::string before = v.BuildSuffixes(s.type);
+  const std::string before = v.BuildSuffixes(s.type());
   Suggest(v, v.m_strPrefix, {before, s.rest});
   Suggest(v, v.m_strPrefix, {before, s.last, s.after()});
 }
 
 void CheckTypeOrder(CParsedVerb& v, Scan& s) {
-  if (s.type == kRoverType || s.type >= s.last_type) return;
+  if (s.type() >= s.last_type) return;
   Fault(v,
         Format("The verb suffix {%s} is type %i, and must precede {%s} which "
                "is type %i.",
-               {s.current, s.type, s.last, s.last_type}),
+               {s.current(), s.type(), s.last, s.last_type}),
         factor::kHalf);
   Suggest(v, v.m_strPrefix,
-          {v.BuildSuffixes(s.type), s.current, s.last, s.after()});
+          {v.BuildSuffixes(s.type()), s.current(), s.last, s.after()});
 }
 
 void CheckRootNegationPlace(CParsedVerb& v, Scan& s) {
-  if (s.current != "Ha'" || s.last_type < 0) return;
+  if (s.last_type < 0) return;
   Fault(v,
         "The verb suffix {-Ha'} must follow the verb root, see GRM 4.3, p. 48.",
         factor::kHalf);
   Suggest(v, v.m_strPrefix,
-          {"Ha'", v.BuildSuffixes(s.last_type + 1), s.after()});
+          {kRootNegation, v.BuildSuffixes(s.last_type + 1), s.after()});
 }
 
 void CheckRefusalPlace(CParsedVerb& v, Scan& s) {
-  if (s.current != "Qo'" || s.last_type < kLastVerbClass) return;
+  if (s.last_type < kLastVerbClass) return;
   Fault(v, "The verb suffix {-Qo'} must come before a VS9 suffix, see GRM 4.3.",
         factor::kHalf);
   Suggest(v, v.m_strPrefix,
-          {v.BuildSuffixes(kLastVerbClass), "Qo'", s.last, s.after()});
+          {v.BuildSuffixes(kLastVerbClass), kRefusal, s.last, s.after()});
 }
 
 void CheckTaboo(CParsedVerb& v, Scan& s) {
-  if (s.current != "vIp" || !IsOneOf(v.m_strPrefix, kFirstPersonPrefixes)) {
+  if (v.m_pPrefix == nullptr ||
+      v.m_pPrefix->subject_party.person != Person::kFirst) {
     return;
   }
   Fault(v,
@@ -184,88 +173,76 @@ void CheckTaboo(CParsedVerb& v, Scan& s) {
 }
 
 void CheckSlang(CParsedVerb& v, Scan& s) {
-  if (s.current != "la'" && s.current != "luH") return;
   Fault(v,
         Format("The suffix {-%s} is slang, so should be avoided for proper "
                "usage.",
-               {s.current}),
+               {s.current()}),
         factor::kSlight);
-  const std::string before = v.BuildSuffixes(5);
-  Suggest(v, v.m_strPrefix, {before, "lu'", s.after()});
-  Suggest(v, v.m_strPrefix, {before, "laH", s.after()});
+  const std::string before = v.BuildSuffixes(s.type());
+  Suggest(v, v.m_strPrefix, {before, kStandardIndefinite, s.after()});
+  Suggest(v, v.m_strPrefix, {before, kStandardAbility, s.after()});
 }
 
 void CheckAfterRefusal(CParsedVerb& v, Scan& s) {
-  if (!IsClassType(s.type, kLastVerbClass - 1) || v.m_strRefusal.empty()) {
-    return;
-  }
-  Fault(v, Format("The verb suffix {-Qo'} must come after {-%s}.", {s.current}),
+  if (v.m_strRefusal.empty()) return;
+  Fault(v,
+        Format("The verb suffix {-Qo'} must come after {-%s}.", {s.current()}),
         factor::kHalf);
   Suggest(v, v.m_strPrefix,
-          {v.BuildSuffixes(kLastVerbClass), "Qo'", s.after()});
+          {v.BuildSuffixes(kLastVerbClass), kRefusal, s.after()});
 }
 
 void NoteReflexiveObject(CParsedVerb& v, Scan& s) {
-  if (s.type == 1 && !v.m_strPrefix.empty() &&
-      !MayHaveNoObject(v.m_strPrefix)) {
+  if (v.m_pPrefix != nullptr && !v.m_pPrefix->may_omit_object()) {
     s.reflexive = Scan::kReflexiveWithObject;
   }
 }
 
-void NoteCausative(CParsedVerb&, Scan& s) {
-  if (s.current == "moH") s.reflexive = Scan::kNoReflexive;
-}
+void NoteCausative(CParsedVerb&, Scan& s) { s.reflexive = Scan::kNoReflexive; }
 
 void CheckReciprocalPrefix(CParsedVerb& v, Scan& s) {
-  if (s.current != "chuq" || v.m_strPrefix.empty() ||
-      IsOneOf(v.m_strPrefix, kPluralNoObjectPrefixes)) {
-    return;
-  }
+  if (v.m_pPrefix == nullptr || IsPluralWithoutObject(*v.m_pPrefix)) return;
   Fault(v,
         Format("Verb suffix {%s} requires a plural verb prefix with no object.",
-               {s.current}),
+               {s.current()}),
         factor::kThird);
   Suggest(v, v.m_strPrefix, {s.after()});
-  const Swap* swap = FindRow(v.m_strPrefix, kReciprocalSwaps);
-  Suggest(v, swap != nullptr ? swap->to : kReciprocalOtherwise, {s.rest});
+  Suggest(v, ReciprocalPrefix(*v.m_pPrefix), {s.rest});
 }
 
 void CheckIndefiniteSubject(CParsedVerb& v, Scan& s) {
-  if (s.current != "lu'" || !HasNoObject(v.m_strPrefix)) return;
+  if (!HasNoObject(v)) return;
   Fault(v, "Verb suffix {-lu'} requires a verb prefix with an object.",
         factor::kThird);
-  const std::string before = v.BuildSuffixes(5);
+  const std::string before = v.BuildSuffixes(s.type());
   Suggest(v, v.m_strPrefix, {before, s.after()});
-  Suggest(v, ObjectPrefix(v.m_strPrefix), {before, s.rest});
+  Suggest(v, WithObject(*v.m_pPrefix), {before, s.rest});
 }
 
 void CheckStativeCausative(CParsedVerb& v, Scan& s) {
-  if (s.current != "moH" || !v.m_strVS1.empty() || !v.m_bStative ||
-      !HasNoObject(v.m_strPrefix)) {
-    return;
-  }
+  if (!v.m_strVS1.empty() || !v.m_bStative || !HasNoObject(v)) return;
   Fault(v,
         "Stative verbs with {-moH} require prefixes with an object, unless "
         "they are reflexive.",
         factor::kHalf);
-  const std::string before = v.BuildSuffixes(4);
+  const std::string before = v.BuildSuffixes(s.type());
   Suggest(v, v.m_strPrefix, {before, s.after()});
-  Suggest(v, ObjectPrefix(v.m_strPrefix), {before, s.rest});
+  Suggest(v, WithObject(*v.m_pPrefix), {before, s.rest});
 }
 
 // {-vIS} and a bare {-ghach} are both mended by putting {-taH} in.
 void SuggestContinuous(CParsedVerb& v, const Scan& s) {
-  Suggest(v, v.m_strPrefix, {v.BuildSuffixes(7), "taH", v.m_strVS8, s.rest});
+  Suggest(v, v.m_strPrefix,
+          {v.BuildSuffixes(kAspectClass), kContinuous, v.m_strVS8, s.rest});
 }
 
 void CheckWhile(CParsedVerb& v, Scan& s) {
-  if (s.current != "vIS" || v.m_strVS7 == "taH") return;
+  if (v.m_strVS7 == kContinuous) return;
   Fault(v, "VS9 {-vIS} requires VS7 {-taH}", factor::kHalf);
   SuggestContinuous(v, s);
 }
 
 void CheckBareNominaliser(CParsedVerb& v, Scan& s) {
-  if (s.current != "ghach") return;
   for (int type = 1; type < kLastVerbClass; ++type) {
     if (!(v.*kClassFields[type]).empty()) return;
   }
@@ -274,58 +251,117 @@ void CheckBareNominaliser(CParsedVerb& v, Scan& s) {
 }
 
 void NoteReflexiveStative(CParsedVerb& v, Scan& s) {
-  if (s.type == 1 && v.m_bStative) s.reflexive = Scan::kReflexiveStative;
+  if (v.m_bStative) s.reflexive = Scan::kReflexiveStative;
 }
 
 void CheckCommandWish(CParsedVerb& v, Scan& s) {
-  if (s.current != "jaj" || !v.IsImperative()) return;
+  if (!v.IsImperative()) return;
   Fault(v, "The suffix {-jaj} cannot be used on imperative verbs.",
         factor::kThird);
   Suggest(v, v.m_strPrefix, {v.BuildSuffixes(kLastVerbClass), s.after()});
 }
 
 void CheckCommandNegation(CParsedVerb& v, Scan& s) {
-  const Swap* swap = FindRow(s.current, kCommandNegations);
-  if (swap == nullptr || !v.IsImperative()) return;
+  if (!v.IsImperative()) return;
   Fault(v,
         "The suffix {-be'} cannot be used on imperative verbs.  Use {-Qo'} "
         "instead.",
         factor::kQuarter);
+  std::string command_form(s.current());
+  Replace(&command_form, kNegation, kRefusal);
   Suggest(v, v.m_strPrefix,
-          {v.BuildSuffixes(s.last_type + 1), swap->to, s.after()});
+          {v.BuildSuffixes(s.last_type + 1), command_form, s.after()});
+}
+
+// Which suffix rows a check concerns.
+using Concerns = bool (*)(const VerbSuffixRow&);
+
+constexpr bool ClassSuffix(const VerbSuffixRow& r) { return r.type != kRover; }
+constexpr bool RootNegation(const VerbSuffixRow& r) {
+  return r.rover == kRootNegRover;
+}
+constexpr bool Refusal(const VerbSuffixRow& r) {
+  return r.rover == kRefusalRover;
+}
+constexpr bool Slang(const VerbSuffixRow& r) { return r.has(kSlangForm); }
+// The classes that {-Qo'} must follow.
+constexpr bool BeforeClauseClass(const VerbSuffixRow& r) {
+  return r.type != kRover && r.type < kClauseClass;
+}
+constexpr bool ReflexiveClass(const VerbSuffixRow& r) {
+  return r.type == kReflexiveClass;
+}
+constexpr bool CauseClass(const VerbSuffixRow& r) {
+  return r.type == kCauseClass;
+}
+constexpr bool NegatingRover(const VerbSuffixRow& r) {
+  return r.rover == kNegRover || r.rover == kNegEmphRover ||
+         r.rover == kEmphNegRover;
+}
+template <const std::string_view& kSuffix>
+constexpr bool Is(const VerbSuffixRow& r) {
+  return r.suffix == kSuffix;
 }
 
 using SuffixCheck = void (*)(CParsedVerb&, Scan&);
 
-// Checks of the suffix just matched, in the order they run.
-constexpr size_t kBeforeStoringCount = 4;
-constexpr SuffixCheck kBeforeStoring[kBeforeStoringCount] = {
-    CheckSameType, CheckTypeOrder, CheckRootNegationPlace, CheckRefusalPlace};
-constexpr size_t kAfterStoringCount = 13;
-constexpr SuffixCheck kAfterStoring[kAfterStoringCount] = {
-    CheckTaboo,
-    CheckSlang,
-    CheckAfterRefusal,
-    NoteReflexiveObject,
-    NoteCausative,
-    CheckReciprocalPrefix,
-    CheckIndefiniteSubject,
-    CheckStativeCausative,
-    CheckWhile,
-    CheckBareNominaliser,
-    NoteReflexiveStative,
-    CheckCommandWish,
-    CheckCommandNegation,
+struct CheckRow {
+  Concerns concerns;
+  SuffixCheck check;
 };
+
+// Checks of the suffix just matched, in the order they run.
+constexpr CheckRow kBeforeStoring[] = {
+    {ClassSuffix, CheckSameType},
+    {ClassSuffix, CheckTypeOrder},
+    {RootNegation, CheckRootNegationPlace},
+    {Refusal, CheckRefusalPlace},
+};
+constexpr CheckRow kAfterStoring[] = {
+    {Is<kFearSuffix>, CheckTaboo},
+    {Slang, CheckSlang},
+    {BeforeClauseClass, CheckAfterRefusal},
+    {ReflexiveClass, NoteReflexiveObject},
+    {CauseClass, NoteCausative},
+    {Is<kReciprocalSuffix>, CheckReciprocalPrefix},
+    {Is<kIndefiniteSuffix>, CheckIndefiniteSubject},
+    {CauseClass, CheckStativeCausative},
+    {Is<kWhileSuffix>, CheckWhile},
+    {Is<kBareNominaliser>, CheckBareNominaliser},
+    {ReflexiveClass, NoteReflexiveStative},
+    {Is<kWishSuffix>, CheckCommandWish},
+    {NegatingRover, CheckCommandNegation},
+};
+
+// Every check concerns some suffix: a misspelt suffix would silence it.
+template <size_t N>
+constexpr bool EachConcernsARow(const CheckRow (&checks)[N]) {
+  for (const CheckRow& check : checks) {
+    bool any = false;
+    for (const VerbSuffixRow& row : kVerbSuffixes) any |= check.concerns(row);
+    if (!any) return false;
+  }
+  return true;
+}
+static_assert(EachConcernsARow(kBeforeStoring) &&
+                  EachConcernsARow(kAfterStoring),
+              "a check that concerns no suffix row never runs");
+
+template <size_t N>
+void RunChecks(const CheckRow (&checks)[N], CParsedVerb& v, Scan& s) {
+  for (const CheckRow& row : checks) {
+    if (row.concerns(*s.row)) row.check(v, s);
+  }
+}
 
 }  // namespace
 
 void CParsedVerb::CheckBeforeStoring(VerbScanState* scan) {
-  for (SuffixCheck check : kBeforeStoring) check(*this, *scan);
+  RunChecks(kBeforeStoring, *this, *scan);
 }
 
 void CParsedVerb::CheckAfterStoring(VerbScanState* scan) {
-  for (SuffixCheck check : kAfterStoring) check(*this, *scan);
+  RunChecks(kAfterStoring, *this, *scan);
 }
 
 void CParsedVerb::CheckReflexive(int reflexive) {
@@ -334,8 +370,8 @@ void CParsedVerb::CheckReflexive(int reflexive) {
           Format("Verb suffix {%s} requires a verb prefix with no object.",
                  {"-'egh"}),
           factor::kThird);
-    const NoObjectSwap* swap = FindRow(m_strPrefix, kNoObjectSwaps);
-    Suggest(*this, swap != nullptr ? swap->reflexive : "",
+    const VerbPrefixRow* without = WithoutObject(*m_pPrefix, true);
+    Suggest(*this, without != nullptr ? without->prefix : "",
             {BuildSuffixes(kAllClasses)});
   } else if (reflexive == VerbScanState::kReflexiveStative) {
     Fault(*this,
@@ -343,7 +379,7 @@ void CParsedVerb::CheckReflexive(int reflexive) {
           "{-moH}.",
           factor::kHalf);
     // Once with {-moH} added, once without the reflexive suffix.
-    m_strVS4 = "moH";
+    m_strVS4.assign(kCausative);
     Suggest(*this, m_strPrefix, {BuildSuffixes(kAllClasses)});
     m_strVS4.clear();
     std::string reflexive_suffix;
@@ -354,11 +390,15 @@ void CParsedVerb::CheckReflexive(int reflexive) {
 }
 
 void CParsedVerb::CheckStativePrefix() {
-  if (!m_bStative || !m_strVS4.empty() || MayHaveNoObject(m_strPrefix)) return;
+  if (!m_bStative || !m_strVS4.empty() || m_pPrefix == nullptr ||
+      m_pPrefix->may_omit_object()) {
+    return;
+  }
   Fault(*this, "Stative verbs without {-moH} require a no-object prefix.",
         factor::kHalf);
-  const NoObjectSwap* swap = FindRow(m_strPrefix, kNoObjectSwaps);
-  Suggest(*this, swap != nullptr ? swap->stative : "",
+  // A command has no counterpart without object here: the bare verb.
+  const VerbPrefixRow* without = WithoutObject(*m_pPrefix, false);
+  Suggest(*this, without != nullptr ? without->prefix : "",
           {BuildSuffixes(kAllClasses)});
 }
 

@@ -21,9 +21,7 @@ int CParsedVerb::ParseWithPrefix(std::string_view word, const CTWord& entry) {
   m_bStative = entry.m_bStative;
   for (const VerbPrefixRow& row : kVerbPrefixes) {
     if (!StartsWith(word, row.prefix)) continue;
-    m_strPrefix.assign(row.prefix);
-    m_strSubject.assign(row.subject);
-    m_strObject.assign(row.object);
+    SetPrefix(&row);
     if (!ParseNoPrefix(word.substr(row.prefix.size()), entry)) continue;
     CheckStativePrefix();
     return 1;

@@ -1,27 +1,9 @@
-// The plain-word analysis and the part-of-speech labels.
+// The plain-word analysis.
 // Tested by parsed_word_test.cc.
 
 #include "words/parsed_word.h"
 
-#include "tesvar/lexicon_tsv.h"
-
 namespace tesvar {
-
-namespace {
-
-// Labels by code; any code outside the table is "X". The labels appear in
-// lexicon files and in every result. DO NOT CHANGE.
-constexpr std::string_view kLabels[] = {"N",   "V",    "P",    "ADV",
-                                        "NUM", "CONJ", "EXCL", "Q"};
-constexpr std::string_view kUnknownLabel = "X";
-
-}  // namespace
-
-std::string_view PartOfSpeechLabel(int32_t code) {
-  // Compared unsigned, so negative codes fall outside the table.
-  const uint32_t index = static_cast<uint32_t>(code);
-  return index < std::size(kLabels) ? kLabels[index] : kUnknownLabel;
-}
 
 void CParsedWord::Clear() {
   m_lstSuggestions.clear();

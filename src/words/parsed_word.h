@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "tesvar/lexicon.h"
-#include "tesvar/parse_result.h"
+#include "tesvar/string_list.h"
 
 namespace tesvar {
 

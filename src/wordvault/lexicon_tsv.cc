@@ -1,304 +1,280 @@
-// Lexicon TSV loader. The text is cut into physical lines; blank lines and
-// comments are skipped; the first remaining line names the columns, and
-// every later line becomes one entry. Entries are collected in a local
-// lexicon that replaces the caller's only when the whole file is good, so
-// a bad line anywhere leaves the caller with an empty lexicon.
+// The lexicon loader's two ways in: text in memory and a file. Both cut
+// the input into lines with the same splitter, which checks the limits
+// byte by byte in input order, so that the same input fails at the same
+// line with the same message either way: a line is too long at its first
+// byte past max_line_bytes, the input at its byte number max_input_bytes
+// (counting from 0), whichever comes first.
 //
-// Messages quote the offending text with control and non-ASCII bytes
-// escaped, so that a stray tab or carriage return is visible.
-// Tested by lexicon_tsv_test.cc.
+// A first pass over the lines counts the entry lines and their bytes, so
+// that storage is reserved for exactly those (blank lines and comments
+// reserve nothing). A file is read a block at a time and never held
+// whole; one that cannot be read twice (a pipe) skips the first pass, and
+// its lexicon grows as it goes. Reading stops at the first error or limit,
+// so an endless input ends.
+//
+// Running out of memory anywhere in a load is caught here and reported
+// like any other error; the partly built lexicon is dropped first.
+// Tested by lexicon_tsv_test.cc, lexicon_limits_test.cc and
+// lexicon_memory_test.cc.
 
 #include "tesvar/lexicon_tsv.h"
 
-#include <algorithm>
-#include <charconv>
-#include <cstddef>
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <system_error>
-#include <utility>
-#include <vector>
 
-#include "platform/text.h"
+#include "wordvault/tsv_loader.h"
 
 namespace tesvar {
 
 namespace {
 
-// The columns a file may name. Row order is the order of the "missing
-// column" check, so the most basic columns are reported first.
-enum class Column { kKey, kHeadword, kPos, kDefinition, kFlags, kPlural };
+using wordvault::TsvLoader;
 
-struct ColumnRow {
-  std::string_view name;  // as written in the header; DO NOT CHANGE
-  Column column;
-  bool required;
-};
-
-constexpr ColumnRow kColumns[] = {
-    {"key", Column::kKey, true},      {"headword", Column::kHeadword, true},
-    {"pos", Column::kPos, true},      {"definition", Column::kDefinition, true},
-    {"flags", Column::kFlags, false}, {"plural", Column::kPlural, false},
-};
-constexpr size_t kColumnCount = sizeof(kColumns) / sizeof(kColumns[0]);
-
-// The entry attributes that the flags column can switch on.
-struct FlagRow {
-  std::string_view name;  // as written in files; DO NOT CHANGE
-  int32_t CTWord::*field;
-};
-
-constexpr FlagRow kFlags[] = {
-    {"language", &CTWord::m_bLanguage},
-    {"bodypart", &CTWord::m_bBodyPart},
-    {"inherentplural", &CTWord::m_bInherentPlural},
-    {"irregularplural", &CTWord::m_bIrregularPlural},
-    {"stative", &CTWord::m_bStative},
-};
-constexpr size_t kFlagCount = sizeof(kFlags) / sizeof(kFlags[0]);
-
-// Part-of-speech codes that have a label of their own in files.
-constexpr int32_t kFirstLabelledCode = kNoun;
-constexpr int32_t kLastLabelledCode = kQuestion;
-
-constexpr char kFieldSeparator = '\t';
-constexpr char kFlagSeparator = ',';
-constexpr char kCommentMark = '#';
-
-// Add's other refusal: the lexicon's 32-bit offsets are used up. Only a
-// file of more than 4 GiB can get here.
-constexpr char kTooMuchText[] =
-    "the entries hold more text than a lexicon can (4 GiB)";
-
-// 'text' with quote, backslash, control and non-ASCII bytes escaped.
-std::string Quote(std::string_view text) {
-  constexpr char kHex[] = "0123456789ABCDEF";
-  std::string out = "'";
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '\'' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (byte >= 0x20 && byte < 0x7F) {
-      out += c;
-    } else {
-      out += "\\x";
-      out += kHex[byte >> 4];
-      out += kHex[byte & 0xF];
-    }
-  }
-  return out + "'";
-}
-
-// Splits `line` at each `separator` into *fields (replacing its content,
-// keeping its storage, since it is reused for every line).
-void SplitInto(std::string_view line, char separator,
-               std::vector<std::string_view>* fields) {
-  fields->clear();
-  size_t start = 0;
-  for (;;) {
-    const size_t end = line.find(separator, start);
-    if (end == std::string_view::npos) {
-      fields->push_back(line.substr(start));
-      return;
-    }
-    fields->push_back(line.substr(start, end - start));
-    start = end + 1;
-  }
-}
-
-std::vector<std::string_view> Split(std::string_view line, char separator) {
-  std::vector<std::string_view> fields;
-  SplitInto(line, separator, &fields);
-  return fields;
-}
-
-// The column of each header field, in field order. Filled by ParseHeader.
-using Header = std::vector<Column>;
-
-// Returns an empty string and fills *header, or returns what is wrong.
-std::string ParseHeader(std::string_view line, Header* header) {
-  bool seen[kColumnCount] = {};
-  for (const std::string_view name : Split(line, kFieldSeparator)) {
-    size_t row = 0;
-    while (row < kColumnCount && kColumns[row].name != name) ++row;
-    if (row == kColumnCount) return "unknown column " + Quote(name);
-    if (seen[row]) return "repeated column " + Quote(name);
-    seen[row] = true;
-    header->push_back(kColumns[row].column);
-  }
-  for (size_t row = 0; row < kColumnCount; ++row) {
-    if (kColumns[row].required && !seen[row]) {
-      return "missing column " + Quote(kColumns[row].name);
-    }
-  }
-  return std::string();
-}
-
-// A decimal 32-bit integer or one of the labels N .. Q.
-std::string ParsePartOfSpeech(std::string_view text, int32_t* code) {
-  for (int32_t c = kFirstLabelledCode; c <= kLastLabelledCode; ++c) {
-    if (text == PartOfSpeechLabel(c)) {
-      *code = c;
-      return std::string();
-    }
-  }
-  // from_chars takes an optional '-' and digits only: no '+', no blanks.
-  const char* const end = text.data() + text.size();
-  const std::from_chars_result parsed =
-      std::from_chars(text.data(), end, *code);
-  if (parsed.ec == std::errc::result_out_of_range) {
-    return "part of speech " + Quote(text) + " does not fit in 32 bits";
-  }
-  if (parsed.ec != std::errc() || parsed.ptr != end) {
-    std::string labels;
-    for (int32_t c = kFirstLabelledCode; c <= kLastLabelledCode; ++c) {
-      labels += ' ';
-      labels += PartOfSpeechLabel(c);
-    }
-    return "bad part of speech " + Quote(text) +
-           ": expected an integer or one of" + labels;
-  }
-  return std::string();
-}
-
-std::string ParseFlags(std::string_view text, CTWord* word) {
-  if (text.empty()) return std::string();
-  for (const std::string_view name : Split(text, kFlagSeparator)) {
-    size_t row = 0;
-    while (row < kFlagCount && kFlags[row].name != name) ++row;
-    if (row == kFlagCount) {
-      std::string known;
-      for (const FlagRow& flag : kFlags) {
-        known += known.empty() ? "" : ", ";
-        known += flag.name;
-      }
-      return "unknown flag " + Quote(name) + " (known flags: " + known + ")";
-    }
-    word->*kFlags[row].field = 1;
-  }
-  return std::string();
-}
-
-// Fills *key and *word from the fields of one entry line.
-std::string ParseEntry(const std::vector<std::string_view>& fields,
-                       const Header& header, std::string_view* key,
-                       CTWord* word) {
-  if (fields.size() != header.size()) {
-    return Format(
-        "expected %i tab-separated fields, found %i",
-        {static_cast<int>(header.size()), static_cast<int>(fields.size())});
-  }
-  for (size_t i = 0; i < fields.size(); ++i) {
-    const std::string_view field = fields[i];
-    std::string error;
-    switch (header[i]) {
-      case Column::kKey:
-        if (field.empty()) error = "empty key";
-        *key = field;
-        break;
-      case Column::kHeadword:
-        word->m_strHeadword = field;
-        break;
-      case Column::kPos:
-        error = ParsePartOfSpeech(field, &word->m_nPOS);
-        break;
-      case Column::kDefinition:
-        word->m_strDefinition = field;
-        break;
-      case Column::kFlags:
-        error = ParseFlags(field, word);
-        break;
-      case Column::kPlural:
-        word->m_strIrregularPlural = field;
-        break;
-    }
-    if (!error.empty()) return error;
-  }
-  return std::string();
-}
-
-// Walks the physical lines of a text. A final line without "\n" counts;
-// the empty rest after a final "\n" does not.
 constexpr char kLineEnd = '\n';
+// The file reader's block.
+constexpr size_t kBlockBytes = size_t{1} << 16;
 
-class LineCursor {
+enum class Breach { kNone, kLine, kInput };
+
+// Which limit, if any, the bytes at offsets [from, to) of the input break
+// first. They belong to the line that starts at `line_start`; those
+// before `content_to` are its content, the rest its "\n".
+Breach FirstBreach(size_t line_start, size_t from, size_t content_to, size_t to,
+                   const LexiconLoadOptions& options) {
+  size_t line_at = SIZE_MAX;
+  const size_t max_line = options.max_line_bytes;
+  if (max_line != 0 && max_line < SIZE_MAX - line_start) {
+    const size_t at = line_start + max_line;
+    if (at >= from && at < content_to) line_at = at;
+  }
+  size_t input_at = SIZE_MAX;
+  const size_t max_input = options.max_input_bytes;
+  if (max_input != 0 && max_input >= from && max_input < to) {
+    input_at = max_input;
+  }
+  if (line_at == SIZE_MAX && input_at == SIZE_MAX) return Breach::kNone;
+  return input_at <= line_at ? Breach::kInput : Breach::kLine;
+}
+
+// Runs `load`, then lists the warnings not listed yet, turning running
+// out of memory into an error.
+// Runs `load`, which leaves its outcome in the loader, then lists the warnings
+// not listed yet; running out of memory is an error like any other.
+template <typename Load>
+Status Guarded(TsvLoader* loader, Load load) {
+  try {
+    load();
+    loader->CloseWarnings();
+  } catch (const std::bad_alloc&) {
+    loader->OutOfMemory();
+  } catch (const std::length_error&) {  // a vector or string past max_size
+    loader->OutOfMemory();
+  }
+  return loader->error();
+}
+
+// Cuts input, handed in pieces, into lines, checking the limits as the
+// bytes come. A line that spans pieces is gathered in pending_, which the
+// line limit keeps bounded.
+class LineSplitter {
  public:
-  explicit LineCursor(std::string_view text) : rest_(text) {}
+  explicit LineSplitter(const LexiconLoadOptions& options)
+      : options_(options) {}
 
-  // Stores the next line, without "\n" and a trailing "\r", and returns
-  // true; returns false at the end of the text.
-  bool Next(std::string_view* line) {
-    if (rest_.empty()) return false;
-    const size_t end = rest_.find(kLineEnd);
-    *line = rest_.substr(0, end);
-    rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
-    if (!line->empty() && line->back() == '\r') line->remove_suffix(1);
-    ++number_;
+  // Hands each line that `bytes` completes, without its "\n", to
+  // on_line, which returns whether to go on. Returns false when on_line
+  // or a limit stopped it; breach() then tells which limit.
+  template <typename OnLine>
+  bool Feed(std::string_view bytes, OnLine&& on_line) {
+    while (!bytes.empty()) {
+      const size_t newline = bytes.find(kLineEnd);
+      const bool ends = newline != std::string_view::npos;
+      const size_t content = ends ? newline : bytes.size();
+      breach_ = FirstBreach(line_start_, offset_, offset_ + content,
+                            offset_ + content + (ends ? 1 : 0), options_);
+      if (breach_ != Breach::kNone) return false;
+      if (!ends) {
+        pending_.append(bytes.data(), bytes.size());
+        offset_ += bytes.size();
+        return true;
+      }
+      std::string_view line = bytes.substr(0, content);
+      if (!pending_.empty()) {
+        pending_.append(line.data(), line.size());
+        line = pending_;
+      }
+      if (!on_line(line)) return false;
+      pending_.clear();
+      offset_ += content + 1;
+      line_start_ = offset_;
+      bytes.remove_prefix(content + 1);
+    }
     return true;
   }
 
-  // The number of the line last returned by Next, counting from 1.
-  int number() const { return number_; }
+  // The input ended; a last line without "\n" counts.
+  template <typename OnLine>
+  bool End(OnLine&& on_line) {
+    return offset_ == line_start_ || on_line(std::string_view(pending_));
+  }
+
+  Breach breach() const { return breach_; }
 
  private:
-  std::string_view rest_;
-  int number_ = 0;
+  const LexiconLoadOptions& options_;
+  size_t offset_ = 0;      // of the next byte
+  size_t line_start_ = 0;  // offset of the current line's first byte
+  std::string pending_;
+  Breach breach_ = Breach::kNone;
 };
+
+// A first pass over the lines, as the loader will see them, up to where a
+// limit stops the input: how many entry lines there are and how many bytes
+// they hold, to reserve room for exactly those.
+struct Survey {
+  size_t entry_lines = 0;  // non-blank, non-comment lines after the header
+  size_t entry_bytes = 0;  // their bytes
+  bool header_seen = false;
+
+  bool operator()(std::string_view line) {
+    // A byte-order mark or a lone "\r" can only make a skipped line look
+    // like an entry: the reservation is then one entry too generous.
+    if (line.empty() || line == "\r" || line.front() == '#') return true;
+    if (header_seen) {
+      ++entry_lines;
+      entry_bytes += line.size();
+    }
+    header_seen = true;
+    return true;
+  }
+};
+
+// Runs the lines of the input through the loader and hands its lexicon
+// over; returns false on error, which the loader then holds. `read(feed)`
+// calls feed(bytes) on each piece of the input in order, until feed
+// returns false, and returns how reading went.
+template <typename Read>
+bool LoadLines(const LexiconLoadOptions& options, TsvLoader* loader,
+               CLexicon* lexicon, Read read) {
+  LineSplitter splitter(options);
+  auto on_line = [loader](std::string_view line) { return loader->Line(line); };
+  const Status read_status = read(
+      [&](std::string_view bytes) { return splitter.Feed(bytes, on_line); });
+  if (!loader->error().ok()) return false;
+  if (splitter.breach() == Breach::kLine) {
+    loader->LineTooLong();
+    return false;
+  }
+  if (splitter.breach() == Breach::kInput) {
+    loader->InputTooLong();
+    return false;
+  }
+  if (!read_status.ok()) return loader->SetError(read_status);
+  return splitter.End(on_line) && loader->Finish(lexicon);
+}
+
+// ---- From memory ----
+
+bool ParseText(std::string_view text, const LexiconLoadOptions& options,
+               TsvLoader* loader, CLexicon* lexicon) {
+  Survey survey;
+  LineSplitter splitter(options);
+  if (splitter.Feed(text, survey)) splitter.End(survey);
+  loader->Reserve(survey.entry_lines, survey.entry_bytes);
+  return LoadLines(options, loader, lexicon, [&](auto feed) {
+    feed(text);
+    return Status::Ok();
+  });
+}
+
+// ---- From a file ----
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+Status CannotRead(const std::string& path, int error) {
+  const std::string why = error != 0 ? std::generic_category().message(error)
+                                     : std::string("read error");
+  return Status::IoError(path + ": cannot read: " + why);
+}
+
+// Reads `file` from where it stands a block at a time, handing each block
+// to `feed` until it returns false or the file ends.
+template <typename Feed>
+Status ReadBlocks(std::FILE* file, const std::string& path,
+                  std::vector<char>* block, Feed feed) {
+  for (;;) {
+    errno = 0;
+    const size_t got = std::fread(block->data(), 1, block->size(), file);
+    if (got > 0 && !feed(std::string_view(block->data(), got))) {
+      return Status::Ok();
+    }
+    if (got == block->size()) continue;
+    return std::ferror(file) ? CannotRead(path, errno) : Status::Ok();
+  }
+}
+
+// A file that can be read twice (a regular file, say) is surveyed first,
+// so that room is reserved as from memory; a pipe is read once and the
+// lexicon grows as it goes.
+bool ReadFile(const std::string& path, const LexiconLoadOptions& options,
+              TsvLoader* loader, CLexicon* lexicon) {
+  errno = 0;
+  const std::unique_ptr<std::FILE, FileCloser> file(
+      std::fopen(path.c_str(), "rb"));
+  if (file == nullptr) return loader->SetError(CannotRead(path, errno));
+  std::vector<char> block(kBlockBytes);
+  if (std::fseek(file.get(), 0, SEEK_CUR) == 0) {
+    Survey survey;
+    LineSplitter splitter(options);
+    bool whole = true;
+    const Status read =
+        ReadBlocks(file.get(), path, &block, [&](std::string_view bytes) {
+          return whole = splitter.Feed(bytes, survey);
+        });
+    if (!read.ok()) return loader->SetError(read);
+    if (whole) splitter.End(survey);
+    loader->Reserve(survey.entry_lines, survey.entry_bytes);
+    errno = 0;
+    if (std::fseek(file.get(), 0, SEEK_SET) != 0) {
+      return loader->SetError(CannotRead(path, errno));
+    }
+  }
+  return LoadLines(options, loader, lexicon, [&](auto feed) {
+    return ReadBlocks(file.get(), path, &block, feed);
+  });
+}
 
 }  // namespace
 
 Status ParseLexiconTsv(std::string_view text, std::string_view source_name,
-                       CLexicon* lexicon) {
+                       CLexicon* lexicon, const LexiconLoadOptions& options,
+                       std::vector<LexiconWarning>* warnings) {
   lexicon->Clear();
-  LineCursor lines(text);
-  auto error = [&](int line_number, const std::string& what) {
-    return Status::InvalidInput(
-        Format("%s:%i: %s", {source_name, line_number, what}));
-  };
+  TsvLoader loader(source_name, options, warnings);
+  return Guarded(&loader,
+                 [&] { return ParseText(text, options, &loader, lexicon); });
+}
 
-  CLexicon loaded;
-  // At most one entry per line, and the entries' texts are parts of the
-  // lines: reserving that much avoids growing step by step, and whatever
-  // is left over is handed back at the end.
-  loaded.Reserve(
-      static_cast<size_t>(std::count(text.begin(), text.end(), kLineEnd)) + 1,
-      text.size());
-  // The line of each entry, for the message about a repeated key.
-  std::vector<int> entry_lines;
-  Header header;
-  std::vector<std::string_view> fields;  // reused for every line
-  std::string_view line;
-  while (lines.Next(&line)) {
-    if (line.empty() || line.front() == kCommentMark) continue;
-    if (header.empty()) {
-      const std::string what = ParseHeader(line, &header);
-      if (!what.empty()) return error(lines.number(), what);
-      continue;
-    }
-    std::string_view key;
-    CTWord word;
-    SplitInto(line, kFieldSeparator, &fields);
-    const std::string what = ParseEntry(fields, header, &key, &word);
-    if (!what.empty()) return error(lines.number(), what);
-    if (!loaded.Add(key, word)) {
-      const size_t first = loaded.PositionOf(key);
-      if (first == CLexicon::kNotFound) {
-        return error(lines.number(), kTooMuchText);
-      }
-      return error(lines.number(), Format("duplicate key %s (first on line %i)",
-                                          {Quote(key), entry_lines[first]}));
-    }
-    entry_lines.push_back(lines.number());
-  }
-  if (header.empty()) {
-    return error(lines.number() == 0 ? 1 : lines.number(),
-                 "no header line (the file is empty or holds only comments "
-                 "and blank lines)");
-  }
-  loaded.ShrinkToFit();
-  *lexicon = std::move(loaded);
-  return Status::Ok();
+Status ParseLexiconTsv(std::string_view text, std::string_view source_name,
+                       CLexicon* lexicon) {
+  return ParseLexiconTsv(text, source_name, lexicon, LexiconLoadOptions());
+}
+
+Status LoadLexiconTsvFile(const std::string& path, CLexicon* lexicon,
+                          const LexiconLoadOptions& options,
+                          std::vector<LexiconWarning>* warnings) {
+  lexicon->Clear();
+  TsvLoader loader(path, options, warnings);
+  return Guarded(&loader,
+                 [&] { return ReadFile(path, options, &loader, lexicon); });
 }
 
 }  // namespace tesvar

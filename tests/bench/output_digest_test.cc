@@ -1,13 +1,24 @@
-// Every field of every reading of a generated word list, folded into one
-// 64-bit digest. Speed work must leave the output exactly as it is; when a
-// change of behaviour is intended, the new digest goes in with it.
+// Every field of every reading of a generated word list, digested word by
+// word and compared with output_digests.tsv, so that a change names the
+// first word whose readings changed and shows what they are now. Speed
+// work must leave the output exactly as it is. When a change of behaviour
+// is intended, the new digests go in with it:
+//
+//   TESVAR_WRITE_DIGESTS=$PWD/tests/bench/output_digests.tsv
+//   build/tests/generator_test --gtest_filter='OutputDigest*'
+//
+// and the diff of that file lists the words whose output changed.
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "bench/lexicon_generator.h"
 #include "bench/word_generator.h"
@@ -18,6 +29,10 @@
 namespace tesvar {
 namespace bench {
 namespace {
+
+constexpr size_t kEntries = 5000;
+constexpr size_t kWords = 4000;
+constexpr uint64_t kSeed = 42;
 
 // FNV-1a over the bytes of each piece, each followed by a separator byte
 // so that moving text from one field into the next changes the digest.
@@ -32,7 +47,11 @@ class Digest {
     std::snprintf(text, sizeof text, "%.17g", score);
     Add(text);
   }
-  uint64_t value() const { return value_; }
+  // Folded to 32 bits: one word of 4,000 changing unnoticed has odds of
+  // one in four billion.
+  uint32_t value() const {
+    return static_cast<uint32_t>(value_ ^ (value_ >> 32));
+  }
 
  private:
   void Mix(unsigned char byte) {
@@ -42,34 +61,119 @@ class Digest {
   uint64_t value_ = 0xcbf29ce484222325ULL;
 };
 
-uint64_t DigestOfGeneratedWords(size_t entries, size_t words, uint64_t seed) {
-  CLexicon lexicon;
-  const Status status =
-      ParseLexiconTsv(GenerateLexiconTsv(entries, seed), "gen.tsv", &lexicon);
-  EXPECT_TRUE(status.ok()) << status.ToString();
-  CTesvarParser parser(&lexicon);
+struct WordDigest {
+  std::string word;
+  uint32_t digest = 0;
+};
+
+uint32_t DigestOf(const ParseResults& results) {
   Digest digest;
-  for (const std::string& word : GenerateWordList(lexicon, words, seed)) {
-    ParseResults results;
-    parser.ParseWord(word, results);
-    digest.Add(word);
-    for (const CParseResult& r : results) {
-      for (const std::string* text : {&r.m_strWord, &r.m_strKey, &r.m_strPOS,
-                                      &r.m_strAnalysis, &r.m_strNative}) {
-        digest.Add(*text);
-      }
-      digest.Add(r.m_dScore);
-      for (const std::string& error : r.m_lstErrors) digest.Add(error);
-      digest.Add("|");
-      for (const std::string& s : r.m_lstSuggestions) digest.Add(s);
+  for (const CParseResult& r : results) {
+    for (const std::string* text : {&r.m_strWord, &r.m_strKey, &r.m_strPOS,
+                                    &r.m_strAnalysis, &r.m_strNative}) {
+      digest.Add(*text);
     }
-    digest.Add("\n");
+    digest.Add(r.m_dScore);
+    for (const std::string& error : r.m_lstErrors) digest.Add(error);
+    digest.Add("|");
+    for (const std::string& s : r.m_lstSuggestions) digest.Add(s);
   }
   return digest.value();
 }
 
-TEST(OutputDigestTest, GeneratedWordsReadAsBefore) {
-  EXPECT_EQ(DigestOfGeneratedWords(5000, 4000, 42), 0xa5652fac9e0cf822ULL);
+// All fields of the readings, for the failure message.
+std::string Show(const ParseResults& results) {
+  std::ostringstream out;
+  for (const CParseResult& r : results) {
+    out << "  " << r.m_strPOS << " " << r.m_strKey << " \"" << r.m_strAnalysis
+        << "\" native \"" << r.m_strNative << "\" score " << r.m_dScore << "\n";
+    for (const std::string& e : r.m_lstErrors)
+      out << "    error: " << e << "\n";
+    for (const std::string& s : r.m_lstSuggestions) {
+      out << "    suggestion: " << s << "\n";
+    }
+  }
+  return out.str();
+}
+
+class OutputDigestTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const Status status = ParseLexiconTsv(GenerateLexiconTsv(kEntries, kSeed),
+                                          "gen.tsv", &lexicon_);
+    ASSERT_TRUE(status.ok()) << status.ToString();
+  }
+
+  ParseResults Parse(const std::string& word) const {
+    CTesvarParser parser(&lexicon_);
+    ParseResults results;
+    parser.ParseWord(word, results);
+    return results;
+  }
+
+  std::vector<WordDigest> DigestGeneratedWords() const {
+    CTesvarParser parser(&lexicon_);
+    std::vector<WordDigest> digests;
+    for (const std::string& word : GenerateWordList(lexicon_, kWords, kSeed)) {
+      ParseResults results;
+      parser.ParseWord(word, results);
+      digests.push_back({word, DigestOf(results)});
+    }
+    return digests;
+  }
+
+  CLexicon lexicon_;
+};
+
+// One line per word: eight hex digits, a tab, the word. Lines starting
+// with '#' are comments.
+std::vector<WordDigest> ReadDigests(const std::string& path) {
+  std::vector<WordDigest> digests;
+  std::ifstream in(path);
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    const size_t tab = line.find('\t');
+    if (tab == std::string::npos) break;
+    digests.push_back(
+        {line.substr(tab + 1), static_cast<uint32_t>(std::strtoul(
+                                   line.substr(0, tab).c_str(), nullptr, 16))});
+  }
+  return digests;
+}
+
+void WriteDigests(const std::string& path,
+                  const std::vector<WordDigest>& digests) {
+  std::ofstream out(path);
+  out << "# The readings of each generated word (" << kEntries << " entries, "
+      << kWords << " words, seed " << kSeed << "), digested.\n"
+      << "# GENERATED BY output_digest_test.cc (see there); DO NOT EDIT.\n";
+  for (const WordDigest& d : digests) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>(d.digest));
+    out << hex << '\t' << d.word << '\n';
+  }
+}
+
+TEST_F(OutputDigestTest, GeneratedWordsReadAsBefore) {
+  const std::vector<WordDigest> now = DigestGeneratedWords();
+  if (const char* path = std::getenv("TESVAR_WRITE_DIGESTS")) {
+    WriteDigests(path, now);
+    GTEST_SKIP() << "wrote " << now.size() << " digests to " << path;
+  }
+  const std::vector<WordDigest> before = ReadDigests(TESVAR_DIGEST_FILE);
+  ASSERT_EQ(before.size(), now.size()) << TESVAR_DIGEST_FILE;
+  size_t changed = 0;
+  for (size_t i = 0; i < now.size(); ++i) {
+    ASSERT_EQ(before[i].word, now[i].word)
+        << "the word list itself changed at word " << i;
+    if (before[i].digest == now[i].digest) continue;
+    if (changed++ == 0) {
+      ADD_FAILURE() << "the readings of \"" << now[i].word << "\" (word " << i
+                    << ") changed; they are now:\n"
+                    << Show(Parse(now[i].word));
+    }
+  }
+  EXPECT_EQ(changed, 0u) << "words whose readings changed";
 }
 
 }  // namespace

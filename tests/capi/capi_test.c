@@ -236,6 +236,62 @@ static void TestLimits(int* failures, const tesvar_lexicon* sample) {
   tesvar_parser_free(strict);
 }
 
+/* Writes `text` to the file `path`; returns whether it could. */
+static int WriteFile(const char* path, const char* text) {
+  FILE* file = fopen(path, "wb");
+  int ok;
+  if (file == NULL) return 0;
+  ok = fputs(text, file) >= 0;
+  return fclose(file) == 0 && ok;
+}
+
+static const char kFileTsv[] =
+    "key\theadword\tpos\tdefinition\nvaj:3\tvaj\tADV\tso\n";
+
+/* Files: one that loads, one with a bad line, one that is not there, a
+ * device that never ends, and NULL arguments. */
+static void TestLexiconFiles(int* failures) {
+  static const char kGood[] = TESVAR_TEST_DIR "/capi_good.tsv";
+  static const char kBad[] = TESVAR_TEST_DIR "/capi_bad.tsv";
+  static const struct {
+    const char* path;
+    tesvar_status status;
+    const char* message; /* the start of it */
+  } kCases[] = {
+      {kBad, TESVAR_INVALID_INPUT, TESVAR_TEST_DIR "/capi_bad.tsv:4: "},
+      {TESVAR_TEST_DIR "/missing.tsv", TESVAR_IO_ERROR,
+       TESVAR_TEST_DIR "/missing.tsv: cannot read: No such file or directory"},
+      {"/dev/zero", TESVAR_INVALID_INPUT,
+       "/dev/zero:1: line longer than the limit of 1048576 bytes"},
+      {NULL, TESVAR_INVALID_ARGUMENT, "no file (path is NULL)"},
+  };
+  tesvar_lexicon* lexicon = NULL;
+  char* message = NULL;
+  size_t i;
+  CHECK(WriteFile(kGood, kFileTsv) && WriteFile(kBad, kBadLine4), "write");
+  CHECK(tesvar_lexicon_load_file(kGood, &lexicon, &message) == TESVAR_OK &&
+            message == NULL && tesvar_lexicon_size(lexicon) == 1,
+        kGood);
+  tesvar_lexicon_free(lexicon);
+  for (i = 0; i < sizeof(kCases) / sizeof(kCases[0]); ++i) {
+    const char* start = kCases[i].message;
+    lexicon = NULL;
+    CHECK(tesvar_lexicon_load_file(kCases[i].path, &lexicon, &message) ==
+                  kCases[i].status &&
+              lexicon == NULL,
+          start);
+    CHECK(message != NULL && strncmp(message, start, strlen(start)) == 0,
+          message != NULL ? message : start);
+    tesvar_string_free(message);
+  }
+  CHECK(Bad(tesvar_lexicon_load_file(kGood, NULL, NULL)), "into NULL");
+  CHECK(
+      strcmp(tesvar_status_string(TESVAR_IO_ERROR), "input/output error") == 0,
+      "status name");
+  remove(kGood);
+  remove(kBad);
+}
+
 int main(void) {
   int failure_count = 0, *failures = &failure_count;
   tesvar_lexicon *lexicon = NULL, *sample = NULL;
@@ -255,6 +311,7 @@ int main(void) {
     TestBadArguments(failures, lexicon, parser, results);
   }
   TestBadLexicons(failures);
+  TestLexiconFiles(failures);
   CHECK(tesvar_lexicon_sample(&sample, &message) == TESVAR_OK &&
             message == NULL && tesvar_lexicon_size(sample) > 0,
         "sample");

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "gloss/verb_builder.h"
+#include "gloss/verb_pieces.h"
 
 namespace tesvar {
 namespace {
@@ -27,9 +28,9 @@ TEST(PronounGlossTest, BePhrase) {
       {"qu'@0 Ha' be'@0", 1, 0, "really mis-am not "},
   };
   for (const auto& c : cases) {
-    CParsedVerb verb = MakeVerb("", "I, me", c.affixes);
-    verb.m_strSubject = "I ";
-    EXPECT_EQ(verb.PronounRoot(c.with_aux, c.without_be), c.phrase)
+    const CParsedVerb verb = MakeVerb("", "I, me", c.affixes);
+    const VerbPieces pieces(verb, "I ", verb.m_strGloss);
+    EXPECT_EQ(pieces.PronounRoot(c.with_aux, c.without_be), c.phrase)
         << c.affixes << " " << c.with_aux << c.without_be;
   }
 }

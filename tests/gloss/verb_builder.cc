@@ -35,7 +35,7 @@ bool PlaceRover(CParsedVerb* v, const std::string& item, size_t at) {
 
 bool PlaceClassSuffix(CParsedVerb* v, const std::string& item) {
   for (const VerbSuffixRow& row : kVerbSuffixes) {
-    if (row.suffix != item || row.type == kRoverType) continue;
+    if (row.suffix != item || row.type == kRover) continue;
     v->*kClassFields[row.type] = item;
     return true;
   }
@@ -67,12 +67,7 @@ CParsedVerb MakeVerb(std::string_view prefix, std::string_view definition,
                      std::string_view affixes) {
   CParsedVerb v;
   v.m_strGloss = std::string(definition);
-  for (const VerbPrefixRow& row : kVerbPrefixes) {
-    if (row.prefix != prefix) continue;
-    v.m_strPrefix = std::string(row.prefix);
-    v.m_strSubject = std::string(row.subject);
-    v.m_strObject = std::string(row.object);
-  }
+  v.SetPrefix(FindVerbPrefix(prefix));
   EXPECT_EQ(v.m_strPrefix, prefix) << "unknown prefix";
   std::istringstream items{std::string(affixes)};
   for (std::string item; items >> item;) {

@@ -2,6 +2,8 @@
 // rovers that follow them: a wrong piece shows here, not only somewhere in
 // a golden sentence.
 
+#include "gloss/verb_pieces.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,7 +15,8 @@ namespace {
 
 using testing::MakeVerb;
 
-std::string Piece(const CParsedVerb& v, const std::string& name) {
+std::string Piece(const CParsedVerb& verb, const std::string& name) {
+  const VerbPieces v(verb);
   if (name == "Root") return v.Root();
   if (name == "NegRoot") return v.NegRoot();
   if (name == "VS5") return v.VS5();

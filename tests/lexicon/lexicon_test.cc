@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "support/test_lexicon.h"
+#include "wordvault/lexicon_internal.h"
 
 namespace tesvar {
 namespace {
@@ -30,7 +31,7 @@ std::vector<uint32_t> ScanAll(const CLexicon& lexicon, std::string_view word) {
 
 std::vector<uint32_t> Indexed(const CLexicon& lexicon, std::string_view word) {
   std::vector<uint32_t> positions = {999};  // overwritten, not appended to
-  lexicon.FindHeadwordsIn(word, &positions);
+  wordvault::FindHeadwordsIn(lexicon, word, &positions);
   return positions;
 }
 
@@ -56,8 +57,21 @@ TEST(LexiconTest, IndexFollowsCopiesAndLaterAdditions) {
   copy.Add("2", Entry("et", kNoun, "x"));
   original = CLexicon();  // the copy must not depend on the original
   EXPECT_EQ(Indexed(copy, "qet"), (std::vector<uint32_t>{0, 1}));
+  // Moving keeps the storage: views taken before stay valid.
+  const std::string_view definition = copy[0].word.m_strDefinition;
   CLexicon moved = std::move(copy);
   EXPECT_EQ(Indexed(moved, "qet"), (std::vector<uint32_t>{0, 1}));
+  EXPECT_EQ(definition, "run");
+  // A moved-from lexicon is empty and usable; so is one assigned itself.
+  EXPECT_TRUE(copy.empty());  // NOLINT(bugprone-use-after-move)
+  EXPECT_EQ(copy.PositionOf("1"), CLexicon::kNotFound);
+  EXPECT_EQ(Indexed(copy, "qet"), std::vector<uint32_t>{});
+  ASSERT_TRUE(copy.Add("1", Entry("et", kNoun, "y")));
+  EXPECT_EQ(Indexed(copy, "qet"), std::vector<uint32_t>{0});
+  const CLexicon& same = moved;
+  moved = same;
+  EXPECT_EQ(moved.size(), 2u);
+  EXPECT_EQ(moved.Find("2")->m_strDefinition, "x");
 }
 
 // What an entry was made from, owned, to compare the lexicon against.
@@ -158,13 +172,13 @@ TEST(LexiconTest, AddsEntriesThatViewItsOwnStorage) {
     EXPECT_EQ(entry.word.m_bStative, 1);
   }
   std::vector<uint32_t> positions;
-  lexicon.FindHeadwordsIn("qet", &positions);
+  wordvault::FindHeadwordsIn(lexicon, "qet", &positions);
   EXPECT_EQ(positions.size(), 2001u);
 }
 
 TEST(LexiconTest, RefusesEntriesPastTheTextLimit) {
   CLexicon lexicon;
-  lexicon.SetTextLimitForTesting(12);
+  wordvault::SetTextLimitForTesting(&lexicon, 12);
   // The headword starts the key, so it costs nothing: 5 + 1 bytes.
   ASSERT_TRUE(lexicon.Add("abc:N", Entry("abc", kNoun, "x")));
   // 2 + 3 + 1 bytes more makes 12: still fits.
@@ -176,7 +190,7 @@ TEST(LexiconTest, RefusesEntriesPastTheTextLimit) {
   ASSERT_EQ(lexicon.size(), 3u);
   EXPECT_EQ(lexicon[1].word.m_strDefinition, "y");
   std::vector<uint32_t> positions;
-  lexicon.FindHeadwordsIn("abc", &positions);
+  wordvault::FindHeadwordsIn(lexicon, "abc", &positions);
   EXPECT_EQ(positions, (std::vector<uint32_t>{0, 1, 2}));
 }
 

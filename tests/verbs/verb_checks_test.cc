@@ -1,14 +1,18 @@
 // The verb grammar checks where rows of the golden cases would hide a
-// detail: which suffix moves, compound faults, duplicate corrections; then
-// the suggestion check judging verb corrections.
+// detail: which suffix moves, compound faults, duplicate corrections; the
+// prefix each correction offers, for every prefix; then the suggestion
+// check judging verb corrections.
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <optional>
 #include <string>
 
 #include "support/test_lexicon.h"
 #include "tesvar/parser.h"
 #include "verbs/parsed_verb.h"
+#include "verbs/verb_affix_tables.h"
 
 namespace tesvar {
 namespace {
@@ -19,61 +23,51 @@ std::string Join(const StringList& list) {
   return out;
 }
 
-// Messages by check number, as the rows name them; 0 is the parser's mark
-// of a word whose spelling it changed.
-const char* const kMsg[] = {
-    "Spelling or case.",
-    "The verb suffixes {laH} and {lu'} are both type 5, and cannot both be on "
-    "a verb at the same time.",
-    "The verb suffix {qa'} is type 3, and must precede {pu'} which is type 7.",
-    "The verb suffix {-Ha'} must follow the verb root, see GRM 4.3, p. 48.",
-    "The verb suffix {-Qo'} must come before a VS9 suffix, see GRM 4.3.",
+// The messages the rows expect, by the check that gives them.
+constexpr const char* kClassOrder =
+    "The verb suffix {qa'} is type 3, and must precede {pu'} which is type 7.";
+constexpr const char* kTaboo =
     "It is culturally taboo to use {-vIp} with a 1st person prefix [GRM 4.2.2 "
-    "p. 37].",
-    "The suffix {-la'} is slang, so should be avoided for proper usage.",
-    "The verb suffix {-Qo'} must come after {-taH}.",
-    "",
-    "",
-    "Verb suffix {chuq} requires a plural verb prefix with no object.",
-    "Verb suffix {-lu'} requires a verb prefix with an object.",
-    "Stative verbs with {-moH} require prefixes with an object, unless they "
-    "are reflexive.",
-    "VS9 {-vIS} requires VS7 {-taH}",
-    "VS9 {-ghach} requires an intervening suffix.",
-    "",
-    "The suffix {-jaj} cannot be used on imperative verbs.",
+    "p. 37].";
+constexpr const char* kAfterRefusal =
+    "The verb suffix {-Qo'} must come after {-taH}.";
+constexpr const char* kReciprocal =
+    "Verb suffix {chuq} requires a plural verb prefix with no object.";
+constexpr const char* kCommandNegation =
     "The suffix {-be'} cannot be used on imperative verbs.  Use {-Qo'} "
-    "instead.",
-    "Verb suffix {-'egh} requires a verb prefix with no object.",
-    "Stative verbs cannot take a reflexive suffix, unless they have {-moH}.",
-    "Stative verbs without {-moH} require a no-object prefix.",
-};
-
-StringList Messages(const std::vector<int>& checks) {
-  StringList messages;
-  for (int check : checks) messages.push_back(kMsg[check]);
-  return messages;
-}
+    "instead.";
+constexpr const char* kReflexiveObject =
+    "Verb suffix {-'egh} requires a verb prefix with no object.";
+constexpr const char* kStativeReflexive =
+    "Stative verbs cannot take a reflexive suffix, unless they have {-moH}.";
+constexpr const char* kStativePrefix =
+    "Stative verbs without {-moH} require a no-object prefix.";
 
 TEST(VerbChecksTest, MessagesSuggestionsAndScores) {
   struct Case {
     const char* word;
-    std::vector<int> checks;  // messages expected, in order
+    StringList messages;  // in order
     const char* suggestions;
     double score;
   };
   const Case cases[] = {
       // Only the last suffix moves: {-moH}, between the two, is left out.
-      {"lopmoHpu'qa'", {2}, "lopqa'pu'", 1.0 / 2},
-      {"malopchuqvIp", {5}, "malop", 1.0 / 1.5},
+      {"lopmoHpu'qa'", {kClassOrder}, "lopqa'pu'", 1.0 / 2},
+      {"malopchuqvIp", {kTaboo}, "malop", 1.0 / 1.5},
       // The stored {-Qo'} is written back before the one that is added.
-      {"lopQo'taH", {7}, "loptaHQo'Qo'", 1.0 / 2},
+      {"lopQo'taH", {kAfterRefusal}, "loptaHQo'Qo'", 1.0 / 2},
       // Two checks may suggest the same word; both copies stay.
-      {"lulopchuq", {10, 18}, "lulop|lopchuq|lopchuq", 1.0 / 3 / 3},
+      {"lulopchuq",
+       {kReciprocal, kReflexiveObject},
+       "lulop|lopchuq|lopchuq",
+       1.0 / 3 / 3},
       // The rover itself is among the suffixes stored before it.
-      {"yIloptaHbe'qu'", {17}, "yIloptaHbe'qu'Qo'qu'", 1.0 / 4},
-      {"vIDoq'egh", {19, 20}, "vIDoq'eghmoH|vIDoq|jIDoq'egh", 1.0 / 2 / 2},
-      {"boDoqtaH", {20}, "SuDoqtaH", 1.0 / 2},
+      {"yIloptaHbe'qu'", {kCommandNegation}, "yIloptaHbe'qu'Qo'qu'", 1.0 / 4},
+      {"vIDoq'egh",
+       {kStativeReflexive, kStativePrefix},
+       "vIDoq'eghmoH|vIDoq|jIDoq'egh",
+       1.0 / 2 / 2},
+      {"boDoqtaH", {kStativePrefix}, "SuDoqtaH", 1.0 / 2},
   };
   const testing::TestWord action = testing::Entry("lop", kVerb, "eat");
   const testing::TestWord stative =
@@ -83,9 +77,74 @@ TEST(VerbChecksTest, MessagesSuggestionsAndScores) {
     CParsedVerb verb;
     const bool is_stative = word.find("Doq") != std::string::npos;
     ASSERT_EQ(verb.Parse(word, is_stative ? stative : action), 1) << word;
-    EXPECT_EQ(verb.m_lstErrors, Messages(c.checks)) << word;
+    EXPECT_EQ(verb.m_lstErrors, c.messages) << word;
     EXPECT_EQ(Join(verb.m_lstSuggestions), c.suggestions) << word;
     EXPECT_EQ(verb.m_dScore, c.score) << word;
+  }
+}
+
+// The prefix a correction offers, found in the prefix table by subject
+// and object: suggestion `index` of `word`, less `tail`. nullopt when
+// there is no such suggestion, "" for the verb without prefix.
+std::optional<std::string> Offered(const std::string& word, const CTWord& entry,
+                                   size_t index, const std::string& tail) {
+  CParsedVerb verb;
+  if (verb.Parse(word, entry) != 1 || verb.m_lstSuggestions.size() <= index) {
+    return std::nullopt;
+  }
+  const std::string& form = verb.m_lstSuggestions[index];
+  if (form.size() < tail.size() ||
+      form.compare(form.size() - tail.size(), tail.size(), tail) != 0) {
+    return "?" + form;
+  }
+  return form.substr(0, form.size() - tail.size());
+}
+
+TEST(VerbChecksTest, PrefixCorrectionsKeepTheSubject) {
+  // Per prefix, the prefix offered for {-'egh} (no object), {-chuq}
+  // (plural, no object), {-lu'} (an object) and a stative verb (no
+  // object, and no command); "-" when the check does not fire.
+  struct Case {
+    const char* prefix;
+    const char* reflexive;
+    const char* reciprocal;
+    const char* indefinite;
+    const char* stative;
+  };
+  const Case cases[] = {
+      {"bI", "-", "Su", "Da", "-"},   {"bo", "Su", "Su", "-", "Su"},
+      {"che", "Su", "ma", "-", "Su"}, {"cho", "bI", "ma", "-", "bI"},
+      {"Da", "bI", "Su", "-", "bI"},  {"DI", "ma", "ma", "-", "ma"},
+      {"Du", "", "Su", "-", ""},      {"gho", "yI", "pe", "-", ""},
+      {"HI", "yI", "pe", "-", ""},    {"jI", "-", "ma", "vI", "-"},
+      {"ju", "bI", "ma", "-", "bI"},  {"lI", "", "Su", "-", ""},
+      {"lu", "", "", "-", ""},        {"ma", "-", "-", "wI", "-"},
+      {"mu", "", "ma", "-", ""},      {"nI", "", "Su", "-", ""},
+      {"nu", "", "ma", "-", ""},      {"pe", "-", "-", "yI", "-"},
+      {"pI", "ma", "ma", "-", "ma"},  {"qa", "jI", "ma", "-", "jI"},
+      {"re", "ma", "ma", "-", "ma"},  {"Sa", "jI", "ma", "-", "jI"},
+      {"Su", "-", "-", "bo", "-"},    {"tI", "yI", "pe", "-", ""},
+      {"tu", "Su", "ma", "-", "Su"},  {"vI", "jI", "ma", "-", "jI"},
+      {"wI", "ma", "ma", "-", "ma"},  {"yI", "-", "pe", "-", "-"},
+  };
+  static_assert(std::size(cases) == kVerbPrefixCount, "a row per prefix");
+  const testing::TestWord eat = testing::Entry("lop", kVerb, "eat");
+  const testing::TestWord red =
+      testing::Entry("Doq", kVerb, "be red", testing::kStative);
+  auto expect = [](const char* offered) -> std::optional<std::string> {
+    if (std::string(offered) == "-") return std::nullopt;
+    return std::string(offered);
+  };
+  for (const Case& c : cases) {
+    const std::string p = c.prefix;
+    // {-chuq} and {-lu'} first suggest the verb without the suffix.
+    EXPECT_EQ(Offered(p + "lop'egh", eat, 0, "lop'egh"), expect(c.reflexive))
+        << p;
+    EXPECT_EQ(Offered(p + "lopchuq", eat, 1, "lopchuq"), expect(c.reciprocal))
+        << p;
+    EXPECT_EQ(Offered(p + "loplu'", eat, 1, "loplu'"), expect(c.indefinite))
+        << p;
+    EXPECT_EQ(Offered(p + "Doq", red, 0, "Doq"), expect(c.stative)) << p;
   }
 }
 
@@ -94,7 +153,7 @@ TEST(VerbChecksTest, ThroughTheParser) {
     const char* pos;
     const char* key;
     double score;
-    std::vector<int> checks;
+    StringList messages;
     const char* suggestions;
   };
   struct Case {
@@ -104,10 +163,16 @@ TEST(VerbChecksTest, ThroughTheParser) {
   const Case cases[] = {
       // "luab" reads flawlessly and stays; "abchuq" is spelt "'abchuq",
       // which reads as nothing, and is removed.
-      {"luabchuq", {{"V", "ab:1", 1.0 / 3 / 3, {10, 18}, "luab"}}},
+      {"luabchuq",
+       {{"V", "ab:1", 1.0 / 3 / 3, {kReciprocal, kReflexiveObject}, "luab"}}},
       // "vIDoq" and "jIDoqvIp" are flawed themselves and are replaced by
       // their own corrections.
-      {"vIDoqvIp", {{"V", "Doq:1", 1.0 / 1.5 / 2, {5, 20}, "jIDoq|jIDoq"}}},
+      {"vIDoqvIp",
+       {{"V",
+         "Doq:1",
+         1.0 / 1.5 / 2,
+         {kTaboo, kStativePrefix},
+         "jIDoq|jIDoq"}}},
   };
   // "ab" begins with a vowel, so it can only stand after a prefix.
   const CLexicon lexicon = testing::Lexicon({
@@ -128,7 +193,7 @@ TEST(VerbChecksTest, ThroughTheParser) {
       EXPECT_EQ(r.m_strPOS + " " + r.m_strKey, std::string(e.pos) + " " + e.key)
           << c.word;
       EXPECT_EQ(r.m_dScore, e.score) << c.word << " " << e.pos;
-      EXPECT_EQ(r.m_lstErrors, Messages(e.checks)) << c.word << " " << e.pos;
+      EXPECT_EQ(r.m_lstErrors, e.messages) << c.word << " " << e.pos;
       EXPECT_EQ(Join(r.m_lstSuggestions), e.suggestions)
           << c.word << " " << e.pos;
     }

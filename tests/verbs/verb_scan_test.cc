@@ -99,28 +99,43 @@ TEST(VerbScanTest, WhichEntriesAndPrefixesRead) {
   EXPECT_EQ(verb.m_strPrefix + verb.m_strVS9, "");
 }
 
+// The noun reading is made from the verb part; its definition, the
+// English of the verb part, is made only when the reading is shown.
 TEST(VerbScanTest, VerbsTurnedIntoNouns) {
   struct Case {
     const char* word;
     int result;
     const char* noun;  // headword and NS1 to NS5
+    const char* gloss;
   };
   const Case cases[] = {
-      {"lopwI'", 1, "lopwI'|||||"},
-      {"loptaHghachDaq", 1, "loptaHghach|||||Daq"},
-      {"vIlopwI'vam", 1, "lopwI'||||vam|"},
-      {"lopwI'pu'", 1, "lopwI'||pu'|||"},
-      {"lopwI'taH", 0, "lopwI'|||||"},
+      {"lopwI'", 1, "lopwI'|||||",
+       "one/thing which is/does eat him/her/it/them"},
+      {"loptaHghachDaq", 1, "loptaHghach|||||Daq",
+       "in (noun) eat (on-going) him/her/it/them"},
+      {"vIlopwI'vam", 1, "lopwI'||||vam|",
+       "this one/thing which is/does eat him/her/it/them"},
+      {"lopwI'pu'", 1, "lopwI'||pu'|||",
+       "one/thing which is/does eat him/her/it/them (pl)"},
+      {"lopwI'taH", 0, "lopwI'|||||", ""},
+      // A verb defined like a place is no place noun: it takes {-Daq}.
+      {"peSopghachDaq", 1, "Sopghach|||||Daq", "in everywhere!"},
   };
+  const testing::TestWord everywhere = Entry("Sop", kVerb, "everywhere");
   for (const Case& c : cases) {
     CParsedVerb verb;
-    EXPECT_EQ(verb.Parse(c.word, kLop), c.result) << c.word;
+    const bool place = std::string(c.word).find("Sop") != std::string::npos;
+    EXPECT_EQ(verb.Parse(c.word, place ? everywhere : kLop), c.result)
+        << c.word;
     EXPECT_EQ(verb.m_bAsNoun + verb.m_bNominalised, 2) << c.word;
     const CParsedNoun& n = verb.m_noun;
     EXPECT_EQ(n.m_strHeadword + "|" + n.m_strNS1 + "|" + n.m_strNS2 + "|" +
                   n.m_strNS3 + "|" + n.m_strNS4 + "|" + n.m_strNS5,
               c.noun)
         << c.word;
+    if (c.result) {
+      EXPECT_EQ(verb.ToString(), c.gloss) << c.word;
+    }
   }
 }
 

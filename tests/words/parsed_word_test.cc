@@ -57,16 +57,5 @@ TEST(ParsedWordTest, EmptyHeadwordMatchesOnlyTheEmptyWord) {
   EXPECT_EQ(word.Parse("", entry), 1);
 }
 
-TEST(ParsedWordTest, CopiesAreIndependent) {
-  CParsedWord source;
-  ASSERT_EQ(source.Parse("vaj", Entry("vaj", 3, "so")), 1);
-  source.m_lstSuggestions = {"a", "b"};
-  CParsedWord copy = source;
-  copy.m_lstSuggestions.push_back("c");
-  copy.m_strGloss = "changed";
-  EXPECT_EQ(source.m_lstSuggestions, (StringList{"a", "b"}));
-  EXPECT_EQ(source.m_strGloss, "so");
-}
-
 }  // namespace
 }  // namespace tesvar

@@ -66,6 +66,9 @@ TEST(LexiconTsvTest, LoadsGoodFiles) {
        "language\nnone\ta\t0\t\t\n",
        "all|a|0||language,bodypart,inherentplural,irregularplural,"
        "stative|\nnone|a|0|||\n"},
+      {"a byte-order mark is skipped",
+       "\xEF\xBB\xBF# c\n" + std::string(kHeader) + "k\th\t0\td\n",
+       "k|h|0|d||\n"},
       {"bytes pass through",
        std::string(kHeader) + "k\xC3\xA9\tq\rQ\t0\tsay \"hi\"\\\n",
        "k\xC3\xA9|q\rQ|0|say \"hi\"\\||\n"},
@@ -141,6 +144,14 @@ TEST(LexiconTsvTest, ReportsErrorsWithLineAndLeavesLexiconEmpty) {
       {"key\theadword\tpos\tdefinition\tflags\nk\th\t0\td\tLanguage\n",
        "t.tsv:2: unknown flag 'Language' (known flags: language, bodypart, "
        "inherentplural, irregularplural, stative)"},
+      {"key,headword,pos,definition\n",
+       "t.tsv:1: unknown column 'key,headword,pos,definition': lexicon files "
+       "are tab-separated, not comma-separated"},
+      {h + "k,h,N,d\n",
+       "t.tsv:2: expected 4 tab-separated fields, found 1: lexicon files are "
+       "tab-separated, not comma-separated"},
+      // Only at the very start is it a byte-order mark.
+      {"\n\xEF\xBB\xBF" + h, "t.tsv:2: unknown column '\\xEF\\xBB\\xBFkey'"},
       // All or nothing: good entries before a bad last line are dropped too.
       {h + "a\th\t0\t\nb\th\t0\t\nc\th\tZ\t",
        "t.tsv:4: bad part of speech 'Z': expected an integer or one of N V P "
