@@ -75,6 +75,8 @@ const char* OutcomeName(Status::Code outcome) {
       return "too complex";
     case Status::Code::kCancelled:
       return "cancelled";
+    case Status::Code::kOutOfMemory:
+      return "out of memory";
     case Status::Code::kInvalidInput:
     case Status::Code::kIoError:
       break;
