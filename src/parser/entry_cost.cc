@@ -43,23 +43,24 @@ uint64_t EntryCost::NounSuffixes(size_t from) const {
   return read;
 }
 
-uint64_t EntryCost::VerbSuffixes(size_t from) {
-  for (const Replayed& scan : verb_scans_) {
-    if (scan.from == from) return scan.suffixes;
+EntryCost::VerbScan EntryCost::VerbSuffixes(size_t from) {
+  for (const Replayed& replayed : verb_scans_) {
+    if (replayed.from == from) return replayed.scan;
   }
-  uint64_t read = 0;
+  VerbScan scan;
   size_t at = from;
   while (const VerbSuffixRow* row = MatchVerbSuffix(word_.substr(at))) {
-    ++read;
+    ++scan.suffixes;
     at += row->suffix.size();
     if (IsNounForming(row->suffix)) {
-      read += NounSuffixes(at);
+      scan.noun_part = NounSuffixes(at);
+      scan.suffixes += scan.noun_part;
       break;
     }
   }
-  verb_scans_[next_slot_] = Replayed{from, read};
+  verb_scans_[next_slot_] = Replayed{from, scan};
   next_slot_ = 1 - next_slot_;
-  return read;
+  return scan;
 }
 
 EntryScans EntryCost::Scans(const CTWord& entry) {
@@ -72,14 +73,22 @@ EntryScans EntryCost::Scans(const CTWord& entry) {
       break;
     case kVerb:
       if (prefix_ != 0 && StartsWith(word_.substr(prefix_), headword)) {
-        scans.verb_prefixed = VerbSuffixes(prefix_ + headword.size());
+        const VerbScan scan = VerbSuffixes(prefix_ + headword.size());
+        scans.verb_prefixed = scan.suffixes;
+        scans.noun_part = scan.noun_part;
       }
-      if (at_start) scans.verb_bare = VerbSuffixes(headword.size());
+      if (at_start) {
+        const VerbScan scan = VerbSuffixes(headword.size());
+        scans.verb_bare = scan.suffixes;
+        scans.noun_part += scan.noun_part;
+      }
       break;
     case kPronoun:
       if (at_start) {
+        const VerbScan scan = VerbSuffixes(headword.size());
         scans.noun = NounSuffixes(headword.size());
-        scans.verb_bare = VerbSuffixes(headword.size());
+        scans.verb_bare = scan.suffixes;
+        scans.noun_part = scan.noun_part;
       }
       break;
     default:
@@ -95,13 +104,17 @@ bool EntryCost::ChargeBefore(const CTWord& entry, const EntryScans& scans,
          meter->Charge(entry.m_strHeadword.size()) &&
          meter->Charge(entry.m_strDefinition.size()) &&
          meter->Charge(entry.m_strIrregularPlural.size()) &&
-         meter->ChargeEach(scans.total(), work_cost::kSuffix);
+         meter->ChargeEach(scans.total(), work_cost::kSuffix) &&
+         meter->ChargeEach(scans.noun_part, FaultySuffix());
 }
 
 void EntryCost::ChargeFailed(uint64_t suffixes, WorkMeter* meter) const {
-  meter->ChargeEach(suffixes,
-                    work_cost::kFaultySuffix +
-                        work_cost::kCorrectionsPerFault * word_.size());
+  meter->ChargeEach(suffixes, FaultySuffix());
+}
+
+uint64_t EntryCost::FaultySuffix() const {
+  return work_cost::kFaultySuffix +
+         work_cost::kCorrectionsPerFault * word_.size();
 }
 
 }  // namespace tesvar

@@ -33,6 +33,10 @@ struct EntryScans {
   uint64_t noun = 0;           // nouns and pronouns read as nouns
   uint64_t verb_prefixed = 0;  // verbs, after the prefix and the headword
   uint64_t verb_bare = 0;      // verbs and pronouns, after the headword
+  // Of the verb scans' suffixes, those that follow a noun-forming suffix:
+  // the noun analysis of a verb made a noun reads them, and the verb
+  // reading keeps none of the messages and corrections it builds.
+  uint64_t noun_part = 0;
 
   uint64_t total() const { return noun + verb_prefixed + verb_bare; }
 };
@@ -45,7 +49,8 @@ class EntryCost {
   EntryScans Scans(const CTWord& entry);
 
   // Charges, before the analyses of `entry` run, their setup, the entry's
-  // texts they copy, and the checks of every suffix they read. Returns
+  // texts they copy, the checks of every suffix they read, and the noun
+  // parts of verbs made nouns as if every suffix were faulty. Returns
   // false once the call must stop.
   bool ChargeBefore(const CTWord& entry, const EntryScans& scans,
                     WorkMeter* meter) const;
@@ -54,10 +59,17 @@ class EntryCost {
 
  private:
   // Suffixes read by the verb scan from byte `from` on, those of the noun
-  // scan that takes over after a noun-forming suffix included.
-  uint64_t VerbSuffixes(size_t from);
+  // scan that takes over after a noun-forming suffix included (and also
+  // counted in noun_part).
+  struct VerbScan {
+    uint64_t suffixes = 0;
+    uint64_t noun_part = 0;
+  };
+  VerbScan VerbSuffixes(size_t from);
   // Suffixes read by the noun scan from byte `from` on.
   uint64_t NounSuffixes(size_t from) const;
+  // What a faulty suffix costs: its messages and corrections.
+  uint64_t FaultySuffix() const;
 
   const std::string_view word_;
   const size_t prefix_;  // the word's verb prefix length, or 0
@@ -65,7 +77,7 @@ class EntryCost {
   // prefix and one from the start.
   struct Replayed {
     size_t from = SIZE_MAX;
-    uint64_t suffixes = 0;
+    VerbScan scan;
   };
   Replayed verb_scans_[2];
   size_t next_slot_ = 0;

@@ -62,6 +62,8 @@ void AppendReading(const Analysis& analysis, std::string_view key,
                                  analysis.m_lstSuggestions.end());
   if (context.render_text) record.m_strNative = analysis.ToStringTesvar();
   context.meter.ChargeReading(record);
+  // A sub-parse keeps no messages, but the analysis has built them.
+  if (!context.render_text) context.meter.ChargeTexts(analysis.m_lstErrors);
 }
 
 // Clears the analysis, parses, and records the reading if there is one.

@@ -114,43 +114,57 @@ CLexicon Homographs(const std::string& headword, std::vector<int32_t> pos,
 // Many entries with one headword, and words that are costly for each
 // entry: the default budget stops them all, right after it is spent.
 // Chains that fail at their last byte leave no reading to charge, yet
-// cost as much as chains that read; so does copying long definitions.
+// cost as much as chains that read; so do the messages of the noun part
+// of a verb made a noun, which its reading does not keep, and copying
+// long definitions.
 TEST(LimitsTest, BudgetStopsHostileWordsAgainstHomographs) {
   const std::string kLongDefinition(64 * 1024, 'x');
   struct Case {
     const char* what;
     std::vector<int32_t> pos;
+    int entries;
     std::string word;
     std::string definition;
   } cases[] = {
       {"noun plurals, each corrected",
        {kNoun, kVerb, kPronoun},
+       1000,
        "Dal" + Repeat("pu'", 84),
        "be boring"},
       {"faulty verb suffixes, failing",
        {kVerb},
+       1000,
        "Dal" + Repeat("la'", 84) + "l",
        "be boring"},
       {"the same after a prefix",
        {kVerb},
+       1000,
        "HIDal" + Repeat("la'", 83) + "l",
        "be boring"},
       {"faulty noun suffixes, failing",
        {kNoun},
+       1000,
        "Dal" + Repeat("lI'", 84) + "l",
        "be boring"},
       {"pronouns, failing both ways",
        {kPronoun},
+       1000,
        "Dal" + Repeat("lI'", 84) + "l",
        "be boring"},
       {"verbs made nouns, failing",
        {kVerb},
+       1000,
        "Dalghach" + Repeat("lI'", 82) + "l",
        "be boring"},
-      {"long definitions copied", {kNoun}, "Dalbb", kLongDefinition},
+      {"verbs made nouns, reading",
+       {kVerb},
+       100,
+       "DIDalvIS" + Repeat("wI'", 40),
+       "be boring"},
+      {"long definitions copied", {kNoun}, 1000, "Dalbb", kLongDefinition},
   };
   for (const Case& c : cases) {
-    const CLexicon lexicon = Homographs("Dal", c.pos, 1000, c.definition);
+    const CLexicon lexicon = Homographs("Dal", c.pos, c.entries, c.definition);
     const CTesvarParser parser(&lexicon);
     ParseScratch scratch;
     ParseResults results;
