@@ -20,9 +20,11 @@ static long ReadLine(char** line, size_t* capacity) {
   int c;
   while ((c = getchar()) != EOF && c != '\n') {
     if (size + 1 >= *capacity) {
-      *capacity = *capacity * 2 + 64;
-      *line = (char*)realloc(*line, *capacity);
-      if (*line == NULL) return -1;
+      size_t grown = *capacity * 2 + 64;
+      char* bigger = (char*)realloc(*line, grown);
+      if (bigger == NULL) return -1;
+      *line = bigger;
+      *capacity = grown;
     }
     (*line)[size++] = (char)c;
   }
