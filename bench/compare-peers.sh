@@ -1,20 +1,39 @@
 #!/usr/bin/env bash
-# Measures the tesvar command line next to hunspell on this machine, in one
-# run: words per second of each as a whole process (start-up and lexicon or
-# dictionary loading included), best of three runs, and the peak resident
-# memory of each.
+# Measures the tesvar command line next to two peers on this machine, in
+# one run: words per second of each as a whole process (start-up and
+# lexicon or dictionary loading included), best of three runs, and the
+# peak resident memory of each.
 #
-#   hunspell -m -d en_US           on 100,000 English words from the Debian
-#                                  word list, shuffled with a fixed seed
-#   tesvar parse --json --lexicon  on 100,000 words typed against a generated
-#                                  5,000-entry lexicon
-#   tesvar parse --jobs 2 ...      the same, when the command line has --jobs
+#   hfst-optimized-lookup   a finite-state analyser of the same lexicon and
+#                           affix tables (bench/write_lexc.cc writes its
+#                           lexc grammar; Debian's hfst compiles it): the
+#                           same analysis work, without tesvar's spelling
+#                           repair, grammar checks, English and corrections
+#   hunspell -m -d en_US    English words from the Debian word list,
+#                           shuffled with a fixed seed
+#   tesvar parse --json --native
 #
-# Usage: bench/compare-peers.sh [BUILD_DIR]     (default: build-bench)
-# Installs hunspell, hunspell-en-us, wamerican and time from Debian when
-# they are missing, and builds tesvar in Release first.
+# on 100,000 words typed against a generated 5,000-entry lexicon, in three
+# lists: flawless words only, the realistic list (flawless words, 5% of
+# them mistyped) and the stress list (the generated mix of typed text, most
+# of it faulty). With --instructions it also counts the instructions per
+# word of each command with callgrind (valgrind), which load on the machine
+# does not disturb: the whole process less a run on empty input. It ends
+# with the per-word cost distribution of tesvar on each list
+# (tesvar_work_units).
+#
+# Usage: bench/compare-peers.sh [--instructions] [BUILD_DIR]
+#        (default BUILD_DIR: build-bench)
+# Installs hunspell, hunspell-en-us, wamerican, hfst, time (and valgrind
+# with --instructions) from Debian when they are missing, and builds tesvar
+# in Release first.
 set -euo pipefail
 
+INSTRUCTIONS=0
+if [[ ${1:-} == --instructions ]]; then
+  INSTRUCTIONS=1
+  shift
+fi
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${1:-$ROOT/build-bench}
 WORK=$BUILD/peers
@@ -25,30 +44,21 @@ RUNS=3
 DICTIONARY=/usr/share/dict/american-english
 
 install_missing() {
-  local missing=()
-  command -v hunspell >/dev/null || missing+=(hunspell)
-  [[ -e /usr/share/hunspell/en_US.dic ]] || missing+=(hunspell-en-us)
-  [[ -e $DICTIONARY ]] || missing+=(wamerican)
-  [[ -x /usr/bin/time ]] || missing+=(time)
-  ((${#missing[@]} == 0)) && return
-  echo "Installing ${missing[*]}" >&2
-  local sudo=()
-  [[ $(id -u) -eq 0 ]] || sudo=(sudo)
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
-    "${missing[@]}" >/dev/null
+  local packages=(hunspell hunspell-en-us wamerican hfst time)
+  ((INSTRUCTIONS == 0)) || packages+=(valgrind)
+  bash "$ROOT/ci/install-packages.sh" "${packages[@]}" >&2
 }
 
 build_tesvar() {
   cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release \
     -DTESVAR_BUILD_BENCHMARKS=ON >/dev/null
-  cmake --build "$BUILD" -j"$(nproc)" \
-    --target tesvar_cli tesvar_generate_lexicon >/dev/null
+  cmake --build "$BUILD" -j"$(nproc)" --target tesvar_cli \
+    tesvar_generate_lexicon tesvar_write_lexc tesvar_work_units >/dev/null
 }
 
 # The same inputs on every run: a fixed shuffle of the English word list
-# (repeated if it is shorter than $WORDS) and a generated lexicon with its
-# word list.
+# (repeated if it is shorter than $WORDS), a generated lexicon with its
+# three word lists, and the transducer of the lexicon.
 make_inputs() {
   mkdir -p "$WORK"
   local lines
@@ -60,10 +70,17 @@ make_inputs() {
   done
   head -n "$WORDS" "$WORK/english.all" >"$WORK/english.txt"
 
-  "$BUILD/bench/tesvar_generate_lexicon" --entries "$ENTRIES" --seed "$SEED" \
-    >"$WORK/lexicon.tsv"
-  "$BUILD/bench/tesvar_generate_lexicon" --words "$WORDS" \
-    --from "$WORK/lexicon.tsv" --seed "$SEED" >"$WORK/tesvar.txt"
+  local generate=$BUILD/bench/tesvar_generate_lexicon
+  "$generate" --entries "$ENTRIES" --seed "$SEED" >"$WORK/lexicon.tsv"
+  local from=(--words "$WORDS" --from "$WORK/lexicon.tsv" --seed "$SEED")
+  "$generate" "${from[@]}" --realistic --typos 0 >"$WORK/flawless.txt"
+  "$generate" "${from[@]}" --realistic >"$WORK/realistic.txt"
+  "$generate" "${from[@]}" >"$WORK/stress.txt"
+
+  "$BUILD/bench/tesvar_write_lexc" "$WORK/lexicon.tsv" >"$WORK/lexicon.lexc"
+  hfst-lexc -q "$WORK/lexicon.lexc" -o "$WORK/generator.hfst"
+  hfst-invert "$WORK/generator.hfst" -o "$WORK/analyser.hfst"
+  hfst-fst2fst -O "$WORK/analyser.hfst" -o "$WORK/analyser.hfstol"
 }
 
 # measure INPUT COMMAND...: runs COMMAND $RUNS times with INPUT on standard
@@ -92,10 +109,39 @@ measure() {
     'BEGIN { printf "%.3f %d %d\n", ns / 1e9, kib, lines }'
 }
 
-row() {  # row LABEL SECONDS KIB
-  awk -v label="$1" -v s="$2" -v kib="$3" -v words="$WORDS" 'BEGIN {
-    printf "%-40s %8d %9.3f %11.0f %10.1f\n", label, words, s, words / s,
-           kib / 1024 }'
+# instructions INPUT COMMAND...: instructions per word of COMMAND on INPUT,
+# less those of a run on empty input (start-up and loading).
+instructions() {
+  local input=$1
+  shift
+  local out=$WORK/callgrind.out
+  count() {
+    valgrind --tool=callgrind --callgrind-out-file="$out" "$@" >/dev/null \
+      2>&1
+    awk '/^(summary|totals):/ {print $2; exit}' "$out"
+  }
+  local empty full
+  empty=$(count "$@" </dev/null)
+  full=$(count "$@" <"$input")
+  rm -f "$out"
+  awk -v e="$empty" -v f="$full" -v n="$WORDS" \
+    'BEGIN { printf "%.0f\n", (f - e) / n }'
+}
+
+# row LABEL INPUT COMMAND...: measures and prints one row of the table;
+# sets LAST_SECONDS.
+row() {
+  local label=$1 input=$2
+  shift 2
+  local s kib lines ipw="-"
+  read -r s kib lines < <(measure "$input" "$@")
+  ((INSTRUCTIONS == 0)) || ipw=$(instructions "$input" "$@")
+  awk -v label="$label" -v s="$s" -v kib="$kib" -v words="$WORDS" \
+    -v ipw="$ipw" 'BEGIN {
+    printf "%-44s %9.3f %11.0f %10.1f %13s\n", label, s, words / s,
+           kib / 1024, ipw }'
+  ((lines > 0)) || echo "  warning: $label wrote nothing"
+  LAST_SECONDS=$s
 }
 
 main() {
@@ -103,44 +149,58 @@ main() {
   build_tesvar
   make_inputs
   local tesvar=$BUILD/tools/tesvar
+  local lookup=(hfst-optimized-lookup -q "$WORK/analyser.hfstol")
+  local parse=("$tesvar" parse --json --native --lexicon "$WORK/lexicon.tsv")
 
   echo "Machine: $(nproc) CPUs, $(lscpu | sed -n 's/^Model name: *//p'), \
 $(free -h | awk '/^Mem:/ {print $2}') memory"
   echo "hunspell: $(hunspell -v | head -n 1 | sed 's/.*(but really \(.*\))/\1/')," \
     "dictionary hunspell-en-us $(dpkg-query -W -f='${Version}' hunspell-en-us)"
+  echo "hfst:     $(dpkg-query -W -f='${Version}' hfst), transducer of" \
+    "$(stat -c %s "$WORK/analyser.hfstol") bytes"
+  local unknown
+  unknown=$("${lookup[@]}" <"$WORK/flawless.txt" | grep -c '+?$' || true)
+  echo "          it reads all but $unknown of the $WORDS flawless words"
   echo "tesvar:   $("$tesvar" --version | head -n 1)"
-  echo "Inputs:   $WORDS words each; tesvar lexicon of $ENTRIES generated" \
-    "entries (seed $SEED); best of $RUNS runs, whole processes"
-  echo "          sha256 english $(sha256sum <"$WORK/english.txt" | cut -c1-12)," \
-    "tesvar $(sha256sum <"$WORK/tesvar.txt" | cut -c1-12)"
+  echo "Inputs:   $WORDS words each; lexicon of $ENTRIES generated entries" \
+    "(seed $SEED); best of $RUNS runs, whole processes"
   echo
-  printf "%-40s %8s %9s %11s %10s\n" "command" "words" "best s" "words/s" \
-    "peak MiB"
+  printf "%-44s %9s %11s %10s %13s\n" "command and list" "best s" "words/s" \
+    "peak MiB" "instr/word"
 
-  read -r h_s h_kib h_lines < <(measure "$WORK/english.txt" \
-    hunspell -m -d en_US -i UTF-8)
-  row "hunspell -m -d en_US" "$h_s" "$h_kib"
-  ((h_lines > 0)) || echo "  warning: hunspell wrote nothing"
-
-  read -r t_s t_kib t_lines < <(measure "$WORK/tesvar.txt" \
-    "$tesvar" parse --json --lexicon "$WORK/lexicon.tsv")
-  row "tesvar parse --json --lexicon (5k)" "$t_s" "$t_kib"
-  ((t_lines == WORDS)) ||
-    echo "  warning: tesvar wrote $t_lines lines for $WORDS words"
-
+  local s_hunspell s_hfst_flawless s_hfst_stress s_flawless s_stress
+  row "hunspell -m, English words" "$WORK/english.txt" \
+    hunspell -m -d en_US -i UTF-8
+  s_hunspell=$LAST_SECONDS
+  row "hfst-optimized-lookup, flawless" "$WORK/flawless.txt" "${lookup[@]}"
+  s_hfst_flawless=$LAST_SECONDS
+  row "hfst-optimized-lookup, stress" "$WORK/stress.txt" "${lookup[@]}"
+  s_hfst_stress=$LAST_SECONDS
+  row "tesvar parse --json --native, flawless" "$WORK/flawless.txt" \
+    "${parse[@]}"
+  s_flawless=$LAST_SECONDS
+  row "tesvar parse --json --native, realistic" "$WORK/realistic.txt" \
+    "${parse[@]}"
+  row "tesvar parse --json --native, stress" "$WORK/stress.txt" "${parse[@]}"
+  s_stress=$LAST_SECONDS
   if "$tesvar" parse --help 2>&1 | grep -q -- '--jobs'; then
-    read -r j_s j_kib j_lines < <(measure "$WORK/tesvar.txt" \
-      "$tesvar" parse --json --jobs 2 --lexicon "$WORK/lexicon.tsv")
-    row "tesvar parse --json --jobs 2 (5k)" "$j_s" "$j_kib"
-    ((j_lines == WORDS)) ||
-      echo "  warning: tesvar --jobs 2 wrote $j_lines lines for $WORDS words"
-  else
-    echo "tesvar parse --jobs 2: skipped, the command line has no --jobs yet"
+    row "tesvar ... --jobs 2, stress" "$WORK/stress.txt" "${parse[@]}" \
+      --jobs 2
   fi
 
   echo
-  awk -v h="$h_s" -v t="$t_s" 'BEGIN {
-    printf "ratio tesvar / hunspell, words per second: %.3f\n", h / t }'
+  awk -v h="$s_hunspell" -v f="$s_hfst_flawless" -v fs="$s_hfst_stress" \
+    -v tf="$s_flawless" -v ts="$s_stress" 'BEGIN {
+    printf "words/s ratio, tesvar / hfst-optimized-lookup, flawless: %.2f\n", f / tf
+    printf "words/s ratio, tesvar / hfst-optimized-lookup, stress:   %.2f\n", fs / ts
+    printf "words/s ratio, tesvar stress / hunspell -m:              %.2f\n", h / ts
+  }'
+  for list in realistic stress; do
+    echo
+    echo "tesvar per-word cost, $list list:"
+    "$BUILD/bench/tesvar_work_units" --lexicon "$WORK/lexicon.tsv" --top 0 \
+      <"$WORK/$list.txt" | sed -n '1,4p'
+  done
 }
 
 main "$@"

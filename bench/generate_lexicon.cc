@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "bench/lexicon_generator.h"
+#include "bench/realistic_words.h"
 #include "bench/word_generator.h"
 #include "tesvar/lexicon.h"
 #include "tesvar/lexicon_tsv.h"
@@ -25,8 +26,11 @@ void Usage() {
       << "Usage:\n"
          "  tesvar_generate_lexicon --entries N [--seed S]\n"
          "      writes a lexicon of N entries (TSV version 1)\n"
-         "  tesvar_generate_lexicon --words M --from FILE [--seed S]\n"
-         "      writes M words made from the lexicon FILE, one per line\n";
+         "  tesvar_generate_lexicon --words M --from FILE [--seed S] "
+         "[--realistic [--typos P]]\n"
+         "      writes M words made from the lexicon FILE, one per line;\n"
+         "      --realistic: only words that read flawlessly, P% of them\n"
+         "      mistyped (default 5), instead of the mix of typed text\n";
 }
 
 struct Options {
@@ -34,6 +38,8 @@ struct Options {
   uint64_t words = 0;
   uint64_t seed = kDefaultSeed;
   std::string from;
+  bool realistic = false;
+  uint64_t typos = tesvar::bench::kRealisticTypoPercent;
 };
 
 bool ParseNumber(const char* text, uint64_t* value) {
@@ -46,6 +52,10 @@ bool ParseNumber(const char* text, uint64_t* value) {
 bool ParseOptions(int argc, char** argv, Options* options) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view flag = argv[i];
+    if (flag == "--realistic") {
+      options->realistic = true;
+      continue;
+    }
     if (i + 1 == argc) return false;
     const char* value = argv[++i];
     if (flag == "--entries") {
@@ -54,6 +64,10 @@ bool ParseOptions(int argc, char** argv, Options* options) {
       if (!ParseNumber(value, &options->words)) return false;
     } else if (flag == "--seed") {
       if (!ParseNumber(value, &options->seed)) return false;
+    } else if (flag == "--typos") {
+      if (!ParseNumber(value, &options->typos) || options->typos > 100) {
+        return false;
+      }
     } else if (flag == "--from") {
       options->from = value;
     } else {
@@ -61,7 +75,9 @@ bool ParseOptions(int argc, char** argv, Options* options) {
     }
   }
   // Exactly one of the two modes.
-  if (options->entries > 0) return options->words == 0 && options->from.empty();
+  if (options->entries > 0) {
+    return options->words == 0 && options->from.empty() && !options->realistic;
+  }
   return options->words > 0 && !options->from.empty();
 }
 
@@ -81,11 +97,20 @@ int WriteWords(const Options& options) {
     std::cerr << "tesvar_generate_lexicon: " << status.ToString() << "\n";
     return 1;
   }
-  tesvar::bench::WordGenerator generator(lexicon, options.seed);
   std::string out;
-  for (uint64_t i = 0; i < options.words; ++i) {
-    out += generator.Next();
-    out += '\n';
+  if (options.realistic) {
+    for (const std::string& word : tesvar::bench::GenerateRealisticWordList(
+             lexicon, options.words, options.seed,
+             static_cast<uint32_t>(options.typos))) {
+      out += word;
+      out += '\n';
+    }
+  } else {
+    tesvar::bench::WordGenerator generator(lexicon, options.seed);
+    for (uint64_t i = 0; i < options.words; ++i) {
+      out += generator.Next();
+      out += '\n';
+    }
   }
   std::cout << out;
   return std::cout.good() ? 0 : 1;

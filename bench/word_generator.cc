@@ -307,8 +307,12 @@ std::string WordGenerator::MakeTangled() {
 std::string WordGenerator::MakeMisspelt() {
   std::string word =
       Make(kMisspeltShares[random_.PickWeighted(kMisspeltShares)].kind);
-  kMisspellings[random_.PickWeighted(kMisspellings)].apply(&word, &random_);
+  Misspell(&word);
   return word;
+}
+
+void WordGenerator::Misspell(std::string* word) {
+  kMisspellings[random_.PickWeighted(kMisspellings)].apply(word, &random_);
 }
 
 std::string WordGenerator::MakeGarbage() {

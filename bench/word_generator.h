@@ -52,6 +52,9 @@ class WordGenerator {
   // A word of a kind drawn in the proportions of typed text.
   std::string Next();
 
+  // Mistypes *word in one of the ways kMisspelt words are mistyped.
+  void Misspell(std::string* word);
+
  private:
   const CTWord* PickEntry(const std::vector<CTWord>& entries);
   std::string Headword(const std::vector<CTWord>& entries,

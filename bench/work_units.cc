@@ -1,8 +1,9 @@
 // work_units: how much work the words of a list need, in the parser's work
 // units, against the limits a parser has by default. For each word it
-// parses without limits and records the units used and the CPU time; it
-// prints the distribution, the share of words the default limits would
-// refuse, and the costliest words.
+// parses without limits and records the units used and the time; it
+// prints the distribution of both (median, p99, max, and the share of the
+// total that the costliest 1% of the words take), the share of words the
+// default limits would refuse, and the costliest words.
 //
 // Usage: work_units [--lexicon FILE] [--top N] < WORDS
 //   (without --lexicon: the sample lexicon)
@@ -59,6 +60,32 @@ uint64_t Percentile(const std::vector<Cost>& sorted, double share) {
   return sorted[at].units;
 }
 
+// Median, p99, max and the share of the total taken by the costliest 1%
+// of the words, of one measure of cost.
+template <typename T>
+void PrintDistribution(const char* what, std::vector<T> costs,
+                       const char* format) {
+  std::sort(costs.begin(), costs.end());
+  const auto at = [&costs](double share) {
+    return costs[static_cast<size_t>(share * (costs.size() - 1))];
+  };
+  double total = 0;
+  for (const T cost : costs) total += static_cast<double>(cost);
+  const size_t top = std::max<size_t>(1, costs.size() / 100);
+  double top_total = 0;
+  for (size_t i = costs.size() - top; i < costs.size(); ++i) {
+    top_total += static_cast<double>(costs[i]);
+  }
+  std::printf("%s: median ", what);
+  std::printf(format, static_cast<double>(at(0.5)));
+  std::printf(", p99 ");
+  std::printf(format, static_cast<double>(at(0.99)));
+  std::printf(", max ");
+  std::printf(format, static_cast<double>(costs.back()));
+  std::printf(", costliest 1%% of the words take %.1f%% of the total\n",
+              total > 0 ? 100.0 * top_total / total : 0.0);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -101,6 +128,14 @@ int main(int argc, char** argv) {
       ++too_complex;
   }
   std::vector<Cost> ascending(costs.rbegin(), costs.rend());
+  std::vector<uint64_t> units;
+  std::vector<double> micros;
+  for (const Cost& c : costs) {
+    units.push_back(c.units);
+    micros.push_back(c.micros);
+  }
+  PrintDistribution("per word, work units", units, "%.0f");
+  PrintDistribution("per word, time in us", micros, "%.2f");
   std::printf(
       "words %zu, units: total %llu, median %llu, p99 %llu, "
       "p99.99 %llu, max %llu\n",

@@ -15,16 +15,7 @@ seconds=${1:-60}
 targets=(parse_sample_fuzzer parse_own_lexicon_fuzzer spelling_fuzzer
          lexicon_tsv_fuzzer cli_output_fuzzer)
 
-missing=()
-for package in cmake make clang libclang-rt-14-dev; do
-  dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
-done
-if ((${#missing[@]} > 0)); then
-  echo "installing: ${missing[*]}"
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
-    "${missing[@]}" </dev/null
-fi
+bash "$repo/ci/install-packages.sh" cmake make clang libclang-rt-14-dev
 
 cmake -S "$repo" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DTESVAR_FUZZ=ON \
   -DTESVAR_BUILD_TESTS=OFF -DTESVAR_INSTALL=OFF

@@ -1,9 +1,12 @@
-# Installs the library, its public headers, the CLI and the package files
-# that let consumers use find_package(tesvar CONFIG) or pkg-config.
+# Installs the shared and the static library, their public headers, the
+# CLI, the licence and the package files that let consumers use
+# find_package(tesvar CONFIG) (targets tesvar::tesvar, shared, and
+# tesvar::tesvar_static) or pkg-config (tesvar.pc for the shared library,
+# tesvar-static.pc for the static one).
 
 include(CMakePackageConfigHelpers)
 
-install(TARGETS tesvar
+install(TARGETS ${tesvar_libraries}
   EXPORT tesvarTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
@@ -51,9 +54,21 @@ if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}")
 else()
   set(TESVAR_PC_PREFIX "\${pcfiledir}/${TESVAR_PC_TO_PREFIX}")
 endif()
-configure_file(cmake/tesvar.pc.in ${PROJECT_BINARY_DIR}/tesvar.pc @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/tesvar.pc
-  DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+list(GET tesvar_libraries -1 static_library)  # the static one comes last
+set(TESVAR_PC_STATIC_ARCHIVE $<TARGET_FILE_NAME:${static_library}>)
+# Users of the DLL import its symbols (see tesvar/export.h).
+if(WIN32)
+  set(TESVAR_PC_SHARED_CFLAGS " -DTESVAR_USING_SHARED")
+endif()
+foreach(pc tesvar tesvar-static)
+  configure_file(cmake/${pc}.pc.in ${PROJECT_BINARY_DIR}/${pc}.pc.in @ONLY)
+  file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/${pc}.pc
+    INPUT ${PROJECT_BINARY_DIR}/${pc}.pc.in)
+  install(FILES ${PROJECT_BINARY_DIR}/${pc}.pc
+    DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+endforeach()
+
+install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The manual page of the command line.
 install(FILES doc/tesvar.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

@@ -4,6 +4,8 @@
 
 #include "fuzz/strict_json.h"
 
+#include "tesvar/utf8.h"
+
 namespace tesvar {
 namespace fuzz {
 
@@ -89,8 +91,14 @@ class Reader {
         if (!Escape(out)) return false;
       } else if (c >= 0x20 && c <= 0x7E) {
         out->push_back(c);
+      } else if (const size_t length = Utf8SequenceLength(
+                     std::string_view(rest_.data() - 1, rest_.size() + 1))) {
+        // A well-formed UTF-8 sequence stands for its own bytes.
+        out->push_back(c);
+        out->append(rest_.data(), length - 1);
+        rest_.remove_prefix(length - 1);
       } else {
-        return false;  // raw control or non-ASCII byte
+        return false;  // raw control byte or malformed UTF-8
       }
     }
     return false;  // unterminated

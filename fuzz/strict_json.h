@@ -1,9 +1,10 @@
 // A small strict reader of JSON text, for checking what the command line
 // writes. It accepts exactly the JSON grammar (objects, arrays, strings,
 // numbers, true, false, null, blanks between tokens) and, since the
-// command line's strings are bytes, only escapes that stand for one byte:
-// \" \\ \/ \b \f \n \r \t and \u0000 to \u00ff. Raw bytes in strings must
-// be printable ASCII, as the writer promises.
+// command line's strings carry bytes, only escapes that stand for one byte:
+// \" \\ \/ \b \f \n \r \t and \u0000 to \u00ff (the byte read as Latin-1).
+// Raw bytes in strings must be printable ASCII or well-formed UTF-8, as
+// the writer promises; each stands for itself.
 //
 // Pure functions; thread-safe.
 

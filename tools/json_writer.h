@@ -4,9 +4,11 @@
 // with exactly this key order and spacing, results in the parser's order,
 // and "native" after "suggestions" when asked for.
 //
-// Text is bytes, not UTF-8: a byte 0x20..0x7E stands for itself (with '"'
-// and '\' escaped), any other byte is written as \u00xx with lower-case
-// hex, so every input comes back byte for byte. Scores are written in the
+// Strings are valid UTF-8, and every input byte can be read back: a byte
+// 0x20..0x7E stands for itself (with '"' and '\' escaped), a well-formed
+// UTF-8 sequence is written as it is, and every other byte (control bytes,
+// 0x7F, bytes of no well-formed sequence) as \u00xx with lower-case hex,
+// the byte read as its Latin-1 character. Scores are written in the
 // shortest form that reads back as the identical double.
 //
 // Pure functions that append to a caller's buffer; thread-safe.
@@ -35,10 +37,11 @@ void AppendJsonLine(std::string_view input, const ParseResults& results,
                     bool native, std::string* out);
 
 // Appends the record of an input word that was not analysed, ending in
-// "\n": {"input": "<input_start>...", "error": "<error>"}. `input_start`
-// is the start of the word; the "..." in the string marks that it is cut.
-void AppendJsonRefusal(std::string_view input_start, std::string_view error,
-                       std::string* out);
+// "\n": {"input": "<input>", "error": "<error>"}. When `cut` is set,
+// `input` is only the start of the word and "..." follows it inside the
+// string.
+void AppendJsonRefusal(std::string_view input, std::string_view error,
+                       std::string* out, bool cut = true);
 
 }  // namespace cli
 }  // namespace tesvar

@@ -3,7 +3,7 @@
 // answered. Up to one byte more than the limit is kept, so that a "\r"
 // just past the limit can still be dropped as a line end; anything beyond
 // that is read into the chunk buffer and dropped.
-// Tested by line_reader_test.cc and cli_limits_test.cc.
+// Tested by cli_limits_test.cc.
 
 #include "tools/line_reader.h"
 
@@ -30,6 +30,7 @@ bool LineReader::Next(std::string* line) {
   for (;;) {
     in_->getline(chunk, kChunkBytes);
     auto count = static_cast<size_t>(in_->gcount());
+    bytes_read_ += count;
     if (count > 0) extracted = true;
     // Good after getline means it stopped at "\n", which it counted in
     // gcount but did not store. Fail without eof means the chunk filled up

@@ -10,24 +10,19 @@
 #define TESVAR_TOOLS_LINE_READER_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <istream>
 #include <string>
+
+#include "tesvar/parser.h"
 
 namespace tesvar {
 namespace cli {
 
-// The longest line, in bytes without its line end, that is handed out
-// whole. It is also the command line's limit on a word, stated in the
-// usage text, the README and the manual page; change them together.
-//
-// Why so low: the cost of a word grows much faster than its length when it
-// repeats a suffix, since every repetition adds corrections that the
-// suggestion check parses in turn, each as long as the word. Measured: a
-// noun with its plural repeated 160 times (483 bytes) takes 0.9 s and
-// writes 1.5 MB; 640 times (1,923 bytes) takes 21 s and writes 120 MB.
-// Real words are well under 100 bytes; at 256 bytes the worst word found
-// by fuzzing costs a fraction of a second.
-constexpr size_t kMaxLineBytes = 256;
+// The parser's default word limit, in bytes: the longest line, without its
+// line end, that the spell-check pipe analyses, and the default limit of
+// `tesvar parse` (--max-word-bytes).
+constexpr size_t kMaxLineBytes = ParseLimits::kDefaultMaxWordBytes;
 
 class LineReader {
  public:
@@ -51,10 +46,15 @@ class LineReader {
   // True when reading stopped on an error rather than at the end.
   bool failed() const { return in_->bad(); }
 
+  // Bytes taken from the stream so far, line ends and dropped bytes
+  // included.
+  uint64_t bytes_read() const { return bytes_read_; }
+
  private:
   std::istream* const in_;
   const size_t max_length_;
   bool too_long_ = false;
+  uint64_t bytes_read_ = 0;
 };
 
 }  // namespace cli

@@ -1,21 +1,70 @@
 // The tesvar command line: reads the arguments and runs one command.
 // Everything else lives in tesvar_cli_lib, where the tests reach it.
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "tesvar/version.h"
 #include "tools/arguments.h"
 #include "tools/commands.h"
+#include "tools/fd_input.h"
 #include "tools/lsp/lsp_command.h"
 #include "tools/spell_pipe.h"
+#include "tools/version_text.h"
 
 namespace tesvar {
 namespace cli {
 namespace {
+
+// The size of standard input when it is a regular file, else 0.
+uint64_t InputSize() {
+  struct stat info;
+  if (fstat(STDIN_FILENO, &info) != 0 || !S_ISREG(info.st_mode)) return 0;
+  const off_t at = lseek(STDIN_FILENO, 0, SEEK_CUR);
+  return info.st_size > at && at >= 0 ? static_cast<uint64_t>(info.st_size - at)
+                                      : 0;
+}
+
+// Colours on a terminal that can show them, unless the user asks
+// otherwise; NO_COLOR (https://no-color.org) counts only for "auto", so
+// that an explicit --color=always still wins.
+bool UseColour(ColourMode mode, bool out_is_terminal) {
+  if (mode != ColourMode::kAuto) return mode == ColourMode::kAlways;
+  const char* no_colour = std::getenv("NO_COLOR");
+  const char* term = std::getenv("TERM");
+  return out_is_terminal && (no_colour == nullptr || *no_colour == '\0') &&
+         (term == nullptr || std::string_view(term) != "dumb");
+}
+
+int Parse(const Options& options) {
+  // Before any thread starts, so that every thread has the signals
+  // blocked and only StopSignals' own thread takes them.
+  const StopSignals stop;
+  FdInput input_buffer(STDIN_FILENO, stop.wake_fd());
+  std::istream input(&input_buffer);
+  ParseStreams streams;
+  streams.in = &input;
+  streams.out = &std::cout;
+  streams.err = &std::cerr;
+  streams.stop = &stop;
+  streams.in_is_terminal = isatty(STDIN_FILENO) != 0;
+  streams.out_is_terminal = isatty(STDOUT_FILENO) != 0;
+  streams.err_is_terminal = isatty(STDERR_FILENO) != 0;
+  streams.in_size = InputSize();
+  streams.colour = UseColour(options.colour, streams.out_is_terminal);
+  const int status = RunParse(options, streams);
+  if (stop.requested()) {
+    std::cout.flush();
+    stop.EndBySignal();
+  }
+  return status;
+}
 
 int Run(const Options& options) {
   switch (options.command) {
@@ -23,15 +72,12 @@ int Run(const Options& options) {
       std::cout << Usage();
       return exit_status::kOk;
     case Command::kVersion:
-      std::cout << "tesvar " << TESVAR_VERSION_STRING << "\n";
+      std::cout << VersionText();
       return exit_status::kOk;
     case Command::kParse:
-      // The parse command decides itself when to flush; a tie would flush
-      // the output before every read.
-      std::cin.tie(nullptr);
-      return RunParse(options, std::cin, std::cout, std::cerr);
-    case Command::kLexiconCheck:
-      return RunLexiconCheck(options.lexicon_path, std::cout, std::cerr);
+      return Parse(options);
+    case Command::kLexicon:
+      return RunLexicon(options, std::cout, std::cerr);
     case Command::kPipe:
       return RunSpellPipe(options, std::cin, std::cout, std::cerr);
     case Command::kLsp:
@@ -58,7 +104,7 @@ int main(int argc, char** argv) {
   cli::Options options;
   const std::string error = cli::ParseArguments(args, &options);
   if (!error.empty()) {
-    std::cerr << "tesvar: " << error << "\n" << cli::Usage();
+    std::cerr << "tesvar: " << error << " (try 'tesvar --help')\n";
     return cli::exit_status::kBadInput;
   }
   const int status = cli::Run(options);

@@ -18,7 +18,13 @@ enum class Effect {
   kVersionMode,  // print the version line and stop
   kLexicon,      // the lexicon file
   kEncoding,     // the client's text encoding
-  kIgnored,      // meaningful only to other checkers
+  kPersonal,     // the personal dictionary file
+  kDictionary,   // the dictionary's name, which names the default one
+  kTex,          // text formats
+  kHtml,
+  kNroff,
+  kFormatName,  // a format by name, if it names one
+  kIgnored,     // meaningful only to other checkers
 };
 
 struct PipeOptionRow {
@@ -35,22 +41,22 @@ constexpr PipeOptionRow kPipeOptions[] = {
     {"--lexicon", true, Effect::kLexicon},
     {"-i", true, Effect::kEncoding},
     {"--encoding", true, Effect::kEncoding},
-    // Dictionary, personal dictionary, formatter type, extra word
-    // characters, password and minimum word length of other checkers.
-    {"-d", true, Effect::kIgnored},
-    {"-p", true, Effect::kIgnored},
-    {"-T", true, Effect::kIgnored},
+    {"-d", true, Effect::kDictionary},
+    {"-p", true, Effect::kPersonal},
+    {"-T", true, Effect::kFormatName},
+    {"-t", false, Effect::kTex},
+    {"-H", false, Effect::kHtml},
+    {"-n", false, Effect::kNroff},
+    // Extra word characters, password and minimum word length of other
+    // checkers.
     {"-w", true, Effect::kIgnored},
     {"-P", true, Effect::kIgnored},
     {"-W", true, Effect::kIgnored},
-    // Affix, compound, sorting, formatter and backup switches.
+    // Affix, compound, sorting and backup switches.
     {"-m", false, Effect::kIgnored},
     {"-B", false, Effect::kIgnored},
     {"-C", false, Effect::kIgnored},
     {"-S", false, Effect::kIgnored},
-    {"-t", false, Effect::kIgnored},
-    {"-n", false, Effect::kIgnored},
-    {"-H", false, Effect::kIgnored},
     {"-X", false, Effect::kIgnored},
     {"-O", false, Effect::kIgnored},
     {"-x", false, Effect::kIgnored},
@@ -142,10 +148,31 @@ std::string ParsePipeArguments(const std::vector<std::string_view>& args,
         mode_given = true;
         break;
       case Effect::kLexicon:
+        // An empty path would quietly mean the built-in lexicon.
+        if (value.empty()) return "option --lexicon needs a FILE, not ''";
         options->lexicon_path.assign(value);
         break;
       case Effect::kEncoding:
         options->pipe_byte_offsets = !IsUtf8Name(value);
+        break;
+      case Effect::kPersonal:
+        options->pipe_personal_dictionary.assign(value);
+        break;
+      case Effect::kDictionary:
+        options->pipe_dictionary_name.assign(value);
+        break;
+      case Effect::kTex:
+        options->pipe_format = TextFormat::kTex;
+        break;
+      case Effect::kHtml:
+        options->pipe_format = TextFormat::kHtml;
+        break;
+      case Effect::kNroff:
+        options->pipe_format = TextFormat::kNroff;
+        break;
+      case Effect::kFormatName:
+        // ispell's -T also names character sets; those change nothing.
+        TextFormatNamed(value, &options->pipe_format);
         break;
       case Effect::kIgnored:
         break;

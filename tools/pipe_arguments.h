@@ -1,7 +1,9 @@
 // The arguments of `tesvar pipe`, which are those of an ispell-style spell
 // checker: programs that drive such a checker start it as "PROGRAM -a
-// OPTIONS", so `tesvar -a ...` means `tesvar pipe ...`. Options that only
-// make sense for other checkers' dictionaries are accepted and ignored.
+// OPTIONS", so `tesvar -a ...` means `tesvar pipe ...`: -p FILE (personal
+// dictionary), -d NAME (names the default one), -t, -H, -n and -T NAME
+// (text formats), -i/--encoding. Options that only make sense for other
+// checkers' dictionaries are accepted and ignored.
 //
 // Pure functions; thread-safe.
 

@@ -1,11 +1,12 @@
 // The default, human-readable output of the command line. For each input
-// word: the word as given, then each reading numbered from 1 with its
-// label and English text, a line with the normalised word, key and score,
-// and one line per error, suggestion and (when asked for) native form:
+// word: the word as given (and the spelling read, when that differs),
+// then each reading numbered from 1 with its label and English text, a
+// line with the normalised word, key and score (to three digits), and one
+// line per error, suggestion and (when asked for) native form:
 //
-//   dat
+//   dat (read as Dat)
 //     1. [N] everywhere
-//        word Dat, key Dat:N, score 0.9090909090909091
+//        word Dat, key Dat:N, score 0.909
 //        error: Spelling or case.
 //        suggestion: Dat
 //
@@ -26,14 +27,25 @@
 namespace tesvar {
 namespace cli {
 
-// Appends the readings of one input word; every line ends in "\n".
-// `native` adds a "native:" line to each reading.
-void AppendReadable(std::string_view input, const ParseResults& results,
-                    bool native, std::string* out);
+struct ReadableStyle {
+  bool native = false;  // add a "native:" line to each reading
+  bool colour = false;  // colour labels, errors and suggestions for a terminal
+};
 
-// Appends the answer for an input word that was not analysed: the start
-// of the word followed by "...", then the line "  refused: <why>".
-void AppendReadableRefusal(std::string_view input_start, std::string_view why,
+// Appends `text` with its well-formed UTF-8 as it is and every other byte
+// (control bytes, 0x7F, bytes of no well-formed sequence) written as \xHH,
+// so that what reaches a terminal is valid UTF-8 and shows every byte.
+void AppendVisible(std::string_view text, std::string* out);
+
+// Appends the readings of one input word; every line ends in "\n".
+void AppendReadable(std::string_view input, const ParseResults& results,
+                    const ReadableStyle& style, std::string* out);
+
+// Appends the answer for an input word that was not analysed: the word
+// (followed by "..." when `cut` says it is only its start), then the line
+// "  refused: <why>".
+void AppendReadableRefusal(std::string_view input, bool cut,
+                           std::string_view why, const ReadableStyle& style,
                            std::string* out);
 
 }  // namespace cli

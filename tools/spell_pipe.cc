@@ -7,6 +7,9 @@
 
 #include "tools/spell_pipe.h"
 
+#include <cstdlib>
+
+#include "tesvar/parser.h"
 #include "tesvar/version.h"
 #include "tools/commands.h"
 #include "tools/line_reader.h"
@@ -16,16 +19,29 @@ namespace cli {
 
 namespace {
 
+// Lends the parser's spelling normalisation, which it keeps for its
+// subclasses.
+class Spelling : public CTesvarParser {
+ public:
+  using CTesvarParser::AdjustCase;
+};
+
 // The ispell version that clients check for; they refuse older ones.
 constexpr std::string_view kIspellVersion = "3.2.06";
 
 enum class LineCommand {
-  kCheckRest,    // check the text after the command character
-  kTerse,        // stop answering correct words
-  kNormal,       // answer every word, without echoing correct ones
-  kEchoCorrect,  // put the word itself into "*" and "+" lines
-  kAcceptWord,   // the rest of the line is a word for the session
-  kIgnore,       // personal dictionary, formatter and other checkers
+  kCheckRest,     // check the text after the command character
+  kTerse,         // stop answering correct words
+  kNormal,        // answer every word, without echoing correct ones
+  kEchoCorrect,   // put the word itself into "*" and "+" lines
+  kAddWord,       // the rest of the line goes to the personal dictionary
+  kAddCanonical,  // the same, in canonical spelling
+  kAcceptWord,    // the rest of the line is a word for the session
+  kSave,          // save the personal dictionary
+  kTex,           // TeX from now on
+  kStartFormat,   // the format the pipe started with (plain for TeX)
+  kFormat,        // the format the rest of the line names
+  kIgnore,        // other checkers' commands
 };
 
 struct CommandRow {
@@ -38,24 +54,32 @@ constexpr CommandRow kCommandRows[] = {
     {"!", LineCommand::kTerse},
     {"%", LineCommand::kNormal},
     {"`", LineCommand::kEchoCorrect},
-    // "*" adds to a personal dictionary and "&" adds its lower-case form.
-    // There is no personal dictionary file, and case is part of the
-    // spelling here, so both accept the word as given, as "@" does.
-    {"*", LineCommand::kAcceptWord},
-    {"&", LineCommand::kAcceptWord},
+    // Other checkers add the word in lower case for "&", so that it is
+    // also accepted capitalised. Case is part of the spelling here; the
+    // nearest thing is the canonical spelling, which folds the case of
+    // every letter that has only one.
+    {"*", LineCommand::kAddWord},
+    {"&", LineCommand::kAddCanonical},
     {"@", LineCommand::kAcceptWord},
-    // Saving the personal dictionary.
-    {"#", LineCommand::kIgnore},
-    // A formatter's character set, and TeX mode on and off: clients that
-    // take this program for an ispell send them and expect no answer.
-    {"~", LineCommand::kIgnore},
-    {"+", LineCommand::kIgnore},
-    {"-", LineCommand::kIgnore},
+    {"#", LineCommand::kSave},
+    // TeX on and off, and a format by name ("~tex", "~html", "~nroff").
+    {"+", LineCommand::kTex},
+    {"-", LineCommand::kStartFormat},
+    {"~", LineCommand::kFormat},
     // Extensions of other checkers.
     {"$$", LineCommand::kIgnore},
 };
 constexpr size_t kCommandRowCount =
     sizeof(kCommandRows) / sizeof(kCommandRows[0]);
+
+// `word` in canonical spelling when the parser reads all of it, else as
+// it is.
+std::string CanonicalSpelling(std::string_view word) {
+  if (!IsAlphabetWord(word)) return std::string(word);
+  std::string canonical = WithPlainApostrophes(word);
+  Spelling::AdjustCase(canonical);
+  return canonical;
+}
 
 const CommandRow* FindCommand(std::string_view line) {
   for (size_t i = 0; i < kCommandRowCount; ++i) {
@@ -89,8 +113,16 @@ std::string PipeBanner() {
   return banner;
 }
 
-PipeSession::PipeSession(SpellChecker* checker, OffsetUnit unit)
-    : checker_(checker), unit_(unit) {}
+PipeSession::PipeSession(SpellChecker* checker, PersonalDictionary* dictionary,
+                         OffsetUnit unit, TextFormat format, std::ostream* err,
+                         uint64_t max_line_work)
+    : checker_(checker),
+      dictionary_(dictionary),
+      err_(err),
+      unit_(unit),
+      start_format_(format),
+      max_line_work_(max_line_work),
+      markup_filter_(format) {}
 
 void PipeSession::AnswerLine(std::string_view line, std::string* out) {
   const CommandRow* row = FindCommand(line);
@@ -98,6 +130,7 @@ void PipeSession::AnswerLine(std::string_view line, std::string* out) {
     AnswerWords(line, 0, out);
     return;
   }
+  const std::string_view rest = line.substr(row->prefix.size());
   switch (row->command) {
     case LineCommand::kCheckRest:
       AnswerWords(line, row->prefix.size(), out);
@@ -112,21 +145,71 @@ void PipeSession::AnswerLine(std::string_view line, std::string* out) {
     case LineCommand::kEchoCorrect:
       echo_correct_ = true;
       break;
+    case LineCommand::kAddWord:
+      AcceptWord(rest, /*personal=*/true);
+      break;
+    case LineCommand::kAddCanonical:
+      AcceptWord(CanonicalSpelling(rest), /*personal=*/true);
+      break;
     case LineCommand::kAcceptWord:
-      if (line.size() > row->prefix.size()) {
-        checker_->Accept(line.substr(row->prefix.size()));
-      }
+      AcceptWord(rest, /*personal=*/false);
+      break;
+    case LineCommand::kSave:
+      dictionary_->Save(*err_);
+      break;
+    case LineCommand::kTex:
+      markup_filter_.SetFormat(TextFormat::kTex);
+      break;
+    case LineCommand::kStartFormat:
+      markup_filter_.SetFormat(start_format_ == TextFormat::kTex
+                                   ? TextFormat::kPlain
+                                   : start_format_);
+      break;
+    case LineCommand::kFormat:
+      ChangeFormat(rest);
       break;
     case LineCommand::kIgnore:
       break;
   }
 }
 
+void PipeSession::AcceptWord(std::string_view word, bool personal) {
+  if (word.empty()) return;
+  if (!checker_->Accept(word)) {
+    // Said once: past the limit every further word would say it again.
+    if (word.size() <= kMaxLineBytes && !told_full_) {
+      told_full_ = true;
+      *err_ << "tesvar: warning: the session holds " << kMaxSessionWords
+            << " words; no more are accepted\n";
+    }
+    return;
+  }
+  if (personal) dictionary_->Add(word);
+}
+
+void PipeSession::ChangeFormat(std::string_view name) {
+  TextFormat format = markup_filter_.format();
+  // Names of character sets ("~latin1") leave the format as it is.
+  if (TextFormatNamed(name, &format)) markup_filter_.SetFormat(format);
+}
+
+void PipeSession::CheckWithinBudget(std::string_view word,
+                                    uint64_t* line_work) {
+  if (*line_work >= max_line_work_) {
+    answer_.verdict = Verdict::kUnknown;
+    answer_.corrections.clear();
+    return;
+  }
+  *line_work += checker_->Check(word, &answer_);
+}
+
 void PipeSession::ListMisspelt(std::string_view line, std::string* out) {
-  WordSplitter splitter(line, 0, unit_);
+  markup_filter_.Mark(line, 0, &markup_);
+  WordSplitter splitter(line, 0, unit_, &markup_);
   LineWord word;
+  uint64_t line_work = 0;
   while (splitter.Next(&word)) {
-    checker_->Check(word.text, &answer_);
+    CheckWithinBudget(word.text, &line_work);
     if (answer_.verdict == Verdict::kCorrections ||
         answer_.verdict == Verdict::kUnknown) {
       out->append(word.text);
@@ -137,14 +220,18 @@ void PipeSession::ListMisspelt(std::string_view line, std::string* out) {
 
 void PipeSession::AnswerWords(std::string_view line, size_t start,
                               std::string* out) {
-  WordSplitter splitter(line, start, unit_);
+  markup_filter_.Mark(line, start, &markup_);
+  WordSplitter splitter(line, start, unit_, &markup_);
   LineWord word;
-  while (splitter.Next(&word)) AppendAnswer(word, out);
+  uint64_t line_work = 0;
+  while (splitter.Next(&word)) {
+    CheckWithinBudget(word.text, &line_work);
+    AppendAnswer(word, out);
+  }
   out->push_back('\n');
 }
 
 void PipeSession::AppendAnswer(const LineWord& word, std::string* out) {
-  checker_->Check(word.text, &answer_);
   switch (answer_.verdict) {
     case Verdict::kCorrect:
     case Verdict::kRoot:
@@ -196,9 +283,16 @@ int RunSpellPipe(const Options& options, std::istream& in, std::ostream& out,
     return exit_status::kBadInput;
   }
   SpellChecker checker(&lexicon);
-  PipeSession session(&checker, options.pipe_byte_offsets
-                                    ? OffsetUnit::kBytes
-                                    : OffsetUnit::kUtf8Characters);
+  PersonalDictionary dictionary(
+      !options.pipe_personal_dictionary.empty()
+          ? options.pipe_personal_dictionary
+          : DefaultPersonalDictionary(std::getenv("HOME"),
+                                      options.pipe_dictionary_name));
+  dictionary.Load(&checker, err);
+  PipeSession session(&checker, &dictionary,
+                      options.pipe_byte_offsets ? OffsetUnit::kBytes
+                                                : OffsetUnit::kUtf8Characters,
+                      options.pipe_format, &err);
   const bool list = options.pipe_mode == PipeMode::kList;
   if (!list && !Flush(PipeBanner() + "\n", out)) return OutputFailed(err);
   LineReader reader(&in, kMaxPipeLineBytes);

@@ -22,6 +22,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tesvar/export.h"
+
 namespace tesvar {
 
 namespace wordvault {
@@ -82,7 +84,7 @@ class CTWord {
 // texts to keep them longer.
 //
 // Copies are deep and share nothing. A moved-from lexicon is empty.
-class CLexicon {
+class TESVAR_EXPORT CLexicon {
  public:
   // An entry and its key, both views into the lexicon.
   struct Entry {
@@ -214,7 +216,7 @@ class CLexicon {
   void Clear();
 
   // The storage and indexes, defined inside the library.
-  class Impl;
+  class TESVAR_LOCAL Impl;
 
  private:
   friend struct wordvault::LexiconAccess;

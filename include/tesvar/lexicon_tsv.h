@@ -37,6 +37,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tesvar/export.h"
 #include "tesvar/lexicon.h"
 #include "tesvar/status.h"
 
@@ -92,12 +93,14 @@ struct LexiconWarning {
 // error, those found before it). Checking costs some time and about 10
 // bytes of memory per entry during the load.
 // REQUIRES: lexicon != nullptr.
-Status ParseLexiconTsv(std::string_view text, std::string_view source_name,
-                       CLexicon* lexicon, const LexiconLoadOptions& options,
-                       std::vector<LexiconWarning>* warnings = nullptr);
+TESVAR_EXPORT Status
+ParseLexiconTsv(std::string_view text, std::string_view source_name,
+                CLexicon* lexicon, const LexiconLoadOptions& options,
+                std::vector<LexiconWarning>* warnings = nullptr);
 // The same with the default options and no checks.
-Status ParseLexiconTsv(std::string_view text, std::string_view source_name,
-                       CLexicon* lexicon);
+TESVAR_EXPORT Status ParseLexiconTsv(std::string_view text,
+                                     std::string_view source_name,
+                                     CLexicon* lexicon);
 
 // Reads the lexicon file at `path` and parses it as ParseLexiconTsv does,
 // with `path` as the source name. The file is read as a stream, a piece
@@ -106,9 +109,10 @@ Status ParseLexiconTsv(std::string_view text, std::string_view source_name,
 // long. A file that cannot be opened or read gives IoError with the
 // message "PATH: cannot read: why" and leaves *lexicon empty.
 // REQUIRES: lexicon != nullptr.
-Status LoadLexiconTsvFile(const std::string& path, CLexicon* lexicon,
-                          const LexiconLoadOptions& options = {},
-                          std::vector<LexiconWarning>* warnings = nullptr);
+TESVAR_EXPORT Status
+LoadLexiconTsvFile(const std::string& path, CLexicon* lexicon,
+                   const LexiconLoadOptions& options = {},
+                   std::vector<LexiconWarning>* warnings = nullptr);
 
 // PartOfSpeechLabel, the labels of the pos column, is in tesvar/lexicon.h.
 

@@ -11,11 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "tesvar/export.h"
 #include "tesvar/string_list.h"
 
 namespace tesvar {
 
-class CParseResult {
+class TESVAR_EXPORT CParseResult {
  public:
   CParseResult() = default;
   CParseResult(const CParseResult&) = default;

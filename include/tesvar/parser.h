@@ -103,7 +103,7 @@ class TESVAR_EXPORT ParseScratch {
   // point where it stopped if it was stopped.
   uint64_t last_work() const;
 
-  struct Impl;
+  struct TESVAR_LOCAL Impl;
 
  private:
   friend class CTesvarParser;
@@ -155,8 +155,9 @@ class TESVAR_EXPORT CTesvarParser {
   static int IsValidChar(char c);
 
  private:
-  Status Run(std::string word, ParseResults& results, ParseScratch& scratch,
-             ParseInterrupt* interrupt) const;
+  TESVAR_LOCAL Status Run(std::string word, ParseResults& results,
+                          ParseScratch& scratch,
+                          ParseInterrupt* interrupt) const;
 
   ParseLimits limits_;
   // ParseWord's scratch, made on its first call.

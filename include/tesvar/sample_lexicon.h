@@ -8,17 +8,18 @@
 
 #include <string_view>
 
+#include "tesvar/export.h"
 #include "tesvar/lexicon.h"
 #include "tesvar/status.h"
 
 namespace tesvar {
 
 // The sample lexicon's file content, in the lexicon TSV format.
-std::string_view SampleLexiconTsv();
+TESVAR_EXPORT std::string_view SampleLexiconTsv();
 
 // Fills *lexicon with the sample lexicon. Returns OK; a non-OK status
 // would mean the built-in file is broken.
-Status LoadSampleLexicon(CLexicon* lexicon);
+TESVAR_EXPORT Status LoadSampleLexicon(CLexicon* lexicon);
 
 }  // namespace tesvar
 

@@ -5,7 +5,8 @@
 // A parser handle holds a CTesvarParser, which is only read by its Parse,
 // so threads may share the handle. The per-call state lives in the results
 // handle (one thread at a time), together with the flag that cancels the
-// parse running into it.
+// parse running into it. A corrector handle is likewise only read; its
+// corrections go into a corrections handle of the caller's.
 // Tested by capi_test.c.
 
 #include <cstdlib>
@@ -14,7 +15,9 @@
 #include <new>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "tesvar/corrector.h"
 #include "tesvar/lexicon.h"
 #include "tesvar/lexicon_tsv.h"
 #include "tesvar/parse_result.h"
@@ -40,6 +43,23 @@ struct tesvar_results {
   tesvar::ParseScratch scratch;
   tesvar::CancelFlag cancel;
 };
+
+struct tesvar_corrector {
+  explicit tesvar_corrector(const tesvar::CLexicon& lexicon)
+      : corrector(lexicon) {}
+  const tesvar::Corrector corrector;
+};
+
+struct tesvar_corrections {
+  std::vector<tesvar::Correction> corrections;
+  tesvar::SuggestWork work;
+};
+
+static_assert(TESVAR_PLAIN_SLIP_WEIGHT == tesvar::Corrector::kPlainSlipWeight,
+              "the C interface's weight scale is the corrector's");
+static_assert(TESVAR_DEFAULT_MAX_CORRECTIONS ==
+                  tesvar::Corrector::kDefaultMaxCorrections,
+              "the C interface's default is the corrector's");
 
 namespace {
 
@@ -176,6 +196,15 @@ tesvar_status ReadItem(const tesvar_results* results, size_t index,
   const tesvar::CParseResult* reading = Reading(results, index);
   const bool present = reading != nullptr && item < (reading->*field).size();
   return HandOut(present ? &(reading->*field)[item] : nullptr, data, size);
+}
+
+// The correction at `index`, or nullptr when there is none.
+const tesvar::Correction* CorrectionAt(const tesvar_corrections* corrections,
+                                       size_t index) {
+  if (corrections == nullptr || index >= corrections->corrections.size()) {
+    return nullptr;
+  }
+  return &corrections->corrections[index];
 }
 
 }  // namespace
@@ -386,6 +415,77 @@ tesvar_status tesvar_result_suggestion(const tesvar_results* results,
                                        const char** data, size_t* size) {
   return ReadItem(results, index, &tesvar::CParseResult::m_lstSuggestions,
                   suggestion_index, data, size);
+}
+
+tesvar_status tesvar_corrector_create(const tesvar_lexicon* lexicon,
+                                      tesvar_corrector** out) {
+  if (out == nullptr) return TESVAR_INVALID_ARGUMENT;
+  *out = nullptr;
+  if (lexicon == nullptr) return TESVAR_INVALID_ARGUMENT;
+  return Guard([&] {
+    *out = new tesvar_corrector(lexicon->lexicon);
+    return TESVAR_OK;
+  });
+}
+
+void tesvar_corrector_free(tesvar_corrector* corrector) { delete corrector; }
+
+tesvar_status tesvar_corrector_suggest(const tesvar_corrector* corrector,
+                                       const char* word, size_t size,
+                                       size_t max_count,
+                                       tesvar_corrections* corrections) {
+  if (corrections == nullptr) return TESVAR_INVALID_ARGUMENT;
+  corrections->corrections.clear();
+  corrections->work = tesvar::SuggestWork();
+  if (corrector == nullptr || (word == nullptr && size != 0)) {
+    return TESVAR_INVALID_ARGUMENT;
+  }
+  const tesvar_status status = Guard([&] {
+    corrector->corrector.SuggestWeighted(Bytes(word, size), max_count,
+                                         &corrections->corrections,
+                                         &corrections->work);
+    return TESVAR_OK;
+  });
+  if (status != TESVAR_OK) corrections->corrections.clear();
+  return status;
+}
+
+tesvar_status tesvar_corrections_create(tesvar_corrections** out) {
+  if (out == nullptr) return TESVAR_INVALID_ARGUMENT;
+  *out = nullptr;
+  return Guard([&] {
+    *out = new tesvar_corrections;
+    return TESVAR_OK;
+  });
+}
+
+void tesvar_corrections_free(tesvar_corrections* corrections) {
+  delete corrections;
+}
+
+size_t tesvar_corrections_count(const tesvar_corrections* corrections) {
+  return corrections == nullptr ? 0 : corrections->corrections.size();
+}
+
+size_t tesvar_corrections_work(const tesvar_corrections* corrections) {
+  return corrections == nullptr ? 0
+                                : static_cast<size_t>(corrections->work.units);
+}
+
+tesvar_status tesvar_correction_word(const tesvar_corrections* corrections,
+                                     size_t index, const char** data,
+                                     size_t* size) {
+  const tesvar::Correction* correction = CorrectionAt(corrections, index);
+  return HandOut(correction == nullptr ? nullptr : &correction->word, data,
+                 size);
+}
+
+tesvar_status tesvar_correction_weight(const tesvar_corrections* corrections,
+                                       size_t index, int* weight) {
+  const tesvar::Correction* correction = CorrectionAt(corrections, index);
+  if (weight == nullptr) return TESVAR_INVALID_ARGUMENT;
+  *weight = correction == nullptr ? 0 : correction->weight;
+  return correction == nullptr ? TESVAR_INVALID_ARGUMENT : TESVAR_OK;
 }
 
 }  // extern "C"

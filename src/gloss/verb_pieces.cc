@@ -149,10 +149,8 @@ std::string VerbPieces::ReversedGloss() const {
 }
 
 std::string VerbPieces::TS(std::string_view affix) {
-  for (const VerbSuffixRow& row : kVerbSuffixes) {
-    if (row.suffix == affix) return std::string(row.gloss);
-  }
-  return std::string(affix);
+  const VerbSuffixRow* row = FindVerbSuffix(affix);
+  return std::string(row != nullptr ? row->gloss : affix);
 }
 
 std::string VerbPieces::Aux(AuxForm form) const {

@@ -110,8 +110,13 @@ constexpr std::string_view kLocativeMessage =
     "The nouns {pa'}, {Dat} and {naDev} don't take {-Daq}.";
 constexpr std::string_view kScatteredNote = " (scattered about)";
 
-void AddError(CParsedNoun* noun, std::string message) {
-  noun->m_lstErrors.push_back(std::move(message));
+// Adds the message made from `format` and `args` as by Format, unless the
+// noun is quiet.
+void AddError(CParsedNoun* noun, std::string_view format,
+              std::initializer_list<FormatArg> args = {}) {
+  if (noun->quiet()) return;
+  noun->m_lstErrors.push_back(args.size() == 0 ? std::string(format)
+                                               : Format(format, args));
 }
 
 void Suggest(CParsedNoun* noun,
@@ -133,7 +138,7 @@ std::string LowerSlots(CParsedNoun* noun, int type) {
 // A plural meant for another kind of noun.
 bool CheckPluralKind(const NounSuffixMatch& m, CParsedNoun* noun) {
   if (!IsPlural(m.row) || IsOfKind(m.entry, m.row.meant_for)) return true;
-  AddError(noun, Format(PluralMisuse(m.row.meant_for), {noun->m_strHeadword}));
+  AddError(noun, PluralMisuse(m.row.meant_for), {noun->m_strHeadword});
   noun->m_dScore /= factor::kHalf;
   if (!m.entry.m_bInherentPlural) {
     Suggest(noun, {noun->m_strHeadword, noun->m_strNS1, FittingPlural(m.entry),
@@ -144,7 +149,7 @@ bool CheckPluralKind(const NounSuffixMatch& m, CParsedNoun* noun) {
 
 bool CheckInherentPlural(const NounSuffixMatch& m, CParsedNoun* noun) {
   if (!IsPlural(m.row) || !m.entry.m_bInherentPlural) return true;
-  AddError(noun, std::string(kInherentPluralMessage));
+  AddError(noun, kInherentPluralMessage);
   noun->m_dScore /= factor::kQuarter;
   Suggest(noun, {noun->m_strHeadword, noun->m_strNS1, m.after});
   return true;
@@ -158,9 +163,9 @@ bool CheckIrregularPlural(const NounSuffixMatch& m, CParsedNoun* noun) {
   }
   const std::string_view form = m.entry.m_strIrregularPlural;
   if (form.empty()) {
-    AddError(noun, std::string(kUnknownPluralMessage));
+    AddError(noun, kUnknownPluralMessage);
   } else {
-    AddError(noun, Format(kIrregularPluralMessage, {form}));
+    AddError(noun, kIrregularPluralMessage, {form});
     Suggest(noun, {form, noun->m_strNS1, m.after});
   }
   noun->m_dScore /= factor::kHalf;
@@ -175,7 +180,7 @@ bool CheckLanguagePossessive(const NounSuffixMatch& m, CParsedNoun* noun) {
   if (m.entry.m_bLanguage || !IsPossessiveFor(m.row, kLanguageNoun)) {
     return true;
   }
-  AddError(noun, Format(kPossessiveMessage, {m.row.suffix}));
+  AddError(noun, kPossessiveMessage, {m.row.suffix});
   noun->m_dScore /= factor::kHalf;
   // Every such possessive has a general form (noun_suffix_table.cc).
   const NounSuffixRow* general = PossessiveFor(m.row, kAnyNoun);
@@ -186,7 +191,7 @@ bool CheckLanguagePossessive(const NounSuffixMatch& m, CParsedNoun* noun) {
 
 bool CheckPoeticPlural(const NounSuffixMatch& m, CParsedNoun* noun) {
   if (!m.entry.m_bBodyPart || !IsGeneralPlural(m.row)) return true;
-  AddError(noun, std::string(kPoeticMessage));
+  AddError(noun, kPoeticMessage);
   noun->m_dScore /= factor::kHalf;
   Suggest(noun, {noun->m_strHeadword, noun->m_strNS1,
                  PluralFor(kBodyPartNoun).suffix, m.after});
@@ -199,7 +204,7 @@ bool CheckInsult(const NounSuffixMatch& m, CParsedNoun* noun) {
   if (!m.entry.m_bLanguage || !IsPossessiveFor(m.row, kAnyNoun)) {
     return true;
   }
-  AddError(noun, std::string(kInsultMessage));
+  AddError(noun, kInsultMessage);
   const NounSuffixRow* polite = PossessiveFor(m.row, kLanguageNoun);
   if (polite != nullptr) {
     Suggest(noun, {noun->m_strHeadword, noun->m_strNS1, noun->m_strNS2,
@@ -221,7 +226,7 @@ bool CheckLocative(const NounSuffixMatch& m, CParsedNoun* noun) {
   if (m.row.role != kLocative) return true;
   for (const LocativeNoun& place : kLocativeNouns) {
     if (m.entry.m_strDefinition != place.definition) continue;
-    AddError(noun, std::string(kLocativeMessage));
+    AddError(noun, kLocativeMessage);
     Suggest(noun, {place.noun});
     return false;
   }
@@ -250,13 +255,12 @@ void CheckNounSuffixOrder(const NounSuffixMatch& m,
   if (type > last_type) return;
   const std::string lower = LowerSlots(noun, type);
   if (type == last_type) {
-    AddError(noun, Format(kSameTypeMessage, {last_suffix, m.row.suffix, type}));
+    AddError(noun, kSameTypeMessage, {last_suffix, m.row.suffix, type});
     noun->m_dScore /= factor::kEighth;
     Suggest(noun, {noun->m_strHeadword, lower, last_suffix, m.after});
     Suggest(noun, {noun->m_strHeadword, lower, m.row.suffix, m.after});
   } else {
-    AddError(noun, Format(kOrderMessage,
-                          {m.row.suffix, type, last_suffix, last_type}));
+    AddError(noun, kOrderMessage, {m.row.suffix, type, last_suffix, last_type});
     noun->m_dScore /= factor::kHalf;
     Suggest(noun,
             {noun->m_strHeadword, lower, m.row.suffix, last_suffix, m.after});

@@ -11,15 +11,13 @@
 namespace tesvar {
 
 std::string_view CParsedNoun::SuffixGloss(std::string_view suffix) const {
-  for (const NounSuffixRow& row : kNounSuffixes) {
-    if (row.suffix != suffix) continue;
-    // A demonstrative follows the number of the noun: "these".
-    if (!m_strNS2.empty() && !row.plural_gloss.empty()) return row.plural_gloss;
-    return row.gloss;
-  }
+  const NounSuffixRow* row = FindNounSuffix(suffix);
   // A slot text that is no table suffix (the plural with its note) stands
   // for itself.
-  return suffix;
+  if (row == nullptr) return suffix;
+  // A demonstrative follows the number of the noun: "these".
+  if (!m_strNS2.empty() && !row->plural_gloss.empty()) return row->plural_gloss;
+  return row->gloss;
 }
 
 std::string CParsedNoun::TS(std::string_view suffix) const {

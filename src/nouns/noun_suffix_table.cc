@@ -3,8 +3,8 @@
 
 #include "nouns/noun_suffix_table.h"
 
-#include "platform/text.h"
 #include "words/affix_table_checks.h"
+#include "words/first_byte_index.h"
 
 namespace tesvar {
 
@@ -79,13 +79,22 @@ static_assert(EachPossessiveHasAGeneralForm(),
               "every possessive meant for one kind of noun has a general "
               "form");
 
+static_assert(AllPackable(kNounSuffixes, &NounSuffixRow::suffix));
+constexpr auto kRowsByFirstByte =
+    MakeFirstByteIndex<8>(kNounSuffixes, &NounSuffixRow::suffix);
+
 }  // namespace
 
 const NounSuffixRow* MatchNounSuffix(std::string_view text) {
-  for (const NounSuffixRow& row : kNounSuffixes) {
-    if (StartsWith(text, row.suffix)) return &row;
-  }
-  return nullptr;
+  const int row = kRowsByFirstByte.Match(text);
+  return row < 0 ? nullptr : &kNounSuffixes[row];
+}
+
+const NounSuffixRow* FindNounSuffix(std::string_view suffix) {
+  // No row hides a later one, so the first row that `suffix` begins with is
+  // its own row when it has one.
+  const NounSuffixRow* row = MatchNounSuffix(suffix);
+  return row != nullptr && row->suffix == suffix ? row : nullptr;
 }
 
 const NounSuffixRow& PluralFor(NounKind kind) {

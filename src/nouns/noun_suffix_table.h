@@ -89,6 +89,8 @@ constexpr size_t kNounSuffixCount = std::size(kNounSuffixes);
 
 // The first row (in row order) whose suffix `text` begins with, or nullptr.
 const NounSuffixRow* MatchNounSuffix(std::string_view text);
+// The row of exactly `suffix`, or nullptr (also for "").
+const NounSuffixRow* FindNounSuffix(std::string_view suffix);
 
 // The plural meant for nouns of any kind.
 const NounSuffixRow& GeneralPlural();

@@ -24,6 +24,16 @@ struct AnalysisScratch {
   CParsedVerb pronoun_verb;
   CParsedNum number;
   CParsedWord plain;
+  // Makes every analysis quiet (no messages) or not.
+  void SetQuiet(bool quiet) {
+    noun.set_quiet(quiet);
+    verb.set_quiet(quiet);
+    pronoun_noun.set_quiet(quiet);
+    pronoun_verb.set_quiet(quiet);
+    number.set_quiet(quiet);
+    plain.set_quiet(quiet);
+  }
+
   // Positions of the candidate entries of the word being read.
   std::vector<uint32_t> positions;
   std::vector<uint32_t> after_prefix;

@@ -41,8 +41,12 @@ class SubParseReadings {
     by_word_.emplace(std::move(word), std::move(readings));
   }
 
-  // Forgets everything, at the end of a call.
-  void Clear() { by_word_.clear(); }
+  // Forgets everything, at the end of a call. Most calls store nothing,
+  // and clearing an empty table would still wipe all its buckets, as many
+  // as the costliest call so far needed.
+  void Clear() {
+    if (!by_word_.empty()) by_word_.clear();
+  }
 
  private:
   std::unordered_map<std::string, Readings> by_word_;

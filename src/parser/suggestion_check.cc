@@ -55,6 +55,13 @@ const Verdict* FindVerdict(const std::vector<Verdict>& verdicts,
   return nullptr;
 }
 
+bool AnySuggestions(const ParseResults& results) {
+  for (const CParseResult& result : results) {
+    if (!result.m_lstSuggestions.empty()) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool SuggestionCheck::OnGuardList(const ParseFrame& frame,
@@ -70,6 +77,10 @@ bool SuggestionCheck::OnGuardList(const ParseFrame& frame,
 
 void SuggestionCheck::Run(const std::string& word, ParseResults& results) {
   ParseFrame& frame = *frame_;
+  // At the top, without suggestions, there is nothing to walk, and the
+  // guard list would be set up only to be taken down again. (A sub-parser
+  // keeps every word it parses on its list, so it must go on.)
+  if (frame.m_nDepth == 0 && !AnySuggestions(results)) return;
   ++frame.m_nDepth;
   frame.m_lstTried.push_back(word);
 
@@ -96,6 +107,8 @@ void SuggestionCheck::WalkSuggestions(ParseFrame& sub_frame,
   // marked and the list is compacted once at the end; the positions ahead
   // of the walk are the same as if each removal had closed its gap.
   std::vector<bool> removed_at;
+  // The readings of one sub-parse at a time; its storage serves them all.
+  ParseResults readings;
   for (size_t pos = 0; pos < suggestions.size(); ++pos) {
     // Suggestions appended while the last one is processed are not visited.
     const bool was_last = pos + 1 == suggestions.size();
@@ -115,7 +128,7 @@ void SuggestionCheck::WalkSuggestions(ParseFrame& sub_frame,
       ++scratch.handed_over;
       if (!scratch.meter.Charge(work_cost::kSubParse + current.size())) break;
       std::string word = current;
-      ParseResults readings;
+      readings.clear();
       removed = parse_->Run(word, readings, sub_frame) == 0;
       if (scratch.meter.stopped()) break;
       for (CParseResult& reading : readings) {

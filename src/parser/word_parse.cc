@@ -62,8 +62,6 @@ void AppendReading(const Analysis& analysis, std::string_view key,
                                  analysis.m_lstSuggestions.end());
   if (context.render_text) record.m_strNative = analysis.ToStringTesvar();
   context.meter.ChargeReading(record);
-  // A sub-parse keeps no messages, but the analysis has built them.
-  if (!context.render_text) context.meter.ChargeTexts(analysis.m_lstErrors);
 }
 
 // Clears the analysis, parses, and records the reading if there is one.
@@ -161,6 +159,8 @@ void WordParse::CollectReadings(const std::string& word, bool spelling_changed,
                                 bool render_text, ParseResults& results) {
   if (lexicon_ == nullptr) return;
   AnalysisScratch& analyses = scratch_->analyses;
+  // Messages of readings that are not shown are not written at all.
+  analyses.SetQuiet(!render_text);
   FindCandidateEntries(*lexicon_, word, &analyses.positions,
                        &analyses.after_prefix);
   WorkMeter& meter = scratch_->meter;

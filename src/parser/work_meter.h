@@ -94,8 +94,6 @@ class WorkMeter {
   // Charges a reading: its bookkeeping with its word, key and label, then
   // each of its texts.
   bool ChargeReading(const CParseResult& reading);
-  // Charges each text of a list.
-  bool ChargeTexts(const StringList& texts);
 
   bool stopped() const { return stop_ != StopReason::kNone; }
   uint64_t used() const { return used_; }
@@ -107,6 +105,7 @@ class WorkMeter {
   enum class StopReason { kNone, kBudget, kInterrupt };
 
   void Check();
+  bool ChargeTexts(const StringList& texts);
 
   uint64_t used_ = 0;
   uint64_t budget_ = 0;  // 0: no budget

@@ -1,6 +1,6 @@
-// Byte-string helpers. Every function clamps its indices instead of
-// failing: the analyses compute lengths and offsets freely and rely on
-// out-of-range values being harmless.
+// Byte-string helpers. Insert clamps its index instead of failing: the
+// analyses compute offsets freely and rely on out-of-range values being
+// harmless.
 // Tested by text_test.cc.
 
 #include "platform/text.h"
@@ -24,26 +24,6 @@ bool IsTrailingSpace(char c) {
 
 }  // namespace
 
-std::string_view Left(std::string_view s, int n) {
-  return s.substr(0, Clamp(n, s.size()));
-}
-
-std::string_view Right(std::string_view s, int n) {
-  const size_t count = Clamp(n, s.size());
-  return s.substr(s.size() - count);
-}
-
-int Find(std::string_view s, std::string_view needle) {
-  const size_t at = s.find(needle);
-  return at == std::string_view::npos ? -1 : static_cast<int>(at);
-}
-
-int FindChar(std::string_view s, char c, int from) {
-  if (from < 0 || static_cast<size_t>(from) >= s.size()) return -1;
-  const size_t at = s.find(c, static_cast<size_t>(from));
-  return at == std::string_view::npos ? -1 : static_cast<int>(at);
-}
-
 int Replace(std::string* s, std::string_view from, std::string_view to) {
   if (from.empty()) return 0;
   std::string out;
@@ -64,12 +44,6 @@ int Replace(std::string* s, std::string_view from, std::string_view to) {
 
 void Insert(std::string* s, int index, std::string_view text) {
   s->insert(Clamp(index, s->size()), text);
-}
-
-void Delete(std::string* s, int index, int count) {
-  if (count <= 0) return;
-  const size_t start = Clamp(index, s->size());
-  s->erase(start, Clamp(count, s->size() - start));
 }
 
 void TrimRight(std::string* s) {

@@ -1,7 +1,7 @@
 // Byte-string helpers with the exact semantics the analyses rely on:
-// clamped Left/Right, Find returning -1 when absent, left-to-right
-// non-overlapping Replace, Insert that appends past the end, TrimRight of
-// trailing white space, and a small printf-style Format (%s, %i, %%).
+// StartsWith and Contains, left-to-right non-overlapping Replace, Insert
+// that appends past the end, TrimRight of trailing white space, a small
+// printf-style Format (%s, %i, %%) and ListContains.
 //
 // Text is single bytes throughout and always compared byte for byte.
 // Tested by text_test.cc.
@@ -17,11 +17,6 @@
 
 namespace tesvar {
 
-// The first n bytes of s; all of s when n exceeds its length, "" when n<=0.
-std::string_view Left(std::string_view s, int n);
-// The last n bytes of s, clamped like Left.
-std::string_view Right(std::string_view s, int n);
-
 // True when s begins with prefix (byte for byte). Affix tables are probed
 // with this in a loop, and most probes fail on the first byte, which is
 // therefore compared before the rest.
@@ -36,13 +31,6 @@ inline bool Contains(std::string_view s, std::string_view needle) {
   return s.find(needle) != std::string_view::npos;
 }
 
-// Index of the first occurrence of `needle` in s, or -1. An empty needle is
-// found at 0.
-int Find(std::string_view s, std::string_view needle);
-// Index of the first `c` at or after `from`, or -1 (also when `from` is
-// out of range).
-int FindChar(std::string_view s, char c, int from);
-
 // Replaces all non-overlapping occurrences of `from`, scanning left to
 // right, by `to`. Returns the number of replacements. An empty `from`
 // replaces nothing.
@@ -51,9 +39,6 @@ int Replace(std::string* s, std::string_view from, std::string_view to);
 // Inserts text at index; an index past the end appends, a negative one
 // inserts at the front.
 void Insert(std::string* s, int index, std::string_view text);
-// Deletes up to count bytes starting at index; out-of-range parts are
-// ignored.
-void Delete(std::string* s, int index, int count);
 
 // Removes trailing blanks, tabs, line feeds, carriage returns, vertical
 // tabs and form feeds.

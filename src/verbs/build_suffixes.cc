@@ -83,6 +83,8 @@ std::string CParsedVerb::BuildSuffixes(int n) const {
     for (RoverSlots kind : kRoverOrder) out += (this->*kind)[position];
   };
   if (n <= 0) return out;
+  // The suffixes are at most the word less its root, and rarely much less.
+  out.reserve(m_strWord.size());
   append_rovers(0);
   for (int type = 1; type <= kLastVerbClass && type < n; ++type) {
     out += this->*kClassFields[type];

@@ -61,6 +61,7 @@ class CParsedVerb : public CParsedWord {
   int Parse(std::string_view word, const CTWord& entry);
   // Reads `word` as prefix + verb; on failure returns 0 with the record
   // cleared. Applies the stative-prefix rule.
+  // REQUIRES: the record was constructed or cleared before.
   int ParseWithPrefix(std::string_view word, const CTWord& entry);
   // Reads `word` (prefix already removed and set with SetPrefix, or none)
   // as root + verb suffixes, with all suffix checks; hands a verb turned

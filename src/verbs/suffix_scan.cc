@@ -24,6 +24,12 @@ namespace {
 // Pronouns glossed "that" point at something; they never act as verbs.
 constexpr std::string_view kDemonstrativeDefinition = "that";
 
+// Sets `field` to `text`. Long chains of rovers store the same text in the
+// same place again and again, which costs only the comparison.
+void Store(std::string_view text, std::string* field) {
+  if (*field != text) field->assign(text);
+}
+
 }  // namespace
 
 int CParsedVerb::ParseNoPrefix(std::string_view word, const CTWord& entry) {
@@ -73,18 +79,18 @@ void CParsedVerb::StoreSuffix(const VerbScanState& scan) {
   const VerbSuffixRow& row = *scan.row;
   switch (row.rover) {
     case kNotRover:
-      (this->*kClassFields[row.type]).assign(row.suffix);
+      Store(row.suffix, &(this->*kClassFields[row.type]));
       break;
     // {-Ha'} and {-Qo'} change the reading of the whole verb, so only
     // their presence is marked, with their gloss.
     case kRootNegRover:
-      m_strRootNeg.assign(row.gloss);
+      Store(row.gloss, &m_strRootNeg);
       break;
     case kRefusalRover:
-      m_strRefusal.assign(row.gloss);
+      Store(row.gloss, &m_strRefusal);
       break;
     default:
-      (this->*SlotsOf(row.rover))[scan.last_type + 1].assign(row.suffix);
+      Store(row.suffix, &(this->*SlotsOf(row.rover))[scan.last_type + 1]);
       break;
   }
 }
@@ -99,6 +105,7 @@ int CParsedVerb::Nominalise(std::string_view word, size_t unread) {
   m_bNominalised = 1;
   CTWord verb_part;
   verb_part.m_strHeadword = word.substr(0, word.size() - unread);
+  m_noun.set_quiet(quiet());
   return m_noun.Parse(word, verb_part);
 }
 

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "platform/text.h"
 #include "words/affix_table_checks.h"
+#include "words/first_byte_index.h"
 
 namespace tesvar {
 
@@ -73,39 +73,24 @@ static_assert(SuffixRowsAgree(),
               "each suffix row: a class, a rover kind exactly for rovers, "
               "traits in their class");
 
-// The suffix rows by the first byte of their suffix, in row order, so that
-// a text is compared only with the rows that can begin it. No more than
-// kMaxRowsPerByte suffixes share a first byte.
-constexpr size_t kMaxRowsPerByte = 8;
-
-struct SuffixRowsByFirstByte {
-  uint8_t count[256];
-  uint8_t rows[256][kMaxRowsPerByte];
-};
-
-static_assert(kVerbSuffixCount <= UINT8_MAX, "row numbers fit in a byte");
-
-constexpr SuffixRowsByFirstByte MakeSuffixRowsByFirstByte() {
-  SuffixRowsByFirstByte index{};
-  for (size_t i = 0; i < kVerbSuffixCount; ++i) {
-    const auto first = static_cast<unsigned char>(kVerbSuffixes[i].suffix[0]);
-    // Writing past kMaxRowsPerByte would end the constant evaluation of
-    // kSuffixRowsByFirstByte, and with it the build.
-    index.rows[first][index.count[first]++] = static_cast<uint8_t>(i);
-  }
-  return index;
-}
-
-constexpr SuffixRowsByFirstByte kSuffixRowsByFirstByte =
-    MakeSuffixRowsByFirstByte();
+// The rows by the first byte of their affix.
+static_assert(AllPackable(kVerbPrefixes, &VerbPrefixRow::prefix) &&
+              AllPackable(kVerbSuffixes, &VerbSuffixRow::suffix));
+constexpr auto kPrefixRowsByFirstByte =
+    MakeFirstByteIndex<4>(kVerbPrefixes, &VerbPrefixRow::prefix);
+constexpr auto kSuffixRowsByFirstByte =
+    MakeFirstByteIndex<8>(kVerbSuffixes, &VerbSuffixRow::suffix);
 
 }  // namespace
 
+const VerbPrefixRow* MatchVerbPrefix(std::string_view word) {
+  const int row = kPrefixRowsByFirstByte.Match(word);
+  return row < 0 ? nullptr : &kVerbPrefixes[row];
+}
+
 size_t VerbPrefixLength(std::string_view word) {
-  for (const VerbPrefixRow& row : kVerbPrefixes) {
-    if (StartsWith(word, row.prefix)) return row.prefix.size();
-  }
-  return 0;
+  const VerbPrefixRow* row = MatchVerbPrefix(word);
+  return row == nullptr ? 0 : row->prefix.size();
 }
 
 const VerbPrefixRow* FindVerbPrefix(std::string_view prefix) {
@@ -116,14 +101,8 @@ const VerbPrefixRow* FindVerbPrefix(std::string_view prefix) {
 }
 
 const VerbSuffixRow* MatchVerbSuffix(std::string_view text) {
-  if (text.empty()) return nullptr;
-  const auto first = static_cast<unsigned char>(text[0]);
-  const uint8_t* rows = kSuffixRowsByFirstByte.rows[first];
-  for (size_t i = 0; i < kSuffixRowsByFirstByte.count[first]; ++i) {
-    const VerbSuffixRow& row = kVerbSuffixes[rows[i]];
-    if (StartsWith(text, row.suffix)) return &row;
-  }
-  return nullptr;
+  const int row = kSuffixRowsByFirstByte.Match(text);
+  return row < 0 ? nullptr : &kVerbSuffixes[row];
 }
 
 const VerbSuffixRow* FindVerbSuffix(std::string_view suffix) {

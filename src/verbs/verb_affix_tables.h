@@ -77,8 +77,10 @@ inline constexpr VerbPrefixRow kVerbPrefixes[] = {
 // clang-format on
 constexpr size_t kVerbPrefixCount = std::size(kVerbPrefixes);
 
-// The length of the verb prefix that `word` begins with, or 0 when it
+// The row of the verb prefix that `word` begins with, or nullptr when it
 // begins with none. No prefix begins another, so there is at most one.
+const VerbPrefixRow* MatchVerbPrefix(std::string_view word);
+// The length of that prefix, or 0.
 size_t VerbPrefixLength(std::string_view word);
 
 // The row of exactly `prefix`, or nullptr.

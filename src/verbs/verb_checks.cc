@@ -15,6 +15,7 @@
 // Tested by verb_checks_test.cc.
 
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -106,15 +107,28 @@ bool HasNoObject(const CParsedVerb& v) {
   return v.m_pPrefix != nullptr && !v.m_pPrefix->has_object();
 }
 
-void Fault(CParsedVerb& verb, std::string message, double divisor) {
-  verb.m_lstErrors.push_back(std::move(message));
+// Records a fault: the message (made from `format` and `args` as by
+// Format, unless the verb is quiet) and the score.
+void Fault(CParsedVerb& verb, std::string_view format,
+           std::initializer_list<FormatArg> args, double divisor) {
+  if (!verb.quiet()) {
+    verb.m_lstErrors.push_back(args.size() == 0 ? std::string(format)
+                                                : Format(format, args));
+  }
   verb.m_dScore /= divisor;
+}
+void Fault(CParsedVerb& verb, std::string_view message, double divisor) {
+  Fault(verb, message, {}, divisor);
 }
 
 // Adds the suggestion prefix + root + the pieces.
 void Suggest(CParsedVerb& verb, std::string_view prefix,
              std::initializer_list<std::string_view> pieces) {
-  std::string form(prefix);
+  size_t size = prefix.size() + verb.m_strHeadword.size();
+  for (std::string_view piece : pieces) size += piece.size();
+  std::string form;
+  form.reserve(size);
+  form += prefix;
   form += verb.m_strHeadword;
   for (std::string_view piece : pieces) form += piece;
   verb.m_lstSuggestions.push_back(std::move(form));
@@ -123,10 +137,9 @@ void Suggest(CParsedVerb& verb, std::string_view prefix,
 void CheckSameType(CParsedVerb& v, Scan& s) {
   if (s.type() != s.last_type) return;
   Fault(v,
-        Format("The verb suffixes {%s} and {%s} are both type %i, and cannot "
-               "both be on a verb at the same time.",
-               {s.last, s.current(), s.type()}),
-        factor::kEighth);
+        "The verb suffixes {%s} and {%s} are both type %i, and cannot "
+        "both be on a verb at the same time.",
+        {s.last, s.current(), s.type()}, factor::kEighth);
   const std::string before = v.BuildSuffixes(s.type());
   Suggest(v, v.m_strPrefix, {before, s.rest});
   Suggest(v, v.m_strPrefix, {before, s.last, s.after()});
@@ -135,10 +148,9 @@ void CheckSameType(CParsedVerb& v, Scan& s) {
 void CheckTypeOrder(CParsedVerb& v, Scan& s) {
   if (s.type() >= s.last_type) return;
   Fault(v,
-        Format("The verb suffix {%s} is type %i, and must precede {%s} which "
-               "is type %i.",
-               {s.current(), s.type(), s.last, s.last_type}),
-        factor::kHalf);
+        "The verb suffix {%s} is type %i, and must precede {%s} which "
+        "is type %i.",
+        {s.current(), s.type(), s.last, s.last_type}, factor::kHalf);
   Suggest(v, v.m_strPrefix,
           {v.BuildSuffixes(s.type()), s.current(), s.last, s.after()});
 }
@@ -174,10 +186,9 @@ void CheckTaboo(CParsedVerb& v, Scan& s) {
 
 void CheckSlang(CParsedVerb& v, Scan& s) {
   Fault(v,
-        Format("The suffix {-%s} is slang, so should be avoided for proper "
-               "usage.",
-               {s.current()}),
-        factor::kSlight);
+        "The suffix {-%s} is slang, so should be avoided for proper "
+        "usage.",
+        {s.current()}, factor::kSlight);
   const std::string before = v.BuildSuffixes(s.type());
   Suggest(v, v.m_strPrefix, {before, kStandardIndefinite, s.after()});
   Suggest(v, v.m_strPrefix, {before, kStandardAbility, s.after()});
@@ -185,8 +196,7 @@ void CheckSlang(CParsedVerb& v, Scan& s) {
 
 void CheckAfterRefusal(CParsedVerb& v, Scan& s) {
   if (v.m_strRefusal.empty()) return;
-  Fault(v,
-        Format("The verb suffix {-Qo'} must come after {-%s}.", {s.current()}),
+  Fault(v, "The verb suffix {-Qo'} must come after {-%s}.", {s.current()},
         factor::kHalf);
   Suggest(v, v.m_strPrefix,
           {v.BuildSuffixes(kLastVerbClass), kRefusal, s.after()});
@@ -202,10 +212,8 @@ void NoteCausative(CParsedVerb&, Scan& s) { s.reflexive = Scan::kNoReflexive; }
 
 void CheckReciprocalPrefix(CParsedVerb& v, Scan& s) {
   if (v.m_pPrefix == nullptr || IsPluralWithoutObject(*v.m_pPrefix)) return;
-  Fault(v,
-        Format("Verb suffix {%s} requires a plural verb prefix with no object.",
-               {s.current()}),
-        factor::kThird);
+  Fault(v, "Verb suffix {%s} requires a plural verb prefix with no object.",
+        {s.current()}, factor::kThird);
   Suggest(v, v.m_strPrefix, {s.after()});
   Suggest(v, ReciprocalPrefix(*v.m_pPrefix), {s.rest});
 }
@@ -347,29 +355,57 @@ static_assert(EachConcernsARow(kBeforeStoring) &&
                   EachConcernsARow(kAfterStoring),
               "a check that concerns no suffix row never runs");
 
+// For every suffix row, the checks of a table that concern it, as bits by
+// check row, worked out once at compile time; the scan then runs only
+// those, in table order.
+using CheckSet = uint32_t;
+
 template <size_t N>
-void RunChecks(const CheckRow (&checks)[N], CParsedVerb& v, Scan& s) {
-  for (const CheckRow& row : checks) {
-    if (row.concerns(*s.row)) row.check(v, s);
+struct ChecksByRow {
+  CheckSet of_row[kVerbSuffixCount];
+};
+
+template <size_t N>
+constexpr ChecksByRow<N> MakeChecksByRow(const CheckRow (&checks)[N]) {
+  static_assert(N <= 8 * sizeof(CheckSet), "one bit per check row");
+  ChecksByRow<N> by_row{};
+  for (size_t row = 0; row < kVerbSuffixCount; ++row) {
+    for (size_t check = 0; check < N; ++check) {
+      if (checks[check].concerns(kVerbSuffixes[row])) {
+        by_row.of_row[row] |= CheckSet{1} << check;
+      }
+    }
+  }
+  return by_row;
+}
+
+constexpr auto kBeforeStoringByRow = MakeChecksByRow(kBeforeStoring);
+constexpr auto kAfterStoringByRow = MakeChecksByRow(kAfterStoring);
+
+template <size_t N>
+void RunChecks(const CheckRow (&checks)[N], const ChecksByRow<N>& by_row,
+               CParsedVerb& v, Scan& s) {
+  const size_t row = static_cast<size_t>(s.row - kVerbSuffixes);
+  size_t check = 0;
+  for (CheckSet set = by_row.of_row[row]; set != 0; set >>= 1, ++check) {
+    if ((set & 1) != 0) checks[check].check(v, s);
   }
 }
 
 }  // namespace
 
 void CParsedVerb::CheckBeforeStoring(VerbScanState* scan) {
-  RunChecks(kBeforeStoring, *this, *scan);
+  RunChecks(kBeforeStoring, kBeforeStoringByRow, *this, *scan);
 }
 
 void CParsedVerb::CheckAfterStoring(VerbScanState* scan) {
-  RunChecks(kAfterStoring, *this, *scan);
+  RunChecks(kAfterStoring, kAfterStoringByRow, *this, *scan);
 }
 
 void CParsedVerb::CheckReflexive(int reflexive) {
   if (reflexive == VerbScanState::kReflexiveWithObject) {
-    Fault(*this,
-          Format("Verb suffix {%s} requires a verb prefix with no object.",
-                 {"-'egh"}),
-          factor::kThird);
+    Fault(*this, "Verb suffix {%s} requires a verb prefix with no object.",
+          {"-'egh"}, factor::kThird);
     const VerbPrefixRow* without = WithoutObject(*m_pPrefix, true);
     Suggest(*this, without != nullptr ? without->prefix : "",
             {BuildSuffixes(kAllClasses)});

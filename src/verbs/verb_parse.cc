@@ -18,11 +18,14 @@ int CParsedVerb::Parse(std::string_view word, const CTWord& entry) {
 int CParsedVerb::ParseWithPrefix(std::string_view word, const CTWord& entry) {
   // Pronouns used as verbs never take a prefix.
   if (entry.m_nPOS != kVerb) return 0;
-  m_bStative = entry.m_bStative;
-  for (const VerbPrefixRow& row : kVerbPrefixes) {
-    if (!StartsWith(word, row.prefix)) continue;
-    SetPrefix(&row);
-    if (!ParseNoPrefix(word.substr(row.prefix.size()), entry)) continue;
+  // Only the one prefix the word begins with can apply, and only when the
+  // headword follows it; otherwise the record stays untouched.
+  const VerbPrefixRow* row = MatchVerbPrefix(word);
+  if (row == nullptr) return 0;
+  const std::string_view rest = word.substr(row->prefix.size());
+  if (!StartsWith(rest, entry.m_strHeadword)) return 0;
+  SetPrefix(row);
+  if (ParseNoPrefix(rest, entry)) {
     CheckStativePrefix();
     return 1;
   }

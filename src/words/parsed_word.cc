@@ -25,7 +25,8 @@ int CParsedWord::Parse(std::string_view word, const CTWord& entry) {
 void CParsedWord::TakeEntry(std::string_view word, const CTWord& entry) {
   m_strWord.assign(word);
   m_dScore = 1.0;
-  m_strGloss = entry.m_strDefinition;
+  // The gloss is only ever shown, like the messages.
+  if (!quiet_) m_strGloss = entry.m_strDefinition;
   m_strHeadword = entry.m_strHeadword;
 }
 

@@ -58,6 +58,12 @@ class CParsedWord {
   int HasErrors() const { return m_lstErrors.empty() ? 0 : 1; }
   int HasSuggestions() const { return m_lstSuggestions.empty() ? 0 : 1; }
 
+  // A quiet analysis writes no messages and takes no gloss from its entry;
+  // everything else, the score and the suggestions included, is the same.
+  // For readings that are never shown. Clear keeps the setting.
+  void set_quiet(bool quiet) { quiet_ = quiet; }
+  bool quiet() const { return quiet_; }
+
   StringList m_lstSuggestions;
   StringList m_lstErrors;
   std::string m_strWord;
@@ -65,6 +71,9 @@ class CParsedWord {
   int32_t m_nPOS = 0;
   double m_dScore = 0.0;
   std::string m_strHeadword;
+
+ private:
+  bool quiet_ = false;
 };
 
 }  // namespace tesvar

@@ -13,6 +13,7 @@
 
 #include "parser/spelling.h"
 #include "tesvar/lexicon_tsv.h"
+#include "tesvar/utf8.h"
 #include "wordvault/tsv_format.h"
 
 namespace tesvar {
@@ -21,38 +22,6 @@ namespace wordvault {
 namespace {
 
 constexpr char kBlank = ' ';
-
-// The length of the well-formed UTF-8 sequence at the start of `text`
-// (Unicode's table of well-formed byte sequences: no overlong forms, no
-// surrogates, nothing past U+10FFFF), or 0 when there is none.
-size_t Utf8SequenceLength(std::string_view text) {
-  const auto byte = [&](size_t i) {
-    return static_cast<unsigned char>(text[i]);
-  };
-  const unsigned char lead = byte(0);
-  if (lead < 0x80) return 1;
-  size_t length = 0;
-  unsigned char low = 0x80;  // the range of the second byte
-  unsigned char high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;   // no overlong forms
-    if (lead == 0xED) high = 0x9F;  // no surrogates
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;   // no overlong forms
-    if (lead == 0xF4) high = 0x8F;  // nothing past U+10FFFF
-  } else {
-    return 0;
-  }
-  if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
-  for (size_t i = 2; i < length; ++i) {
-    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
-  }
-  return length;
-}
 
 bool IsUtf8(std::string_view text) {
   while (!text.empty()) {

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "bench/lexicon_generator.h"
+#include "bench/realistic_words.h"
 #include "bench/word_generator.h"
 #include "tesvar/lexicon.h"
 #include "tesvar/lexicon_tsv.h"
@@ -173,6 +175,33 @@ TEST(WordGeneratorTest, MixedListHasFaultyWords) {
   EXPECT_GT(changed, 50u);
   EXPECT_GT(unread, 20u);
   EXPECT_LT(unread, 300u);
+}
+
+// The realistic list is flawless words with a share of them mistyped: with
+// no typos every word has a flawless best reading; with the default share
+// some have not, but far fewer than in the mix.
+TEST(RealisticWordListTest, FlawlessWordsAndAFewTypos) {
+  const CLexicon lexicon = Load(2000, 42);
+  const CTesvarParser parser(&lexicon);
+  ParseScratch scratch;
+  const auto not_flawless = [&](const std::vector<std::string>& words) {
+    size_t count = 0;
+    for (const std::string& word : words) {
+      ParseResults results;
+      EXPECT_TRUE(parser.Parse(word, &results, &scratch).ok()) << word;
+      double best = 0;
+      for (const CParseResult& r : results) best = std::max(best, r.m_dScore);
+      count += best == 1.0 ? 0 : 1;
+    }
+    return count;
+  };
+  EXPECT_EQ(not_flawless(GenerateRealisticWordList(lexicon, 1000, 7, 0)), 0u);
+  const std::vector<std::string> realistic =
+      GenerateRealisticWordList(lexicon, 1000, 7);
+  EXPECT_EQ(realistic, GenerateRealisticWordList(lexicon, 1000, 7));
+  const size_t typos = not_flawless(realistic);
+  EXPECT_GT(typos, 10u);
+  EXPECT_LT(typos, 100u);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 /* The C interface driven from C90: words given as bytes (NUL included)
  * parsed into one reused results handle and read back through every
- * accessor, and the error paths, which answer with a status. */
+ * accessor, spelling corrections found the same way, and the error paths,
+ * which answer with a status. */
 
 #include <stdio.h>
 #include <string.h>
@@ -236,6 +237,135 @@ static void TestLimits(int* failures, const tesvar_lexicon* sample) {
   tesvar_parser_free(strict);
 }
 
+/* Each correction as "word/weight;". */
+static void DumpCorrections(const tesvar_corrections* corrections, char* out) {
+  const char* data;
+  char weight_text[16];
+  size_t size, i;
+  int weight;
+  out[0] = '\0';
+  for (i = 0; i < tesvar_corrections_count(corrections); ++i) {
+    if (tesvar_correction_word(corrections, i, &data, &size) == TESVAR_OK) {
+      Put(out, data, size);
+    }
+    weight = -1;
+    tesvar_correction_weight(corrections, i, &weight);
+    sprintf(weight_text, "/%d;", weight);
+    Put(out, weight_text, strlen(weight_text));
+  }
+}
+
+/* True when every correction has a flawless reading. */
+static int AllReadFlawlessly(const tesvar_corrections* corrections,
+                             const tesvar_parser* parser,
+                             tesvar_results* results) {
+  const char* data;
+  size_t size, i, r;
+  double score;
+  int flawless;
+  for (i = 0; i < tesvar_corrections_count(corrections); ++i) {
+    tesvar_correction_word(corrections, i, &data, &size);
+    if (tesvar_parser_parse(parser, data, size, results) != TESVAR_OK) return 0;
+    flawless = 0;
+    for (r = 0; r < tesvar_results_count(results); ++r) {
+      tesvar_result_score(results, r, &score);
+      if (score == 1.0) flawless = 1;
+    }
+    if (!flawless) return 0;
+  }
+  return 1;
+}
+
+static const struct {
+  const char* word;
+  size_t size;
+  size_t max_count;
+  const char* dump;
+} kCorrectionCases[] = {
+    {"Dalmay", 6, TESVAR_DEFAULT_MAX_CORRECTIONS, "Dalmaj/10;Dalmey/10;"},
+    {"Dalmay", 6, 1, "Dalmaj/10;"},
+    {"Dalmay", 6, 0, ""},
+    /* What spelling normalisation settles weighs nothing. */
+    {"DALMEY", 6, TESVAR_DEFAULT_MAX_CORRECTIONS,
+     "Dalmey/0;Datmey/10;DalHey/10;"},
+    /* Bytes, not a C string: the NUL is a letter too many. */
+    {"Dal\0mey", 7, TESVAR_DEFAULT_MAX_CORRECTIONS, "Dalmey/10;"},
+    {"vIghIrbe'", 9, TESVAR_DEFAULT_MAX_CORRECTIONS, "vIghIlbe'/10;"},
+    /* Likely slips weigh less: a doubled apostrophe, a dropped vowel. */
+    {"ghompu''wI'", 11, TESVAR_DEFAULT_MAX_CORRECTIONS, "ghompu'wI'/5;"},
+    {"jIrm", 4, TESVAR_DEFAULT_MAX_CORRECTIONS, "jIrom/7;"},
+    {"", 0, TESVAR_DEFAULT_MAX_CORRECTIONS, ""},
+    {NULL, 0, TESVAR_DEFAULT_MAX_CORRECTIONS, ""},
+    /* Past the letters a word may have. */
+    {"DalmeyDalmeyDalmeyDalmeyDalmeyDalmeyDalmeyDalmeyDalmeyDalmeyDalmey", 66,
+     TESVAR_DEFAULT_MAX_CORRECTIONS, ""},
+};
+
+/* Corrections on the sample lexicon, all into one reused handle, then the
+ * error paths while that handle holds some. */
+static void TestCorrections(int* failures, const tesvar_lexicon* sample) {
+  char dump[512];
+  tesvar_corrector *corrector = NULL, *none = NULL;
+  tesvar_corrections* corrections = NULL;
+  tesvar_parser* parser = NULL;
+  tesvar_results* results = NULL;
+  const char* data = "x";
+  size_t i, size = 1;
+  int weight = 1;
+  CHECK(tesvar_corrector_create(sample, &corrector) == TESVAR_OK &&
+            tesvar_corrections_create(&corrections) == TESVAR_OK &&
+            tesvar_parser_create(sample, &parser) == TESVAR_OK &&
+            tesvar_results_create(&results) == TESVAR_OK,
+        "corrections set-up");
+  if (*failures != 0) return;
+  for (i = 0; i < sizeof(kCorrectionCases) / sizeof(kCorrectionCases[0]); ++i) {
+    const char* row =
+        kCorrectionCases[i].word ? kCorrectionCases[i].word : "(NULL)";
+    CHECK(tesvar_corrector_suggest(
+              corrector, kCorrectionCases[i].word, kCorrectionCases[i].size,
+              kCorrectionCases[i].max_count, corrections) == TESVAR_OK,
+          row);
+    DumpCorrections(corrections, dump);
+    CHECK(strcmp(dump, kCorrectionCases[i].dump) == 0, dump);
+    CHECK(AllReadFlawlessly(corrections, parser, results), row);
+  }
+
+  tesvar_corrector_suggest(corrector, "Dalmay", 6, 10, corrections);
+  CHECK(tesvar_corrections_work(corrections) > 0, "work of Dalmay");
+  CHECK(Bad(tesvar_correction_word(corrections, 2, &data, &size)) &&
+            data == NULL && size == 0,
+        "word of correction 2 of 2");
+  CHECK(Bad(tesvar_correction_weight(corrections, 2, &weight)) && weight == 0,
+        "weight of correction 2 of 2");
+  CHECK(Bad(tesvar_correction_weight(corrections, 0, NULL)),
+        "weight into NULL");
+  CHECK(Bad(tesvar_correction_word(NULL, 0, &data, &size)), "NULL corrections");
+  CHECK(Bad(tesvar_corrector_suggest(corrector, NULL, 3, 10, corrections)) &&
+            tesvar_corrections_count(corrections) == 0 &&
+            tesvar_corrections_work(corrections) == 0,
+        "NULL word of 3 bytes empties the corrections");
+  tesvar_corrector_suggest(corrector, "Dalmay", 6, 10, corrections);
+  CHECK(Bad(tesvar_corrector_suggest(NULL, "Dalmay", 6, 10, corrections)) &&
+            tesvar_corrections_count(corrections) == 0,
+        "NULL corrector empties the corrections");
+  CHECK(Bad(tesvar_corrector_suggest(corrector, "Dalmay", 6, 10, NULL)),
+        "into NULL");
+  CHECK(Bad(tesvar_corrector_create(NULL, &none)) && none == NULL,
+        "corrector without a lexicon");
+  CHECK(Bad(tesvar_corrector_create(sample, NULL)) &&
+            Bad(tesvar_corrections_create(NULL)),
+        "handles into NULL");
+  CHECK(
+      tesvar_corrections_count(NULL) == 0 && tesvar_corrections_work(NULL) == 0,
+      "sizes of NULL");
+  tesvar_corrector_free(NULL);
+  tesvar_corrections_free(NULL);
+  tesvar_results_free(results);
+  tesvar_parser_free(parser);
+  tesvar_corrections_free(corrections);
+  tesvar_corrector_free(corrector);
+}
+
 /* Writes `text` to the file `path`; returns whether it could. */
 static int WriteFile(const char* path, const char* text) {
   FILE* file = fopen(path, "wb");
@@ -315,7 +445,10 @@ int main(void) {
   CHECK(tesvar_lexicon_sample(&sample, &message) == TESVAR_OK &&
             message == NULL && tesvar_lexicon_size(sample) > 0,
         "sample");
-  if (sample != NULL) TestLimits(failures, sample);
+  if (sample != NULL) {
+    TestLimits(failures, sample);
+    TestCorrections(failures, sample);
+  }
   CHECK(strcmp(tesvar_version(), TESVAR_EXPECTED_VERSION) == 0, "version");
   CHECK(strcmp(tesvar_status_string(TESVAR_INVALID_INPUT), "invalid input") ==
                 0 &&

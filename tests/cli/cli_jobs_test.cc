@@ -1,13 +1,17 @@
 // `tesvar parse --jobs N` gives exactly the output of one thread, in input
-// order, overlong lines and their refusals included.
+// order, overlong lines and their refusals included, also when the input
+// fills the queue of words read ahead many times over and the answers
+// waiting behind a slow word reach the bound on their bytes.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "cli/cli_process.h"
 #include "tools/line_reader.h"
+#include "tools/parallel_answers.h"
 
 namespace tesvar {
 namespace {
@@ -16,16 +20,25 @@ using testing::CliRun;
 using testing::RunCli;
 
 // Words of every kind from the sample lexicon, misspelt and unknown ones,
-// and now and then a line over the limit: more than one batch in all.
+// now and then a line over the limit, and a few words whose answers are
+// hundreds of kilobytes long and take milliseconds (within the default
+// work budget).
 std::string MixedInput() {
   const std::vector<std::string> words = {
       "ghompu'wI'", "Dalpu'", "vIghIlbe'",      "yIwuqQo'",
       "romlaH'a'",  "mIy",    "vaghmaHDIch",    "DALMEY",
       "xyz",        "",       "tuvHa'ghachmey", "jItIn"};
+  std::string slow = "Dal";
+  for (int i = 0; i < 62; ++i) slow += "pu'";
   std::string input;
-  for (int i = 0; i < 700; ++i) {
-    input += i % 97 == 5 ? std::string(cli::kMaxLineBytes + 1, 'a')
-                         : words[i % words.size()];
+  for (int i = 0; i < 3000; ++i) {
+    if (i % 97 == 5) {
+      input += std::string(cli::kMaxLineBytes + 1, 'a');
+    } else if (i % 400 == 10) {
+      input += slow;
+    } else {
+      input += words[i % words.size()];
+    }
     input += "\n";
   }
   return input;
@@ -43,8 +56,12 @@ TEST(CliJobsTest, SeveralThreadsAnswerLikeOne) {
     const CliRun expected = RunCli(one, input);
     const CliRun actual = RunCli(three, input);
     EXPECT_EQ(expected.exit_status, 1);  // some lines were refused
+    // What the input is meant to exercise.
+    EXPECT_GT(std::count(input.begin(), input.end(), '\n'),
+              2 * static_cast<long>(cli::kMaxQueuedWords));
+    EXPECT_GT(expected.out.size(), 2 * cli::kMaxWaitingAnswerBytes);
     EXPECT_EQ(actual.exit_status, expected.exit_status);
-    EXPECT_EQ(actual.out, expected.out);
+    EXPECT_TRUE(actual.out == expected.out) << "outputs differ";
     EXPECT_EQ(actual.err, expected.err);
   }
 }

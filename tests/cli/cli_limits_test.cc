@@ -1,7 +1,8 @@
-// The command line's bound on words: lines and argument words longer than
-// the limit are refused in place, in both output modes, and the run goes
-// on; the line reader splits lines and keeps no more of a line than the
-// limit. Also lines holding NUL and every other byte value.
+// The command line's bounds on words: lines and argument words longer than
+// the limit, and words past the work budget, are refused in place, in both
+// output modes, and the run goes on; both limits can be set or lifted; the
+// line reader splits lines and keeps no more of a line than the limit.
+// Also lines holding NUL and every other byte value.
 
 #include <gtest/gtest.h>
 
@@ -168,6 +169,84 @@ TEST(CliLimitsTest, OverlongWordsAreRefusedInPlace) {
   EXPECT_EQ(JsonNaq(at_limit), fine.out);
 }
 
+TEST(CliLimitsTest, LimitsAreSettableAndTooComplexWordsAreRefused) {
+  // A word within the length limit whose analysis needs far more than the
+  // default work budget: a plural repeated until the limit.
+  std::string costly = "Dal";
+  while (costly.size() + 3 <= kLimit) costly += "pu'";
+  const std::string json_costly =
+      "{\"input\": \"" + costly + "\", \"error\": \"word too complex\"}\n";
+  const std::string short_refusal =
+      "{\"input\": \"naQ--------...\", \"error\": \"word longer than 10 "
+      "bytes\"}\n";
+  const std::string long_word = NaqOfLength(kLimit + 100);
+  struct Case {
+    const char* name;
+    std::vector<std::string> args;
+    std::string input;
+    int exit_status;
+    std::string out_start;  // the whole output, or its start for "..."
+    std::string err;
+  };
+  const Case cases[] = {
+      {"too complex, then the next word",
+       {"parse", "--json", costly, "naQ"},
+       "",
+       1,
+       json_costly + kJsonNaqExact,
+       "tesvar: argument 1: word too complex\n"},
+      {"too complex, readable",
+       {"parse", costly},
+       "",
+       1,
+       costly + "\n  refused: word too complex\n",
+       "tesvar: argument 1: word too complex\n"},
+      {"too complex, on two threads",
+       {"parse", "--json", "--jobs", "2"},
+       "naQ\n" + costly + "\n",
+       1,
+       kJsonNaqExact + json_costly,
+       "tesvar: line 2: word too complex\n"},
+      {"no work budget",
+       {"parse", "--json", "--max-work", "0", costly},
+       "",
+       0,
+       "{\"input\": \"" + costly + "\", \"results\": [{...",
+       ""},
+      {"a lower word limit",
+       {"parse", "--json", "--max-word-bytes=10"},
+       NaqOfLength(10) + "\n" + NaqOfLength(11) + "\n",
+       1,
+       JsonNaq(NaqOfLength(10)) + short_refusal,
+       "tesvar: line 2: word longer than 10 bytes\n"},
+      {"no word limit",
+       {"parse", "--json", "--max-word-bytes", "0"},
+       long_word + "\n",
+       0,
+       JsonNaq(long_word),
+       ""},
+      {"a bad limit",
+       {"parse", "--max-work", "lots", "naQ"},
+       "",
+       2,
+       "",
+       "tesvar: option --max-work needs a number (0 for no limit), not "
+       "'lots' (try 'tesvar --help')\n"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = RunCli(c.args, c.input);
+    EXPECT_EQ(c.exit_status, run.exit_status) << c.name;
+    const size_t n = c.out_start.size();
+    if (n > 3 && c.out_start.compare(n - 3, 3, "...") == 0) {
+      EXPECT_EQ(c.out_start.substr(0, n - 3), run.out.substr(0, n - 3))
+          << c.name;
+    } else {
+      EXPECT_EQ(c.out_start, run.out) << c.name;
+    }
+    EXPECT_EQ(c.err, run.err) << c.name;
+  }
+}
+
 TEST(CliLimitsTest, EveryByteValueComesBack) {
   // Every byte but the line end, in one line and one argument; NUL bytes
   // can only come through standard input.
@@ -187,7 +266,9 @@ TEST(CliLimitsTest, EveryByteValueComesBack) {
       std::snprintf(escaped, sizeof(escaped), "\\u%04x", b);
       json += escaped;
     }
-    if (b < 0x20 || b == 0x7F) {
+    // In this order, no byte of 0x80 or more starts a well-formed UTF-8
+    // sequence, so each is escaped.
+    if (b < 0x20 || b >= 0x7F) {
       std::snprintf(escaped, sizeof(escaped), "\\x%02X", b);
       readable += escaped;
     } else {

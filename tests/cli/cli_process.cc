@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,6 +20,13 @@ namespace {
 constexpr const char* kCliPath = TESVAR_CLI_PATH;
 
 [[noreturn]] void ExecCli(const std::vector<std::string>& args) {
+  // The binary starts with the signals as a shell would leave them, not
+  // as the test runner may have set them.
+  sigset_t none;
+  sigemptyset(&none);
+  sigprocmask(SIG_SETMASK, &none, nullptr);
+  signal(SIGINT, SIG_DFL);
+  signal(SIGTERM, SIG_DFL);
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(kCliPath));
   for (const std::string& arg : args)
@@ -39,17 +47,8 @@ int ExitStatus(int wait_status) {
   return -1;
 }
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream content;
-  content << file.rdbuf();
-  return content.str();
-}
-
-}  // namespace
-
-CliRun RunCli(const std::vector<std::string>& args, const std::string& input,
-              Stdout stdout_mode) {
+CliRun Run(const std::vector<std::string>& args, const std::string& input,
+           Stdout stdout_mode, int signo, int delay_us) {
   char dir_template[] = "/tmp/tesvar-cli-XXXXXX";
   const std::string dir = mkdtemp(dir_template);
   const std::string in_path = dir + "/in", out_path = dir + "/out",
@@ -77,6 +76,10 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& input,
     ExecCli(args);
   }
   close(out_pipe[1]);
+  if (signo != 0) {
+    usleep(static_cast<useconds_t>(delay_us));
+    kill(pid, signo);
+  }
   CliRun run;
   // Read up to the first line end, then leave, as `head -1` does.
   char c;
@@ -88,14 +91,43 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& input,
   int wait_status = 0;
   waitpid(pid, &wait_status, 0);
   run.exit_status = ExitStatus(wait_status);
-  if (stdout_mode == Stdout::kCaptured) run.out = ReadAll(out_path);
-  run.err = ReadAll(err_path);
+  if (stdout_mode == Stdout::kCaptured) run.out = ReadFile(out_path);
+  run.err = ReadFile(err_path);
   for (const std::string& path : {in_path, out_path, err_path}) {
     unlink(path.c_str());
   }
   rmdir(dir.c_str());
   return run;
 }
+
+}  // namespace
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream content;
+  content << file.rdbuf();
+  return content.str();
+}
+
+CliRun RunCli(const std::vector<std::string>& args, const std::string& input,
+              Stdout stdout_mode) {
+  return Run(args, input, stdout_mode, 0, 0);
+}
+
+CliRun RunCliInterrupted(const std::vector<std::string>& args,
+                         const std::string& input, int signo, int delay_us) {
+  return Run(args, input, Stdout::kCaptured, signo, delay_us);
+}
+
+TempFile::TempFile(const std::string& text) {
+  char name[] = "/tmp/tesvar-file-XXXXXX";
+  const int fd = mkstemp(name);
+  path_ = name;
+  std::ofstream(path_, std::ios::binary) << text;
+  close(fd);
+}
+
+TempFile::~TempFile() { unlink(path_.c_str()); }
 
 CliProcess::CliProcess(const std::vector<std::string>& args) {
   int to_child[2];
@@ -144,6 +176,10 @@ std::string CliProcess::ReadLine(int timeout_ms) {
     if (n <= 0) return std::exchange(pending_, std::string());
     pending_.append(buffer, static_cast<size_t>(n));
   }
+}
+
+void CliProcess::Signal(int signo) {
+  if (pid_ > 0) kill(pid_, signo);
 }
 
 void CliProcess::CloseInput() {

@@ -27,6 +27,27 @@ enum class Stdout { kCaptured, kClosed, kFull, kFirstLine };
 CliRun RunCli(const std::vector<std::string>& args, const std::string& input,
               Stdout stdout_mode = Stdout::kCaptured);
 
+// Runs the binary as RunCli does, with its output captured, and sends it
+// `signo` after `delay_us` microseconds.
+CliRun RunCliInterrupted(const std::vector<std::string>& args,
+                         const std::string& input, int signo, int delay_us);
+
+// The content of the file at `path`.
+std::string ReadFile(const std::string& path);
+
+// A file holding `text` that lives as long as the object.
+class TempFile {
+ public:
+  explicit TempFile(const std::string& text);
+  ~TempFile();
+  TempFile(const TempFile&) = delete;
+  TempFile& operator=(const TempFile&) = delete;
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
 // A running binary whose standard input and output are pipes held by the
 // test, for checking that answers come before the input ends.
 class CliProcess {
@@ -41,6 +62,7 @@ class CliProcess {
   // `timeout_ms` passed or the output ended.
   std::string ReadLine(int timeout_ms);
   void CloseInput();
+  void Signal(int signo);
   // Closes the input if still open and returns the exit status.
   int Wait();
 

@@ -3,10 +3,8 @@
 // spelling rules alone.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <fstream>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -18,6 +16,7 @@ namespace {
 
 using testing::CliRun;
 using testing::RunCli;
+using testing::TempFile;
 
 constexpr char kLexicon[] =
     "# plain words of every uninflected class\n"
@@ -28,23 +27,6 @@ constexpr char kLexicon[] =
     "q\tnuq\t7\twhat\n"
     "odd\tvIp\t9\tnine-coded\n"
     "neg\tQav\t-1\tnegative\n";
-
-// Writes `text` to a file that lives as long as the object.
-class TempFile {
- public:
-  explicit TempFile(const std::string& text) {
-    char name[] = "/tmp/tesvar-lexicon-XXXXXX";
-    const int fd = mkstemp(name);
-    path_ = name;
-    std::ofstream(path_, std::ios::binary) << text;
-    close(fd);
-  }
-  ~TempFile() { std::remove(path_.c_str()); }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 std::string Json(const std::string& input, const std::string& results) {
   return "{\"input\": \"" + input + "\", \"results\": [" + results + "]}\n";
@@ -104,9 +86,9 @@ TEST(CliRunTest, ParseAnswersEachWordInOrder) {
       {"readable output",
        {"parse", "--native", "--lexicon", file},
        "Nuq\nxyz\n",
-       "Nuq\n"
+       "Nuq (read as nuq)\n"
        "  1. [Q] what\n"
-       "     word nuq, key q, score 0.9090909090909091\n"
+       "     word nuq, key q, score 0.909\n"
        "     error: Spelling or case.\n"
        "     suggestion: nuq\n"
        "     native: nuq\n"
@@ -129,6 +111,7 @@ TEST(CliRunTest, StatusAndMessages) {
   const std::string bad_pos =
       ":3: bad part of speech 'NOUN': expected an integer or one of N V P ADV "
       "NUM CONJ EXCL Q\n";
+  const std::string try_help = " (try 'tesvar --help')\n";
   struct Case {
     std::vector<std::string> args;
     int exit_status;
@@ -138,29 +121,69 @@ TEST(CliRunTest, StatusAndMessages) {
   const Case cases[] = {
       {{"--help"}, 0, usage_start + "...", ""},
       {{"parse", "-h"}, 0, usage_start + "...", ""},
+      {{"lexicon", "find", "--help"}, 0, usage_start + "...", ""},
       {{"--version"},
        0,
-       std::string("tesvar ") + TESVAR_VERSION_STRING + "\n",
+       std::string("tesvar ") + TESVAR_VERSION_STRING + "\nbuild: ...",
        ""},
-      {{}, 2, "", "tesvar: no command given\n" + usage_start + "..."},
-      {{"parsley"}, 2, "", "tesvar: unknown command 'parsley'\n..."},
-      {{"parse", "--jsn", "naQ"}, 2, "", "tesvar: unknown option '--jsn'\n..."},
+      // Usage errors take one line.
+      {{}, 2, "", "tesvar: no command given" + try_help},
+      {{"--version", "extra"},
+       2,
+       "",
+       "tesvar: unexpected argument 'extra'" + try_help},
+      {{"parsley"}, 2, "", "tesvar: unknown command 'parsley'" + try_help},
+      {{"parse", "--jsn", "naQ"},
+       2,
+       "",
+       "tesvar: unknown option '--jsn'" + try_help},
+      {{"parse", "--json=yes", "naQ"},
+       2,
+       "",
+       "tesvar: option --json takes no value" + try_help},
       {{"parse", "--lexicon"},
        2,
        "",
-       "tesvar: option --lexicon needs a FILE\n..."},
+       "tesvar: option --lexicon needs a FILE" + try_help},
+      {{"parse", "--lexicon=", "naQ"},
+       2,
+       "",
+       "tesvar: option --lexicon needs a FILE, not ''" + try_help},
+      // Also where a command reads no words from the command line.
+      {{"pipe", "--lexicon="},
+       2,
+       "",
+       "tesvar: option --lexicon needs a FILE, not ''" + try_help},
+      {{"lsp", "--lexicon="},
+       2,
+       "",
+       "tesvar: option --lexicon needs a FILE, not ''" + try_help},
+      {{"lsp", "--lexicon", ""},
+       2,
+       "",
+       "tesvar: option --lexicon needs a FILE, not ''" + try_help},
+      {{"parse", "--color=blue", "naQ"},
+       2,
+       "",
+       "tesvar: option --color takes auto, always or never, not 'blue'" +
+           try_help},
       {{"lexicon"},
        2,
        "",
-       "tesvar: missing subcommand after 'lexicon' (check)\n..."},
-      {{"lexicon", "check"},
+       "tesvar: 'lexicon' needs one of check, list, show, find, stats" +
+           try_help},
+      {{"lexicon", "show"},
        2,
        "",
-       "tesvar: 'lexicon check' needs a FILE\n..."},
+       "tesvar: 'lexicon show' needs a KEY" + try_help},
       {{"lexicon", "check", "a", "b"},
        2,
        "",
-       "tesvar: unexpected argument 'b'\n..."},
+       "tesvar: unexpected argument 'b'" + try_help},
+      {{"lexicon", "list", "--strict"},
+       2,
+       "",
+       "tesvar: option --strict is only for 'lexicon check'" + try_help},
       {{"parse", "--lexicon", broken.path(), "naQ"},
        2,
        "",
@@ -191,6 +214,39 @@ TEST(CliRunTest, StatusAndMessages) {
     EXPECT_TRUE(matches(c.out, run.out)) << name << "\n" << run.out;
     EXPECT_TRUE(matches(c.err, run.err)) << name << "\n" << run.err;
   }
+}
+
+TEST(CliRunTest, VersionNamesBuildAndLexicon) {
+  const CliRun run = RunCli({"--version"}, "");
+  EXPECT_EQ(0, run.exit_status);
+  const std::string lexicon_line = "\nlexicon: built-in sample, ";
+  EXPECT_NE(std::string::npos, run.out.find(lexicon_line)) << run.out;
+  // "build: <compiler> <version>, <build type>"
+  const size_t build = run.out.find("\nbuild: ");
+  ASSERT_NE(std::string::npos, build) << run.out;
+  const std::string build_line =
+      run.out.substr(build + 1, run.out.find('\n', build + 1) - build - 1);
+  EXPECT_NE(std::string::npos, build_line.find(", ")) << build_line;
+  EXPECT_EQ(std::string::npos, build_line.find("no build type")) << build_line;
+}
+
+TEST(CliRunTest, StatsSummarisesTheRun) {
+  const TempFile lexicon(kLexicon);
+  const CliRun run = RunCli({"parse", "--stats", "--lexicon", lexicon.path()},
+                            "naQ\nNAQ\nzzz\n" + std::string(300, 'a') + "\n");
+  EXPECT_EQ(1, run.exit_status);  // the long word was refused
+  const std::string expected_start =
+      "tesvar: line 4: word longer than 256 bytes\n"
+      "words: 4\nreadings: 2\nflawless: 1\nwith errors: 1\nunknown: 1\n"
+      "refused: 1\ntime: ";
+  EXPECT_EQ(expected_start, run.err.substr(0, expected_start.size()))
+      << run.err;
+  const std::string lexicon_line =
+      "\nlexicon: " + lexicon.path() + ", 6 entries\n";
+  EXPECT_EQ(lexicon_line,
+            run.err.substr(run.err.size() -
+                           std::min(run.err.size(), lexicon_line.size())))
+      << run.err;
 }
 
 TEST(CliRunTest, WriteErrorsEndWithFailureNotCrash) {

@@ -6,14 +6,61 @@
 #include <limits>
 #include <string>
 
+#include "tools/readable_writer.h"
 #include "words/parsed_word.h"
 
 namespace tesvar {
 namespace cli {
 namespace {
 
-// Escaping of every byte value is checked through the binary, in
-// cli_limits_test.cc.
+// Escaping of every single byte value is checked through the binary, in
+// cli_limits_test.cc; here, the sequences that make up UTF-8 and those
+// that only look like it.
+TEST(JsonWriterTest, WellFormedUtf8StaysAndEveryOtherByteIsEscaped) {
+  struct Case {
+    const char* name;
+    std::string text;
+    std::string json;
+    std::string readable;
+  };
+  const Case cases[] = {
+      {"two bytes", "caf\xc3\xa9", "\"caf\xc3\xa9\"", "caf\xc3\xa9"},
+      {"three bytes",
+       "\xe2\x82\xac"
+       "5",
+       "\"\xe2\x82\xac"
+       "5\"",
+       "\xe2\x82\xac"
+       "5"},
+      {"four bytes", "\xf0\x9f\x98\x80", "\"\xf0\x9f\x98\x80\"",
+       "\xf0\x9f\x98\x80"},
+      {"latin-1", "caf\xe9", "\"caf\\u00e9\"", "caf\\xE9"},
+      {"overlong", "\xc0\xaf", "\"\\u00c0\\u00af\"", "\\xC0\\xAF"},
+      {"overlong three", "\xe0\x80\xaf", "\"\\u00e0\\u0080\\u00af\"",
+       "\\xE0\\x80\\xAF"},
+      {"surrogate", "\xed\xa0\x80", "\"\\u00ed\\u00a0\\u0080\"",
+       "\\xED\\xA0\\x80"},
+      {"past U+10FFFF", "\xf4\x90\x80\x80", "\"\\u00f4\\u0090\\u0080\\u0080\"",
+       "\\xF4\\x90\\x80\\x80"},
+      {"cut short", "\xe2\x82", "\"\\u00e2\\u0082\"", "\\xE2\\x82"},
+      {"lone continuation",
+       "a\x80"
+       "b",
+       "\"a\\u0080b\"", "a\\x80b"},
+      {"mixed", "\xc3\xa9\xe9", "\"\xc3\xa9\\u00e9\"", "\xc3\xa9\\xE9"},
+      {"controls", "\t\x7f\"\\", "\"\\u0009\\u007f\\\"\\\\\"",
+       "\\x09\\x7F\"\\"},
+  };
+  for (const Case& c : cases) {
+    std::string json;
+    AppendJsonString(c.text, &json);
+    EXPECT_EQ(json, c.json) << c.name;
+    std::string readable;
+    AppendVisible(c.text, &readable);
+    EXPECT_EQ(readable, c.readable) << c.name;
+  }
+}
+
 TEST(JsonWriterTest, ScoresReadBackAsTheSameDouble) {
   struct Case {
     double score;

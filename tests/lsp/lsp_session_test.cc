@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -250,12 +251,31 @@ TEST(LspSessionTest, ALongListOfDiagnosticsEndsInANote) {
             R"("end":{"line":0,"character":13012}})");
 }
 
+// Each code action of a response as "TITLE EDIT", one a line.
+std::string DescribeActions(const Json& response) {
+  std::string described;
+  for (const Json& action : response.Find("result")->items()) {
+    const Json* edits =
+        lsp::Member(lsp::Member(action.Find("edit"), "changes"), kUri);
+    described += action.Find("title")->string() + " " +
+                 lsp::WriteJson(edits->items()[0]) + "\n";
+  }
+  return described;
+}
+
+Json CodeActionsFor(const Json& range) {
+  return Json::Object()
+      .Set("textDocument", Document())
+      .Set("range", range)
+      .Set("context", Json::Object().Set("diagnostics", Json::Array()));
+}
+
 TEST(LspSessionTest, HoverAndQuickFixes) {
   LspClient client;
   client.AwaitResponse(client.Request("initialize", Initialize()));
   client.Notify("textDocument/didOpen",
                 Open("\xF0\x9F\x98\x80 Dalpu' LO\xE2\x80\x99"
-                     "EY Dalmey"));
+                     "EY Dalmey Dalmay"));
   const struct {
     int character;
     std::string hover;
@@ -275,29 +295,33 @@ TEST(LspSessionTest, HoverAndQuickFixes) {
     EXPECT_EQ(value.substr(0, row.hover.size()), row.hover) << row.character;
   }
 
-  const Json actions = client.AwaitResponse(client.Request(
-      "textDocument/codeAction",
-      Json::Object()
-          .Set("textDocument", Document())
-          .Set("range", Range(0, 4, 12))
-          .Set("context", Json::Object().Set("diagnostics", Json::Array()))));
-  std::string described;
-  for (const Json& action : actions.Find("result")->items()) {
-    const Json* edits =
-        lsp::Member(lsp::Member(action.Find("edit"), "changes"), kUri);
-    described += action.Find("title")->string() + " " +
-                 lsp::WriteJson(edits->items()[0]) + "\n";
-  }
-  EXPECT_EQ(described,
+  // The grammar correction, then the spelling ones, each word once: the
+  // corrector's "lo'ey" is the grammar's.
+  EXPECT_EQ(DescribeActions(client.AwaitResponse(client.Request(
+                "textDocument/codeAction", CodeActionsFor(Range(0, 4, 12))))),
             "Change to \"Dalmey\" "
             R"({"range":{"start":{"line":0,"character":3},)"
             R"("end":{"line":0,"character":9}},"newText":"Dalmey"})"
+            "\nChange to \"DaghIlpu'\" "
+            R"({"range":{"start":{"line":0,"character":3},)"
+            R"("end":{"line":0,"character":9}},"newText":"DaghIlpu'"})"
             "\nChange to \"lo\xE2\x80\x99"
             "ey\" "
             R"({"range":{"start":{"line":0,"character":10},)"
             R"("end":{"line":0,"character":15}},"newText":"lo)"
             "\xE2\x80\x99"
             "ey\"}\n");
+
+  // An unknown word: spelling corrections alone.
+  EXPECT_EQ(DescribeActions(client.AwaitResponse(client.Request(
+                "textDocument/codeAction", CodeActionsFor(Range(0, 26, 26))))),
+            "Change to \"Dalmaj\" "
+            R"({"range":{"start":{"line":0,"character":23},)"
+            R"("end":{"line":0,"character":29}},"newText":"Dalmaj"})"
+            "\nChange to \"Dalmey\" "
+            R"({"range":{"start":{"line":0,"character":23},)"
+            R"("end":{"line":0,"character":29}},"newText":"Dalmey"})"
+            "\n");
 
   // Only kinds other than quick fixes: nothing.
   const Json refactors = client.AwaitResponse(client.Request(
@@ -309,6 +333,31 @@ TEST(LspSessionTest, HoverAndQuickFixes) {
                               .Set("diagnostics", Json::Array())
                               .Set("only", Json::Array().Push("refactor")))));
   EXPECT_TRUE(refactors.Find("result")->items().empty());
+}
+
+// A request for the actions of many words looks for the spelling
+// corrections of the first few only; those words are counted even when
+// their corrections are known already.
+TEST(LspSessionTest, SpellingCorrectionsAreBoundedPerRequest) {
+  LspClient client;
+  client.AwaitResponse(client.Request("initialize", Initialize()));
+  std::string text = "Dalmay";
+  for (int i = 1; i < 20; ++i) text += " Dalmay";
+  client.Notify("textDocument/didOpen", Open(text));
+  for (int round = 0; round < 2; ++round) {
+    const std::string described =
+        DescribeActions(client.AwaitResponse(client.Request(
+            "textDocument/codeAction", CodeActionsFor(Range(0, 0, 200)))));
+    EXPECT_EQ(std::count(described.begin(), described.end(), '\n'), 2 * 16)
+        << round;
+    // The 16th word, at 15 * 7, has its two; the 17th none.
+    EXPECT_NE(described.find(R"("start":{"line":0,"character":105})"),
+              std::string::npos)
+        << round;
+    EXPECT_EQ(described.find(R"("start":{"line":0,"character":112})"),
+              std::string::npos)
+        << round;
+  }
 }
 
 class LspLexiconTest : public ::testing::Test {

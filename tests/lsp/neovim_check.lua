@@ -1,7 +1,7 @@
 -- Neovim's own language server client drives `tesvar lsp`: it opens a
--- buffer, waits for the diagnostics, asks for a hover, applies a quick fix
--- and checks the diagnostics that follow the edit, then stops the server
--- and checks its exit status. Written for Neovim 0.7, the oldest that CI
+-- buffer, waits for the diagnostics, asks for a hover, applies a grammar
+-- fix and a spelling fix and checks the diagnostics that follow the
+-- edits, then stops the server and checks its exit status. Written for Neovim 0.7, the oldest that CI
 -- has. Run by run_neovim_check.sh, which exits non-zero on any failure.
 
 local tesvar = assert(os.getenv("TESVAR_BIN"), "TESVAR_BIN is not set")
@@ -36,7 +36,7 @@ local function check()
   -- (one unit, three bytes) before and in the words put the position
   -- conversions of both sides to the test.
   local path = dir .. "/text.txt"
-  write(path, "\u{1F600} Dalpu\u{2019} naDevDaq qagh\n")
+  write(path, "\u{1F600} Dalpu\u{2019} naDevDaq qagh Dalmay\n")
   vim.cmd("edit " .. path)
   local bufnr = vim.api.nvim_get_current_buf()
 
@@ -57,8 +57,8 @@ local function check()
   vim.lsp.buf_attach_client(bufnr, client_id)
   local client = vim.lsp.get_client_by_id(client_id)
 
-  wait_for("two diagnostics", function()
-    return #vim.diagnostic.get(bufnr) == 2
+  wait_for("three diagnostics", function()
+    return #vim.diagnostic.get(bufnr) == 3
   end)
   local diagnostics = vim.diagnostic.get(bufnr)
   table.sort(diagnostics, function(a, b) return a.col < b.col end)
@@ -69,6 +69,8 @@ local function check()
          "Plural suffix {-pu'} is for beings capable of language.")
   expect("second diagnostic", { diagnostics[2].col, diagnostics[2].end_col },
          { 14, 22 })
+  expect("third diagnostic", { diagnostics[3].col, diagnostics[3].end_col },
+         { 28, 34 })
 
   local uri = vim.uri_from_bufnr(bufnr)
   local hover = client.request_sync("textDocument/hover", {
@@ -87,22 +89,41 @@ local function check()
   value = hover.result.contents.value
   assert(value:find("key qagh:N, score 1", 1, true), "hover text: " .. value)
 
-  local actions = client.request_sync("textDocument/codeAction", {
-    textDocument = { uri = uri },
-    range = { start = { line = 0, character = 4 },
-              ["end"] = { line = 0, character = 4 } },
-    context = { diagnostics = {} },
-  }, 10000, bufnr)
-  assert(actions and actions.result, "no code actions: " .. vim.inspect(actions))
-  expect("number of actions", #actions.result, 1)
-  expect("action title", actions.result[1].title, 'Change to "Dalmey"')
-  vim.lsp.util.apply_workspace_edit(actions.result[1].edit,
-                                    client.offset_encoding)
-  expect("edited line", vim.api.nvim_buf_get_lines(bufnr, 0, 1, true)[1],
-         "\u{1F600} Dalmey naDevDaq qagh")
+  -- The quick fixes of the word at `character` (a UTF-16 column).
+  local function actions_at(character)
+    local actions = client.request_sync("textDocument/codeAction", {
+      textDocument = { uri = uri },
+      range = { start = { line = 0, character = character },
+                ["end"] = { line = 0, character = character } },
+      context = { diagnostics = {} },
+    }, 10000, bufnr)
+    assert(actions and actions.result,
+           "no code actions: " .. vim.inspect(actions))
+    return actions.result
+  end
+  local function titles(actions)
+    return vim.tbl_map(function(action) return action.title end, actions)
+  end
 
+  -- The grammar correction comes first, then the spelling ones.
+  local actions = actions_at(4)
+  expect("grammar actions", titles(actions)[1], 'Change to "Dalmey"')
+  assert(#actions > 1, "no spelling corrections: " .. vim.inspect(titles(actions)))
+  vim.lsp.util.apply_workspace_edit(actions[1].edit, client.offset_encoding)
+  expect("edited line", vim.api.nvim_buf_get_lines(bufnr, 0, 1, true)[1],
+         "\u{1F600} Dalmey naDevDaq qagh Dalmay")
   -- Neovim sends the edit as an incremental change.
-  wait_for("one diagnostic after the fix", function()
+  wait_for("two diagnostics after the grammar fix", function()
+    return #vim.diagnostic.get(bufnr) == 2
+  end)
+
+  actions = actions_at(26)
+  expect("spelling actions", titles(actions),
+         { 'Change to "Dalmaj"', 'Change to "Dalmey"' })
+  vim.lsp.util.apply_workspace_edit(actions[2].edit, client.offset_encoding)
+  expect("edited line", vim.api.nvim_buf_get_lines(bufnr, 0, 1, true)[1],
+         "\u{1F600} Dalmey naDevDaq qagh Dalmey")
+  wait_for("one diagnostic after the spelling fix", function()
     return #vim.diagnostic.get(bufnr) == 1
   end)
   expect("remaining diagnostic", vim.diagnostic.get(bufnr)[1].col, 12)

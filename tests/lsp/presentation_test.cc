@@ -76,12 +76,32 @@ TEST(PresentationTest, CorrectionsAreDistinctWordsOtherThanTheWord) {
       Report(WordKind::kFlawed,
              {Reading("a:N", 0.5, {"E."}, {"Dalmey", "Dal", "two words"}),
               Reading("a:V", 0.5, {"E."}, {"Dalmey", "Dal'e", "", "Dalpu'"})});
-  EXPECT_EQ(Corrections("Dalpu'", flawed),
-            (StringList{"Dalmey", "Dal", "Dal'e"}));
-  // A correct word offers nothing, whatever its other readings suggest.
-  WordReport correct = flawed;
-  correct.kind = WordKind::kCorrect;
-  EXPECT_TRUE(Corrections("Dalpu'", correct).empty());
+  const StringList spelling = {"DaghIlpu'", "Dal", "Dalpu'"};
+  WordReport refused = Report(WordKind::kNotChecked);
+  refused.reason = "too long";
+  const struct {
+    const char* name;
+    WordReport report;
+    StringList spelling;
+    StringList corrections;
+  } cases[] = {
+      {"grammar first, then spelling, each word once",
+       flawed,
+       spelling,
+       {"Dalmey", "Dal", "Dal'e", "DaghIlpu'"}},
+      {"no spelling", flawed, {}, {"Dalmey", "Dal", "Dal'e"}},
+      {"unknown: spelling alone",
+       Report(WordKind::kUnknown),
+       spelling,
+       {"DaghIlpu'", "Dal"}},
+      // Whatever the other readings suggest or the corrector found.
+      {"correct", Report(WordKind::kCorrect, flawed.readings), spelling, {}},
+      {"not checked", refused, spelling, {}},
+  };
+  for (const auto& row : cases) {
+    EXPECT_EQ(Corrections("Dalpu'", row.report, row.spelling), row.corrections)
+        << row.name;
+  }
 }
 
 TEST(PresentationTest, HoverListsEveryReading) {

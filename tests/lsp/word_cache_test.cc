@@ -81,6 +81,27 @@ TEST_F(WordCacheTest, AnalysesEachWordOnce) {
   EXPECT_EQ(first->readings[0].m_strKey, "Dal:N");
 }
 
+// Spelling corrections are the corrector's, found once per word, also for
+// a word not analysed before; a trimmed word is looked at afresh.
+TEST_F(WordCacheTest, FindsSpellingCorrectionsOncePerWord) {
+  WordCache cache(&lexicon_);
+  const Corrector corrector(lexicon_);
+  const auto dalmay = cache.Spelling("Dalmay");
+  EXPECT_EQ(*dalmay, corrector.Suggest("Dalmay"));
+  EXPECT_EQ(dalmay->at(1), "Dalmey");
+  EXPECT_EQ(cache.analysed(), 1u);
+  EXPECT_EQ(cache.Spelling("Dalmay"), dalmay);
+  EXPECT_EQ(cache.Analyse("Dalmay")->kind, WordKind::kUnknown);
+  EXPECT_EQ(cache.spelled(), 1u);
+  EXPECT_EQ(cache.analysed(), 1u);
+  for (size_t i = 0; i < kMaxCachedWords; ++i) {
+    cache.Analyse("q" + std::to_string(i));
+  }
+  cache.Trim();
+  EXPECT_EQ(*cache.Spelling("Dalmay"), *dalmay);
+  EXPECT_EQ(cache.spelled(), 2u);
+}
+
 TEST_F(WordCacheTest, TrimKeepsTheRecentlyUsedWords) {
   WordCache cache(&lexicon_);
   cache.Analyse("Dat");

@@ -18,11 +18,12 @@
 (require 'seq)
 
 ;; The settings a user puts in the init file (the README shows them).
-;; The apostrophe is a letter of the alphabet, so it is among CASECHARS
-;; and words may begin and end with it.
+;; Words are whole runs of letters, as tesvar splits them; the apostrophe
+;; (also the typographic one) is a letter of the alphabet, so it is among
+;; CASECHARS and words may begin and end with it.
 (setq ispell-program-name (getenv "TESVAR_BIN"))
 (setq ispell-local-dictionary-alist
-      '(("tesvar" "[a-eg-jl-wyA-EG-JL-WY']" "[^a-eg-jl-wyA-EG-JL-WY']" ""
+      '(("tesvar" "[[:alpha:]'\u2019]" "[^[:alpha:]'\u2019]" ""
          nil nil nil utf-8)))
 (setq ispell-dictionary "tesvar")
 
@@ -104,24 +105,55 @@
     (should-not (tesvar-check-word-at 6))
     (should (equal (car tesvar-check-messages) "Dat is correct"))))
 
+(defmacro tesvar-check-recording-offers (offered &rest body)
+  "Run BODY with OFFERED bound to the (WORD . CORRECTIONS) Emacs offered."
+  (declare (indent 1))
+  `(let (,offered)
+     (advice-add 'ispell-command-loop :before
+                 (lambda (miss _guess word &rest _)
+                   (push (cons word miss) ,offered))
+                 '((name . tesvar-check-offered)))
+     (unwind-protect
+         (progn ,@body)
+       (advice-remove 'ispell-command-loop 'tesvar-check-offered))))
+
 (ert-deftest tesvar-check-word-unknown-then-inserted ()
-  ;; No corrections for a word that reads as nothing; "i" inserts it into
-  ;; the dictionary (a "*" line, then "#" to save), after which it is
-  ;; correct.
-  (let (offered)
-    (advice-add 'ispell-command-loop :before
-                (lambda (miss _guess word &rest _)
-                  (push (cons word miss) offered))
-                '((name . tesvar-check-offered)))
-    (unwind-protect
-        (tesvar-check-in-buffer "Dal qaghwi\n"
-          (should-not (tesvar-check-word-at 7 "i"))
-          (should (equal offered '(("qaghwi"))))
-          (should (member "Personal dictionary saved." tesvar-check-messages))
-          (should-not (tesvar-check-word-at 7))
-          (should (equal (car tesvar-check-messages) "qaghwi is correct"))
-          (should (equal (buffer-string) "Dal qaghwi\n")))
-      (advice-remove 'ispell-command-loop 'tesvar-check-offered))))
+  ;; No corrections for a word that reads as nothing and is near nothing;
+  ;; "i" inserts it into the personal dictionary (a "*" line, then "#" to
+  ;; save), after which it is correct.
+  (tesvar-check-recording-offers offered
+    (tesvar-check-in-buffer "Dal xyzzyi\n"
+      (should-not (tesvar-check-word-at 7 "i"))
+      (should (equal offered '(("xyzzyi"))))
+      (should (member "Personal dictionary saved." tesvar-check-messages))
+      (should-not (tesvar-check-word-at 7))
+      (should (equal (car tesvar-check-messages) "xyzzyi is correct"))
+      (should (equal (buffer-string) "Dal xyzzyi\n")))))
+
+(ert-deftest tesvar-check-personal-dictionary-next-run ()
+  "A word saved in one run of tesvar is correct in the next."
+  (let ((file (expand-file-name "~/.tesvar_tesvar")))
+    (tesvar-check-in-buffer "naQ Qaghwiq\n"
+      (should-not (tesvar-check-word-at 6 "i"))
+      ;; Emacs sends "#" and expects no answer; give tesvar the time to
+      ;; save before the process is ended.
+      (with-timeout (10 (ert-fail "the personal dictionary was not saved"))
+        (while (not (file-exists-p file)) (sleep-for 0.05))))
+    ;; tesvar-check-in-buffer ended that process.
+    (should (member "Qaghwiq" (with-temp-buffer
+                                (insert-file-contents file)
+                                (split-string (buffer-string) "\n" t))))
+    (tesvar-check-in-buffer "Qaghwiq naQ\n"
+      (should-not (tesvar-check-word-at 2))
+      (should (equal (car tesvar-check-messages) "Qaghwiq is correct")))))
+
+(ert-deftest tesvar-check-word-slip-corrected ()
+  "A slip in a suffix is offered the word meant, and \"1\" takes it."
+  (tesvar-check-recording-offers offered
+    (tesvar-check-in-buffer "naQ Dalmay\n"
+      (should (equal (tesvar-check-word-at 6 "1") "Dalmey"))
+      (should (equal (cdr (assoc "Dalmay" offered)) '("Dalmaj" "Dalmey")))
+      (should (equal (buffer-string) "naQ Dalmey\n")))))
 
 (ert-deftest tesvar-check-region-offsets ()
   "`ispell-region' finds each misspelt word from the offsets of a line.
@@ -143,10 +175,10 @@ characters of two and three UTF-8 bytes, and a local word."
                     "LocalWords: Qaghwi\n")
           (ispell-buffer)
           (should (equal (nreverse stops)
-                         '(("DAT" 14 ("Dat"))
-                           ("qaghwi" 18 nil)
-                           ("ej" 41 ("'ej"))
-                           ("y" 52 nil)))))
+                         '(("DAT" 14 ("Dat" "Dal"))
+                           ("qaghwi" 18 ("qaghIl" "QaSwI'" "qaghIlwI'"))
+                           ("ej" 41 ("'ej" "wej"))
+                           ("xyz" 51 nil)))))
       (advice-remove 'ispell-command-loop 'tesvar-check-stops))))
 
 (ert-deftest tesvar-check-flyspell-small-region ()
@@ -156,7 +188,7 @@ characters of two and three UTF-8 bytes, and a local word."
     (flyspell-mode 1)
     (flyspell-buffer)
     (should (equal (tesvar-check-flyspell-words)
-                   '(("DAT" 14) ("qaghwi" 18) ("ej" 41) ("y" 52))))))
+                   '(("DAT" 14) ("qaghwi" 18) ("ej" 41) ("xyz" 51))))))
 
 (ert-deftest tesvar-check-flyspell-large-region ()
   "Above `flyspell-large-region' characters flyspell runs \"tesvar -l\"."
@@ -172,5 +204,45 @@ characters of two and three UTF-8 bytes, and a local word."
                                         (list (list "DAT" (+ start 14))
                                               (list "qaghwi" (+ start 18)))))
                                     (number-sequence 0 39))))))))
+
+(defmacro tesvar-check-recording-stops (stops &rest body)
+  "Run BODY with STOPS bound to the (WORD START) where ispell stopped."
+  (declare (indent 1))
+  `(let (,stops)
+     (advice-add 'ispell-command-loop :override
+                 (lambda (_miss _guess word start _end)
+                   (push (list word (+ start 0)) ,stops)
+                   nil)
+                 '((name . tesvar-check-stops)))
+     (unwind-protect
+         (progn ,@body)
+       (advice-remove 'ispell-command-loop 'tesvar-check-stops))))
+
+(ert-deftest tesvar-check-tex-buffer ()
+  "In a LaTeX buffer Emacs sends \"+\": command names, options, the
+arguments of \\label and the like, and math are not words."
+  (tesvar-check-recording-stops stops
+    (tesvar-check-in-buffer
+        (concat "\\documentclass[a4paper]{article}\n"
+                "\\begin{document}\n"
+                "\\Dalmay[xyzzy]{Dat} \\label{xyzzy} $xyzzy + x$ \\emph{DAT}\n"
+                "\\[ xyzzy \\] \\cite{xyzzy} \\verb|xyzzy| naQ xyzzy\n"
+                "\\end{document}\n")
+      (latex-mode)
+      (ispell-buffer)
+      (should (equal (nreverse stops) '(("DAT" 103) ("xyzzy" 150)))))))
+
+(ert-deftest tesvar-check-html-buffer ()
+  "With -H tesvar skips tags, attributes, entities and comments itself
+\(Emacs's own skipping of HTML is turned off here)."
+  (let ((ispell-extra-args '("-H")))
+    (tesvar-check-recording-stops stops
+      (tesvar-check-in-buffer
+          (concat "<p class=\"xyzzy\" title='xyzzy'>Dat &amp;\n"
+                  "DAT<!-- xyzzy --> <a\n href=\"xyzzy\">naQ</a> xyzzy</p>\n")
+        (html-mode)
+        (setq ispell-skip-html nil)
+        (ispell-buffer)
+        (should (equal (nreverse stops) '(("DAT" 42) ("xyzzy" 85))))))))
 
 ;;; emacs_check.el ends here

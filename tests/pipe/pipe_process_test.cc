@@ -18,10 +18,10 @@ TEST(PipeProcessTest, AnswersEachLineBeforeTheNext) {
                 std::string(TESVAR_VERSION_STRING) + ")\n",
             cli.ReadLine(kTimeoutMs));
   cli.Write("%\n^DAT\n");
-  EXPECT_EQ("& DAT 1 1: Dat\n", cli.ReadLine(kTimeoutMs));
+  EXPECT_EQ("& DAT 2 1: Dat, Dal\n", cli.ReadLine(kTimeoutMs));
   EXPECT_EQ("\n", cli.ReadLine(kTimeoutMs));
-  cli.Write("!\n^Dat qaghwi\n");
-  EXPECT_EQ("# qaghwi 5\n", cli.ReadLine(kTimeoutMs));
+  cli.Write("!\n^Dat xyzzy\n");
+  EXPECT_EQ("# xyzzy 5\n", cli.ReadLine(kTimeoutMs));
   EXPECT_EQ("\n", cli.ReadLine(kTimeoutMs));
   cli.CloseInput();
   EXPECT_EQ("", cli.ReadLine(kTimeoutMs));

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,13 +28,17 @@ CLexicon PipeLexicon() {
 }
 
 // Feeds `lines` to one session and returns everything it answered.
-std::string Converse(const std::vector<std::string>& lines) {
+std::string Converse(const std::vector<std::string>& lines,
+                     TextFormat format = TextFormat::kPlain) {
   const CLexicon lexicon = PipeLexicon();
   SpellChecker checker(&lexicon);
-  PipeSession session(&checker, OffsetUnit::kUtf8Characters);
+  PersonalDictionary dictionary("");
+  std::ostringstream err;
+  PipeSession session(&checker, &dictionary, OffsetUnit::kUtf8Characters,
+                      format, &err);
   std::string out;
   for (const std::string& line : lines) session.AnswerLine(line, &out);
-  return out;
+  return out + err.str();
 }
 
 std::string Join(const std::vector<std::string>& lines) {
@@ -45,9 +52,10 @@ struct Case {
   std::string answer;
 };
 
-void ExpectAnswers(const std::vector<Case>& cases) {
+void ExpectAnswers(const std::vector<Case>& cases,
+                   TextFormat format = TextFormat::kPlain) {
   for (const Case& c : cases) {
-    EXPECT_EQ(c.answer, Converse(c.lines)) << Join(c.lines);
+    EXPECT_EQ(c.answer, Converse(c.lines, format)) << Join(c.lines);
   }
 }
 
@@ -64,6 +72,12 @@ TEST(PipeSessionTest, AnswersEachWordOfALine) {
       {{"\xC2\xAB"
         "Dal\xC2\xBB DAL"},
        "*\n& DAL 1 6: Dal\n\n"},
+      // Slips get corrections; a word with a foreign letter is one word,
+      // never accepted; typographic apostrophes are apostrophes.
+      {{"Dalmay Dalmeyk xyzzy \xE2\x80\x99"
+        "ej"},
+       "& Dalmay 2 0: Dalmaj, Dalmey\n& Dalmeyk 1 7: Dalmey\n# xyzzy 15\n"
+       "*\n\n"},
   });
 }
 
@@ -84,15 +98,50 @@ TEST(PipeSessionTest, ModesAndSessionWords) {
       // Echo mode names the word; "%" ends it too.
       {{"`", "Dal Dalmey", "%", "Dal"}, "* Dal\n+ Dalmey Dal\n\n*\n\n"},
       {{"`", "!", "Dal DAL"}, "& DAL 1 4: Dal\n\n"},
-      // "*", "&" and "@" accept a word exactly as given.
-      {{"*qaghwi", "@QAGH", "&wIv", "qaghwi QAGH wIv Qagh"},
-       "*\n*\n*\n# Qagh 16\n\n"},
+      // "*" and "@" accept a word as given, "&" in canonical spelling.
+      {{"*qaghwi", "@QAGH", "&WIV", "qaghwi QAGH wIv WIV"},
+       "*\n*\n*\n& WIV 1 16: wIv\n\n"},
       {{"*", "@", "Dal"}, "*\n\n"},
-      // Personal dictionary, formatter and other checkers' commands.
-      {{"#", "~tex", "+", "+tex", "-", "$$ra DAL,Dal", "Dal"}, "*\n\n"},
+      // Other checkers' commands are no text.
+      {{"$$ra DAL,Dal", "Dal"}, "*\n\n"},
       // A single "$" is not a command.
       {{"$DAL"}, "& DAL 1 1: Dal\n\n"},
   });
+}
+
+TEST(PipeSessionTest, TextFormatsAndTheirCommands) {
+  const std::string tex = "^\\Dal{qaghwi} $qaghwi$";
+  const std::string html = "^<p title=\"qaghwi\">qaghwi&amp;</p>";
+  ExpectAnswers({
+      {{tex}, "*\n# qaghwi 6\n# qaghwi 15\n\n"},
+      {{"+", tex}, "# qaghwi 6\n\n"},
+      {{"+", "-", tex}, "*\n# qaghwi 6\n# qaghwi 15\n\n"},
+      {{"~html", html}, "# qaghwi 19\n\n"},
+      {{"~tex", "~latin1", tex}, "# qaghwi 6\n\n"},
+  });
+  // "-" returns to the format the pipe started with, unless that was TeX.
+  ExpectAnswers({{{"+", "-", html}, "# qaghwi 19\n\n"},
+                 {{"~nroff", html},
+                  "# p 2\n# title 4\n# qaghwi 11\n"
+                  "# qaghwi 19\n# amp 26\n# p 32\n\n"}},
+                TextFormat::kHtml);
+  ExpectAnswers({{{"-", tex}, "*\n# qaghwi 6\n# qaghwi 15\n\n"}},
+                TextFormat::kTex);
+}
+
+// Past the work a line may take, the words are unknown unchecked; the
+// next line starts afresh.
+TEST(PipeSessionTest, WordsPastTheLineBudgetAreUnknown) {
+  const CLexicon lexicon = PipeLexicon();
+  SpellChecker checker(&lexicon);
+  PersonalDictionary dictionary("");
+  std::ostringstream err;
+  PipeSession session(&checker, &dictionary, OffsetUnit::kUtf8Characters,
+                      TextFormat::kPlain, &err, /*max_line_work=*/1);
+  std::string out;
+  session.AnswerLine("Dal Dal DAL", &out);
+  session.AnswerLine("Dal", &out);
+  EXPECT_EQ("*\n# Dal 4\n# DAL 8\n\n*\n\n", out);
 }
 
 struct PipeRun {
@@ -120,13 +169,16 @@ TEST(RunSpellPipeTest, BannerThenAnswers) {
   // one are answered like any other.
   PipeRun run = RunPipe(options, "Dat DAT\r\n!\r\nnaQ qaghwi");
   EXPECT_EQ(exit_status::kOk, run.status);
-  EXPECT_EQ(banner + "\n*\n& DAT 1 4: Dat\n\n# qaghwi 4\n\n", run.out);
+  EXPECT_EQ(banner +
+                "\n*\n& DAT 2 4: Dat, Dal\n\n& qaghwi 3 4: qaghIl, "
+                "QaSwI', qaghIlwI'\n\n",
+            run.out);
   EXPECT_EQ("", run.err);
 
   options.pipe_mode = PipeMode::kList;
-  run = RunPipe(options, "Dat DAT\n!qaghwi\n");
+  run = RunPipe(options, "Dat DAT\n!xyzzy\n");
   EXPECT_EQ(exit_status::kOk, run.status);
-  EXPECT_EQ("DAT\nqaghwi\n", run.out);
+  EXPECT_EQ("DAT\nxyzzy\n", run.out);
 
   options.pipe_mode = PipeMode::kVersion;
   run = RunPipe(options, "Dat\n");
@@ -143,6 +195,45 @@ TEST(RunSpellPipeTest, ABadLexiconIsReportedInsteadOfTheBanner) {
   EXPECT_EQ("", run.out);
   EXPECT_EQ(0u, run.err.find("/nonexistent/tesvar/lexicon.tsv: cannot read"))
       << run.err;
+}
+
+// A word added in one run is correct in the next, from the file -p names
+// or the default one in the home directory; a bad line of the file is
+// reported before the banner, which still follows.
+TEST(RunSpellPipeTest, PersonalDictionaryAcrossRuns) {
+  const std::string home = ::testing::TempDir() + "tesvar_pipe_home";
+  std::filesystem::remove_all(home);
+  std::filesystem::create_directories(home);
+  const char* const old_home = std::getenv("HOME");
+  const std::string saved_home = old_home == nullptr ? "" : old_home;
+  setenv("HOME", home.c_str(), 1);
+  Options options;
+  options.command = Command::kPipe;
+  options.pipe_dictionary_name = "tesvar";
+  RunPipe(options, "*qaghwi\n&DAJWIV\n@naQwIv\n#\n");
+  std::ifstream saved(home + "/.tesvar_tesvar");
+  std::stringstream text;
+  text << saved.rdbuf();
+  EXPECT_EQ("qaghwi\nDajwIv\n", text.str());
+  PipeRun run = RunPipe(options, "!\nqaghwi DajwIv naQwIv\n");
+  EXPECT_EQ("# naQwIv 14\n\n", run.out.substr(run.out.find('\n') + 1));
+
+  options.pipe_personal_dictionary = home + "/mine";
+  std::ofstream(home + "/mine") << "Dal mey\nqaghwi\n";
+  // Another file: its words, not the default file's.
+  run = RunPipe(options, "!\nqaghwi DajwIv\n");
+  EXPECT_EQ("tesvar: warning: " + home +
+                "/mine:1: not one word, skipped: "
+                "'Dal mey'\n",
+            run.err);
+  EXPECT_EQ(0u, run.out.find("@(#) "));
+  EXPECT_EQ(std::string::npos, run.out.find("qaghwi"));
+  EXPECT_NE(std::string::npos, run.out.find(" DajwIv "));
+  if (old_home == nullptr) {
+    unsetenv("HOME");
+  } else {
+    setenv("HOME", saved_home.c_str(), 1);
+  }
 }
 
 }  // namespace

@@ -31,15 +31,19 @@ std::string ParseLspArguments(const std::vector<std::string_view>& args,
       return std::string();
     }
     if (arg == "--stdio") continue;
+    std::string_view path;
     if (arg == kLexiconOption) {
       if (i + 1 == args.size()) return "option --lexicon needs a FILE";
-      options->lexicon_path.assign(args[++i]);
+      path = args[++i];
     } else if (arg.substr(0, kLexiconOptionEquals.size()) ==
                kLexiconOptionEquals) {
-      options->lexicon_path.assign(arg.substr(kLexiconOptionEquals.size()));
+      path = arg.substr(kLexiconOptionEquals.size());
     } else {
       return "unknown argument '" + std::string(arg) + "' for 'lsp'";
     }
+    // An empty path would quietly mean the built-in lexicon.
+    if (path.empty()) return "option --lexicon needs a FILE, not ''";
+    options->lexicon_path.assign(path);
   }
   return std::string();
 }

@@ -8,6 +8,13 @@
 // written with the apostrophe the word was typed with. When a word has a
 // single correction it is marked preferred, so that clients that fix
 // automatically do so only when there is no choice to make.
+//
+// Spelling corrections cost far more than an analysis (up to a few
+// milliseconds a word), and a client may ask for the actions of a whole
+// document at once, so only the first kMaxSpelledWords words of a request
+// that want them get them; the others keep their grammar corrections. The
+// words are counted whether or not their corrections are cached, so the
+// answer does not depend on what was asked before.
 // Tested end to end by lsp_session_test.cc.
 
 #include <algorithm>
@@ -24,6 +31,10 @@ namespace lsp {
 namespace {
 
 constexpr std::string_view kQuickFix = "quickfix";
+// Words of one code action request that get spelling corrections. A
+// request for the words under the cursor or a selection of a line stays
+// far below this.
+constexpr size_t kMaxSpelledWords = 16;
 
 // The words that touch [from, to], as a range of `words`.
 std::pair<size_t, size_t> WordsTouching(const std::vector<WordSpan>& words,
@@ -103,6 +114,8 @@ LanguageServer::Answer LanguageServer::CodeAction(const Json& params) {
   }
   const std::vector<WordSpan>& words = Words(document);
   const auto [first, last] = WordsTouching(words, wanted.start, wanted.end);
+  size_t spelled = 0;
+  const StringList no_spelling;
   for (size_t i = first; i < last; ++i) {
     const WordSpan& word = words[i];
     const std::string_view typed =
@@ -110,7 +123,13 @@ LanguageServer::Answer LanguageServer::CodeAction(const Json& params) {
             .substr(word.begin, word.end - word.begin);
     const std::string analysed = AnalysedForm(typed);
     const std::shared_ptr<const WordReport> report = cache_->Analyse(analysed);
-    const StringList corrections = Corrections(analysed, *report);
+    std::shared_ptr<const StringList> spelling;
+    if (WantsSpelling(*report) && spelled < kMaxSpelledWords) {
+      ++spelled;
+      spelling = cache_->Spelling(analysed);
+    }
+    const StringList corrections = Corrections(
+        analysed, *report, spelling != nullptr ? *spelling : no_spelling);
     const Json diagnostic = WordDiagnostic(typed, word.range, *report);
     for (const std::string& correction : corrections) {
       const std::string replacement = InTypedApostrophes(correction, typed);

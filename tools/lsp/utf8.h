@@ -11,13 +11,13 @@
 #include <string>
 #include <string_view>
 
+#include "tesvar/utf8.h"
+
 namespace tesvar {
 namespace lsp {
 
-// The length of the well-formed UTF-8 sequence at the start of `text`, or
-// 0 when it does not start with one: a continuation byte, an overlong
-// form, a surrogate, a code point past U+10FFFF or a cut sequence.
-size_t Utf8SequenceLength(std::string_view text);
+// Utf8SequenceLength (tesvar/utf8.h) tells where well-formed UTF-8 ends.
+using tesvar::Utf8SequenceLength;
 
 // Appends `code_point` in UTF-8. REQUIRES: code_point <= 0x10FFFF and not
 // a surrogate.

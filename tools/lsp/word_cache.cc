@@ -24,11 +24,28 @@ bool IsFlawless(const CParseResult& reading) {
 }  // namespace
 
 std::shared_ptr<const WordReport> WordCache::Analyse(const std::string& word) {
+  return Find(word).report;
+}
+
+std::shared_ptr<const StringList> WordCache::Spelling(const std::string& word) {
+  Entry& entry = Find(word);
+  if (entry.spelling == nullptr) {
+    if (corrector_ == nullptr) {
+      corrector_ = std::make_unique<const Corrector>(*lexicon_);
+    }
+    ++spelled_;
+    entry.spelling =
+        std::make_shared<const StringList>(corrector_->Suggest(word));
+  }
+  return entry.spelling;
+}
+
+WordCache::Entry& WordCache::Find(const std::string& word) {
   ++clock_;
   const auto found = entries_.find(word);
   if (found != entries_.end()) {
     found->second.last_use = clock_;
-    return found->second.report;
+    return found->second;
   }
   auto report = std::make_shared<WordReport>();
   ++analysed_;
@@ -47,7 +64,7 @@ std::shared_ptr<const WordReport> WordCache::Analyse(const std::string& word) {
   Entry& entry = entries_[word];
   entry.report = std::move(report);
   entry.last_use = clock_;
-  return entry.report;
+  return entry;
 }
 
 void WordCache::Trim() {

@@ -89,6 +89,15 @@ export declare class Parser implements Disposable {
    * of the language (code "WORD_TOO_COMPLEX").
    */
   parse(word: string | Uint8Array): Reading[];
+  /**
+   * At most `max` (default 10) spelling corrections of `word`, best first:
+   * words that read flawlessly and are a few slips of the keyboard away,
+   * the likeliest slips first, then in lexicon order. Never `word` itself;
+   * empty when nothing is close, and for a word of more than 64 letters.
+   * The first call indexes the lexicon for this parser.
+   * @throws {RangeError} when `max` is not a whole number of at least 0.
+   */
+  suggest(word: string | Uint8Array, max?: number): string[];
   /** Hands back the parser's memory. Later use throws; a second call does nothing. */
   free(): void;
   [Symbol.dispose](): void;

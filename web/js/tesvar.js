@@ -262,6 +262,33 @@ class PackedReadings {
   }
 }
 
+// The corrections suggest() offers unless asked for another number, and
+// the most it passes on (a size_t on the WebAssembly side).
+const kDefaultMaxCorrections = 10;
+const kMaxCount = 0xffffffff;
+
+// Writes `word` (a string, encoded as UTF-8, or a Uint8Array) where
+// `parser` takes its next word; returns its size in bytes. Past the
+// length limit the library refuses the word whatever follows (and finds
+// no corrections for it), so a huge word is cut to just over the limit
+// before it is copied.
+function writeWord(parser, word) {
+  const limit = maxWordBytes + 1;
+  if (typeof word === 'string') {
+    // Never fewer bytes than UTF-16 units, and at most three per unit.
+    const units = word.length > limit ? word.slice(0, limit) : word;
+    const capacity = units.length * 3;
+    const at = wasm._tw_parser_word(parser, capacity);
+    return encoder.encodeInto(
+      units, wasm.HEAPU8.subarray(at, at + capacity)).written;
+  }
+  const all = encodeText(word);
+  const bytes = all.length > limit ? all.subarray(0, limit) : all;
+  const at = wasm._tw_parser_word(parser, bytes.length);
+  wasm.HEAPU8.set(bytes, at);  // after the call, which may grow memory
+  return bytes.length;
+}
+
 // Analyses words against one lexicon, which it keeps alive.
 export class Parser {
   #pointer;
@@ -291,33 +318,30 @@ export class Parser {
   // than a word of the language ever does (code WORD_TOO_COMPLEX).
   parse(word) {
     const parser = this.#live();
-    // Past the limit the library refuses the word whatever follows, so a
-    // huge word is cut to just over the limit before it is copied.
-    const limit = maxWordBytes + 1;
-    let size;
-    if (typeof word === 'string') {
-      // Never fewer bytes than UTF-16 units, and at most three per unit.
-      const units = word.length > limit ? word.slice(0, limit) : word;
-      const capacity = units.length * 3;
-      const at = wasm._tw_parser_word(parser, capacity);
-      size = encoder.encodeInto(
-        units, wasm.HEAPU8.subarray(at, at + capacity)).written;
-    } else {
-      const all = encodeText(word);
-      const bytes = all.length > limit ? all.subarray(0, limit) : all;
-      const at = wasm._tw_parser_word(parser, bytes.length);
-      wasm.HEAPU8.set(bytes, at);  // after the call, which may grow memory
-      size = bytes.length;
-    }
+    const size = writeWord(parser, word);
     const status = wasm._tw_parser_parse(parser, size);
     const outcome = new PackedReadings(wasm._tw_parser_output(parser));
     if (status !== kOk) throw refusal(status, outcome.text());
     return outcome.readings();
   }
 
-  // suggest(word), the spelling corrections of a word, goes here once the
-  // library offers them: a call next to tw_parser_parse that packs a list
-  // of texts, read with PackedReadings.list().
+  // At most `max` spelling corrections of `word` (as for parse()), best
+  // first: words that read flawlessly and are a few slips of the keyboard
+  // away, the likeliest slips first. Never `word` itself; an empty array
+  // when nothing is close, and for a word of more than 64 letters. The
+  // first call makes the parser's corrector, which indexes the lexicon.
+  suggest(word, max = kDefaultMaxCorrections) {
+    if (typeof max !== 'number') {
+      throw new TypeError(`max must be a number, not ${typeof max}`);
+    }
+    if (!Number.isInteger(max) || max < 0) {
+      throw new RangeError(`max must be a whole number of at least 0, not ${max}`);
+    }
+    const parser = this.#live();
+    const size = writeWord(parser, word);
+    wasm._tw_parser_suggest(parser, size, Math.min(max, kMaxCount));
+    return new PackedReadings(wasm._tw_parser_output(parser)).list();
+  }
 
   // Hands back the parser's memory. Further use throws; calling free()
   // again does nothing.

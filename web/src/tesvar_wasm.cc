@@ -14,8 +14,13 @@
 //     u32 count of suggestions, the suggestions
 //
 // A word that is not analysed leaves the status's message there instead,
-// as one text. tesvar.js is the only reader of this record; change both
-// together.
+// as one text. Spelling corrections are packed into the same buffer as
+// a u32 count and that many texts. tesvar.js is the only reader of these
+// records; change both together.
+//
+// A parser makes its corrector at its first request for corrections: the
+// corrector indexes the whole lexicon, and a page that only parses never
+// pays for that. It goes with the parser.
 //
 // A module instance runs on one JavaScript thread, so a parser and its
 // scratch serve one call at a time by construction.
@@ -24,9 +29,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "tesvar/corrector.h"
 #include "tesvar/lexicon.h"
 #include "tesvar/lexicon_tsv.h"
 #include "tesvar/parse_result.h"
@@ -41,9 +49,12 @@ namespace {
 // the library's default limits on word length and work, so that a page
 // stays responsive whatever is typed into it.
 struct WebParser {
-  explicit WebParser(const tesvar::CLexicon* lexicon) : parser(lexicon) {}
+  explicit WebParser(const tesvar::CLexicon* lexicon)
+      : lexicon(lexicon), parser(lexicon) {}
 
+  const tesvar::CLexicon* const lexicon;
   const tesvar::CTesvarParser parser;
+  std::unique_ptr<const tesvar::Corrector> corrector;  // made when asked for
   tesvar::ParseScratch scratch;
   tesvar::ParseResults results;
   std::string word;    // written by JavaScript before each parse
@@ -183,7 +194,18 @@ const char* tw_parser_output(const WebParser* parser) {
   return parser->packed.data();
 }
 
-// Spelling corrections of a word will be offered here, packed as a list
-// of texts, once the library has them.
+// Packs at most `max_count` spelling corrections of the first `size`
+// bytes written at tw_parser_word, best first, in the parser's buffer (see
+// tw_parser_output).
+void tw_parser_suggest(WebParser* parser, size_t size, size_t max_count) {
+  if (size > parser->word.size()) size = parser->word.size();
+  if (parser->corrector == nullptr) {
+    parser->corrector = std::make_unique<tesvar::Corrector>(*parser->lexicon);
+  }
+  const std::vector<std::string> words = parser->corrector->Suggest(
+      std::string_view(parser->word.data(), size), max_count);
+  parser->packed.clear();
+  AppendList(words, &parser->packed);
+}
 
 }  // extern "C"

@@ -121,10 +121,33 @@ test('words may be bytes, and are measured in bytes', () => withParser(Lexicon.s
   assert.deepEqual(parser.parse('DAT')[0].word, 'Dat', 'still usable');
 }));
 
+test('suggest() offers spelling corrections, best first', () => withParser(Lexicon.sample(), (parser) => {
+  const cases = [
+    ['Dalmay', ['Dalmaj', 'Dalmey']],
+    [utf8('Dalmay'), ['Dalmaj', 'Dalmey']],
+    ['Dalmey', ['Datmey', 'DalHey']],  // never the word itself
+    ['Dal\u2019mey', ['Dalmey']],  // U+2019, encoded as UTF-8, is the apostrophe
+    ['', []],
+    ['x'.repeat(1 << 20), []],
+  ];
+  for (const [word, corrections] of cases) {
+    assert.deepEqual(parser.suggest(word), corrections, String(word).slice(0, 20));
+  }
+  assert.deepEqual(parser.suggest('Dalmay', 1), ['Dalmaj']);
+  assert.deepEqual(parser.suggest('Dalmay', 0), []);
+  assert.deepEqual(parser.suggest('Dalmay', 2 ** 40), ['Dalmaj', 'Dalmey']);
+  for (const max of [-1, 1.5, NaN, Infinity]) {
+    assert.throws(() => parser.suggest('Dalmay', max), RangeError, String(max));
+  }
+  // The parse that follows reads its own word, not the corrector's.
+  assert.equal(parser.parse('Dalmey')[0].analysis, 'house (pl)');
+}));
+
 test('wrong argument types are TypeErrors', () => withParser(Lexicon.sample(), (parser) => {
   const misuses = [
     () => new Lexicon(), () => new Parser({}), () => parser.parse(42),
     () => parser.parse(), () => Lexicon.fromTsv(null),
+    () => parser.suggest(42), () => parser.suggest('Dalmay', '3'),
   ];
   for (const misuse of misuses) assert.throws(misuse, TypeError, String(misuse));
 }));
@@ -140,17 +163,21 @@ test('freed objects refuse use; a lexicon outlives its parsers', () => {
   // The parsers keep the lexicon's memory until the last one goes.
   first.free();
   assert.equal(second.parse('Dalmey')[0].analysis, 'house (pl)');
+  assert.deepEqual(second.suggest('Dalmay'), ['Dalmaj', 'Dalmey']);
   second[Symbol.dispose]();
   second.free();
   assert.throws(() => second.parse('Dalmey'), /Parser used after free/);
+  assert.throws(() => second.suggest('Dalmay'), /Parser used after free/);
   assert.throws(() => first.parse('Dalmey'), /Parser used after free/);
 });
 
 // WebAssembly memory shows in process.memoryUsage().external; it only
 // grows, so a leak of a few megabytes per round shows after many rounds.
 const kRounds = 200;
+// Headwords of the alphabet's letters, so that a corrector indexes them.
+const headword = (i) => `q${[...String(i)].map((digit) => 'abDeHIjlmn'[digit]).join('')}`;
 const bigLexicon = tsv(...Array.from({ length: 2000 },
-  (_, i) => `k${i}\th${i}\tN\tdefinition number ${i}`));
+  (_, i) => `k${i}\t${headword(i)}\tN\tdefinition number ${i}`));
 const megabytes = (bytes) => (bytes / (1 << 20)).toFixed(1);
 
 function growth(round) {
@@ -164,12 +191,14 @@ test('free() hands the memory back', () => {
   const grown = growth(() => {
     const lexicon = Lexicon.fromTsv(bigLexicon);
     const parser = new Parser(lexicon);
-    parser.parse('h1');
+    assert.equal(parser.parse('qb').length, 1);
+    // A corrector goes with its parser.
+    assert.deepEqual(parser.suggest('qbb', 1), ['qb']);
     lexicon.free();
     parser.free();
     assert.throws(() => Lexicon.fromTsv(`${bigLexicon}x\n`), LexiconError);
   });
-  // One unfreed round holds about 0.2 MB of lexicon.
+  // One unfreed round holds about 0.2 MB of lexicon, more with its corrector.
   assert.ok(grown < 8 << 20, `grew by ${megabytes(grown)} MB`);
 });
 
@@ -178,7 +207,9 @@ test('objects that were never freed are released after collection', async () => 
   const collect = runInNewContext('gc');
   const before = process.memoryUsage().external;
   for (let i = 0; i < kRounds; ++i) {
-    new Parser(Lexicon.fromTsv(bigLexicon)).parse('h1');
+    const parser = new Parser(Lexicon.fromTsv(bigLexicon));
+    parser.parse('qb');
+    parser.suggest('qbb');
     if (i % 20 === 19) {
       collect();
       // Finalizers run as tasks of their own after a collection.

@@ -155,3 +155,58 @@ test('generated lexicon and words typed against it', { skip: skip || (generator 
   assert.equal(lines.length, 20000);
   assertSameAnswers(lexiconText, lines);
 });
+
+// The spell-check pipe answers a word without any reading with the
+// corrector's words (ten at most, as suggest() gives by default), so the
+// two must agree word for word. Typos are made from generated words by
+// dropping or doubling a letter, or swapping two.
+function pipeCorrections(lexiconFile, words) {
+  // "^" makes each line text to check, whatever it starts with.
+  const input = words.map((word) => `^${word}\n`).join('');
+  const output = execFileSync(cli, ['-a', '--lexicon', lexiconFile],
+    { input, maxBuffer: 1 << 30, stdio: ['pipe', 'pipe', 'ignore'] });
+  const blocks = output.toString('latin1').split('\n').slice(1).join('\n')
+    .split('\n\n');
+  return blocks.slice(0, words.length).map((block) => {
+    const corrections = /^& \S+ \d+ \d+: (.*)$/.exec(block);
+    return corrections ? corrections[1].split(', ') : [];
+  });
+}
+
+function typo(word, i) {
+  const at = i % word.length;
+  switch (i % 3) {
+    case 0: return word.slice(0, at) + word.slice(at + 1);
+    case 1: return word.slice(0, at) + word[at] + word.slice(at);
+    default: return word.slice(0, at) + word.slice(at + 1, at + 2) + word[at] +
+      word.slice(at + 2);
+  }
+}
+
+test('spelling corrections are those of the native spell checker', { skip: skip || (generator === null
+  ? 'no word generator in build/ (set TESVAR_GENERATOR)' : false) }, () => {
+  const lexiconText = execFileSync(generator, ['--entries', '3000', '--seed', '11']);
+  const lexiconFile = join(work, 'spelling.tsv');
+  writeFileSync(lexiconFile, lexiconText);
+  const generated = execFileSync(generator,
+    ['--words', '3000', '--from', lexiconFile, '--seed', '11'],
+    { maxBuffer: 1 << 30 }).toString('latin1').trimEnd().split('\n');
+  const lexicon = Lexicon.fromTsv(lexiconText, 'spelling.tsv');
+  const parser = new Parser(lexicon);
+  try {
+    const typos = [...new Set(generated.filter((word) => /^[a-zA-Z']{3,}$/.test(word))
+      .map(typo))].filter((word) => parser.parse(word).length === 0).slice(0, 600);
+    assert.ok(typos.length >= 300, `only ${typos.length} typos without a reading`);
+    const expected = pipeCorrections(lexiconFile, typos);
+    let corrected = 0;
+    typos.forEach((word, i) => {
+      const actual = parser.suggest(word);
+      assert.deepEqual(actual, expected[i], word);
+      if (actual.length > 0) ++corrected;
+    });
+    assert.ok(corrected >= typos.length / 2, `${corrected} of ${typos.length} corrected`);
+  } finally {
+    parser.free();
+    lexicon.free();
+  }
+});

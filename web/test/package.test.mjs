@@ -84,6 +84,8 @@ test('TypeScript: the declarations type a program that frees with `using`', {
       const readings: Reading[] = parser.parse('Dalmey');
       const errors: string[] = readings[0].errors;
       console.log(readings[0].analysis, readings[0].score.toFixed(1), errors.length);
+      const corrections: string[] = parser.suggest('Dalmay', 1);
+      console.log(corrections.join());
     }
     try {
       kept.parse('Dalmey');
@@ -94,7 +96,7 @@ test('TypeScript: the declarations type a program that frees with `using`', {
   assert.equal(compiled.status, 0, compiled.stdout + compiled.stderr);
   const output = execFileSync(process.execPath, ['use.mjs'],
     { cwd: installed.project, encoding: 'utf8' });
-  assert.equal(output, 'house (pl) 1.0 0\nParser used after free()\n');
+  assert.equal(output, 'house (pl) 1.0 0\nDalmaj\nParser used after free()\n');
 
   const misuse = compile('misuse.mts', `
     import { Lexicon, Parser } from 'tesvar';
@@ -102,9 +104,11 @@ test('TypeScript: the declarations type a program that frees with `using`', {
     parser.parse(42);
     const score: string = parser.parse('Dal')[0].score;
     new Lexicon();
+    const first: number = parser.suggest('Dalmay')[0];
   `);
   assert.notEqual(misuse.status, 0);
   for (const code of ['TS2345', 'TS2322', 'TS2673']) {
     assert.match(misuse.stdout, new RegExp(code), code);
   }
+  assert.match(misuse.stdout, /misuse\.mts\(7,11\): error TS2322/);
 });

@@ -1,6 +1,7 @@
 // The dictionary page in headless Chromium: the installed package served
-// over HTTP with the page beside it, words typed into it, suggestions
-// clicked, lexicon files opened through the file picker. Leaves a
+// over HTTP with the page beside it, words typed into it, suggestions and
+// spelling corrections clicked, lexicon files opened through the file
+// picker. Leaves a
 // screenshot in $TESVAR_WEB_ARTIFACTS (default build-web/artifacts).
 //
 // The browser is Debian's chromium ($CHROMIUM to use another), started
@@ -65,7 +66,8 @@ after(async () => {
   if (profile) rmSync(profile, { recursive: true, force: true });
 });
 
-// What the page shows: the lexicon line, the summary and each reading.
+// What the page shows: the lexicon line, the summary, each reading and the
+// spelling corrections.
 function shown() {
   return page.evaluate(() => {
     const text = (node, selector) => node.querySelector(selector)?.textContent ?? null;
@@ -83,6 +85,8 @@ function shown() {
         errors: all(item, '.errors li'),
         suggestions: all(item, '.suggestion'),
       })),
+      spelling: all(document, '#spelling:not([hidden]) .suggestion'),
+      spellingLabel: text(document, '#spelling:not([hidden]) span'),
     };
   });
 }
@@ -131,6 +135,29 @@ test('readings appear as the word is typed', async () => {
     assert.equal(view.summary, summary, word);
     assert.deepEqual(view.readings, readings, word);
   }
+});
+
+test('a word without a flawless reading gets spelling corrections', async () => {
+  const cases = [
+    ['Dalmay', [], ['Dalmaj', 'Dalmey'], 'Did you mean'],
+    // The readings' own suggestion (Dalmey) is not offered twice.
+    ["Dalpu'", ['Dalmey'], ["DaghIlpu'"], 'Or did you mean'],
+    ['naDevDaq', [], ['naDevDaj'], 'Did you mean'],
+    ['Dalmey', [], [], null],  // flawless
+    ['x'.repeat(257), [], [], null],  // refused
+  ];
+  for (const [word, suggestions, spelling, label] of cases) {
+    const view = word.length > 20 ? await pasteWord(word) : await typeWord(word);
+    assert.deepEqual(view.readings.flatMap((r) => r.suggestions), suggestions, word);
+    assert.deepEqual(view.spelling, spelling, word);
+    assert.equal(view.spellingLabel, label, word);
+  }
+  await typeWord('Dalmay');
+  await page.click('#spelling .suggestion:last-of-type');
+  assert.equal(await page.$eval('#word', (input) => input.value), 'Dalmey');
+  const view = await shown();
+  assert.equal(view.summary, '1 reading of “Dalmey”:');
+  assert.deepEqual(view.spelling, []);
 });
 
 test('clicking a suggestion analyses it', async () => {

@@ -1,0 +1,103 @@
+// Tested end to end by cli_lexicon_test.cc, which loads a listing back.
+
+#include "tools/entry_writer.h"
+
+#include "tesvar/lexicon_tsv.h"
+#include "tools/json_writer.h"
+#include "tools/readable_writer.h"
+
+namespace tesvar {
+namespace cli {
+
+const FlagColumn kFlagColumns[kFlagCount] = {
+    {"language", &CTWord::m_bLanguage},
+    {"bodypart", &CTWord::m_bBodyPart},
+    {"inherentplural", &CTWord::m_bInherentPlural},
+    {"irregularplural", &CTWord::m_bIrregularPlural},
+    {"stative", &CTWord::m_bStative},
+};
+
+namespace {
+
+bool HasLabel(int32_t code) { return code >= kNoun && code <= kQuestion; }
+
+std::string PosField(int32_t code) {
+  return HasLabel(code) ? std::string(PartOfSpeechLabel(code))
+                        : std::to_string(code);
+}
+
+}  // namespace
+
+std::string_view TsvHeader() {
+  return "key\theadword\tpos\tdefinition\tflags\tplural\n";
+}
+
+std::string FlagList(const CTWord& word) {
+  std::string flags;
+  for (const FlagColumn& column : kFlagColumns) {
+    if (word.*column.flag == 0) continue;
+    if (!flags.empty()) flags += ',';
+    flags += column.name;
+  }
+  return flags;
+}
+
+void AppendTsvEntry(const CLexicon::Entry& entry, std::string* out) {
+  const CTWord& w = entry.word;
+  const std::string pos = PosField(w.m_nPOS);
+  const std::string flags = FlagList(w);
+  for (const std::string_view field :
+       {entry.key, w.m_strHeadword, std::string_view(pos), w.m_strDefinition,
+        std::string_view(flags)}) {
+    out->append(field);
+    out->push_back('\t');
+  }
+  out->append(w.m_strIrregularPlural);
+  out->push_back('\n');
+}
+
+void AppendJsonEntry(const CLexicon::Entry& entry, std::string* out) {
+  const CTWord& w = entry.word;
+  out->append("{\"key\": ");
+  AppendJsonString(entry.key, out);
+  out->append(", \"headword\": ");
+  AppendJsonString(w.m_strHeadword, out);
+  out->append(", \"pos\": ");
+  AppendJsonString(PartOfSpeechLabel(w.m_nPOS), out);
+  out->append(", \"code\": ");
+  out->append(std::to_string(w.m_nPOS));
+  out->append(", \"definition\": ");
+  AppendJsonString(w.m_strDefinition, out);
+  out->append(", \"flags\": [");
+  bool first = true;
+  for (const FlagColumn& column : kFlagColumns) {
+    if (w.*column.flag == 0) continue;
+    if (!first) out->append(", ");
+    first = false;
+    AppendJsonString(column.name, out);
+  }
+  out->append("], \"plural\": ");
+  AppendJsonString(w.m_strIrregularPlural, out);
+  out->append("}\n");
+}
+
+void AppendReadableEntry(const CLexicon::Entry& entry, std::string* out) {
+  const CTWord& w = entry.word;
+  const auto line = [out](std::string_view name, std::string_view value) {
+    out->append(name);
+    out->push_back(':');
+    if (!value.empty()) out->push_back(' ');
+    AppendVisible(value, out);
+    out->push_back('\n');
+  };
+  line("key", entry.key);
+  line("headword", w.m_strHeadword);
+  line("pos", std::string(PartOfSpeechLabel(w.m_nPOS)) + " (" +
+                  std::to_string(w.m_nPOS) + ")");
+  line("definition", w.m_strDefinition);
+  line("flags", FlagList(w));
+  line("plural", w.m_strIrregularPlural);
+}
+
+}  // namespace cli
+}  // namespace tesvar
