@@ -29,7 +29,7 @@ class SubParseReadings {
   // A reading as kept: its suggestions are suggestions()[first, end).
   struct Reading {
     double score;
-    uint64_t cost;
+    uint64_t head_cost;
     size_t first;
     size_t end;
   };
@@ -63,7 +63,7 @@ class SubParseReadings {
              const WeighedReadings& readings) {
     Word kept{normalised, readings_.size(), 0};
     for (const WeighedReading& r : readings) {
-      readings_.push_back(Reading{r.score, r.cost, suggestions_.size(), 0});
+      readings_.push_back(Reading{r.score, r.head_cost, suggestions_.size(), 0});
       suggestions_.insert(suggestions_.end(), r.suggestions.begin(),
                           r.suggestions.end());
       readings_.back().end = suggestions_.size();

@@ -181,7 +181,7 @@ bool SuggestionCheck::WalkSuggestions(ParseFrame& sub_frame,
       verdict_words.Add(current);
       level.verdict_stays.push_back(!removed);
     }
-    if (!scratch.meter.Charge(compared)) break;
+    if (!scratch.meter.ChargeEach(compared, 1)) break;
     if (removed) {
       removed_at.resize(suggestions.size(), false);
       removed_at[pos] = true;

@@ -21,9 +21,10 @@ using SuggestionViews = std::vector<std::string_view>;
 
 struct WeighedReading {
   double score = 0.0;  // 1.0 exactly for a flawless reading
-  // The work units the reading stands for: what its full record would be
-  // charged (WorkMeter::ReadingCost).
-  uint64_t cost = 0;
+  // The work units its full record would be charged apart from the
+  // suggestions: its bookkeeping, word and messages. The suggestions are
+  // charged one by one (WorkMeter::ChargeWeighed).
+  uint64_t head_cost = 0;
   SuggestionViews suggestions;
 };
 

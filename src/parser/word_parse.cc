@@ -5,10 +5,12 @@
 // reading in a sub-parse. The third phase, the suggestion check, is in
 // suggestion_check.cc.
 //
-// Work is charged per entry (before its analyses run) and per reading
-// (after it is recorded), so the meter stops a lexicon of many homographs
-// as surely as a word with many suggestions. A weighed reading is charged
-// what its full record would be.
+// Work is charged per entry (before its analyses run, by the suffixes they
+// will read), per reading (after it is recorded) and per failed reading
+// (by the corrections it may have built; see entry_cost.h), so the meter
+// stops a lexicon of many homographs as surely as a word with many
+// suggestions or a long suffix chain that fails at its end. A weighed
+// reading is charged what its full record would be.
 // Tested by parser_test.cc.
 
 #include "parser/word_parse.h"
@@ -19,6 +21,7 @@
 #include <utility>
 
 #include "parser/candidate_lookup.h"
+#include "parser/entry_cost.h"
 #include "parser/spelling.h"
 #include "parser/suggestion_check.h"
 #include "words/parsed_word.h"
@@ -55,7 +58,7 @@ struct RecordSink {
                                    analysis.m_lstSuggestions.begin(),
                                    analysis.m_lstSuggestions.end());
     record.m_strNative = analysis.ToStringTesvar();
-    meter.Charge(WorkMeter::ReadingCost(record));
+    meter.ChargeReading(record);
   }
 };
 
@@ -76,46 +79,57 @@ struct WeighedSink {
     reading.score = analysis.m_dScore;
     // The record of a quiet reading holds the word, the spelling mark's
     // message and correction, and the suggestions.
-    uint64_t cost = work_cost::kReading + word.size();
+    reading.head_cost = work_cost::kReading + word.size();
     if (spelling_changed) {
       reading.score /= factor::kSpelling;
       reading.suggestions.push_back(word);
-      cost += WorkMeter::TextCost(kSpellingMessage.size()) +
-              WorkMeter::TextCost(word.size());
+      reading.head_cost += WorkMeter::TextCost(kSpellingMessage.size());
     }
     for (const std::string& suggestion : analysis.m_lstSuggestions) {
       reading.suggestions.push_back(texts.Copy(suggestion));
-      cost += WorkMeter::TextCost(suggestion.size());
     }
-    reading.cost = cost;
-    meter.Charge(cost);
+    meter.ChargeWeighed(reading.head_cost, reading.suggestions.data(),
+                        reading.suggestions.size());
   }
 };
 
 // Clears the analysis, parses, and hands the reading to the sink if there
-// is one.
+// is one; returns whether there was.
 template <typename Analysis, typename Sink>
-void TryReading(Analysis& analysis, const CLexicon::Entry& entry,
+bool TryReading(Analysis& analysis, const CLexicon::Entry& entry,
                 std::string_view word, Sink& sink) {
   analysis.Clear();
-  if (analysis.Parse(word, entry.word)) sink.Take(analysis, entry.key);
+  if (!analysis.Parse(word, entry.word)) return false;
+  sink.Take(analysis, entry.key);
+  return true;
 }
 
-// Runs the analyses that the entry's part of speech calls for. The code
-// is compared unsigned, so negative codes are plain words.
+// Runs the analyses that the entry's part of speech calls for, and charges
+// the scans whose readings failed (see entry_cost.h). The code is compared
+// unsigned, so negative codes are plain words.
 template <typename Sink>
 void ReadEntry(AnalysisScratch& a, const CLexicon::Entry& entry,
+               const EntryScans& scans, const EntryCost& cost,
                std::string_view word, Sink& sink) {
+  uint64_t failed = 0;
   switch (static_cast<uint32_t>(entry.word.m_nPOS)) {
     case kNoun:
-      TryReading(a.noun, entry, word, sink);
+      if (!TryReading(a.noun, entry, word, sink)) failed = scans.noun;
       break;
     case kVerb:
-      TryReading(a.verb, entry, word, sink);
+      // The reading with the prefix is tried first; one without it means
+      // that the prefixed scan failed.
+      if (!TryReading(a.verb, entry, word, sink)) {
+        failed = scans.verb_prefixed + scans.verb_bare;
+      } else if (a.verb.m_strPrefix.empty()) {
+        failed = scans.verb_prefixed;
+      }
       break;
     case kPronoun:
-      TryReading(a.pronoun_noun, entry, word, sink);
-      TryReading(a.pronoun_verb, entry, word, sink);
+      if (!TryReading(a.pronoun_noun, entry, word, sink)) failed = scans.noun;
+      if (!TryReading(a.pronoun_verb, entry, word, sink)) {
+        failed += scans.verb_bare;
+      }
       break;
     case kNumber:
       TryReading(a.number, entry, word, sink);
@@ -124,6 +138,7 @@ void ReadEntry(AnalysisScratch& a, const CLexicon::Entry& entry,
       TryReading(a.plain, entry, word, sink);
       break;
   }
+  cost.ChargeFailed(failed, &sink.meter);
 }
 
 }  // namespace
@@ -164,11 +179,13 @@ std::string_view WordParse::CollectForSubParse(std::string_view word,
   if (const SubParseReadings::Word* seen = shared.Find(word)) {
     for (size_t i = seen->first; i < seen->end; ++i) {
       const SubParseReadings::Reading& kept = shared.reading(i);
-      if (!meter.Charge(kept.cost)) break;
+      const std::string_view* first = shared.suggestions(kept);
+      if (!meter.ChargeWeighed(kept.head_cost, first, kept.end - kept.first)) {
+        break;
+      }
       WeighedReading& reading = readings.Add();
       reading.score = kept.score;
-      reading.cost = kept.cost;
-      const std::string_view* first = shared.suggestions(kept);
+      reading.head_cost = kept.head_cost;
       reading.suggestions.assign(first, first + (kept.end - kept.first));
     }
     return seen->normalised;
@@ -187,7 +204,12 @@ std::string_view WordParse::CollectForSubParse(std::string_view word,
   CollectReadings(normalised, sink);
   // A stopped collection is incomplete; the call ends without using it.
   if (meter.stopped()) return normalised;
-  for (const WeighedReading& reading : readings) meter.Charge(reading.cost);
+  for (const WeighedReading& reading : readings) {
+    if (!meter.ChargeWeighed(reading.head_cost, reading.suggestions.data(),
+                             reading.suggestions.size())) {
+      return normalised;
+    }
+  }
   shared.Store(word, normalised, readings);
   return normalised;
 }
@@ -201,9 +223,12 @@ void WordParse::CollectReadings(std::string_view word, Sink& sink) {
   FindCandidateEntries(*lexicon_, word, &analyses.positions,
                        &analyses.after_prefix);
   WorkMeter& meter = scratch_->meter;
+  EntryCost cost(word);
   for (uint32_t position : analyses.positions) {
-    if (!meter.Charge(work_cost::kEntry + 4 * word.size())) return;
-    ReadEntry(analyses, lexicon_->entry(position), word, sink);
+    const CLexicon::Entry entry = lexicon_->entry(position);
+    const EntryScans scans = cost.Scans(entry.word);
+    if (!cost.ChargeBefore(entry.word, scans, &meter)) return;
+    ReadEntry(analyses, entry, scans, cost, word, sink);
   }
 }
 
