@@ -32,18 +32,8 @@ SEED=42
 DICTIONARY=/usr/share/dict/american-english
 
 install_missing() {
-  local missing=()
-  command -v hunspell >/dev/null || missing+=(hunspell)
-  [[ -e /usr/share/hunspell/en_US.dic ]] || missing+=(hunspell-en-us)
-  [[ -e $DICTIONARY ]] || missing+=(wamerican)
-  [[ -x /usr/bin/time ]] || missing+=(time)
-  ((${#missing[@]} == 0)) && return
-  echo "Installing ${missing[*]}" >&2
-  local sudo=()
-  [[ $(id -u) -eq 0 ]] || sudo=(sudo)
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
-    "${missing[@]}" >/dev/null
+  bash "$ROOT/ci/install-packages.sh" hunspell hunspell-en-us wamerican time \
+    >&2
 }
 
 build_tesvar() {

@@ -44,21 +44,9 @@ RUNS=3
 DICTIONARY=/usr/share/dict/american-english
 
 install_missing() {
-  local missing=()
-  command -v hunspell >/dev/null || missing+=(hunspell)
-  [[ -e /usr/share/hunspell/en_US.dic ]] || missing+=(hunspell-en-us)
-  [[ -e $DICTIONARY ]] || missing+=(wamerican)
-  command -v hfst-lexc >/dev/null || missing+=(hfst)
-  [[ -x /usr/bin/time ]] || missing+=(time)
-  ((INSTRUCTIONS == 0)) || command -v valgrind >/dev/null ||
-    missing+=(valgrind)
-  ((${#missing[@]} == 0)) && return
-  echo "Installing ${missing[*]}" >&2
-  local sudo=()
-  [[ $(id -u) -eq 0 ]] || sudo=(sudo)
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
-    "${missing[@]}" >/dev/null
+  local packages=(hunspell hunspell-en-us wamerican hfst time)
+  ((INSTRUCTIONS == 0)) || packages+=(valgrind)
+  bash "$ROOT/ci/install-packages.sh" "${packages[@]}" >&2
 }
 
 build_tesvar() {

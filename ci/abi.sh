@@ -28,15 +28,7 @@ build=${1:-$repo/build-ci-abi}
 symbols_file=$repo/abi/libtesvar.symbols
 abi_file=$repo/abi/libtesvar.abi
 
-missing=()
-for package in cmake g++ make binutils abigail-tools; do
-  dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
-done
-if ((${#missing[@]} > 0)); then
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
-    "${missing[@]}" </dev/null
-fi
+bash "$repo/ci/install-packages.sh" cmake g++ make binutils abigail-tools
 
 cmake -S "$repo" -B "$build" >/dev/null
 build_type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")

@@ -15,17 +15,9 @@ build=${1:-$repo/build-ci-bindings}
 # Debian's interpreter, whose headers python3-dev installs.
 python=/usr/bin/python3
 
-missing=()
-for package in cmake g++ make libgtest-dev python3-dev pybind11-dev \
-               python3-pybind11 python3-setuptools python3-wheel python3-venv \
-               man-db groff-base; do
-  dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
-done
-if ((${#missing[@]} > 0)); then
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
-    "${missing[@]}"
-fi
+bash "$repo/ci/install-packages.sh" cmake g++ make libgtest-dev python3-dev \
+  pybind11-dev python3-pybind11 python3-setuptools python3-wheel \
+  python3-venv man-db groff-base
 
 cmake -S "$repo" -B "$build" -DTESVAR_PYTHON=ON \
   -DPython_EXECUTABLE="$python"

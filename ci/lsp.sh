@@ -11,16 +11,8 @@ set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${1:-$repo/build-ci-lsp}
 
-missing=()
-for package in cmake g++ make libgtest-dev neovim emacs-nox elpa-eglot; do
-  dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
-done
-if ((${#missing[@]} > 0)); then
-  echo "installing: ${missing[*]}"
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
-    "${missing[@]}" </dev/null
-fi
+bash "$repo/ci/install-packages.sh" cmake g++ make libgtest-dev neovim \
+  emacs-nox elpa-eglot
 # The editor tests skip themselves without their editor; here they must run.
 command -v nvim >/dev/null
 command -v emacs >/dev/null

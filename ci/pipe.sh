@@ -10,16 +10,7 @@ set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${1:-$repo/build-ci-pipe}
 
-missing=()
-for package in cmake g++ make libgtest-dev emacs-nox; do
-  dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
-done
-if ((${#missing[@]} > 0)); then
-  echo "installing: ${missing[*]}"
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
-    "${missing[@]}" </dev/null
-fi
+bash "$repo/ci/install-packages.sh" cmake g++ make libgtest-dev emacs-nox
 # The Emacs test skips itself without Emacs; here it must run.
 command -v emacs >/dev/null
 

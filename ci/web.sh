@@ -18,20 +18,9 @@ repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 native=${1:-$repo/build-ci-web-native}
 web=${2:-$repo/build-ci-web}
 
-missing=()
-for package in cmake g++ make libgtest-dev libbenchmark-dev clang-format \
-               emscripten chromium; do
-  dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
-done
 # Any Node.js 18.18 or later will do, Debian's or another.
-command -v node >/dev/null || missing+=(nodejs)
-command -v npm >/dev/null || missing+=(npm)
-if ((${#missing[@]} > 0)); then
-  echo "installing: ${missing[*]}"
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
-    "${missing[@]}" </dev/null
-fi
+bash "$repo/ci/install-packages.sh" cmake g++ make libgtest-dev \
+  libbenchmark-dev clang-format emscripten chromium node:nodejs npm:npm
 node --version
 
 # Emscripten runs its JavaScript tools with `node` and finds their modules

@@ -11,13 +11,21 @@
 namespace tesvar {
 namespace fuzz {
 
-// Parses `word` against `lexicon` twice with one parser, the second time
-// into a list that already holds a record, and aborts unless: the parser
-// is idle after each call; the count returned is the list's size; the
-// record already there is kept unchanged and first; both calls give the
-// same readings; every reading is of the normalised word, names an entry
-// of the lexicon and has a score in (0, 1]; and when normalisation changed
-// the word, each reading's first error and first suggestion say so.
+// Parses `word` against `lexicon` three times with one parser under the
+// default limits, twice through Parse with one scratch and then through
+// ParseWord into a list that already holds a record, and aborts unless:
+//   - the call stays within the limits: the word limit refuses exactly the
+//     words longer than it; a call that finishes used at most the budget
+//     and returns no more bytes of text than the work it was charged; a
+//     call stopped by the budget returns nothing and used more than the
+//     budget by at most one charge (work_cost::LargestCharge);
+//   - the outcome is deterministic: both Parse calls give the same status,
+//     work and readings, and ParseWord the same readings;
+//   - ParseWord's count is the list's size and the record already there
+//     is kept unchanged and first;
+//   - every reading is of the normalised word, names an entry of the
+//     lexicon and has a score in (0, 1]; and when normalisation changed
+//     the word, each reading's first error and first suggestion say so.
 void CheckParse(const CLexicon& lexicon, std::string_view word);
 
 // Aborts unless the lexicon's headword index finds exactly the entries

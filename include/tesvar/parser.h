@@ -46,10 +46,12 @@ struct ParseLimits {
   static constexpr size_t kDefaultMaxWordBytes = 256;
   // The work one call may do, in work units: roughly one unit per byte the
   // call reads or produces, whether in readings, in suggestions or in the
-  // parses of suggestions. The default is about 50 times what the costliest
-  // word of a large generated corpus needs, and keeps any call below about
-  // 50 ms and 64 MB.
-  static constexpr uint64_t kDefaultMaxWork = uint64_t{1} << 23;
+  // parses of suggestions, plus the suffixes its analyses read. The default
+  // is about 1.3 times what the costliest word of large generated corpora
+  // needs (their words need 400 units at the median and 30,000 at the 99th
+  // percentile), and keeps any call, whatever the word and lexicon, below
+  // about 35 ms and 10 MB on a current machine.
+  static constexpr uint64_t kDefaultMaxWork = uint64_t{6} << 20;
 
   size_t max_word_bytes = kDefaultMaxWordBytes;
   uint64_t max_work = kDefaultMaxWork;

@@ -199,7 +199,8 @@ struct Prepared {
 // Fills in what the prefix, {-'egh}/{-chuq}, the indefinite subject and a
 // quality verb imply, so that the pieces read a complete sentence.
 SentenceParts Prepare(const CParsedVerb& v) {
-  SentenceParts p{v.m_strSubject, v.m_strObject, v.m_strGloss};
+  SentenceParts p{std::string(v.m_strSubject), std::string(v.m_strObject),
+                  v.m_strGloss};
   if (v.m_strPrefix.empty()) {
     p.subject = kUnmarkedSubject;
     // A quality verb has no object unless it is made causative.

@@ -40,7 +40,7 @@ constexpr AuxRow kOtherSubjectAux = {"", "are ", "do "};
 constexpr int kAfterRoot = 0;
 constexpr int After(int vs_class) { return vs_class + 1; }
 
-const std::string& RoverAt(const CParsedVerb& verb, RoverKind rover, int pos) {
+std::string_view RoverAt(const CParsedVerb& verb, RoverKind rover, int pos) {
   return (verb.*SlotsOf(rover))[pos];
 }
 

@@ -21,7 +21,7 @@ namespace tesvar {
 namespace {
 
 // The slots by type, innermost first.
-constexpr std::string CParsedNoun::*kSlots[] = {
+constexpr std::string_view CParsedNoun::*kSlots[] = {
     &CParsedNoun::m_strNS1, &CParsedNoun::m_strNS2, &CParsedNoun::m_strNS3,
     &CParsedNoun::m_strNS4, &CParsedNoun::m_strNS5};
 constexpr int kSlotCount = static_cast<int>(std::size(kSlots));
@@ -53,9 +53,11 @@ std::string_view PluralMisuse(NounKind kind) {
   return std::string_view();
 }
 
-bool IsPlural(const NounSuffixRow& row) { return row.type == kNounPlural; }
+constexpr bool IsPlural(const NounSuffixRow& row) {
+  return row.type == kNounPlural;
+}
 
-bool IsGeneralPlural(const NounSuffixRow& row) {
+constexpr bool IsGeneralPlural(const NounSuffixRow& row) {
   return IsPlural(row) && row.meant_for == kAnyNoun;
 }
 
@@ -110,6 +112,23 @@ constexpr std::string_view kLocativeMessage =
     "The nouns {pa'}, {Dat} and {naDev} don't take {-Daq}.";
 constexpr std::string_view kScatteredNote = " (scattered about)";
 
+// The slot text of the general plural with that note. Slots are views, so
+// the noted text is a constant of its own; there is one general plural
+// (noun_suffix_table.cc).
+constexpr std::string_view kScatteredPlural = "mey (scattered about)";
+
+constexpr std::string_view GeneralPluralSuffix() {
+  for (const NounSuffixRow& row : kNounSuffixes) {
+    if (IsGeneralPlural(row)) return row.suffix;
+  }
+  return std::string_view();
+}
+static_assert(kScatteredPlural.substr(0, GeneralPluralSuffix().size()) ==
+                      GeneralPluralSuffix() &&
+                  kScatteredPlural.substr(GeneralPluralSuffix().size()) ==
+                      kScatteredNote,
+              "the noted plural is the general plural and the note");
+
 // Adds the message made from `format` and `args` as by Format, unless the
 // noun is quiet.
 void AddError(CParsedNoun* noun, std::string_view format,
@@ -121,9 +140,8 @@ void AddError(CParsedNoun* noun, std::string_view format,
 
 void Suggest(CParsedNoun* noun,
              std::initializer_list<std::string_view> pieces) {
-  std::string word;
+  std::string& word = noun->AddSuggestion();
   for (std::string_view piece : pieces) word.append(piece);
-  noun->m_lstSuggestions.push_back(std::move(word));
 }
 
 // The slots below `type`, innermost first, as they stand now.
@@ -217,7 +235,8 @@ bool CheckInsult(const NounSuffixMatch& m, CParsedNoun* noun) {
 // things are spread around; the note travels in the slot text.
 bool MarkScattered(const NounSuffixMatch& m, CParsedNoun* noun) {
   if (IsGeneralPlural(m.row) && OwnPlural(m.entry) != nullptr) {
-    noun->m_strNS2.append(kScatteredNote);
+    // The slot holds the general plural just stored.
+    noun->m_strNS2 = kScatteredPlural;
   }
   return true;
 }
@@ -243,7 +262,7 @@ constexpr UseCheck kUseChecks[] = {
 
 }  // namespace
 
-std::string* NounSlot(CParsedNoun* noun, int type) {
+std::string_view* NounSlot(CParsedNoun* noun, int type) {
   if (type < 1 || type > kSlotCount) return nullptr;
   return &(noun->*kSlots[type - 1]);
 }

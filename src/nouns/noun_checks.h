@@ -24,7 +24,7 @@ struct NounSuffixMatch {
 
 // The slot of `noun` holding suffixes of `type`, or nullptr when the type
 // is outside 1 to 5.
-std::string* NounSlot(CParsedNoun* noun, int type);
+std::string_view* NounSlot(CParsedNoun* noun, int type);
 
 // Compares the match with the previous suffix (`last_type` 0 before the
 // first one) and reports a repeated or out-of-order type.

@@ -26,7 +26,8 @@ std::string CParsedNoun::TS(std::string_view suffix) const {
 
 void CParsedNoun::AppendGloss(std::string_view definition,
                               std::string* out) const {
-  for (const std::string* slot : {&m_strNS5, &m_strNS4, &m_strNS3, &m_strNS1}) {
+  for (const std::string_view* slot :
+       {&m_strNS5, &m_strNS4, &m_strNS3, &m_strNS1}) {
     if (slot->empty()) continue;
     out->append(SuffixGloss(*slot));
     out->push_back(' ');
@@ -45,8 +46,8 @@ std::string CParsedNoun::ToString() const {
 }
 
 std::string CParsedNoun::ToStringTesvar() const {
-  std::string out = m_strHeadword;
-  for (const std::string* slot :
+  std::string out(m_strHeadword);
+  for (const std::string_view* slot :
        {&m_strNS1, &m_strNS2, &m_strNS3, &m_strNS4, &m_strNS5}) {
     out.append(*slot);
   }

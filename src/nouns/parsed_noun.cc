@@ -16,11 +16,11 @@ namespace tesvar {
 
 void CParsedNoun::Clear() {
   CParsedWord::Clear();
-  m_strNS1.clear();
-  m_strNS2.clear();
-  m_strNS3.clear();
-  m_strNS4.clear();
-  m_strNS5.clear();
+  m_strNS1 = {};
+  m_strNS2 = {};
+  m_strNS3 = {};
+  m_strNS4 = {};
+  m_strNS5 = {};
 }
 
 int CParsedNoun::Parse(std::string_view word, const CTWord& entry) {
@@ -28,8 +28,7 @@ int CParsedNoun::Parse(std::string_view word, const CTWord& entry) {
   if (!StartsWith(word, entry.m_strHeadword)) return 0;
   TakeEntry(word, entry);
 
-  std::string_view rest =
-      std::string_view(m_strWord).substr(m_strHeadword.size());
+  std::string_view rest = m_strWord.substr(m_strHeadword.size());
   std::string_view last_suffix;
   int last_type = 0;
   while (!rest.empty()) {
@@ -41,7 +40,7 @@ int CParsedNoun::Parse(std::string_view word, const CTWord& entry) {
     last_suffix = row->suffix;
     last_type = row->type;
     // Every row's type has a slot (noun_suffix_table.cc).
-    NounSlot(this, row->type)->assign(row->suffix);
+    *NounSlot(this, row->type) = row->suffix;
     if (!CheckNounSuffixUse(match, this)) return 0;
   }
   return 1;

@@ -43,11 +43,12 @@ class CParsedNoun : public CParsedWord {
   // English gloss of one noun suffix text, or the text itself.
   std::string TS(std::string_view suffix) const;
 
-  std::string m_strNS1;
-  std::string m_strNS2;
-  std::string m_strNS3;
-  std::string m_strNS4;
-  std::string m_strNS5;
+  // Views of the table's suffix texts (see CParsedWord).
+  std::string_view m_strNS1;
+  std::string_view m_strNS2;
+  std::string_view m_strNS3;
+  std::string_view m_strNS4;
+  std::string_view m_strNS5;
 
  private:
   // TS without the copy: a view of the table's gloss, or of `suffix`

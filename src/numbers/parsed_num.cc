@@ -47,25 +47,25 @@ int CParsedNum::Parse(std::string_view word, const CTWord& entry) {
   m_nPOS = kNumber;
   if (!StartsWith(word, entry.m_strHeadword)) return 0;
   TakeEntry(word, entry);
+  gloss_.assign(m_strGloss);
 
-  std::string_view rest =
-      std::string_view(m_strWord).substr(m_strHeadword.size());
+  std::string_view rest = m_strWord.substr(m_strHeadword.size());
   if (StartsWith(rest, kTensElement)) {
     if (const TensRow* tens = FindTens(m_strHeadword)) {
-      m_strGloss.assign(tens->gloss);
+      gloss_.assign(tens->gloss);
     }
     rest.remove_prefix(kTensElement.size());
   }
   for (const PowerRow& power : kPowers) {
     if (!StartsWith(rest, power.element)) continue;
-    m_strGloss.append(power.appended);
+    gloss_.append(power.appended);
     rest.remove_prefix(power.element.size());
     break;
   }
   if (rest.empty()) return 1;
   for (const NumberSuffixRow& row : kNumberSuffixes) {
     if (rest != row.suffix) continue;
-    AppendSuffixGloss(row, m_strWord, &m_strGloss);
+    AppendSuffixGloss(row, m_strWord, &gloss_);
     return 1;
   }
   return 0;

@@ -28,7 +28,12 @@ class CParsedNum : public CParsedWord {
   int Parse(std::string_view word, const CTWord& entry);
 
   // The English gloss built by Parse.
-  std::string ToString() const { return m_strGloss; }
+  std::string ToString() const { return gloss_; }
+
+ private:
+  // The gloss grows as the elements are read, so the number keeps its
+  // own copy rather than a view of the definition.
+  std::string gloss_;
 };
 
 }  // namespace tesvar

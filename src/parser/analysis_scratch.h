@@ -6,9 +6,11 @@
 #ifndef TESVAR_PARSER_ANALYSIS_SCRATCH_H_
 #define TESVAR_PARSER_ANALYSIS_SCRATCH_H_
 
+#include <cstdint>
+#include <vector>
+
 #include "nouns/parsed_noun.h"
 #include "numbers/parsed_num.h"
-#include "parser/candidate_lookup.h"
 #include "verbs/parsed_verb.h"
 #include "words/parsed_word.h"
 
@@ -32,8 +34,8 @@ struct AnalysisScratch {
     plain.set_quiet(quiet);
   }
 
-  // The candidate entries of the word being read.
-  CandidateLists candidates;
+  // Positions of the candidate entries of the word being read.
+  std::vector<uint32_t> candidates;
 };
 
 }  // namespace tesvar

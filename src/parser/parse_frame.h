@@ -6,9 +6,16 @@
 #define TESVAR_PARSER_PARSE_FRAME_H_
 
 #include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "parser/analysis_scratch.h"
 #include "parser/sub_parse_readings.h"
+#include "parser/suggestion_limits.h"
+#include "parser/text_arena.h"
+#include "parser/weighed_reading.h"
+#include "parser/word_positions.h"
 #include "parser/work_meter.h"
 #include "tesvar/parse_result.h"
 #include "tesvar/parser.h"
@@ -23,16 +30,26 @@ namespace tesvar {
 struct ParseFrame {
   // How many suggestion checks of this frame are running.
   int32_t m_nDepth = 0;
-  // Words whose suggestion check is in progress along the current chain,
-  // and, in a sub-parser, every word it has parsed.
-  StringList m_lstTried;
+  // Words (normalised) whose suggestion check is in progress along the
+  // current chain, and, in a sub-parser, every word it has parsed; views
+  // of the call's TextArena or of the top-level word.
+  WordPositions m_lstTried;
   // The frame whose guard list continues this one's; null at the top.
   const ParseFrame* guard_parent = nullptr;
-  // Sub-parses only weigh their readings (count, scores, suggestions),
-  // which are never shown: their key, label, texts and messages stay
-  // empty. The texts cannot influence the rest: every check has run when
-  // an analysis's Parse returns.
-  bool renders_text = true;
+};
+
+// What a walk over one suggestion list at one depth works with. Walks at
+// one depth run one after another, so each depth has one set, reused.
+struct WalkLevel {
+  // The sub-parser of the walks at this depth.
+  ParseFrame sub_frame;
+  // The readings of the sub-parse of the suggestion being processed.
+  WeighedReadings readings;
+  // What became of each suggestion parsed during the walk: the words, and
+  // whether each stays.
+  WordPositions verdict_words;
+  std::vector<bool> verdict_stays;
+  std::vector<bool> removed_at;
 };
 
 // What one top-level call and all its levels share.
@@ -40,7 +57,17 @@ struct ParseScratch::Impl {
   // Used by every level in turn: each collects its readings completely
   // before it starts a sub-parse.
   AnalysisScratch analyses;
+  // The texts the suggestion check hands around, for the whole call.
+  TextArena texts;
   SubParseReadings sub_parse_readings;
+  // By depth of the walking frame, 1 to kMaxWalkDepth.
+  WalkLevel levels[suggestion_limits::kMaxWalkDepth + 1];
+  // The top-level readings' suggestions while they are checked, and
+  // whether the check changed them.
+  std::vector<SuggestionViews> top_suggestions;
+  std::vector<bool> top_changed;
+  // A word being normalised, or the word as typed beside it.
+  std::string normalising;
   // Suggestions handed to sub-parses so far, at all depths together.
   int handed_over = 0;
   WorkMeter meter;

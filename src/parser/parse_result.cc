@@ -2,13 +2,10 @@
 
 #include "tesvar/parse_result.h"
 
+#include "parser/spelling.h"
 #include "words/parsed_word.h"
 
 namespace tesvar {
-
-namespace {
-constexpr const char* kSpellingMessage = "Spelling or case.";
-}  // namespace
 
 void CParseResult::Case() {
   m_dScore /= factor::kSpelling;

@@ -84,7 +84,9 @@ Status CTesvarParser::Run(std::string word, ParseResults& results,
   ParseFrame top;
   WordParse(m_pLexicon, &s).Run(std::move(word), results, top);
 
+  // The readings shared by sub-parses refer to the texts.
   s.sub_parse_readings.Clear();
+  s.texts.Clear();
   if (s.meter.stopped()) {
     results.resize(passed_in);
     for (size_t i = 0; i < passed_in; ++i) results[i] = std::move(s.saved[i]);

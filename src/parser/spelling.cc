@@ -72,6 +72,31 @@ char CanonicalByte(char c) {
   return kCanonicalBytes.of[static_cast<unsigned char>(c)];
 }
 
+// A set of bytes. The plain bytes may stand anywhere in a canonical word:
+// every canonical byte but "h", which depends on the bytes before it.
+struct ByteSet {
+  bool is[256];
+};
+
+constexpr ByteSet MakePlainBytes() {
+  ByteSet table{};
+  for (int byte = 1; byte < 256; ++byte) {
+    const char c = static_cast<char>(byte);
+    table.is[byte] = c != 'h' && kCanonicalBytes.of[byte] == c;
+  }
+  return table;
+}
+
+constexpr ByteSet kPlainBytes = MakePlainBytes();
+
+constexpr ByteSet MakeInitialVowelBytes() {
+  ByteSet table{};
+  for (char c : kInitialVowels) table.is[static_cast<unsigned char>(c)] = true;
+  return table;
+}
+
+constexpr ByteSet kInitialVowelBytes = MakeInitialVowelBytes();
+
 // Decides each lower-case "h" from left to right: it stays only as the
 // second letter of "ch" or "gh" or the third of "tlh".
 void SettleLowerCaseH(std::string* word) {
@@ -92,6 +117,25 @@ void SettleLowerCaseH(std::string* word) {
 }  // namespace
 
 bool IsAlphabetByte(char c) { return CanonicalByte(c) != '\0'; }
+
+bool IsCanonicalSpelling(std::string_view word) {
+  if (!word.empty() &&
+      kInitialVowelBytes.is[static_cast<unsigned char>(word[0])]) {
+    return false;
+  }
+  for (size_t i = 0; i < word.size(); ++i) {
+    const char c = word[i];
+    if (kPlainBytes.is[static_cast<unsigned char>(c)]) continue;
+    if (c != 'h') return false;
+    // Kept only in "ch", "gh" and "tlh"; this also rules out "th".
+    if (i == 0) return false;
+    const char before = word[i - 1];
+    if (before == 'c' || before == 'g') continue;
+    if (i >= 2 && word[i - 2] == 't' && before == 'l') continue;
+    return false;
+  }
+  return true;
+}
 
 void NormaliseSpelling(std::string* word) {
   // The first pass only drops or replaces bytes, so it works in place.

@@ -9,8 +9,13 @@
 #define TESVAR_PARSER_SPELLING_H_
 
 #include <string>
+#include <string_view>
 
 namespace tesvar {
+
+// The message of a reading found only after normalisation changed the
+// word (CParseResult::Case).
+inline constexpr std::string_view kSpellingMessage = "Spelling or case.";
 
 // True for the 45 bytes of the alphabet: the letters a-e, g-j, l-w, y in
 // both cases and the apostrophe.
@@ -18,6 +23,11 @@ bool IsAlphabetByte(char c);
 
 // Rewrites *word into canonical spelling. An empty word stays empty.
 void NormaliseSpelling(std::string* word);
+
+// True when NormaliseSpelling would leave `word` as it is; one pass, for
+// words that are mostly canonical already (corrections are made of
+// canonical pieces).
+bool IsCanonicalSpelling(std::string_view word);
 
 }  // namespace tesvar
 

@@ -2,28 +2,43 @@
 // word handed to them. Collecting readings depends only on the word and
 // the lexicon, which cannot change during a call, so a word handed over
 // again (several readings offer the same correction, and corrections of
-// corrections meet) gets a copy instead of a second look through the
-// lexicon. The suggestion check that follows depends on the guard list and
-// the budget at that moment, so it always runs afresh.
+// corrections meet) gets the readings of the first time instead of a
+// second look through the lexicon. The suggestion check that follows
+// depends on the guard list and the budget at that moment, so it always
+// runs afresh.
+//
+// Words and suggestions are views of the call's TextArena, so the table
+// holds views only, and Clear must come no later than the arena's.
+// Owned by one ParseScratch; not thread-safe.
 
 #ifndef TESVAR_PARSER_SUB_PARSE_READINGS_H_
 #define TESVAR_PARSER_SUB_PARSE_READINGS_H_
 
-#include <string>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
 #include <unordered_map>
-#include <utility>
+#include <vector>
 
-#include "tesvar/parse_result.h"
+#include "parser/weighed_reading.h"
 
 namespace tesvar {
 
 class SubParseReadings {
  public:
-  // What a word handed to a sub-parse gave: the word normalised and its
-  // readings.
-  struct Readings {
-    std::string normalised;
-    ParseResults readings;
+  // A reading as kept: its suggestions are suggestions()[first, end).
+  struct Reading {
+    double score;
+    uint64_t head_cost;
+    size_t first;
+    size_t end;
+  };
+  // What a word, as handed over, gave: the word normalised and its
+  // readings, readings()[first, end).
+  struct Word {
+    std::string_view normalised;
+    size_t first;
+    size_t end;
   };
 
   SubParseReadings() = default;
@@ -32,24 +47,45 @@ class SubParseReadings {
 
   // What `word`, as handed over, gave before; nullptr if it is new. The
   // result stays valid until the next Store or Clear.
-  const Readings* Find(const std::string& word) const {
+  const Word* Find(std::string_view word) const {
     const auto found = by_word_.find(word);
     return found == by_word_.end() ? nullptr : &found->second;
   }
 
-  void Store(std::string word, Readings readings) {
-    by_word_.emplace(std::move(word), std::move(readings));
+  const Reading& reading(size_t i) const { return readings_[i]; }
+  const std::string_view* suggestions(const Reading& reading) const {
+    return suggestions_.data() + reading.first;
+  }
+
+  // Keeps what `word` gave. REQUIRES: Find(word) == nullptr, and `word`,
+  // `normalised` and the suggestions stay valid until Clear.
+  void Store(std::string_view word, std::string_view normalised,
+             const WeighedReadings& readings) {
+    Word kept{normalised, readings_.size(), 0};
+    for (const WeighedReading& r : readings) {
+      readings_.push_back(Reading{r.score, r.head_cost, suggestions_.size(), 0});
+      suggestions_.insert(suggestions_.end(), r.suggestions.begin(),
+                          r.suggestions.end());
+      readings_.back().end = suggestions_.size();
+    }
+    kept.end = readings_.size();
+    by_word_.emplace(word, kept);
   }
 
   // Forgets everything, at the end of a call. Most calls store nothing,
   // and clearing an empty table would still wipe all its buckets, as many
   // as the costliest call so far needed.
   void Clear() {
-    if (!by_word_.empty()) by_word_.clear();
+    if (by_word_.empty()) return;
+    by_word_.clear();
+    readings_.clear();
+    suggestions_.clear();
   }
 
  private:
-  std::unordered_map<std::string, Readings> by_word_;
+  std::unordered_map<std::string_view, Word> by_word_;
+  std::vector<Reading> readings_;
+  std::vector<std::string_view> suggestions_;
 };
 
 }  // namespace tesvar

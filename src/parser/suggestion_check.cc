@@ -21,6 +21,10 @@
 //
 // Sub-parsers of one top-level call share the readings they collect from
 // the lexicon (sub_parse_readings.h); each walk over them runs afresh.
+// Suggestions travel as views of the call's TextArena: the top level's
+// are copied there when its check starts and written back when it ends,
+// and a sub-parse's are copied there once, when its readings are
+// collected.
 //
 // Every step of a walk is charged to the call's work meter by the words it
 // compares; once the meter stops, the walk ends where it is and the call
@@ -30,8 +34,7 @@
 #include "parser/suggestion_check.h"
 
 #include <cstddef>
-#include <iterator>
-#include <utility>
+#include <string>
 #include <vector>
 
 #include "parser/word_parse.h"
@@ -40,19 +43,14 @@ namespace tesvar {
 
 namespace {
 
-// What became of a suggestion that was parsed during one walk.
-struct Verdict {
-  std::string word;
-  bool stays;
-};
-
-const Verdict* FindVerdict(const std::vector<Verdict>& verdicts,
-                           const std::string& word, uint64_t* compared) {
-  for (const Verdict& v : verdicts) {
-    ++*compared;
-    if (v.word == word) return &v;
-  }
-  return nullptr;
+// Whether `word` is in `words`, at *at; adds to *compared the words a
+// search in turn would look at: up to and including the word, or all.
+bool Find(const WordPositions& words, std::string_view word, uint64_t* compared,
+          size_t* at) {
+  *at = words.Find(word);
+  const bool found = *at < words.size();
+  *compared += found ? *at + 1 : words.size();
+  return found;
 }
 
 bool AnySuggestions(const ParseResults& results) {
@@ -65,99 +63,141 @@ bool AnySuggestions(const ParseResults& results) {
 }  // namespace
 
 bool SuggestionCheck::OnGuardList(const ParseFrame& frame,
-                                  const std::string& word, uint64_t* compared) {
+                                  std::string_view word, uint64_t* compared) {
+  size_t at = 0;
   for (const ParseFrame* f = &frame; f != nullptr; f = f->guard_parent) {
-    for (const std::string& tried : f->m_lstTried) {
-      ++*compared;
-      if (tried == word) return true;
-    }
+    if (Find(f->m_lstTried, word, compared, &at)) return true;
   }
   return false;
 }
 
-void SuggestionCheck::Run(const std::string& word, ParseResults& results) {
-  ParseFrame& frame = *frame_;
+void SuggestionCheck::Run(std::string_view word, ParseResults& results) {
   // At the top, without suggestions, there is nothing to walk, and the
   // guard list would be set up only to be taken down again. (A sub-parser
   // keeps every word it parses on its list, so it must go on.)
-  if (frame.m_nDepth == 0 && !AnySuggestions(results)) return;
+  if (frame_->m_nDepth == 0 && !AnySuggestions(results)) return;
+  ParseScratch::Impl& scratch = parse_->scratch();
+  std::vector<SuggestionViews>& lists = scratch.top_suggestions;
+  if (lists.size() < results.size()) lists.resize(results.size());
+  for (size_t i = 0; i < results.size(); ++i) {
+    lists[i].clear();
+    for (const std::string& suggestion : results[i].m_lstSuggestions) {
+      lists[i].push_back(scratch.texts.Copy(suggestion));
+    }
+  }
+  std::vector<bool>& changed = scratch.top_changed;
+  changed.assign(results.size(), false);
+  Walk(word, results.size(),
+       [&lists, &changed](size_t i, bool walk_changed) -> SuggestionViews& {
+         changed[i] = changed[i] || walk_changed;
+         return lists[i];
+       });
+  // A stopped call hands back nothing of this.
+  if (scratch.meter.stopped()) return;
+  for (size_t i = 0; i < results.size(); ++i) {
+    if (!changed[i]) continue;
+    StringList& suggestions = results[i].m_lstSuggestions;
+    suggestions.resize(lists[i].size());
+    for (size_t j = 0; j < lists[i].size(); ++j) {
+      suggestions[j].assign(lists[i][j]);
+    }
+  }
+}
+
+void SuggestionCheck::Run(std::string_view word, WeighedReadings& readings) {
+  Walk(word, readings.size(),
+       [&readings](size_t i, bool /*walk_changed*/) -> SuggestionViews& {
+         return readings[i].suggestions;
+       });
+}
+
+template <typename ListAt>
+void SuggestionCheck::Walk(std::string_view word, size_t count,
+                           ListAt list_at) {
+  ParseFrame& frame = *frame_;
   ++frame.m_nDepth;
-  frame.m_lstTried.push_back(word);
+  frame.m_lstTried.Add(word);
 
   if (frame.m_nDepth <= suggestion_limits::kMaxWalkDepth) {
-    ParseFrame sub_frame;
-    sub_frame.renders_text = false;
+    ParseFrame& sub_frame = parse_->scratch().levels[frame.m_nDepth].sub_frame;
     sub_frame.m_nDepth = frame.m_nDepth;
+    sub_frame.m_lstTried.Clear();
     sub_frame.guard_parent = &frame;
-    const size_t count = results.size();
-    for (size_t i = 0; i < count && !parse_->scratch().meter.stopped(); ++i) {
-      WalkSuggestions(sub_frame, results[i].m_lstSuggestions);
+    WorkMeter& meter = parse_->scratch().meter;
+    for (size_t i = 0; i < count && !meter.stopped(); ++i) {
+      if (WalkSuggestions(sub_frame, list_at(i, false))) list_at(i, true);
     }
   }
 
   --frame.m_nDepth;
-  if (frame.m_nDepth == 0) frame.m_lstTried.clear();
+  if (frame.m_nDepth == 0) frame.m_lstTried.Clear();
 }
 
-void SuggestionCheck::WalkSuggestions(ParseFrame& sub_frame,
-                                      StringList& suggestions) {
+bool SuggestionCheck::WalkSuggestions(ParseFrame& sub_frame,
+                                      SuggestionViews& suggestions) {
   ParseScratch::Impl& scratch = parse_->scratch();
-  std::vector<Verdict> verdicts;
+  WalkLevel& level = scratch.levels[frame_->m_nDepth];
+  WordPositions& verdict_words = level.verdict_words;
+  verdict_words.Clear();
+  level.verdict_stays.clear();
   // Only the suggestion being processed is ever removed, so removals are
   // marked and the list is compacted once at the end; the positions ahead
   // of the walk are the same as if each removal had closed its gap.
-  std::vector<bool> removed_at;
-  // The readings of one sub-parse at a time; its storage serves them all.
-  ParseResults readings;
+  std::vector<bool>& removed_at = level.removed_at;
+  removed_at.clear();
+  bool changed = false;
   for (size_t pos = 0; pos < suggestions.size(); ++pos) {
     // Suggestions appended while the last one is processed are not visited.
     const bool was_last = pos + 1 == suggestions.size();
-    const std::string& current = suggestions[pos];
+    // A view: appending below may move the list, never the text.
+    const std::string_view current = suggestions[pos];
     bool removed = false;
     uint64_t compared = 0;
 
+    size_t verdict = 0;
     if (OnGuardList(*frame_, current, &compared)) {
       // A word on the current chain: left in place unparsed.
-    } else if (const Verdict* seen =
-                   FindVerdict(verdicts, current, &compared)) {
+    } else if (Find(verdict_words, current, &compared, &verdict)) {
       // Costs no parse, so it applies even once the budget is spent.
-      removed = !seen->stays;
+      removed = !level.verdict_stays[verdict];
     } else if (scratch.handed_over >= suggestion_limits::kMaxSubParses) {
       // Budget spent: left in place unparsed.
     } else {
       ++scratch.handed_over;
       if (!scratch.meter.Charge(work_cost::kSubParse + current.size())) break;
-      std::string word = current;
-      readings.clear();
-      removed = parse_->Run(word, readings, sub_frame) == 0;
+      // The readings of one sub-parse at a time; the level's storage
+      // serves them all.
+      WeighedReadings& readings = level.readings;
+      readings.Clear();
+      removed = parse_->RunSub(current, readings, sub_frame) == 0;
       if (scratch.meter.stopped()) break;
-      for (CParseResult& reading : readings) {
-        if (reading.m_dScore == 1.0) continue;
+      for (const WeighedReading& reading : readings) {
+        if (reading.score == 1.0) continue;
         removed = true;
-        // May reallocate the list: `current` is not used after this.
-        suggestions.insert(
-            suggestions.end(),
-            std::make_move_iterator(reading.m_lstSuggestions.begin()),
-            std::make_move_iterator(reading.m_lstSuggestions.end()));
+        suggestions.insert(suggestions.end(), reading.suggestions.begin(),
+                           reading.suggestions.end());
+        changed |= !reading.suggestions.empty();
       }
-      verdicts.push_back(Verdict{std::move(word), !removed});
+      verdict_words.Add(current);
+      level.verdict_stays.push_back(!removed);
     }
-    if (!scratch.meter.Charge(compared)) break;
+    if (!scratch.meter.ChargeEach(compared, 1)) break;
     if (removed) {
       removed_at.resize(suggestions.size(), false);
       removed_at[pos] = true;
     }
     if (was_last) break;
   }
-  if (removed_at.empty()) return;
+  if (removed_at.empty()) return changed;
   removed_at.resize(suggestions.size(), false);
   size_t kept = 0;
   for (size_t pos = 0; pos < suggestions.size(); ++pos) {
     if (removed_at[pos]) continue;
-    if (kept != pos) suggestions[kept] = std::move(suggestions[pos]);
+    if (kept != pos) suggestions[kept] = suggestions[pos];
     ++kept;
   }
   suggestions.resize(kept);
+  return true;
 }
 
 }  // namespace tesvar

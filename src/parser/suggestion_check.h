@@ -9,26 +9,16 @@
 #ifndef TESVAR_PARSER_SUGGESTION_CHECK_H_
 #define TESVAR_PARSER_SUGGESTION_CHECK_H_
 
+#include <cstddef>
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 #include "parser/parse_frame.h"
+#include "parser/suggestion_limits.h"
+#include "parser/weighed_reading.h"
 #include "tesvar/parse_result.h"
 
 namespace tesvar {
-
-// Limits that keep the recursive check finite on every input. Corrections
-// can lead back to words already examined, or grow a word at each level,
-// or branch at every level; these bounds stop all three. They change the
-// output only for words whose corrections run that deep or that wide.
-namespace suggestion_limits {
-// A walk runs only while the parser's depth (after entering the check) is
-// at most this; deeper, every suggestion stays unparsed.
-constexpr int kMaxWalkDepth = 8;
-// Suggestions handed to sub-parsers during one top-level ParseWord, at all
-// depths together; once reached, every further suggestion stays unparsed.
-constexpr int kMaxSubParses = 256;
-}  // namespace suggestion_limits
 
 class WordParse;
 
@@ -42,16 +32,26 @@ class SuggestionCheck {
   SuggestionCheck& operator=(const SuggestionCheck&) = delete;
 
   // Checks the suggestions of every element of `results` (also those that
-  // were there before the call). `word` is the normalised word whose
-  // readings these are; it guards against cycles while the check runs.
-  void Run(const std::string& word, ParseResults& results);
+  // were there before the call), at the top level. `word` is the
+  // normalised word whose readings these are; it guards against cycles
+  // while the check runs.
+  void Run(std::string_view word, ParseResults& results);
+  // The same for the readings of a sub-parse. REQUIRES: `word` stays valid
+  // until the end of the call.
+  void Run(std::string_view word, WeighedReadings& readings);
 
  private:
-  void WalkSuggestions(ParseFrame& sub_frame, StringList& suggestions);
+  // Walks `count` lists with `word` on the guard list. list_at(i, false)
+  // gives the i-th list; list_at(i, true) is called after a walk changed
+  // it.
+  template <typename ListAt>
+  void Walk(std::string_view word, size_t count, ListAt list_at);
+  // Returns whether the list changed.
+  bool WalkSuggestions(ParseFrame& sub_frame, SuggestionViews& suggestions);
   // Whether `word` is on the guard list of `frame`: its own m_lstTried or
   // that of a frame it was started by. *compared counts the words looked
   // at.
-  static bool OnGuardList(const ParseFrame& frame, const std::string& word,
+  static bool OnGuardList(const ParseFrame& frame, std::string_view word,
                           uint64_t* compared);
 
   WordParse* const parse_;

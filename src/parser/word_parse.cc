@@ -1,12 +1,16 @@
 // The first two phases: normalise the word, then walk the candidate entries
 // (candidate_lookup.h) in enumeration order and run, for each, the analyses
 // its part of speech calls for. Every successful analysis becomes one
-// candidate record, in that order. The third phase, the suggestion check,
-// is in suggestion_check.cc.
+// reading, in that order: a full record at the top level, a weighed
+// reading in a sub-parse. The third phase, the suggestion check, is in
+// suggestion_check.cc.
 //
-// Work is charged per entry (before its analyses run) and per reading
-// (after it is recorded), so the meter stops a lexicon of many homographs
-// as surely as a word with many suggestions.
+// Work is charged per entry (before its analyses run, by the suffixes they
+// will read), per reading (after it is recorded) and per failed reading
+// (by the corrections it may have built; see entry_cost.h), so the meter
+// stops a lexicon of many homographs as surely as a word with many
+// suggestions or a long suffix chain that fails at its end. A weighed
+// reading is charged what its full record would be.
 // Tested by parser_test.cc.
 
 #include "parser/word_parse.h"
@@ -17,145 +21,218 @@
 #include <utility>
 
 #include "parser/candidate_lookup.h"
+#include "parser/entry_cost.h"
 #include "parser/spelling.h"
 #include "parser/suggestion_check.h"
+#include "words/parsed_word.h"
 
 namespace tesvar {
 
 namespace {
 
-// What every reading of one word shares.
-struct ReadingContext {
+// Takes the readings of the top level as full records.
+struct RecordSink {
+  static constexpr bool kQuiet = false;
   const std::string& word;  // normalised
   bool spelling_changed;
-  bool render_text;
   ParseResults& results;
   WorkMeter& meter;
-};
 
-// Builds the candidate record of a successful analysis, in the order the
-// record's fields are filled: word, key, label, English text, score, the
-// spelling mark, the analysis's own messages and suggestions, the native
-// rendering.
-template <typename Analysis>
-void AppendReading(const Analysis& analysis, std::string_view key,
-                   const ReadingContext& context) {
-  CParseResult& record = context.results.emplace_back();
-  record.m_strWord = context.word;
-  if (context.render_text) {
+  // Builds the candidate record of a successful analysis, in the order the
+  // record's fields are filled: word, key, label, English text, score, the
+  // spelling mark, the analysis's own messages and suggestions, the native
+  // rendering.
+  template <typename Analysis>
+  void Take(const Analysis& analysis, std::string_view key) {
+    CParseResult& record = results.emplace_back();
+    record.m_strWord = word;
     record.m_strKey = key;
     record.m_strPOS = analysis.POS();
     record.m_strAnalysis = analysis.ToString();
-  }
-  record.m_dScore = analysis.m_dScore;
-  if (context.spelling_changed) record.Case();
-  if (context.render_text) {
+    record.m_dScore = analysis.m_dScore;
+    if (spelling_changed) record.Case();
     record.m_lstErrors.insert(record.m_lstErrors.end(),
                               analysis.m_lstErrors.begin(),
                               analysis.m_lstErrors.end());
+    record.m_lstSuggestions.insert(record.m_lstSuggestions.end(),
+                                   analysis.m_lstSuggestions.begin(),
+                                   analysis.m_lstSuggestions.end());
+    record.m_strNative = analysis.ToStringTesvar();
+    meter.ChargeReading(record);
   }
-  record.m_lstSuggestions.insert(record.m_lstSuggestions.end(),
-                                 analysis.m_lstSuggestions.begin(),
-                                 analysis.m_lstSuggestions.end());
-  if (context.render_text) record.m_strNative = analysis.ToStringTesvar();
-  context.meter.Charge(WorkMeter::ReadingCost(record));
-}
+};
 
-// Clears the analysis, parses, and records the reading if there is one.
-template <typename Analysis>
-void TryReading(Analysis& analysis, const CLexicon::Entry& entry,
-                const ReadingContext& context) {
+// Takes the readings of a sub-parse as weighed readings: the score and the
+// suggestions as a record would have them (the spelling mark's correction
+// first), the suggestions copied once into the call's texts.
+struct WeighedSink {
+  static constexpr bool kQuiet = true;
+  std::string_view word;  // normalised; lives as long as the texts
+  bool spelling_changed;
+  WeighedReadings& readings;
+  TextArena& texts;
+  WorkMeter& meter;
+
+  template <typename Analysis>
+  void Take(const Analysis& analysis, std::string_view /*key*/) {
+    WeighedReading& reading = readings.Add();
+    reading.score = analysis.m_dScore;
+    // The record of a quiet reading holds the word, the spelling mark's
+    // message and correction, and the suggestions.
+    reading.head_cost = work_cost::kReading + word.size();
+    if (spelling_changed) {
+      reading.score /= factor::kSpelling;
+      reading.suggestions.push_back(word);
+      reading.head_cost += WorkMeter::TextCost(kSpellingMessage.size());
+    }
+    for (const std::string& suggestion : analysis.m_lstSuggestions) {
+      reading.suggestions.push_back(texts.Copy(suggestion));
+    }
+    meter.ChargeWeighed(reading.head_cost, reading.suggestions.data(),
+                        reading.suggestions.size());
+  }
+};
+
+// Clears the analysis, parses, and hands the reading to the sink if there
+// is one; returns whether there was.
+template <typename Analysis, typename Sink>
+bool TryReading(Analysis& analysis, const CLexicon::Entry& entry,
+                std::string_view word, Sink& sink) {
   analysis.Clear();
-  if (analysis.Parse(context.word, entry.word)) {
-    AppendReading(analysis, entry.key, context);
-  }
+  if (!analysis.Parse(word, entry.word)) return false;
+  sink.Take(analysis, entry.key);
+  return true;
 }
 
-// Runs the analyses that the entry's part of speech calls for. The code
-// is compared unsigned, so negative codes are plain words.
+// Runs the analyses that the entry's part of speech calls for, and charges
+// the scans whose readings failed (see entry_cost.h). The code is compared
+// unsigned, so negative codes are plain words.
+template <typename Sink>
 void ReadEntry(AnalysisScratch& a, const CLexicon::Entry& entry,
-               const ReadingContext& context) {
+               const EntryScans& scans, const EntryCost& cost,
+               std::string_view word, Sink& sink) {
+  uint64_t failed = 0;
   switch (static_cast<uint32_t>(entry.word.m_nPOS)) {
     case kNoun:
-      TryReading(a.noun, entry, context);
+      if (!TryReading(a.noun, entry, word, sink)) failed = scans.noun;
       break;
     case kVerb:
-      TryReading(a.verb, entry, context);
+      // The reading with the prefix is tried first; one without it means
+      // that the prefixed scan failed.
+      if (!TryReading(a.verb, entry, word, sink)) {
+        failed = scans.verb_prefixed + scans.verb_bare;
+      } else if (a.verb.m_strPrefix.empty()) {
+        failed = scans.verb_prefixed;
+      }
       break;
     case kPronoun:
-      TryReading(a.pronoun_noun, entry, context);
-      TryReading(a.pronoun_verb, entry, context);
+      if (!TryReading(a.pronoun_noun, entry, word, sink)) failed = scans.noun;
+      if (!TryReading(a.pronoun_verb, entry, word, sink)) {
+        failed += scans.verb_bare;
+      }
       break;
     case kNumber:
-      TryReading(a.number, entry, context);
+      TryReading(a.number, entry, word, sink);
       break;
     default:
-      TryReading(a.plain, entry, context);
+      TryReading(a.plain, entry, word, sink);
       break;
   }
+  cost.ChargeFailed(failed, &sink.meter);
 }
 
 }  // namespace
 
 int WordParse::Run(std::string word, ParseResults& results, ParseFrame& frame) {
-  if (frame.renders_text) {
-    NormaliseAndCollect(&word, results, /*render_text=*/true);
-  } else {
-    CollectForSubParse(&word, results);
-  }
+  NormaliseAndCollect(&word, results);
   if (!scratch_->meter.stopped()) {
     SuggestionCheck(this, &frame).Run(word, results);
   }
   return static_cast<int>(results.size());
 }
 
-void WordParse::NormaliseAndCollect(std::string* word, ParseResults& results,
-                                    bool render_text) {
-  const std::string as_typed = *word;
-  NormaliseSpelling(word);
-  CollectReadings(*word, *word != as_typed, render_text, results);
+int WordParse::RunSub(std::string_view word, WeighedReadings& readings,
+                      ParseFrame& frame) {
+  const std::string_view normalised = CollectForSubParse(word, readings);
+  if (!scratch_->meter.stopped()) {
+    SuggestionCheck(this, &frame).Run(normalised, readings);
+  }
+  return static_cast<int>(readings.size());
 }
 
-void WordParse::CollectForSubParse(std::string* word, ParseResults& results) {
+void WordParse::NormaliseAndCollect(std::string* word, ParseResults& results) {
+  bool spelling_changed = false;
+  if (!IsCanonicalSpelling(*word)) {
+    std::string& as_typed = scratch_->normalising;
+    as_typed.assign(*word);
+    NormaliseSpelling(word);
+    spelling_changed = *word != as_typed;
+  }
+  RecordSink sink{*word, spelling_changed, results, scratch_->meter};
+  CollectReadings(*word, sink);
+}
+
+std::string_view WordParse::CollectForSubParse(std::string_view word,
+                                               WeighedReadings& readings) {
   SubParseReadings& shared = scratch_->sub_parse_readings;
-  if (const SubParseReadings::Readings* seen = shared.Find(*word)) {
-    *word = seen->normalised;
-    for (const CParseResult& reading : seen->readings) {
-      if (!scratch_->meter.Charge(WorkMeter::ReadingCost(reading))) return;
-      results.push_back(reading);
+  WorkMeter& meter = scratch_->meter;
+  if (const SubParseReadings::Word* seen = shared.Find(word)) {
+    for (size_t i = seen->first; i < seen->end; ++i) {
+      const SubParseReadings::Reading& kept = shared.reading(i);
+      const std::string_view* first = shared.suggestions(kept);
+      if (!meter.ChargeWeighed(kept.head_cost, first, kept.end - kept.first)) {
+        break;
+      }
+      WeighedReading& reading = readings.Add();
+      reading.score = kept.score;
+      reading.head_cost = kept.head_cost;
+      reading.suggestions.assign(first, first + (kept.end - kept.first));
     }
-    return;
+    return seen->normalised;
   }
-  std::string as_handed_over = *word;
-  const size_t before = results.size();
-  NormaliseAndCollect(word, results, /*render_text=*/false);
+  std::string_view normalised = word;
+  bool spelling_changed = false;
+  if (!IsCanonicalSpelling(word)) {
+    std::string& normalising = scratch_->normalising;
+    normalising.assign(word);
+    NormaliseSpelling(&normalising);
+    spelling_changed = normalising != word;
+    if (spelling_changed) normalised = scratch_->texts.Copy(normalising);
+  }
+  WeighedSink sink{normalised, spelling_changed, readings, scratch_->texts,
+                   meter};
+  CollectReadings(normalised, sink);
   // A stopped collection is incomplete; the call ends without using it.
-  if (scratch_->meter.stopped()) return;
-  SubParseReadings::Readings kept{*word, {}};
-  kept.readings.assign(results.begin() + static_cast<std::ptrdiff_t>(before),
-                       results.end());
-  for (const CParseResult& reading : kept.readings) {
-    scratch_->meter.Charge(WorkMeter::ReadingCost(reading));
+  if (meter.stopped()) return normalised;
+  for (const WeighedReading& reading : readings) {
+    if (!meter.ChargeWeighed(reading.head_cost, reading.suggestions.data(),
+                             reading.suggestions.size())) {
+      return normalised;
+    }
   }
-  shared.Store(std::move(as_handed_over), std::move(kept));
+  shared.Store(word, normalised, readings);
+  return normalised;
 }
 
-void WordParse::CollectReadings(const std::string& word, bool spelling_changed,
-                                bool render_text, ParseResults& results) {
+template <typename Sink>
+void WordParse::CollectReadings(std::string_view word, Sink& sink) {
   if (lexicon_ == nullptr) return;
   AnalysisScratch& analyses = scratch_->analyses;
   // Messages of readings that are not shown are not written at all.
-  analyses.SetQuiet(!render_text);
+  analyses.SetQuiet(Sink::kQuiet);
   FindCandidateEntries(*lexicon_, word, &analyses.candidates);
   WorkMeter& meter = scratch_->meter;
-  const ReadingContext context{word, spelling_changed, render_text, results,
-                               meter};
-  for (const Candidate& candidate : analyses.candidates.candidates) {
-    // Every candidate costs the same, also one whose analyses are known
-    // to fail and are skipped.
-    if (!meter.Charge(work_cost::kEntry + 4 * word.size())) return;
-    if (!candidate.may_read) continue;
-    ReadEntry(analyses, lexicon_->entry(candidate.position), context);
+  EntryCost cost(word);
+  for (uint32_t position : analyses.candidates) {
+    const CLexicon::Entry entry = lexicon_->entry(position);
+    const EntryScans scans = cost.Scans(entry.word);
+    if (!cost.ChargeBefore(entry.word, scans, &meter)) return;
+    if (scans.may_read) {
+      ReadEntry(analyses, entry, scans, cost, word, sink);
+    } else {
+      // Every scan fails, as the analyses would find.
+      cost.ChargeFailed(scans.total(), &meter);
+    }
   }
 }
 

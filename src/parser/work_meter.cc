@@ -18,6 +18,44 @@ void WorkMeter::Check() {
   if (interrupt_->StopRequested()) stop_ = StopReason::kInterrupt;
 }
 
+bool WorkMeter::ChargeEach(uint64_t count, uint64_t units) {
+  if (stop_ != StopReason::kNone) return false;
+  if (count == 0 || units == 0) return true;
+  // While the meter runs, used_ <= budget_. The steps that fit leave it
+  // there; the one after them is the one that stops the meter.
+  if (budget_ != 0) {
+    const uint64_t fit = (budget_ - used_) / units;
+    if (count > fit) return Charge((fit + 1) * units);
+  }
+  return Charge(count * units);
+}
+
+bool WorkMeter::ChargeTexts(const StringList& texts) {
+  for (const std::string& text : texts) {
+    if (!Charge(TextCost(text.size()))) return false;
+  }
+  return true;
+}
+
+bool WorkMeter::ChargeWeighed(uint64_t head_cost,
+                              const std::string_view* suggestions,
+                              size_t count) {
+  if (!Charge(head_cost)) return false;
+  for (size_t i = 0; i < count; ++i) {
+    if (!Charge(TextCost(suggestions[i].size()))) return false;
+  }
+  return true;
+}
+
+bool WorkMeter::ChargeReading(const CParseResult& reading) {
+  return Charge(work_cost::kReading + reading.m_strPOS.size() +
+                reading.m_strWord.size() + reading.m_strKey.size()) &&
+         Charge(reading.m_strAnalysis.size()) &&
+         Charge(reading.m_strNative.size()) &&
+         ChargeTexts(reading.m_lstErrors) &&
+         ChargeTexts(reading.m_lstSuggestions);
+}
+
 Status WorkMeter::status() const {
   switch (stop_) {
     case StopReason::kNone:
@@ -28,19 +66,6 @@ Status WorkMeter::status() const {
       return Status::Cancelled();
   }
   return Status::Ok();
-}
-
-uint64_t WorkMeter::TextsCost(const StringList& texts) {
-  uint64_t cost = 0;
-  for (const std::string& text : texts) cost += work_cost::kText + text.size();
-  return cost;
-}
-
-uint64_t WorkMeter::ReadingCost(const CParseResult& reading) {
-  return work_cost::kReading + reading.m_strPOS.size() +
-         reading.m_strWord.size() + reading.m_strKey.size() +
-         reading.m_strAnalysis.size() + reading.m_strNative.size() +
-         TextsCost(reading.m_lstErrors) + TextsCost(reading.m_lstSuggestions);
 }
 
 }  // namespace tesvar

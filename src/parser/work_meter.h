@@ -4,11 +4,12 @@
 //
 // Units are deterministic, never a clock, so a word always gives the same
 // answer: roughly one unit per byte read or produced. Each place that does
-// work charges for it before or right after doing it, at a granularity of
-// one lexicon entry, one reading, one suggestion or one sub-parse; a word
-// within the word limit costs at most a few thousand units between two
-// charges, so the budget is never overrun by much. Once stopped, the
-// meter stays stopped, and every loop of the call ends at its next check.
+// work charges for it before or right after doing it, one step at a time:
+// one entry's setup, one text, one suffix, one sub-parse, one comparison.
+// The first charge past the budget stops the meter, and a stopped meter
+// adds nothing more, so a stopped call has used at most its budget plus
+// one charge (LargestCharge below); every loop of the call ends at its
+// next check.
 //
 // Lives in a ParseScratch; one call at a time. Tested by limits_test.cc.
 
@@ -17,6 +18,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "tesvar/parse_result.h"
 #include "tesvar/parser.h"
@@ -26,8 +28,17 @@ namespace tesvar {
 
 // What things cost, in work units.
 namespace work_cost {
-// Setting up the analysis of one lexicon entry, beside the word's bytes.
+// Setting up the analysis of one lexicon entry, beside the bytes of the
+// word and of the entry's texts (see entry_cost.h).
 constexpr uint64_t kEntry = 64;
+// The checks of one suffix read by an analysis, beside the corrections
+// they build (see entry_cost.h).
+constexpr uint64_t kSuffix = 32;
+// A suffix of a reading that failed, charged as if it were faulty: the
+// messages of the checks that fire, beside their corrections, of which
+// one suffix draws up to kCorrectionsPerFault, each as long as the word.
+constexpr uint64_t kFaultySuffix = 128;
+constexpr uint64_t kCorrectionsPerFault = 4;
 // Setting up a sub-parse of one suggestion, beside the word's bytes.
 constexpr uint64_t kSubParse = 256;
 // The bookkeeping of one text in a list, beside its bytes: about what a
@@ -35,6 +46,24 @@ constexpr uint64_t kSubParse = 256;
 constexpr uint64_t kText = 32;
 // The bookkeeping of one reading, beside its texts.
 constexpr uint64_t kReading = 64;
+// More than the texts of a reading that come from neither the word nor
+// the entry: its label, the grammar messages, the English glosses of the
+// affixes.
+constexpr uint64_t kMessageSlack = 4096;
+
+// The most that one charge adds, for a call whose words (the word as
+// normalised, and every correction parsed on its behalf) have at most
+// `word_bytes` bytes, against a lexicon whose entry texts (key, headword,
+// definition, plural) have at most `entry_text_bytes` bytes each. The
+// costliest charges are a failed suffix, a reading's bookkeeping with its
+// word and key, and its English text, which may hold the definition twice
+// (a verb made a noun is glossed through its verb part); this sum exceeds
+// each of them.
+constexpr uint64_t LargestCharge(uint64_t word_bytes,
+                                 uint64_t entry_text_bytes) {
+  return kReading + kText + kFaultySuffix + kCorrectionsPerFault * word_bytes +
+         2 * entry_text_bytes + kMessageSlack;
+}
 }  // namespace work_cost
 
 class WorkMeter {
@@ -51,6 +80,7 @@ class WorkMeter {
 
   // Adds `units` of work; returns false once the call must stop.
   bool Charge(uint64_t units) {
+    if (stop_ != StopReason::kNone) return false;
     used_ += units;
     if (used_ >= next_interrupt_check_ || (budget_ != 0 && used_ > budget_)) {
       Check();
@@ -58,20 +88,32 @@ class WorkMeter {
     return stop_ == StopReason::kNone;
   }
 
+  // Adds `count` steps of `units` each, exactly as `count` calls of
+  // Charge(units) would, in constant time.
+  bool ChargeEach(uint64_t count, uint64_t units);
+
+  // Charges a reading: its bookkeeping with its word, key and label, then
+  // each of its texts.
+  bool ChargeReading(const CParseResult& reading);
+  // Charges a sub-parse's weighed reading as its record would be charged:
+  // `head_cost` (bookkeeping, word, messages), then each suggestion.
+  bool ChargeWeighed(uint64_t head_cost, const std::string_view* suggestions,
+                     size_t count);
+
+  // The work one text of a list stands for.
+  static uint64_t TextCost(size_t bytes) { return work_cost::kText + bytes; }
+
   bool stopped() const { return stop_ != StopReason::kNone; }
   uint64_t used() const { return used_; }
 
   // OK, or why the call stopped.
   Status status() const;
 
-  // The work a reading stands for: its texts, each with its bookkeeping.
-  static uint64_t ReadingCost(const CParseResult& reading);
-  static uint64_t TextsCost(const StringList& texts);
-
  private:
   enum class StopReason { kNone, kBudget, kInterrupt };
 
   void Check();
+  bool ChargeTexts(const StringList& texts);
 
   uint64_t used_ = 0;
   uint64_t budget_ = 0;  // 0: no budget

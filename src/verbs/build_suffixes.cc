@@ -2,13 +2,16 @@
 // corrected forms of the grammar checks. Rovers at one position come out
 // in a fixed order. {-Ha'} and {-Qo'} are stored only as present, so the
 // rovers that go with them are read back from the word itself, and the
-// rovers at their positions are not written a second time.
+// rovers at their positions are not written a second time. What the word
+// gives is looked up once per reading, since a long word may be written
+// back many times.
 // Tested by verb_build_suffixes_test.cc.
 
 #include <cstddef>
+#include <cstdint>
 
-#include "platform/text.h"
 #include "verbs/parsed_verb.h"
+#include "words/first_byte_index.h"
 
 namespace tesvar {
 
@@ -63,12 +66,80 @@ static_assert(EndsWithCatchAll(kRootNegRuns) &&
               EndsWithCatchAll(kRefusalRuns) &&
               EndsWithCatchAll(kAfterRefusalRuns));
 
+// The runs of a table packed for comparison: every run is at most two
+// packed words long.
 template <size_t N>
-std::string_view FirstRun(std::string_view word, const RoverRun (&runs)[N]) {
-  for (const RoverRun& run : runs) {
-    if (Contains(word, run.found)) return run.gives;
+struct PackedRuns {
+  uint64_t head[N];       // the first kMaxPackedAffix bytes
+  uint64_t head_mask[N];  // the bits they take
+  uint64_t tail[N];       // the bytes after those
+  uint64_t tail_mask[N];
+  bool starts[256];  // bytes that begin some run
+};
+
+template <size_t N>
+constexpr PackedRuns<N> PackRuns(const RoverRun (&runs)[N]) {
+  PackedRuns<N> packed{};
+  auto mask = [](size_t size) {
+    return size >= kMaxPackedAffix ? ~uint64_t{0}
+                                   : (uint64_t{1} << (8 * size)) - 1;
+  };
+  for (size_t i = 0; i + 1 < N; ++i) {
+    const std::string_view found = runs[i].found;
+    const std::string_view tail = found.size() > kMaxPackedAffix
+                                      ? found.substr(kMaxPackedAffix)
+                                      : std::string_view();
+    packed.head[i] = PackBytes(found);
+    packed.head_mask[i] = mask(found.size());
+    packed.tail[i] = PackBytes(tail);
+    packed.tail_mask[i] = mask(tail.size());
+    packed.starts[static_cast<unsigned char>(found[0])] = true;
   }
-  return std::string_view();
+  return packed;
+}
+
+template <size_t N>
+constexpr bool RunsFitTwoWords(const RoverRun (&runs)[N]) {
+  for (const RoverRun& run : runs) {
+    if (run.found.size() > 2 * kMaxPackedAffix) return false;
+  }
+  return true;
+}
+static_assert(RunsFitTwoWords(kRootNegRuns) && RunsFitTwoWords(kRefusalRuns) &&
+              RunsFitTwoWords(kAfterRefusalRuns));
+
+constexpr auto kRootNegPacked = PackRuns(kRootNegRuns);
+constexpr auto kRefusalPacked = PackRuns(kRefusalRuns);
+constexpr auto kAfterRefusalPacked = PackRuns(kAfterRefusalRuns);
+
+// What the first run (in table order) found anywhere in `word` gives. One
+// pass over the word serves every run: where a run may begin, the runs
+// ahead of the best found so far are compared, and the pass ends once the
+// first run is found. A word of many rovers may be long and is written
+// back often, so this matters.
+template <size_t N>
+std::string_view FirstRun(std::string_view word, const RoverRun (&runs)[N],
+                          const PackedRuns<N>& packed) {
+  size_t best = N - 1;  // the catch-all
+  for (size_t at = 0; at < word.size() && best > 0; ++at) {
+    if (!packed.starts[static_cast<unsigned char>(word[at])]) continue;
+    const std::string_view rest = word.substr(at);
+    const uint64_t head = LoadPackedBytes(rest);
+    for (size_t row = 0; row < best; ++row) {
+      if (runs[row].found.size() > rest.size() ||
+          (head & packed.head_mask[row]) != packed.head[row]) {
+        continue;
+      }
+      if (packed.tail_mask[row] != 0 &&
+          (LoadPackedBytes(rest.substr(kMaxPackedAffix)) &
+           packed.tail_mask[row]) != packed.tail[row]) {
+        continue;
+      }
+      best = row;
+      break;
+    }
+  }
+  return runs[best].gives;
 }
 
 // The class after which {-Ha'} and {-Qo'} are written.
@@ -79,25 +150,47 @@ constexpr int kRefusalClass = kHonorificClass;
 
 std::string CParsedVerb::BuildSuffixes(int n) const {
   std::string out;
-  auto append_rovers = [this, &out](int position) {
-    for (RoverSlots kind : kRoverOrder) out += (this->*kind)[position];
+  AppendSuffixes(n, &out);
+  return out;
+}
+
+std::string_view CParsedVerb::SuffixesBefore(int n) {
+  suffixes_.clear();
+  AppendSuffixes(n, &suffixes_);
+  return suffixes_;
+}
+
+void CParsedVerb::AppendSuffixes(int n, std::string* out) const {
+  // Most slots are empty; appending nothing still costs a call.
+  auto append = [out](std::string_view piece) {
+    if (!piece.empty()) out->append(piece);
   };
-  if (n <= 0) return out;
-  // The suffixes are at most the word less its root, and rarely much less.
-  out.reserve(m_strWord.size());
+  auto append_rovers = [this, &append](int position) {
+    for (RoverSlots kind : kRoverOrder) append((this->*kind)[position]);
+  };
+  if (n <= 0) return;
   append_rovers(0);
   for (int type = 1; type <= kLastVerbClass && type < n; ++type) {
-    out += this->*kClassFields[type];
+    append(this->*kClassFields[type]);
     if (type == kRootNegClass && !m_strRootNeg.empty()) {
-      out += FirstRun(m_strWord, kRootNegRuns);
+      if (!root_neg_runs_known_) {
+        root_neg_run_ = FirstRun(m_strWord, kRootNegRuns, kRootNegPacked);
+        root_neg_runs_known_ = true;
+      }
+      append(root_neg_run_);
     } else if (type == kRefusalClass && !m_strRefusal.empty()) {
-      out += FirstRun(m_strWord, kRefusalRuns);
-      out += FirstRun(m_strWord, kAfterRefusalRuns);
+      if (!refusal_runs_known_) {
+        refusal_run_ = FirstRun(m_strWord, kRefusalRuns, kRefusalPacked);
+        after_refusal_run_ =
+            FirstRun(m_strWord, kAfterRefusalRuns, kAfterRefusalPacked);
+        refusal_runs_known_ = true;
+      }
+      append(refusal_run_);
+      append(after_refusal_run_);
     } else {
       append_rovers(type + 1);
     }
   }
-  return out;
 }
 
 }  // namespace tesvar

@@ -9,36 +9,40 @@ void CParsedVerb::Clear() {
   CParsedWord::Clear();
   m_nPOS = kVerb;
   m_bStative = 0;
-  for (std::string* field :
+  for (std::string_view* field :
        {&m_strPrefix, &m_strSubject, &m_strObject, &m_strVS1, &m_strVS2,
         &m_strVS3, &m_strVS4, &m_strVS5, &m_strVS6, &m_strVS7, &m_strVS8,
         &m_strVS9, &m_strRootNeg, &m_strRefusal}) {
-    field->clear();
+    *field = {};
   }
   m_pPrefix = nullptr;
-  for (int slot = 0; slot < kRoverSlots; ++slot) {
-    m_strNegRover[slot].clear();
-    m_strEmphRover[slot].clear();
-    m_strNegEmphRover[slot].clear();
-    m_strEmphNegRover[slot].clear();
+  if (rovers_stored_) {
+    for (RoverSlots rover :
+         {&CParsedVerb::m_strNegRover, &CParsedVerb::m_strEmphRover,
+          &CParsedVerb::m_strNegEmphRover, &CParsedVerb::m_strEmphNegRover}) {
+      for (std::string_view& slot : this->*rover) slot = {};
+    }
+    rovers_stored_ = false;
   }
+  // Only Nominalise fills the noun, and it marks the record.
+  if (m_bNominalised) m_noun.Clear();
   m_bNominalised = 0;
   m_bPronoun = 0;
   m_bAsNoun = 0;
-  m_noun.Clear();
+  ForgetRoverRuns();
 }
 
 void CParsedVerb::SetPrefix(const VerbPrefixRow* row) {
   m_pPrefix = row;
   if (row == nullptr) {
-    m_strPrefix.clear();
-    m_strSubject.clear();
-    m_strObject.clear();
+    m_strPrefix = {};
+    m_strSubject = {};
+    m_strObject = {};
     return;
   }
-  m_strPrefix.assign(row->prefix);
-  m_strSubject.assign(row->subject);
-  m_strObject.assign(row->object);
+  m_strPrefix = row->prefix;
+  m_strSubject = row->subject;
+  m_strObject = row->object;
 }
 
 int CParsedVerb::IsImperative() const {

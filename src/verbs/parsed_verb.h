@@ -14,6 +14,7 @@
 #define TESVAR_VERBS_PARSED_VERB_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,7 @@ struct VerbScanState {
 
   std::string_view rest;  // unread text; begins with the current suffix
   const VerbSuffixRow* row = nullptr;  // the suffix just matched
+  size_t row_index = 0;                // its number in kVerbSuffixes
   std::string_view last;  // the last class suffix before the current one
   int last_type = -1;     // its class; -1 while there is none
   int reflexive = kNoReflexive;
@@ -40,6 +42,15 @@ struct VerbScanState {
   // The unread text behind the current suffix.
   std::string_view after() const { return rest.substr(row->suffix.size()); }
 };
+
+// How many grammar checks concern each suffix row before and after it is
+// stored (verb_checks.cc); the scan calls a row's checks only when it has
+// some.
+struct VerbSuffixChecks {
+  uint8_t before[kVerbSuffixCount];
+  uint8_t after[kVerbSuffixCount];
+};
+extern const VerbSuffixChecks kVerbSuffixChecks;
 
 class CParsedVerb : public CParsedWord {
  public:
@@ -85,27 +96,34 @@ class CParsedVerb : public CParsedWord {
   // the slot of class VSn; n <= 0 gives "", n > kLastVerbClass
   // everything.
   std::string BuildSuffixes(int n) const;
+  // The same text as a view of the record's own buffer, valid until the
+  // next call; what the checks put into their corrections.
+  std::string_view SuffixesBefore(int n);
 
+  // The affix texts are views of the affix tables (see CParsedWord).
   int m_bStative = 0;
-  std::string m_strPrefix;
-  std::string m_strSubject;
-  std::string m_strObject;
+  std::string_view m_strPrefix;
+  std::string_view m_strSubject;
+  std::string_view m_strObject;
   const VerbPrefixRow* m_pPrefix = nullptr;  // the row of m_strPrefix
-  std::string m_strVS1;
-  std::string m_strVS2;
-  std::string m_strVS3;
-  std::string m_strVS4;
-  std::string m_strVS5;
-  std::string m_strVS6;
-  std::string m_strVS7;
-  std::string m_strVS8;
-  std::string m_strVS9;
-  std::string m_strNegRover[kRoverSlots];
-  std::string m_strEmphRover[kRoverSlots];
-  std::string m_strNegEmphRover[kRoverSlots];
-  std::string m_strEmphNegRover[kRoverSlots];
-  std::string m_strRootNeg;
-  std::string m_strRefusal;
+  std::string_view m_strVS1;
+  std::string_view m_strVS2;
+  std::string_view m_strVS3;
+  std::string_view m_strVS4;
+  std::string_view m_strVS5;
+  std::string_view m_strVS6;
+  std::string_view m_strVS7;
+  std::string_view m_strVS8;
+  std::string_view m_strVS9;
+  // The rovers by position. Clear empties them only after the scan has
+  // stored one (most words have none), so code that fills them some other
+  // way must use a fresh record.
+  std::string_view m_strNegRover[kRoverSlots];
+  std::string_view m_strEmphRover[kRoverSlots];
+  std::string_view m_strNegEmphRover[kRoverSlots];
+  std::string_view m_strEmphNegRover[kRoverSlots];
+  std::string_view m_strRootNeg;
+  std::string_view m_strRefusal;
   int m_bNominalised = 0;
   int m_bPronoun = 0;
   int m_bAsNoun = 0;
@@ -132,10 +150,28 @@ class CParsedVerb : public CParsedWord {
   void CheckReflexive(int reflexive);
   // A stative verb without {-moH} needs a prefix without object.
   void CheckStativePrefix();
+
+  // Appends BuildSuffixes(n) to *out.
+  void AppendSuffixes(int n, std::string* out) const;
+  // Forgets the rovers read from the word, for a new word.
+  void ForgetRoverRuns() { root_neg_runs_known_ = refusal_runs_known_ = false; }
+
+  // The rovers written around {-Ha'} and {-Qo'} depend on the word alone;
+  // AppendSuffixes reads them from the word the first time it needs them
+  // for a reading and keeps them here.
+  mutable bool root_neg_runs_known_ = false;
+  mutable bool refusal_runs_known_ = false;
+  mutable std::string_view root_neg_run_;
+  mutable std::string_view refusal_run_;
+  mutable std::string_view after_refusal_run_;
+  // Whether StoreSuffix has filled a rover slot since the last Clear.
+  bool rovers_stored_ = false;
+  // SuffixesBefore's text.
+  std::string suffixes_;
 };
 
 // The class fields by class: kClassFields[k] is m_strVSk; 0 is unused.
-inline constexpr std::string CParsedVerb::*kClassFields[] = {
+inline constexpr std::string_view CParsedVerb::*kClassFields[] = {
     nullptr,
     &CParsedVerb::m_strVS1,
     &CParsedVerb::m_strVS2,
@@ -152,7 +188,7 @@ static_assert(std::size(kClassFields) == kLastVerbClass + 1,
 
 // The slots of a rover kept by position; nullptr for {-Ha'} and {-Qo'},
 // which are only marked (m_strRootNeg, m_strRefusal).
-using RoverSlots = std::string (CParsedVerb::*)[CParsedVerb::kRoverSlots];
+using RoverSlots = std::string_view (CParsedVerb::*)[CParsedVerb::kRoverSlots];
 constexpr RoverSlots SlotsOf(RoverKind rover) {
   switch (rover) {
     case kNegRover:

@@ -24,12 +24,6 @@ namespace {
 // Pronouns glossed "that" point at something; they never act as verbs.
 constexpr std::string_view kDemonstrativeDefinition = "that";
 
-// Sets `field` to `text`. Long chains of rovers store the same text in the
-// same place again and again, which costs only the comparison.
-void Store(std::string_view text, std::string* field) {
-  if (*field != text) field->assign(text);
-}
-
 }  // namespace
 
 int CParsedVerb::ParseNoPrefix(std::string_view word, const CTWord& entry) {
@@ -42,6 +36,7 @@ int CParsedVerb::ParseNoPrefix(std::string_view word, const CTWord& entry) {
   if (!StartsWith(word, entry.m_strHeadword)) return 0;
 
   TakeEntry(word, entry);
+  ForgetRoverRuns();
   VerbScanState scan;
   scan.rest = word.substr(entry.m_strHeadword.size());
   if (scan.rest.empty()) return 1;
@@ -56,21 +51,23 @@ int CParsedVerb::ParseNoPrefix(std::string_view word, const CTWord& entry) {
 }
 
 void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
-  while (const VerbSuffixRow* row = MatchVerbSuffix(scan->rest)) {
-    scan->row = row;
-    CheckBeforeStoring(scan);
+  for (int index; (index = MatchVerbSuffixRow(scan->rest)) >= 0;) {
+    const VerbSuffixRow& row = kVerbSuffixes[index];
+    scan->row = &row;
+    scan->row_index = static_cast<size_t>(index);
+    if (kVerbSuffixChecks.before[index] != 0) CheckBeforeStoring(scan);
     StoreSuffix(*scan);
-    CheckAfterStoring(scan);
-    scan->rest.remove_prefix(row->suffix.size());
-    if (row->has(kNominaliser)) {
+    if (kVerbSuffixChecks.after[index] != 0) CheckAfterStoring(scan);
+    scan->rest.remove_prefix(row.suffix.size());
+    if (row.has(kNominaliser)) {
       m_bAsNoun = 1;
       return;
     }
     // Rovers have no class: a rover after a rover stands at the same
     // position as the first.
-    if (row->type != kRover) {
-      scan->last = row->suffix;
-      scan->last_type = row->type;
+    if (row.type != kRover) {
+      scan->last = row.suffix;
+      scan->last_type = row.type;
     }
   }
 }
@@ -79,18 +76,19 @@ void CParsedVerb::StoreSuffix(const VerbScanState& scan) {
   const VerbSuffixRow& row = *scan.row;
   switch (row.rover) {
     case kNotRover:
-      Store(row.suffix, &(this->*kClassFields[row.type]));
+      this->*kClassFields[row.type] = row.suffix;
       break;
     // {-Ha'} and {-Qo'} change the reading of the whole verb, so only
     // their presence is marked, with their gloss.
     case kRootNegRover:
-      Store(row.gloss, &m_strRootNeg);
+      m_strRootNeg = row.gloss;
       break;
     case kRefusalRover:
-      Store(row.gloss, &m_strRefusal);
+      m_strRefusal = row.gloss;
       break;
     default:
-      Store(row.suffix, &(this->*SlotsOf(row.rover))[scan.last_type + 1]);
+      (this->*SlotsOf(row.rover))[scan.last_type + 1] = row.suffix;
+      rovers_stored_ = true;
       break;
   }
 }

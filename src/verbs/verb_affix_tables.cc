@@ -6,7 +6,6 @@
 #include <cstdint>
 
 #include "words/affix_table_checks.h"
-#include "words/first_byte_index.h"
 
 namespace tesvar {
 
@@ -74,12 +73,9 @@ static_assert(SuffixRowsAgree(),
               "traits in their class");
 
 // The rows by the first byte of their affix.
-static_assert(AllPackable(kVerbPrefixes, &VerbPrefixRow::prefix) &&
-              AllPackable(kVerbSuffixes, &VerbSuffixRow::suffix));
+static_assert(AllPackable(kVerbPrefixes, &VerbPrefixRow::prefix));
 constexpr auto kPrefixRowsByFirstByte =
     MakeFirstByteIndex<4>(kVerbPrefixes, &VerbPrefixRow::prefix);
-constexpr auto kSuffixRowsByFirstByte =
-    MakeFirstByteIndex<8>(kVerbSuffixes, &VerbSuffixRow::suffix);
 
 }  // namespace
 
@@ -101,7 +97,7 @@ const VerbPrefixRow* FindVerbPrefix(std::string_view prefix) {
 }
 
 const VerbSuffixRow* MatchVerbSuffix(std::string_view text) {
-  const int row = kSuffixRowsByFirstByte.Match(text);
+  const int row = MatchVerbSuffixRow(text);
   return row < 0 ? nullptr : &kVerbSuffixes[row];
 }
 

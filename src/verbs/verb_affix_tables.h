@@ -15,6 +15,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "words/first_byte_index.h"
 #include "words/party.h"
 
 namespace tesvar {
@@ -186,10 +187,21 @@ constexpr size_t kVerbSuffixCount = std::size(kVerbSuffixes);
 
 // The first row (in row order) whose suffix `text` begins with, or nullptr.
 const VerbSuffixRow* MatchVerbSuffix(std::string_view text);
+// Its number in kVerbSuffixes, or -1. Inline: the verb scan's inner step.
+inline int MatchVerbSuffixRow(std::string_view text);
 // The row of exactly `suffix`, or nullptr (also for "").
 const VerbSuffixRow* FindVerbSuffix(std::string_view suffix);
 // True when `suffix` is a table suffix with `trait`.
 bool HasTrait(std::string_view suffix, VerbSuffixTrait trait);
+
+// The suffix rows by the first byte of their suffix.
+static_assert(AllPackable(kVerbSuffixes, &VerbSuffixRow::suffix));
+inline constexpr auto kVerbSuffixesByFirstByte =
+    MakeFirstByteIndex<8>(kVerbSuffixes, &VerbSuffixRow::suffix);
+
+inline int MatchVerbSuffixRow(std::string_view text) {
+  return kVerbSuffixesByFirstByte.Match(text);
+}
 
 }  // namespace tesvar
 

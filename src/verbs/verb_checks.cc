@@ -1,7 +1,7 @@
 // The verb grammar checks. None of them rejects a reading: each one that
 // applies adds its message, divides the score by its factor and adds the
 // corrected word forms, in that order. A correction is always a prefix,
-// the root and pieces of the word, where BuildSuffixes(n) supplies the
+// the root and pieces of the word, where SuffixesBefore(n) supplies the
 // suffixes already stored before class n (at the time the check runs).
 //
 // The checks of one suffix run in a fixed order, as rows of two tables:
@@ -126,12 +126,11 @@ void Suggest(CParsedVerb& verb, std::string_view prefix,
              std::initializer_list<std::string_view> pieces) {
   size_t size = prefix.size() + verb.m_strHeadword.size();
   for (std::string_view piece : pieces) size += piece.size();
-  std::string form;
+  std::string& form = verb.AddSuggestion();
   form.reserve(size);
   form += prefix;
   form += verb.m_strHeadword;
   for (std::string_view piece : pieces) form += piece;
-  verb.m_lstSuggestions.push_back(std::move(form));
 }
 
 void CheckSameType(CParsedVerb& v, Scan& s) {
@@ -140,7 +139,7 @@ void CheckSameType(CParsedVerb& v, Scan& s) {
         "The verb suffixes {%s} and {%s} are both type %i, and cannot "
         "both be on a verb at the same time.",
         {s.last, s.current(), s.type()}, factor::kEighth);
-  const std::string before = v.BuildSuffixes(s.type());
+  const std::string_view before = v.SuffixesBefore(s.type());
   Suggest(v, v.m_strPrefix, {before, s.rest});
   Suggest(v, v.m_strPrefix, {before, s.last, s.after()});
 }
@@ -152,7 +151,7 @@ void CheckTypeOrder(CParsedVerb& v, Scan& s) {
         "is type %i.",
         {s.current(), s.type(), s.last, s.last_type}, factor::kHalf);
   Suggest(v, v.m_strPrefix,
-          {v.BuildSuffixes(s.type()), s.current(), s.last, s.after()});
+          {v.SuffixesBefore(s.type()), s.current(), s.last, s.after()});
 }
 
 void CheckRootNegationPlace(CParsedVerb& v, Scan& s) {
@@ -161,7 +160,7 @@ void CheckRootNegationPlace(CParsedVerb& v, Scan& s) {
         "The verb suffix {-Ha'} must follow the verb root, see GRM 4.3, p. 48.",
         factor::kHalf);
   Suggest(v, v.m_strPrefix,
-          {kRootNegation, v.BuildSuffixes(s.last_type + 1), s.after()});
+          {kRootNegation, v.SuffixesBefore(s.last_type + 1), s.after()});
 }
 
 void CheckRefusalPlace(CParsedVerb& v, Scan& s) {
@@ -169,7 +168,7 @@ void CheckRefusalPlace(CParsedVerb& v, Scan& s) {
   Fault(v, "The verb suffix {-Qo'} must come before a VS9 suffix, see GRM 4.3.",
         factor::kHalf);
   Suggest(v, v.m_strPrefix,
-          {v.BuildSuffixes(kLastVerbClass), kRefusal, s.last, s.after()});
+          {v.SuffixesBefore(kLastVerbClass), kRefusal, s.last, s.after()});
 }
 
 void CheckTaboo(CParsedVerb& v, Scan& s) {
@@ -189,7 +188,7 @@ void CheckSlang(CParsedVerb& v, Scan& s) {
         "The suffix {-%s} is slang, so should be avoided for proper "
         "usage.",
         {s.current()}, factor::kSlight);
-  const std::string before = v.BuildSuffixes(s.type());
+  const std::string_view before = v.SuffixesBefore(s.type());
   Suggest(v, v.m_strPrefix, {before, kStandardIndefinite, s.after()});
   Suggest(v, v.m_strPrefix, {before, kStandardAbility, s.after()});
 }
@@ -199,7 +198,7 @@ void CheckAfterRefusal(CParsedVerb& v, Scan& s) {
   Fault(v, "The verb suffix {-Qo'} must come after {-%s}.", {s.current()},
         factor::kHalf);
   Suggest(v, v.m_strPrefix,
-          {v.BuildSuffixes(kLastVerbClass), kRefusal, s.after()});
+          {v.SuffixesBefore(kLastVerbClass), kRefusal, s.after()});
 }
 
 void NoteReflexiveObject(CParsedVerb& v, Scan& s) {
@@ -222,7 +221,7 @@ void CheckIndefiniteSubject(CParsedVerb& v, Scan& s) {
   if (!HasNoObject(v)) return;
   Fault(v, "Verb suffix {-lu'} requires a verb prefix with an object.",
         factor::kThird);
-  const std::string before = v.BuildSuffixes(s.type());
+  const std::string_view before = v.SuffixesBefore(s.type());
   Suggest(v, v.m_strPrefix, {before, s.after()});
   Suggest(v, WithObject(*v.m_pPrefix), {before, s.rest});
 }
@@ -233,7 +232,7 @@ void CheckStativeCausative(CParsedVerb& v, Scan& s) {
         "Stative verbs with {-moH} require prefixes with an object, unless "
         "they are reflexive.",
         factor::kHalf);
-  const std::string before = v.BuildSuffixes(s.type());
+  const std::string_view before = v.SuffixesBefore(s.type());
   Suggest(v, v.m_strPrefix, {before, s.after()});
   Suggest(v, WithObject(*v.m_pPrefix), {before, s.rest});
 }
@@ -241,7 +240,7 @@ void CheckStativeCausative(CParsedVerb& v, Scan& s) {
 // {-vIS} and a bare {-ghach} are both mended by putting {-taH} in.
 void SuggestContinuous(CParsedVerb& v, const Scan& s) {
   Suggest(v, v.m_strPrefix,
-          {v.BuildSuffixes(kAspectClass), kContinuous, v.m_strVS8, s.rest});
+          {v.SuffixesBefore(kAspectClass), kContinuous, v.m_strVS8, s.rest});
 }
 
 void CheckWhile(CParsedVerb& v, Scan& s) {
@@ -266,8 +265,36 @@ void CheckCommandWish(CParsedVerb& v, Scan& s) {
   if (!v.IsImperative()) return;
   Fault(v, "The suffix {-jaj} cannot be used on imperative verbs.",
         factor::kThird);
-  Suggest(v, v.m_strPrefix, {v.BuildSuffixes(kLastVerbClass), s.after()});
+  Suggest(v, v.m_strPrefix, {v.SuffixesBefore(kLastVerbClass), s.after()});
 }
+
+// Every suffix row's text with each {-be'} replaced by {-Qo'}, as Replace
+// would make it, worked out at compile time: the command forms of the
+// negating rovers.
+struct CommandForms {
+  char text[kVerbSuffixCount][kMaxPackedAffix];
+  size_t size[kVerbSuffixCount];
+};
+
+constexpr CommandForms MakeCommandForms() {
+  CommandForms forms{};
+  for (size_t row = 0; row < kVerbSuffixCount; ++row) {
+    const std::string_view suffix = kVerbSuffixes[row].suffix;
+    size_t out = 0;
+    for (size_t at = 0; at < suffix.size();) {
+      const bool negation = suffix.substr(at, kNegation.size()) == kNegation;
+      const std::string_view piece = negation ? kRefusal : suffix.substr(at, 1);
+      // A form longer than its slot writes past the end and stops the
+      // build.
+      for (char c : piece) forms.text[row][out++] = c;
+      at += negation ? kNegation.size() : 1;
+    }
+    forms.size[row] = out;
+  }
+  return forms;
+}
+
+constexpr CommandForms kCommandForms = MakeCommandForms();
 
 void CheckCommandNegation(CParsedVerb& v, Scan& s) {
   if (!v.IsImperative()) return;
@@ -275,10 +302,10 @@ void CheckCommandNegation(CParsedVerb& v, Scan& s) {
         "The suffix {-be'} cannot be used on imperative verbs.  Use {-Qo'} "
         "instead.",
         factor::kQuarter);
-  std::string command_form(s.current());
-  Replace(&command_form, kNegation, kRefusal);
+  const std::string_view command_form(kCommandForms.text[s.row_index],
+                                      kCommandForms.size[s.row_index]);
   Suggest(v, v.m_strPrefix,
-          {v.BuildSuffixes(s.last_type + 1), command_form, s.after()});
+          {v.SuffixesBefore(s.last_type + 1), command_form, s.after()});
 }
 
 // Which suffix rows a check concerns.
@@ -355,24 +382,22 @@ static_assert(EachConcernsARow(kBeforeStoring) &&
                   EachConcernsARow(kAfterStoring),
               "a check that concerns no suffix row never runs");
 
-// For every suffix row, the checks of a table that concern it, as bits by
-// check row, worked out once at compile time; the scan then runs only
-// those, in table order.
-using CheckSet = uint32_t;
-
+// For every suffix row, the checks of a table that concern it, in table
+// order, worked out once at compile time; the scan then runs only those.
 template <size_t N>
 struct ChecksByRow {
-  CheckSet of_row[kVerbSuffixCount];
+  uint8_t count[kVerbSuffixCount];
+  uint8_t checks[kVerbSuffixCount][N];
 };
 
 template <size_t N>
 constexpr ChecksByRow<N> MakeChecksByRow(const CheckRow (&checks)[N]) {
-  static_assert(N <= 8 * sizeof(CheckSet), "one bit per check row");
+  static_assert(N <= UINT8_MAX, "check numbers fit in a byte");
   ChecksByRow<N> by_row{};
   for (size_t row = 0; row < kVerbSuffixCount; ++row) {
     for (size_t check = 0; check < N; ++check) {
       if (checks[check].concerns(kVerbSuffixes[row])) {
-        by_row.of_row[row] |= CheckSet{1} << check;
+        by_row.checks[row][by_row.count[row]++] = static_cast<uint8_t>(check);
       }
     }
   }
@@ -385,14 +410,24 @@ constexpr auto kAfterStoringByRow = MakeChecksByRow(kAfterStoring);
 template <size_t N>
 void RunChecks(const CheckRow (&checks)[N], const ChecksByRow<N>& by_row,
                CParsedVerb& v, Scan& s) {
-  const size_t row = static_cast<size_t>(s.row - kVerbSuffixes);
-  size_t check = 0;
-  for (CheckSet set = by_row.of_row[row]; set != 0; set >>= 1, ++check) {
-    if ((set & 1) != 0) checks[check].check(v, s);
+  const size_t row = s.row_index;
+  for (size_t i = 0; i < by_row.count[row]; ++i) {
+    checks[by_row.checks[row][i]].check(v, s);
   }
 }
 
+constexpr VerbSuffixChecks CountChecks() {
+  VerbSuffixChecks counts{};
+  for (size_t row = 0; row < kVerbSuffixCount; ++row) {
+    counts.before[row] = kBeforeStoringByRow.count[row];
+    counts.after[row] = kAfterStoringByRow.count[row];
+  }
+  return counts;
+}
+
 }  // namespace
+
+constexpr VerbSuffixChecks kVerbSuffixChecks = CountChecks();
 
 void CParsedVerb::CheckBeforeStoring(VerbScanState* scan) {
   RunChecks(kBeforeStoring, kBeforeStoringByRow, *this, *scan);
@@ -408,20 +443,20 @@ void CParsedVerb::CheckReflexive(int reflexive) {
           {"-'egh"}, factor::kThird);
     const VerbPrefixRow* without = WithoutObject(*m_pPrefix, true);
     Suggest(*this, without != nullptr ? without->prefix : "",
-            {BuildSuffixes(kAllClasses)});
+            {SuffixesBefore(kAllClasses)});
   } else if (reflexive == VerbScanState::kReflexiveStative) {
     Fault(*this,
           "Stative verbs cannot take a reflexive suffix, unless they have "
           "{-moH}.",
           factor::kHalf);
     // Once with {-moH} added, once without the reflexive suffix.
-    m_strVS4.assign(kCausative);
-    Suggest(*this, m_strPrefix, {BuildSuffixes(kAllClasses)});
-    m_strVS4.clear();
-    std::string reflexive_suffix;
-    reflexive_suffix.swap(m_strVS1);
-    Suggest(*this, m_strPrefix, {BuildSuffixes(kAllClasses)});
-    m_strVS1.swap(reflexive_suffix);
+    m_strVS4 = kCausative;
+    Suggest(*this, m_strPrefix, {SuffixesBefore(kAllClasses)});
+    m_strVS4 = {};
+    const std::string_view reflexive_suffix = m_strVS1;
+    m_strVS1 = {};
+    Suggest(*this, m_strPrefix, {SuffixesBefore(kAllClasses)});
+    m_strVS1 = reflexive_suffix;
   }
 }
 
@@ -435,7 +470,7 @@ void CParsedVerb::CheckStativePrefix() {
   // A command has no counterpart without object here: the bare verb.
   const VerbPrefixRow* without = WithoutObject(*m_pPrefix, false);
   Suggest(*this, without != nullptr ? without->prefix : "",
-          {BuildSuffixes(kAllClasses)});
+          {SuffixesBefore(kAllClasses)});
 }
 
 }  // namespace tesvar

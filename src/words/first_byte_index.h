@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace tesvar {
@@ -37,6 +38,21 @@ constexpr uint64_t PackBytes(std::string_view text) {
   return packed;
 }
 
+// PackBytes at run time: on little-endian machines, where the packed
+// order is the order in memory, a text of kMaxPackedAffix bytes or more is
+// one load.
+inline uint64_t LoadPackedBytes(std::string_view text) {
+#if defined(__BYTE_ORDER__) && defined(__ORDER_LITTLE_ENDIAN__) && \
+    __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+  if (text.size() >= kMaxPackedAffix) {
+    uint64_t packed;
+    std::memcpy(&packed, text.data(), sizeof packed);
+    return packed;
+  }
+#endif
+  return PackBytes(text);
+}
+
 template <size_t kMaxRows, size_t N>
 struct FirstByteIndex {
   uint8_t count[256];
@@ -50,7 +66,7 @@ struct FirstByteIndex {
   int Match(std::string_view text) const {
     if (text.empty()) return -1;
     const auto first = static_cast<unsigned char>(text[0]);
-    const uint64_t start = PackBytes(text);
+    const uint64_t start = LoadPackedBytes(text);
     for (size_t i = 0; i < count[first]; ++i) {
       const uint8_t row = rows[first][i];
       if (size[row] <= text.size() && (start & mask[row]) == packed[row]) {

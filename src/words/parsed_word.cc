@@ -3,16 +3,30 @@
 
 #include "words/parsed_word.h"
 
+#include <utility>
+
 namespace tesvar {
 
 void CParsedWord::Clear() {
+  for (std::string& suggestion : m_lstSuggestions) {
+    spare_suggestions_.push_back(std::move(suggestion));
+  }
   m_lstSuggestions.clear();
   m_lstErrors.clear();
-  m_strWord.clear();
-  m_strGloss.clear();
+  m_strWord = {};
+  m_strGloss = {};
   m_nPOS = 0;
   m_dScore = 0.0;
-  m_strHeadword.clear();
+  m_strHeadword = {};
+}
+
+std::string& CParsedWord::AddSuggestion() {
+  if (spare_suggestions_.empty()) return m_lstSuggestions.emplace_back();
+  m_lstSuggestions.push_back(std::move(spare_suggestions_.back()));
+  spare_suggestions_.pop_back();
+  std::string& suggestion = m_lstSuggestions.back();
+  suggestion.clear();
+  return suggestion;
 }
 
 int CParsedWord::Parse(std::string_view word, const CTWord& entry) {
@@ -23,7 +37,7 @@ int CParsedWord::Parse(std::string_view word, const CTWord& entry) {
 }
 
 void CParsedWord::TakeEntry(std::string_view word, const CTWord& entry) {
-  m_strWord.assign(word);
+  m_strWord = word;
   m_dScore = 1.0;
   // The gloss is only ever shown, like the messages.
   if (!quiet_) m_strGloss = entry.m_strDefinition;

@@ -2,6 +2,12 @@
 // the base of the noun, verb and number analyses. On its own it reads the
 // uninflected parts of speech: the word must equal the headword exactly.
 //
+// The texts of a reading (word, headword, gloss, and in the derived
+// analyses every affix) are views: into the word being parsed, the
+// lexicon entry and the affix tables. They stay valid while the word and
+// the lexicon do, which covers a parser call and the rendering of its
+// readings; filling a reading copies nothing.
+//
 // Analyses are values owned by one call of the parser; not thread-safe.
 // Tested by parsed_word_test.cc.
 
@@ -42,12 +48,13 @@ class CParsedWord {
   // Plain match: returns 1 and fills word, headword, gloss, score 1.0 and
   // the entry's code when `word` equals the entry's headword; otherwise
   // returns 0 and changes nothing. The message lists are not touched.
+  // The record refers to `word` and to the entry's texts (see above).
   int Parse(std::string_view word, const CTWord& entry);
 
   // The English rendering of a plain word: its gloss.
-  std::string ToString() const { return m_strGloss; }
+  std::string ToString() const { return std::string(m_strGloss); }
   // The native rendering of a plain word: the word itself.
-  std::string ToStringTesvar() const { return m_strWord; }
+  std::string ToStringTesvar() const { return std::string(m_strWord); }
 
   // Label of m_nPOS: "N", "V", "P", "ADV", "NUM", "CONJ", "EXCL", "Q", "X".
   std::string_view POS() const;
@@ -55,6 +62,10 @@ class CParsedWord {
   // score of 1.0, the entry's definition as gloss and its headword. Every
   // analysis starts its reading this way.
   void TakeEntry(std::string_view word, const CTWord& entry);
+  // Appends an empty suggestion to m_lstSuggestions and returns it to be
+  // written. Its storage is that of a suggestion cleared before, so a
+  // record that serves many readings rarely allocates for them.
+  std::string& AddSuggestion();
   int HasErrors() const { return m_lstErrors.empty() ? 0 : 1; }
   int HasSuggestions() const { return m_lstSuggestions.empty() ? 0 : 1; }
 
@@ -66,14 +77,16 @@ class CParsedWord {
 
   StringList m_lstSuggestions;
   StringList m_lstErrors;
-  std::string m_strWord;
-  std::string m_strGloss;
+  std::string_view m_strWord;
+  std::string_view m_strGloss;
   int32_t m_nPOS = 0;
   double m_dScore = 0.0;
-  std::string m_strHeadword;
+  std::string_view m_strHeadword;
 
  private:
   bool quiet_ = false;
+  // Suggestions of earlier readings, kept for their storage.
+  StringList spare_suggestions_;
 };
 
 }  // namespace tesvar

@@ -20,7 +20,7 @@ bool PlaceRover(CParsedVerb* v, const std::string& item, size_t at) {
   if (pos < 0 || pos >= CParsedVerb::kRoverSlots) return false;
   const struct {
     std::string_view text;
-    std::string* slots;
+    std::string_view* slots;
   } rovers[] = {{"be'", v->m_strNegRover},
                 {"qu'", v->m_strEmphRover},
                 {"be'qu'", v->m_strNegEmphRover},
@@ -36,7 +36,7 @@ bool PlaceRover(CParsedVerb* v, const std::string& item, size_t at) {
 bool PlaceClassSuffix(CParsedVerb* v, const std::string& item) {
   for (const VerbSuffixRow& row : kVerbSuffixes) {
     if (row.suffix != item || row.type == kRover) continue;
-    v->*kClassFields[row.type] = item;
+    v->*kClassFields[row.type] = row.suffix;
     return true;
   }
   return false;
@@ -66,7 +66,7 @@ bool Place(CParsedVerb* v, const std::string& item) {
 CParsedVerb MakeVerb(std::string_view prefix, std::string_view definition,
                      std::string_view affixes) {
   CParsedVerb v;
-  v.m_strGloss = std::string(definition);
+  v.m_strGloss = definition;
   v.SetPrefix(FindVerbPrefix(prefix));
   EXPECT_EQ(v.m_strPrefix, prefix) << "unknown prefix";
   std::istringstream items{std::string(affixes)};

@@ -108,10 +108,12 @@ TEST(ParsedNounTest, RefusesOtherPartsOfSpeechAndClearsForReuse) {
     EXPECT_EQ("", noun.m_strWord) << pos;
     EXPECT_EQ(0.0, noun.m_dScore) << pos;
   }
+  // The record refers to the entry's texts, so the entry is kept.
+  const testing::TestWord house = Entry("tav", kNoun, "house");
   CParsedNoun noun;
-  ASSERT_EQ(1, noun.Parse("tavvammey", Entry("tav", kNoun, "house")));
+  ASSERT_EQ(1, noun.Parse("tavvammey", house));
   noun.Clear();
-  ASSERT_EQ(1, noun.Parse("tav", Entry("tav", kNoun, "house")));
+  ASSERT_EQ(1, noun.Parse("tav", house));
   EXPECT_EQ("house", noun.ToString());
   EXPECT_EQ("tav", noun.ToStringTesvar());
   EXPECT_EQ(0, noun.HasErrors() + noun.HasSuggestions());

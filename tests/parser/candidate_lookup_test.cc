@@ -1,5 +1,6 @@
 // The driver looks up only the entries whose headword starts the word or
-// follows its verb prefix, and skips those that cannot read the rest.
+// follows its verb prefix, and skips those that its replay of the suffix
+// scans (entry_cost.h) shows cannot read the rest.
 // Checked here against the full walk: every entry whose headword occurs
 // anywhere in the word, tried with its analyses.
 
@@ -15,6 +16,7 @@
 
 #include "nouns/parsed_noun.h"
 #include "numbers/parsed_num.h"
+#include "parser/entry_cost.h"
 #include "parser/spelling.h"
 #include "support/test_lexicon.h"
 #include "tesvar/parser.h"
@@ -126,13 +128,13 @@ TEST(CandidateLookupTest, AgreesWithTheFullWalkOnRandomWords) {
   }
 }
 
-// The candidates the lookup marks as unable to read are skipped: none of
-// their analyses may read the word. Most candidates of these words fail,
+// The candidates whose replayed scans say they cannot read are skipped:
+// none of their analyses may read the word. Most candidates of these words fail,
 // and the check must catch nearly all of them, of every kind it checks.
 TEST(CandidateLookupTest, MarksOnlyCandidatesWhoseAnalysesFail) {
   RandomWords random;
   const CLexicon lexicon = random.MakeLexicon(200);
-  CandidateLists lists;
+  std::vector<uint32_t> candidates;
   CParsedNoun noun;
   CParsedVerb verb;
   CParsedNum number;
@@ -142,9 +144,11 @@ TEST(CandidateLookupTest, MarksOnlyCandidatesWhoseAnalysesFail) {
   for (int i = 0; i < 3000; ++i) {
     std::string word = random.MakeWord();
     NormaliseSpelling(&word);
-    FindCandidateEntries(lexicon, word, &lists);
-    for (const Candidate& candidate : lists.candidates) {
-      const CTWord entry = lexicon.entry(candidate.position).word;
+    FindCandidateEntries(lexicon, word, &candidates);
+    EntryCost cost(word);
+    for (uint32_t position : candidates) {
+      const CTWord entry = lexicon.entry(position).word;
+      const bool may_read = cost.Scans(entry).may_read;
       bool reads = false;
       switch (static_cast<uint32_t>(entry.m_nPOS)) {
         case kNoun:
@@ -162,12 +166,12 @@ TEST(CandidateLookupTest, MarksOnlyCandidatesWhoseAnalysesFail) {
         default:
           reads = Reads(plain, word, entry);
       }
-      if (!candidate.may_read) {
+      if (!may_read) {
         ASSERT_FALSE(reads) << word << " as " << entry.m_strHeadword;
       }
       if (!reads) {
         ++failing[entry.m_nPOS].first;
-        if (!candidate.may_read) ++failing[entry.m_nPOS].second;
+        if (!may_read) ++failing[entry.m_nPOS].second;
       }
     }
   }

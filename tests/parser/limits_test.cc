@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "parser/work_meter.h"
 #include "support/test_lexicon.h"
 #include "tesvar/parser.h"
 #include "tesvar/sample_lexicon.h"
@@ -95,22 +98,91 @@ TEST(LimitsTest, BudgetIsExactAndDeterministic) {
   EXPECT_TRUE(results.empty());
 }
 
-// Many entries with one headword: each reading costs, though no suggestion
-// is ever parsed twice.
-TEST(LimitsTest, BudgetCoversHomographs) {
+// `count` entries sharing `headword`, their parts of speech taken in turn
+// from `pos`, as a hostile user's lexicon might have them.
+CLexicon Homographs(const std::string& headword, std::vector<int32_t> pos,
+                    int count, const std::string& definition = "be boring") {
   CLexicon lexicon;
-  for (int i = 0; i < 1000; ++i) {
-    const testing::TestWord word = Entry("Dal", i % 3, "be boring");
-    ASSERT_TRUE(lexicon.Add("Dal:" + std::to_string(i), word));
+  for (int i = 0; i < count; ++i) {
+    const testing::TestWord word =
+        Entry(headword, pos[static_cast<size_t>(i) % pos.size()], definition);
+    EXPECT_TRUE(lexicon.Add(headword + ":" + std::to_string(i), word));
   }
+  return lexicon;
+}
+
+// Many entries with one headword, and words that are costly for each
+// entry: the default budget stops them all, right after it is spent.
+// Chains that fail at their last byte leave no reading to charge, yet
+// cost as much as chains that read; so do the messages of the noun part
+// of a verb made a noun, which its reading does not keep, and copying
+// long definitions.
+TEST(LimitsTest, BudgetStopsHostileWordsAgainstHomographs) {
+  const std::string kLongDefinition(64 * 1024, 'x');
+  struct Case {
+    const char* what;
+    std::vector<int32_t> pos;
+    int entries;
+    std::string word;
+    std::string definition;
+  } cases[] = {
+      {"noun plurals, each corrected",
+       {kNoun, kVerb, kPronoun},
+       1000,
+       "Dal" + Repeat("pu'", 84),
+       "be boring"},
+      {"faulty verb suffixes, failing",
+       {kVerb},
+       1000,
+       "Dal" + Repeat("la'", 84) + "l",
+       "be boring"},
+      {"the same after a prefix",
+       {kVerb},
+       1000,
+       "HIDal" + Repeat("la'", 83) + "l",
+       "be boring"},
+      {"faulty noun suffixes, failing",
+       {kNoun},
+       1000,
+       "Dal" + Repeat("lI'", 84) + "l",
+       "be boring"},
+      {"pronouns, failing both ways",
+       {kPronoun},
+       1000,
+       "Dal" + Repeat("lI'", 84) + "l",
+       "be boring"},
+      {"verbs made nouns, failing",
+       {kVerb},
+       1000,
+       "Dalghach" + Repeat("lI'", 82) + "l",
+       "be boring"},
+      {"verbs made nouns, reading",
+       {kVerb},
+       100,
+       "DIDalvIS" + Repeat("wI'", 40),
+       "be boring"},
+      {"long definitions copied", {kNoun}, 1000, "Dalbb", kLongDefinition},
+  };
+  for (const Case& c : cases) {
+    const CLexicon lexicon = Homographs("Dal", c.pos, c.entries, c.definition);
+    const CTesvarParser parser(&lexicon);
+    ParseScratch scratch;
+    ParseResults results;
+    const Status status = parser.Parse(c.word, &results, &scratch);
+    EXPECT_EQ(status.code(), Status::Code::kWordTooComplex) << c.what;
+    EXPECT_TRUE(results.empty()) << c.what;
+    // The call stops at the first charge past the budget. The corrections
+    // parsed here are no longer than the word.
+    const uint64_t largest = work_cost::LargestCharge(
+        c.word.size(), std::max<size_t>(c.definition.size(), 8));
+    EXPECT_GT(scratch.last_work(), parser.limits().max_work) << c.what;
+    EXPECT_LE(scratch.last_work(), parser.limits().max_work + largest)
+        << c.what;
+  }
+  const CLexicon lexicon = Homographs("Dal", {kNoun, kVerb, kPronoun}, 1000);
   const CTesvarParser parser(&lexicon);
   ParseScratch scratch;
   ParseResults results;
-  const Status status =
-      parser.Parse("Dal" + Repeat("pu'", 84), &results, &scratch);
-  EXPECT_EQ(status.code(), Status::Code::kWordTooComplex);
-  EXPECT_TRUE(results.empty());
-  EXPECT_LE(scratch.last_work(), parser.limits().max_work + 100000);
   ASSERT_TRUE(parser.Parse("Dalmey", &results, &scratch).ok());
   EXPECT_EQ(results.size(), 667u);  // nouns, and pronouns as nouns
 }

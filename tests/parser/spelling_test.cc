@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace tesvar {
 namespace {
@@ -77,6 +78,29 @@ TEST(SpellingTest, IsIdempotent) {
     NormaliseSpelling(&again);
     EXPECT_EQ(again, word);
   }
+}
+
+// The quick test agrees with normalisation on every word of up to four
+// bytes drawn from the bytes that matter to it: "h" and its neighbours,
+// vowels, case, the apostrophe and foreign bytes, NUL among them.
+TEST(SpellingTest, CanonicalTestAgreesWithNormalisation) {
+  const std::string bytes("tlhcgHaI'Ddq-\0\xe4", 15);
+  std::vector<std::string> words = {""};
+  for (size_t begin = 0, length = 1; length <= 4; ++length) {
+    const size_t end = words.size();
+    for (size_t i = begin; i < end; ++i) {
+      for (char c : bytes) words.push_back(words[i] + c);
+    }
+    begin = end;
+  }
+  int canonical = 0;
+  for (const std::string& word : words) {
+    std::string normal = word;
+    NormaliseSpelling(&normal);
+    EXPECT_EQ(IsCanonicalSpelling(word), normal == word) << word;
+    canonical += normal == word ? 1 : 0;
+  }
+  EXPECT_GT(canonical, 1000);
 }
 
 }  // namespace

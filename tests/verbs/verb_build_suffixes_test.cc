@@ -57,6 +57,11 @@ TEST(BuildSuffixesTest, RoversNextToHaAndQoComeFromTheWord) {
       {"loptaHqu'Qo'be'", true, "'eghbe'taHqu'Qo'be'"},
       {"loptaHQo'be'qu'", true, "'eghbe'taHQo'be'qu'"},
       {"loptaH", true, "'eghbe'taHQo'"},
+      // The first run of the table wins wherever it stands in the word,
+      // also behind runs that come later in the table.
+      {"lopQo'qu'taHQo'be'qu'", true, "'eghbe'taHQo'be'qu'"},
+      {"lopHa'qu'Ha'be'", false, "'eghHa'be'taHqu'"},
+      {"lopbe'qu'Qo'", true, "'eghbe'taHbe'qu'Qo'"},
   };
   for (const Case& c : cases) {
     CParsedVerb verb;

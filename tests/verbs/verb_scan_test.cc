@@ -18,15 +18,20 @@ using testing::Entry;
 // The filled parts of a record in word order, e.g. "'egh be'@2 taH".
 std::string Slots(const CParsedVerb& v) {
   std::string out;
-  auto add = [&out](const std::string& item) {
-    if (!item.empty()) out += (out.empty() ? "" : " ") + item;
+  auto add = [&out](std::string_view item) {
+    if (item.empty()) return;
+    if (!out.empty()) out += ' ';
+    out += item;
   };
   add(v.m_strRootNeg.empty() ? "" : "Ha'");
   add(v.m_strRefusal.empty() ? "" : "Qo'");
   for (int pos = 0; pos < CParsedVerb::kRoverSlots; ++pos) {
-    for (const std::string* slot : {v.m_strNegEmphRover, v.m_strNegRover,
-                                    v.m_strEmphNegRover, v.m_strEmphRover}) {
-      if (!slot[pos].empty()) add(slot[pos] + "@" + std::to_string(pos));
+    for (const std::string_view* slot :
+         {v.m_strNegEmphRover, v.m_strNegRover, v.m_strEmphNegRover,
+          v.m_strEmphRover}) {
+      if (!slot[pos].empty()) {
+        add(std::string(slot[pos]) + "@" + std::to_string(pos));
+      }
     }
     if (pos > 0 && pos <= kLastVerbClass) add(v.*kClassFields[pos]);
   }
@@ -96,7 +101,7 @@ TEST(VerbScanTest, WhichEntriesAndPrefixesRead) {
   CParsedVerb verb;
   EXPECT_EQ(verb.ParseWithPrefix("yIlopjajyov", kLop), 0);
   EXPECT_TRUE(verb.m_lstErrors.empty());
-  EXPECT_EQ(verb.m_strPrefix + verb.m_strVS9, "");
+  EXPECT_EQ(std::string(verb.m_strPrefix) + std::string(verb.m_strVS9), "");
 }
 
 // The noun reading is made from the verb part; its definition, the
@@ -129,10 +134,13 @@ TEST(VerbScanTest, VerbsTurnedIntoNouns) {
         << c.word;
     EXPECT_EQ(verb.m_bAsNoun + verb.m_bNominalised, 2) << c.word;
     const CParsedNoun& n = verb.m_noun;
-    EXPECT_EQ(n.m_strHeadword + "|" + n.m_strNS1 + "|" + n.m_strNS2 + "|" +
-                  n.m_strNS3 + "|" + n.m_strNS4 + "|" + n.m_strNS5,
-              c.noun)
-        << c.word;
+    std::string slots(n.m_strHeadword);
+    for (std::string_view slot :
+         {n.m_strNS1, n.m_strNS2, n.m_strNS3, n.m_strNS4, n.m_strNS5}) {
+      slots += '|';
+      slots += slot;
+    }
+    EXPECT_EQ(slots, c.noun) << c.word;
     if (c.result) {
       EXPECT_EQ(verb.ToString(), c.gloss) << c.word;
     }

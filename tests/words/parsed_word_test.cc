@@ -30,9 +30,11 @@ TEST(ParsedWordTest, MatchesOnlyTheWholeHeadwordExactly) {
 }
 
 TEST(ParsedWordTest, MatchFillsTheRecordAndLeavesTheListsAlone) {
+  // The record refers to the entry's texts, so the entry is kept.
+  const testing::TestWord entry = Entry("vaj", 5, "so, then, thus");
   CParsedWord word;
   word.m_lstErrors.push_back("kept");
-  ASSERT_EQ(word.Parse("vaj", Entry("vaj", 5, "so, then, thus")), 1);
+  ASSERT_EQ(word.Parse("vaj", entry), 1);
   EXPECT_EQ(word.m_strWord, "vaj");
   EXPECT_EQ(word.m_strHeadword, "vaj");
   EXPECT_EQ(word.m_strGloss, "so, then, thus");

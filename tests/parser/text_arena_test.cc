@@ -1,0 +1,47 @@
+// The call's text store: texts keep their place while more are added, also
+// past a block and for a text longer than a block, and a cleared store
+// serves the next call.
+
+#include "parser/text_arena.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tesvar {
+namespace {
+
+TEST(TextArenaTest, TextsStayInPlaceWhileTheStoreGrows) {
+  TextArena arena;
+  std::vector<std::string> originals;
+  std::vector<std::string_view> copies;
+  // Enough short texts to fill several blocks, and two longer than one.
+  for (int i = 0; i < 20000; ++i) {
+    originals.push_back("qu'be'" + std::to_string(i));
+    if (i == 7 || i == 12345) originals.push_back(std::string(100000, 'x'));
+  }
+  for (const std::string& text : originals) {
+    copies.push_back(arena.Copy(text));
+    EXPECT_NE(copies.back().data(), text.data());
+  }
+  for (size_t i = 0; i < originals.size(); ++i) {
+    ASSERT_EQ(copies[i], originals[i]) << i;
+  }
+}
+
+TEST(TextArenaTest, EmptyTextsAndReuseAfterClear) {
+  TextArena arena;
+  EXPECT_TRUE(arena.Copy("").empty());
+  for (int call = 0; call < 3; ++call) {
+    const std::string_view long_text = arena.Copy(std::string(200000, 'y'));
+    const std::string_view word = arena.Copy("ghoyeghIch");
+    EXPECT_EQ(long_text, std::string(200000, 'y'));
+    EXPECT_EQ(word, "ghoyeghIch");
+    arena.Clear();
+  }
+}
+
+}  // namespace
+}  // namespace tesvar
