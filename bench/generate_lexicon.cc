@@ -5,9 +5,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -82,17 +80,9 @@ bool ParseOptions(int argc, char** argv, Options* options) {
 }
 
 int WriteWords(const Options& options) {
-  std::ifstream file(options.from, std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  if (!file) {
-    std::cerr << "tesvar_generate_lexicon: cannot read " << options.from
-              << "\n";
-    return 1;
-  }
   tesvar::CLexicon lexicon;
   const tesvar::Status status =
-      tesvar::ParseLexiconTsv(text.str(), options.from, &lexicon);
+      tesvar::LoadLexiconTsvFile(options.from, &lexicon);
   if (!status.ok()) {
     std::cerr << "tesvar_generate_lexicon: " << status.ToString() << "\n";
     return 1;

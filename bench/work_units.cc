@@ -13,9 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -34,11 +32,7 @@ struct Cost {
 
 bool LoadLexicon(const std::string& path, tesvar::CLexicon* lexicon) {
   if (path.empty()) return tesvar::LoadSampleLexicon(lexicon).ok();
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  const tesvar::Status status =
-      tesvar::ParseLexiconTsv(text.str(), path, lexicon);
+  const tesvar::Status status = tesvar::LoadLexiconTsvFile(path, lexicon);
   if (!status.ok()) std::cerr << status.message() << "\n";
   return status.ok();
 }

@@ -20,9 +20,7 @@
 //
 // Usage: tesvar_write_lexc LEXICON.tsv > grammar.lexc
 
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -160,15 +158,8 @@ void WriteRoots(const CLexicon& lexicon, std::string* out) {
 }
 
 int Run(const char* path) {
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  if (!file) {
-    std::cerr << "tesvar_write_lexc: cannot read " << path << "\n";
-    return 1;
-  }
   CLexicon lexicon;
-  const Status status = ParseLexiconTsv(text.str(), path, &lexicon);
+  const Status status = LoadLexiconTsvFile(path, &lexicon);
   if (!status.ok()) {
     std::cerr << "tesvar_write_lexc: " << status.ToString() << "\n";
     return 1;

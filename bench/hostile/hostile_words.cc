@@ -112,11 +112,7 @@ bool LoadLexicon(const Options& o, const std::string& name,
                  tesvar::CLexicon* lexicon) {
   if (name == "sample") return tesvar::LoadSampleLexicon(lexicon).ok();
   if (name.find('/') != std::string::npos) {
-    std::ifstream file(name, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    const tesvar::Status status =
-        tesvar::ParseLexiconTsv(text.str(), name, lexicon);
+    const tesvar::Status status = tesvar::LoadLexiconTsvFile(name, lexicon);
     if (!status.ok()) std::cerr << status.message() << "\n";
     return status.ok();
   }
