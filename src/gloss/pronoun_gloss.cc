@@ -133,7 +133,7 @@ std::string VerbPieces::PronounRoot(int withAux, int withoutBe) const {
   if (!v.m_strRootNeg.empty()) s.insert(0, "mis-");
 
   const PronounNegationRow& row = NegationFor(withAux != 0, become);
-  const std::string do_aux = Aux(AuxForm::kDo);
+  const std::string_view do_aux = Aux(AuxForm::kDo);
   if (!v.m_strNegEmphRover[kAfterRoot].empty()) {
     Apply(row.neg_emph, do_aux, &s);
   } else if (!v.m_strEmphNegRover[kAfterRoot].empty()) {
@@ -158,8 +158,8 @@ std::string_view PronounSubject(std::string_view definition,
 std::string Question(const CParsedVerb& v, const VerbPieces& p,
                      const std::string& subj) {
   const std::string be = p.PronounRoot(0, 0);
-  const std::string refusal = VerbPieces::TS(v.m_strRefusal);
-  const std::string honorific = VerbPieces::TS(v.m_strVS8);
+  const std::string refusal(VerbPieces::TS(v.m_strRefusal));
+  const std::string honorific(VerbPieces::TS(v.m_strVS8));
   std::string g;
   if (v.m_strVS5 == "laH") {
     g = p.VS5() + subj + p.VS6() + refusal + p.VS2(0) + be + p.VS3(0) +
@@ -167,13 +167,13 @@ std::string Question(const CParsedVerb& v, const VerbPieces& p,
   } else if (v.m_strVS2.empty()) {
     // The question leads with the conjugated verb: "am I", "do I refuse
     // to be".
-    const std::string aux =
-        p.Aux(v.m_strRefusal.empty() ? AuxForm::kBe : AuxForm::kDo);
+    const std::string aux(
+        p.Aux(v.m_strRefusal.empty() ? AuxForm::kBe : AuxForm::kDo));
     g = aux + subj + p.VS6() + refusal + p.PronounRoot(0, 1) + p.VS3(0) +
         honorific;
   } else {
-    const std::string aux =
-        p.Aux(v.m_strVS2 == "nIS" ? AuxForm::kDo : AuxForm::kBe);
+    const std::string aux(
+        p.Aux(v.m_strVS2 == "nIS" ? AuxForm::kDo : AuxForm::kBe));
     g = aux + subj + p.VS6() + refusal + p.VS2(0) + be + p.VS3(0) + honorific;
   }
   TrimRight(&g);
@@ -185,9 +185,9 @@ std::string Question(const CParsedVerb& v, const VerbPieces& p,
 std::string Statement(const CParsedVerb& v, const VerbPieces& p,
                       const std::string& subj) {
   std::string be = p.PronounRoot(0, 0);
-  const std::string refusal = VerbPieces::TS(v.m_strRefusal);
-  const std::string honorific = VerbPieces::TS(v.m_strVS8);
-  const std::string clause = VerbPieces::TS(v.m_strVS9);
+  const std::string refusal(VerbPieces::TS(v.m_strRefusal));
+  const std::string honorific(VerbPieces::TS(v.m_strVS8));
+  const std::string clause(VerbPieces::TS(v.m_strVS9));
   if (v.m_strVS5 == "laH") {
     return clause + subj + p.VS6() + p.VS5() + refusal + p.VS2(0) + be +
            p.VS3(0) + honorific;

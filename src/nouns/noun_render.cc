@@ -46,10 +46,14 @@ std::string CParsedNoun::ToString() const {
 }
 
 std::string CParsedNoun::ToStringTesvar() const {
-  std::string out(m_strHeadword);
-  for (const std::string_view* slot :
-       {&m_strNS1, &m_strNS2, &m_strNS3, &m_strNS4, &m_strNS5}) {
-    out.append(*slot);
+  const std::string_view parts[] = {m_strHeadword, m_strNS1, m_strNS2,
+                                    m_strNS3,      m_strNS4, m_strNS5};
+  size_t size = 0;
+  for (std::string_view part : parts) size += part.size();
+  std::string out;
+  out.reserve(size);
+  for (std::string_view part : parts) {
+    if (!part.empty()) out.append(part);
   }
   return out;
 }

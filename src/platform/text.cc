@@ -46,9 +46,11 @@ void Insert(std::string* s, int index, std::string_view text) {
   s->insert(Clamp(index, s->size()), text);
 }
 
-void TrimRight(std::string* s) {
+void TrimRight(std::string* s) { TrimRight(s, 0); }
+
+void TrimRight(std::string* s, size_t keep) {
   size_t end = s->size();
-  while (end > 0 && IsTrailingSpace((*s)[end - 1])) --end;
+  while (end > keep && IsTrailingSpace((*s)[end - 1])) --end;
   s->resize(end);
 }
 
