@@ -18,6 +18,7 @@
 #include "gloss/verb_gloss.h"
 
 #include <cstddef>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,9 @@ namespace {
 constexpr std::string_view kUnmarkedSubject = "he/she/it/they ";
 constexpr std::string_view kUnmarkedObject = "him/her/it/them ";
 constexpr std::string_view kIndefiniteSubject = "one ";
+
+// Sentences up to this size are built in one allocation.
+constexpr size_t kTypicalGlossSize = 63;
 
 // The reflexive suffix, whose object is the subject's own self.
 constexpr std::string_view kReflexiveSuffix = "'egh";
@@ -114,7 +118,7 @@ enum Shape {
 
 enum Need : unsigned char { kAny, kYes, kNo };
 
-bool Meets(Need need, bool value) {
+constexpr bool Meets(Need need, bool value) {
   return need == kAny || (need == kYes) == value;
 }
 
@@ -285,14 +289,54 @@ void AdjustForShape(const CParsedVerb& v, const VerbPieces& pieces, Shape shape,
   if (stative) p->root_lead = "be ";
 }
 
-const Arrangement& FindArrangement(Shape shape, bool causative, bool command) {
-  for (const Arrangement& a : kArrangements) {
+// The arrangement of each shape, causative and command, found once at
+// compile time.
+constexpr int kShapes = kCause + 1;
+constexpr size_t ArrangementIndex(Shape shape, bool causative, bool command) {
+  for (size_t i = 0; i < std::size(kArrangements); ++i) {
+    const Arrangement& a = kArrangements[i];
     if (a.shape == shape && Meets(a.causative, causative) &&
         Meets(a.command, command)) {
-      return a;
+      return i;
     }
   }
-  return kArrangements[0];  // not reached: every shape has its rows
+  return std::size(kArrangements);
+}
+
+struct ArrangementIndexes {
+  unsigned char index[kShapes][2][2];
+};
+
+constexpr ArrangementIndexes MakeArrangementIndexes() {
+  ArrangementIndexes t{};
+  for (int shape = 0; shape < kShapes; ++shape) {
+    for (int causative = 0; causative < 2; ++causative) {
+      for (int command = 0; command < 2; ++command) {
+        t.index[shape][causative][command] =
+            static_cast<unsigned char>(ArrangementIndex(
+                static_cast<Shape>(shape), causative != 0, command != 0));
+      }
+    }
+  }
+  return t;
+}
+
+constexpr ArrangementIndexes kArrangementIndexes = MakeArrangementIndexes();
+
+constexpr bool EveryShapeArranged() {
+  for (const auto& by_shape : kArrangementIndexes.index) {
+    for (const auto& by_causative : by_shape) {
+      for (unsigned char index : by_causative) {
+        if (index >= std::size(kArrangements)) return false;
+      }
+    }
+  }
+  return true;
+}
+static_assert(EveryShapeArranged(), "every shape has its arrangements");
+
+const Arrangement& FindArrangement(Shape shape, bool causative, bool command) {
+  return kArrangements[kArrangementIndexes.index[shape][causative][command]];
 }
 
 void AppendPiece(const CParsedVerb& v, const VerbPieces& pieces,
@@ -409,6 +453,9 @@ void AppendVerbGloss(const CParsedVerb& verb, std::string* out) {
 
 std::string CParsedVerb::ToString() const {
   std::string out;
+  // Room for most sentences, so that the pieces are appended without
+  // moving the text.
+  out.reserve(kTypicalGlossSize);
   AppendVerbGloss(*this, &out);
   return out;
 }
