@@ -9,7 +9,6 @@
 #include "gloss/verb_pieces.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -46,12 +45,16 @@ std::string_view RoverAt(const CParsedVerb& verb, RoverKind rover, int pos) {
 
 // The first row whose rover stands at `pos`, or nullptr. Row order is the
 // precedence when several rovers share a position.
-// `positions` has bit p set when some rover stands at p (see
-// VerbPieces::RoverPositions); most readings have none.
+// Whether any rover stands at `pos`; most readings have none.
+bool AnyRoverAt(const CParsedVerb& verb, int pos) {
+  return (verb.m_strNegRover[pos].size() | verb.m_strEmphRover[pos].size() |
+          verb.m_strNegEmphRover[pos].size() |
+          verb.m_strEmphNegRover[pos].size()) != 0;
+}
+
 template <typename Row, size_t N>
-const Row* FirstRover(const CParsedVerb& verb, uint32_t positions,
-                      const Row (&rows)[N], int pos) {
-  if ((positions >> pos & 1) == 0) return nullptr;
+const Row* FirstRover(const CParsedVerb& verb, const Row (&rows)[N], int pos) {
+  if (!AnyRoverAt(verb, pos)) return nullptr;
   for (const Row& row : rows) {
     if (!RoverAt(verb, row.rover, pos).empty()) return &row;
   }
@@ -94,18 +97,17 @@ constexpr RoverWording kAdverbWording[] = {
 
 // True when a piece has neither its suffix nor a rover after it: the
 // usual case, where the piece is empty.
-bool NothingAt(std::string_view affix, uint32_t positions, int pos) {
-  return affix.empty() && (positions >> pos & 1) == 0;
+bool NothingAt(const CParsedVerb& verb, std::string_view affix, int pos) {
+  return affix.empty() && !AnyRoverAt(verb, pos);
 }
 
 // Appends the wording of the first rover at `pos` that goes in front of
 // a piece (lead, the piece's auxiliary when with_aux, tail); returns false,
 // appending nothing, when no rover stands there.
 template <size_t N>
-bool AppendWording(const CParsedVerb& verb, uint32_t positions,
-                   const RoverWording (&rows)[N], int pos, std::string_view aux,
-                   std::string* out) {
-  const RoverWording* row = FirstRover(verb, positions, rows, pos);
+bool AppendWording(const CParsedVerb& verb, const RoverWording (&rows)[N],
+                   int pos, std::string_view aux, std::string* out) {
+  const RoverWording* row = FirstRover(verb, rows, pos);
   if (row == nullptr) return false;
   out->append(row->lead);
   if (row->with_aux) out->append(aux);
@@ -148,18 +150,6 @@ constexpr RoverText kAspectWording[] = {
 constexpr size_t kInsideParenthesis = 1;
 
 }  // namespace
-
-uint32_t VerbPieces::RoverPositions(const CParsedVerb& verb) {
-  uint32_t positions = 0;
-  for (int pos = 0; pos < CParsedVerb::kRoverSlots; ++pos) {
-    if (!verb.m_strNegRover[pos].empty() || !verb.m_strEmphRover[pos].empty() ||
-        !verb.m_strNegEmphRover[pos].empty() ||
-        !verb.m_strEmphNegRover[pos].empty()) {
-      positions |= uint32_t{1} << pos;
-    }
-  }
-  return positions;
-}
 
 // A quality is undone ("un-big"), an action done wrongly
 // ("mis-understand").
@@ -207,8 +197,10 @@ void VerbPieces::AppendRoot(std::string* out) const {
 }
 
 void VerbPieces::AppendNegRoot(std::string* out) const {
-  AppendWording(verb_, rover_positions_, kRootNegation, kAfterRoot,
-                Aux(AuxForm::kDo), out);
+  // The auxiliary is looked up only for a rover that needs it.
+  if (AnyRoverAt(verb_, kAfterRoot)) {
+    AppendWording(verb_, kRootNegation, kAfterRoot, Aux(AuxForm::kDo), out);
+  }
   AppendReversedGloss(out);
   out->push_back(' ');
 }
@@ -226,15 +218,15 @@ void VerbPieces::AppendVS2(int withAux, std::string* out) const {
     }
   }
   if (imperative_) aux = "be ";
-  const bool reworded = AppendWording(verb_, rover_positions_, kSuffixNegation,
-                                      After(kVolitionClass), aux, out);
+  const bool reworded =
+      AppendWording(verb_, kSuffixNegation, After(kVolitionClass), aux, out);
   // A modal "need to" takes no auxiliary unless it is negated.
   if (!reworded && withAux && verb_.m_strVS2 != "nIS") out->append(aux);
   out->append(g);
 }
 
 void VerbPieces::AppendVS3(int withAux, std::string* out) const {
-  if (NothingAt(verb_.m_strVS3, rover_positions_, After(kChangeClass))) return;
+  if (NothingAt(verb_, verb_.m_strVS3, After(kChangeClass))) return;
   std::string_view g = TS(verb_.m_strVS3);
   std::string_view aux;
   if (verb_.m_strVS3 == "choH") {
@@ -242,27 +234,28 @@ void VerbPieces::AppendVS3(int withAux, std::string* out) const {
     g = "begin to ";
   }
   // Without a rover the auxiliary is not needed: "I begin to eat".
-  AppendWording(verb_, rover_positions_, kSuffixNegation, After(kChangeClass),
-                aux, out);
+  AppendWording(verb_, kSuffixNegation, After(kChangeClass), aux, out);
   out->append(g);
 }
 
 void VerbPieces::AppendVS4(int withAux, std::string* out) const {
   const size_t start = out->size();
-  AppendWording(verb_, rover_positions_, kSuffixNegation, After(kCauseClass),
-                withAux ? Aux(AuxForm::kDo) : std::string_view(), out);
+  if (AnyRoverAt(verb_, After(kCauseClass))) {
+    AppendWording(verb_, kSuffixNegation, After(kCauseClass),
+                  withAux ? Aux(AuxForm::kDo) : std::string_view(), out);
+  }
   out->append(TS(verb_.m_strVS4));
   if (out->size() != start) out->push_back(' ');
 }
 
 std::string_view VerbPieces::VS5View() const {
   if (imperative_) {
-    const RoverText* row = FirstRover(
-        verb_, rover_positions_, kCommandAbilityWording, After(kAbilityClass));
+    const RoverText* row =
+        FirstRover(verb_, kCommandAbilityWording, After(kAbilityClass));
     return row != nullptr ? row->text : kCommandAbilityPlain;
   }
-  const RoverText* row = FirstRover(verb_, rover_positions_, kAbilityWording,
-                                    After(kAbilityClass));
+  const RoverText* row =
+      FirstRover(verb_, kAbilityWording, After(kAbilityClass));
   if (row != nullptr) return row->text;
   // Every suffix that means "can" reads as the plain one; "one" goes to
   // the subject.
@@ -271,19 +264,17 @@ std::string_view VerbPieces::VS5View() const {
 }
 
 void VerbPieces::AppendVS6(std::string* out) const {
-  if (NothingAt(verb_.m_strVS6, rover_positions_, After(kQualificationClass))) {
+  if (NothingAt(verb_, verb_.m_strVS6, After(kQualificationClass))) {
     return;
   }
-  AppendWording(verb_, rover_positions_, kAdverbWording,
-                After(kQualificationClass), {}, out);
+  AppendWording(verb_, kAdverbWording, After(kQualificationClass), {}, out);
   out->append(TS(verb_.m_strVS6));
 }
 
 void VerbPieces::AppendVS7(std::string* out) const {
-  if (NothingAt(verb_.m_strVS7, rover_positions_, After(kAspectClass))) return;
+  if (NothingAt(verb_, verb_.m_strVS7, After(kAspectClass))) return;
   const std::string_view g = TS(verb_.m_strVS7);
-  const RoverText* row =
-      FirstRover(verb_, rover_positions_, kAspectWording, After(kAspectClass));
+  const RoverText* row = FirstRover(verb_, kAspectWording, After(kAspectClass));
   if (row == nullptr) {
     out->append(g);
     return;

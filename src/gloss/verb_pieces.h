@@ -15,7 +15,6 @@
 #ifndef TESVAR_GLOSS_VERB_PIECES_H_
 #define TESVAR_GLOSS_VERB_PIECES_H_
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -39,8 +38,7 @@ class VerbPieces {
       : verb_(verb),
         subject_(subject),
         definition_(definition),
-        imperative_(verb.IsImperative() != 0),
-        rover_positions_(RoverPositions(verb)) {}
+        imperative_(verb.IsImperative() != 0) {}
 
   // The gloss of a verb suffix, or `affix` itself when it is none; a view
   // of the suffix table or of `affix`.
@@ -86,14 +84,10 @@ class VerbPieces {
     return piece;
   }
 
-  // Bit p is set when a rover stands at position p.
-  static uint32_t RoverPositions(const CParsedVerb& verb);
-
   const CParsedVerb& verb_;
   std::string_view subject_;
   std::string_view definition_;
   bool imperative_;
-  uint32_t rover_positions_;
 };
 
 }  // namespace tesvar
