@@ -4,26 +4,16 @@
 // only; the noun suffixes belong to the noun reading.
 // Tested by verb_gloss_test.cc.
 
-#include <cstddef>
 #include <string>
-#include <string_view>
 
+#include "platform/text.h"
 #include "verbs/parsed_verb.h"
 
 namespace tesvar {
 
 std::string CParsedVerb::ToStringTesvar() const {
-  const std::string_view parts[] = {
-      m_strPrefix, m_strHeadword, m_strVS1, m_strVS2, m_strVS3, m_strVS4,
-      m_strVS5,    m_strVS6,      m_strVS7, m_strVS8, m_strVS9};
-  size_t size = 0;
-  for (std::string_view part : parts) size += part.size();
-  std::string out;
-  out.reserve(size);
-  for (std::string_view part : parts) {
-    if (!part.empty()) out.append(part);
-  }
-  return out;
+  return Concat({m_strPrefix, m_strHeadword, m_strVS1, m_strVS2, m_strVS3,
+                 m_strVS4, m_strVS5, m_strVS6, m_strVS7, m_strVS8, m_strVS9});
 }
 
 }  // namespace tesvar

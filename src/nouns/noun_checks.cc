@@ -287,6 +287,12 @@ void CheckNounSuffixOrder(const NounSuffixMatch& m,
 }
 
 bool CheckNounSuffixUse(const NounSuffixMatch& match, CParsedNoun* noun) {
+  // Every check concerns a plural, a possessive or a locative; the other
+  // suffixes pass them all.
+  const NounSuffixRow& row = match.row;
+  if (!IsPlural(row) && row.role != kPossessive && row.role != kLocative) {
+    return true;
+  }
   for (UseCheck check : kUseChecks) {
     if (!check(match, noun)) return false;
   }

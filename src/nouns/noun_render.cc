@@ -7,6 +7,7 @@
 
 #include "nouns/noun_suffix_table.h"
 #include "nouns/parsed_noun.h"
+#include "platform/text.h"
 
 namespace tesvar {
 
@@ -46,16 +47,8 @@ std::string CParsedNoun::ToString() const {
 }
 
 std::string CParsedNoun::ToStringTesvar() const {
-  const std::string_view parts[] = {m_strHeadword, m_strNS1, m_strNS2,
-                                    m_strNS3,      m_strNS4, m_strNS5};
-  size_t size = 0;
-  for (std::string_view part : parts) size += part.size();
-  std::string out;
-  out.reserve(size);
-  for (std::string_view part : parts) {
-    if (!part.empty()) out.append(part);
-  }
-  return out;
+  return Concat(
+      {m_strHeadword, m_strNS1, m_strNS2, m_strNS3, m_strNS4, m_strNS5});
 }
 
 }  // namespace tesvar

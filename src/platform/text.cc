@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 namespace tesvar {
 
@@ -40,6 +41,26 @@ int Replace(std::string* s, std::string_view from, std::string_view to) {
   out.append(*s, start, std::string::npos);
   s->swap(out);
   return count;
+}
+
+std::string Concat(std::initializer_list<std::string_view> parts) {
+  // Short results are joined on the stack and copied once.
+  char joined[128];
+  size_t size = 0;
+  for (std::string_view part : parts) size += part.size();
+  if (size > sizeof joined) {
+    std::string out;
+    out.reserve(size);
+    for (std::string_view part : parts) out.append(part);
+    return out;
+  }
+  char* end = joined;
+  for (std::string_view part : parts) {
+    if (part.empty()) continue;
+    std::memcpy(end, part.data(), part.size());
+    end += part.size();
+  }
+  return std::string(joined, size);
 }
 
 void Insert(std::string* s, int index, std::string_view text) {

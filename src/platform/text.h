@@ -37,6 +37,9 @@ inline bool Contains(std::string_view s, std::string_view needle) {
 // replaces nothing.
 int Replace(std::string* s, std::string_view from, std::string_view to);
 
+// The texts one after another, built in one allocation at most.
+std::string Concat(std::initializer_list<std::string_view> parts);
+
 // Inserts text at index; an index past the end appends, a negative one
 // inserts at the front.
 void Insert(std::string* s, int index, std::string_view text);
