@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <iterator>
 
 namespace tesvar {
 
@@ -46,21 +47,18 @@ int Replace(std::string* s, std::string_view from, std::string_view to) {
 std::string Concat(std::initializer_list<std::string_view> parts) {
   // Short results are joined on the stack and copied once.
   char joined[128];
-  size_t size = 0;
-  for (std::string_view part : parts) size += part.size();
-  if (size > sizeof joined) {
-    std::string out;
-    out.reserve(size);
-    for (std::string_view part : parts) out.append(part);
-    return out;
-  }
   char* end = joined;
   for (std::string_view part : parts) {
+    if (part.size() > static_cast<size_t>(std::end(joined) - end)) {
+      std::string out;
+      for (std::string_view each : parts) out.append(each);
+      return out;
+    }
     if (part.empty()) continue;
     std::memcpy(end, part.data(), part.size());
     end += part.size();
   }
-  return std::string(joined, size);
+  return std::string(joined, end);
 }
 
 void Insert(std::string* s, int index, std::string_view text) {
