@@ -1,12 +1,13 @@
 // The English sentence of verb records whose arrangements combine several
 // rules (the golden cases hold one word per rule), and the native form.
 
+#include "gloss/verb_gloss.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "gloss/verb_builder.h"
-#include "gloss/verb_gloss.h"
 
 namespace tesvar {
 namespace {

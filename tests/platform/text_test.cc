@@ -102,8 +102,7 @@ TEST(TextTest, ConcatJoinsShortAndLongTexts) {
   // Longer than the stack buffer, with the boundary on either side.
   EXPECT_EQ(Concat({"<", long_part, ">"}), "<" + long_part + ">");
   EXPECT_EQ(Concat({std::string(128, 'y')}), std::string(128, 'y'));
-  EXPECT_EQ(Concat({std::string(128, 'y'), "z"}),
-            std::string(128, 'y') + "z");
+  EXPECT_EQ(Concat({std::string(128, 'y'), "z"}), std::string(128, 'y') + "z");
 }
 
 TEST(TextTest, FormatFillsTextsAndIntegers) {
