@@ -218,7 +218,7 @@ SentenceParts Prepare(const CParsedVerb& v) {
     if (object == kReflexiveSuffix) object = ReflexivePronoun(v.m_pPrefix);
     p.object = VerbPieces::TS(object);
   }
-  if (HasTrait(v.m_strVS5, kSubjectIsOne)) {
+  if (v.ClassHas(kAbilityClass, kSubjectIsOne)) {
     p.object = p.subject;
     p.subject = kIndefiniteSubject;
     for (const ObjectFormRow& row : kObjectForms) {
@@ -236,7 +236,7 @@ SentenceParts Prepare(const CParsedVerb& v) {
 }
 
 Shape ChooseShape(const CParsedVerb& v, bool question) {
-  const bool ability = HasTrait(v.m_strVS5, kMeansCan);
+  const bool ability = v.ClassHas(kAbilityClass, kMeansCan);
   const bool modal = !v.m_strVS2.empty();
   const bool cause = !v.m_strVS4.empty();
   if (question) {
@@ -346,7 +346,7 @@ void AppendPiece(const CParsedVerb& v, const VerbPieces& pieces,
     case kEnd:
       break;
     case kW:
-      out->append(VerbPieces::TS(v.m_strVS9));
+      out->append(v.ClassGloss(kClauseClass));
       break;
     case kS:
       out->append(parts.subject);
@@ -390,10 +390,10 @@ void AppendPiece(const CParsedVerb& v, const VerbPieces& pieces,
       pieces.AppendVS7(out);
       break;
     case kT7:
-      out->append(VerbPieces::TS(v.m_strVS7));
+      out->append(v.ClassGloss(kAspectClass));
       break;
     case kV8:
-      out->append(VerbPieces::TS(v.m_strVS8));
+      out->append(v.ClassGloss(kHonorificClass));
       break;
     case kTo:
       out->append("to ");
@@ -410,7 +410,7 @@ void AppendSentence(const CParsedVerb& v, std::string* out) {
                   ? std::string_view("don't ")
                   : VerbPieces::TS(v.m_strRefusal);
 
-  const bool question = HasTrait(v.m_strVS9, kYesNoQuestion);
+  const bool question = v.ClassHas(kClauseClass, kYesNoQuestion);
   const bool choh = v.m_strVS3 == "choH";
   const Shape shape = ChooseShape(v, question);
   AdjustForShape(v, pieces, shape, choh, &p);

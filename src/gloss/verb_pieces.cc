@@ -206,7 +206,7 @@ void VerbPieces::AppendNegRoot(std::string* out) const {
 }
 
 void VerbPieces::AppendVS2(int withAux, std::string* out) const {
-  std::string_view g = TS(verb_.m_strVS2);
+  std::string_view g = verb_.ClassGloss(kVolitionClass);
   std::string_view aux;
   if (withAux) {
     // "be ready to" conjugates its own "be": "am ready to".
@@ -227,7 +227,7 @@ void VerbPieces::AppendVS2(int withAux, std::string* out) const {
 
 void VerbPieces::AppendVS3(int withAux, std::string* out) const {
   if (NothingAt(verb_, verb_.m_strVS3, After(kChangeClass))) return;
-  std::string_view g = TS(verb_.m_strVS3);
+  std::string_view g = verb_.ClassGloss(kChangeClass);
   std::string_view aux;
   if (verb_.m_strVS3 == "choH") {
     if (withAux) aux = Aux(AuxForm::kDo);
@@ -244,7 +244,7 @@ void VerbPieces::AppendVS4(int withAux, std::string* out) const {
     AppendWording(verb_, kSuffixNegation, After(kCauseClass),
                   withAux ? Aux(AuxForm::kDo) : std::string_view(), out);
   }
-  out->append(TS(verb_.m_strVS4));
+  out->append(verb_.ClassGloss(kCauseClass));
   if (out->size() != start) out->push_back(' ');
 }
 
@@ -259,8 +259,9 @@ std::string_view VerbPieces::VS5View() const {
   if (row != nullptr) return row->text;
   // Every suffix that means "can" reads as the plain one; "one" goes to
   // the subject.
-  return TS(HasTrait(verb_.m_strVS5, kMeansCan) ? kPlainAbility
-                                                : verb_.m_strVS5);
+  return verb_.ClassHas(kAbilityClass, kMeansCan)
+             ? TS(kPlainAbility)
+             : verb_.ClassGloss(kAbilityClass);
 }
 
 void VerbPieces::AppendVS6(std::string* out) const {
@@ -268,12 +269,12 @@ void VerbPieces::AppendVS6(std::string* out) const {
     return;
   }
   AppendWording(verb_, kAdverbWording, After(kQualificationClass), {}, out);
-  out->append(TS(verb_.m_strVS6));
+  out->append(verb_.ClassGloss(kQualificationClass));
 }
 
 void VerbPieces::AppendVS7(std::string* out) const {
   if (NothingAt(verb_, verb_.m_strVS7, After(kAspectClass))) return;
-  const std::string_view g = TS(verb_.m_strVS7);
+  const std::string_view g = verb_.ClassGloss(kAspectClass);
   const RoverText* row = FirstRover(verb_, kAspectWording, After(kAspectClass));
   if (row == nullptr) {
     out->append(g);
