@@ -15,10 +15,9 @@ void CParsedVerb::Clear() {
   m_strRootNeg = m_strRefusal = {};
   m_pPrefix = nullptr;
   if (rovers_stored_) {
-    for (RoverSlots rover :
-         {&CParsedVerb::m_strNegRover, &CParsedVerb::m_strEmphRover,
-          &CParsedVerb::m_strNegEmphRover, &CParsedVerb::m_strEmphNegRover}) {
-      for (std::string_view& slot : this->*rover) slot = {};
+    for (int pos = 0; pos < kRoverSlots; ++pos) {
+      m_strNegRover[pos] = m_strEmphRover[pos] = {};
+      m_strNegEmphRover[pos] = m_strEmphNegRover[pos] = {};
     }
     rovers_stored_ = false;
   }
