@@ -133,7 +133,7 @@ std::string VerbPieces::PronounRoot(int withAux, int withoutBe) const {
   if (!v.m_strRootNeg.empty()) s.insert(0, "mis-");
 
   const PronounNegationRow& row = NegationFor(withAux != 0, become);
-  const std::string do_aux = Aux(AuxForm::kDo);
+  const std::string_view do_aux = Aux(AuxForm::kDo);
   if (!v.m_strNegEmphRover[kAfterRoot].empty()) {
     Apply(row.neg_emph, do_aux, &s);
   } else if (!v.m_strEmphNegRover[kAfterRoot].empty()) {
@@ -155,62 +155,81 @@ std::string_view PronounSubject(std::string_view definition,
   return otherwise;
 }
 
-std::string Question(const CParsedVerb& v, const VerbPieces& p,
-                     const std::string& subj) {
-  const std::string be = p.PronounRoot(0, 0);
-  const std::string refusal = VerbPieces::TS(v.m_strRefusal);
-  const std::string honorific = VerbPieces::TS(v.m_strVS8);
-  std::string g;
+void AppendQuestion(const CParsedVerb& v, const VerbPieces& p,
+                    std::string_view subj, std::string* out) {
+  const size_t start = out->size();
+  const std::string_view refusal = VerbPieces::TS(v.m_strRefusal);
+  const std::string_view honorific = VerbPieces::TS(v.m_strVS8);
   if (v.m_strVS5 == "laH") {
-    g = p.VS5() + subj + p.VS6() + refusal + p.VS2(0) + be + p.VS3(0) +
-        honorific;
+    p.AppendVS5(out);
+    out->append(subj);
+    p.AppendVS6(out);
+    out->append(refusal);
+    p.AppendVS2(0, out);
+    out->append(p.PronounRoot(0, 0));
   } else if (v.m_strVS2.empty()) {
     // The question leads with the conjugated verb: "am I", "do I refuse
     // to be".
-    const std::string aux =
-        p.Aux(v.m_strRefusal.empty() ? AuxForm::kBe : AuxForm::kDo);
-    g = aux + subj + p.VS6() + refusal + p.PronounRoot(0, 1) + p.VS3(0) +
-        honorific;
+    out->append(p.Aux(v.m_strRefusal.empty() ? AuxForm::kBe : AuxForm::kDo));
+    out->append(subj);
+    p.AppendVS6(out);
+    out->append(refusal);
+    out->append(p.PronounRoot(0, 1));
   } else {
-    const std::string aux =
-        p.Aux(v.m_strVS2 == "nIS" ? AuxForm::kDo : AuxForm::kBe);
-    g = aux + subj + p.VS6() + refusal + p.VS2(0) + be + p.VS3(0) + honorific;
+    out->append(p.Aux(v.m_strVS2 == "nIS" ? AuxForm::kDo : AuxForm::kBe));
+    out->append(subj);
+    p.AppendVS6(out);
+    out->append(refusal);
+    p.AppendVS2(0, out);
+    out->append(p.PronounRoot(0, 0));
   }
-  TrimRight(&g);
-  g += '?';
-  return g;
+  p.AppendVS3(0, out);
+  out->append(honorific);
+  TrimRight(out, start);
+  out->push_back('?');
 }
 
 // A statement keeps its trailing blank, like the pieces it is made of.
-std::string Statement(const CParsedVerb& v, const VerbPieces& p,
-                      const std::string& subj) {
+void AppendStatement(const CParsedVerb& v, const VerbPieces& p,
+                     std::string_view subj, std::string* out) {
   std::string be = p.PronounRoot(0, 0);
-  const std::string refusal = VerbPieces::TS(v.m_strRefusal);
-  const std::string honorific = VerbPieces::TS(v.m_strVS8);
-  const std::string clause = VerbPieces::TS(v.m_strVS9);
+  const std::string_view refusal = VerbPieces::TS(v.m_strRefusal);
+  out->append(VerbPieces::TS(v.m_strVS9));
+  out->append(subj);
+  p.AppendVS6(out);
   if (v.m_strVS5 == "laH") {
-    return clause + subj + p.VS6() + p.VS5() + refusal + p.VS2(0) + be +
-           p.VS3(0) + honorific;
-  }
-  if (v.m_strVS2.empty()) {
+    p.AppendVS5(out);
+    out->append(refusal);
+    p.AppendVS2(0, out);
+    out->append(be);
+    p.AppendVS3(0, out);
+  } else if (v.m_strVS2.empty()) {
     // A plain "be" is conjugated ("I am"); after "refuse to" and as
     // "become" it stays in the infinitive.
     if (v.m_strRefusal.empty() && be != "become ") be = p.PronounRoot(1, 0);
-    const std::string again = v.m_strVS3 == "choH" ? "" : p.VS3(0);
-    return clause + subj + p.VS6() + refusal + be + again + honorific;
+    out->append(refusal);
+    out->append(be);
+    if (v.m_strVS3 != "choH") p.AppendVS3(0, out);
+  } else {
+    out->append(refusal);
+    p.AppendVS2(1, out);
+    out->append(be);
+    p.AppendVS3(0, out);
   }
-  return clause + subj + p.VS6() + refusal + p.VS2(1) + be + p.VS3(0) +
-         honorific;
+  out->append(VerbPieces::TS(v.m_strVS8));
 }
 
 }  // namespace
 
 void AppendPronounGloss(const CParsedVerb& verb, std::string* out) {
-  const std::string subject(PronounSubject(verb.m_strGloss, verb.m_strSubject));
+  const std::string_view subject =
+      PronounSubject(verb.m_strGloss, verb.m_strSubject);
   const VerbPieces pieces(verb, subject, verb.m_strGloss);
-  *out += HasTrait(verb.m_strVS9, kYesNoQuestion)
-              ? Question(verb, pieces, subject)
-              : Statement(verb, pieces, subject);
+  if (HasTrait(verb.m_strVS9, kYesNoQuestion)) {
+    AppendQuestion(verb, pieces, subject, out);
+  } else {
+    AppendStatement(verb, pieces, subject, out);
+  }
 }
 
 }  // namespace tesvar

@@ -18,6 +18,7 @@
 #include "gloss/verb_gloss.h"
 
 #include <cstddef>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,9 @@ namespace {
 constexpr std::string_view kUnmarkedSubject = "he/she/it/they ";
 constexpr std::string_view kUnmarkedObject = "him/her/it/them ";
 constexpr std::string_view kIndefiniteSubject = "one ";
+
+// Sentences up to this size are built in one allocation.
+constexpr size_t kTypicalGlossSize = 63;
 
 // The reflexive suffix, whose object is the subject's own self.
 constexpr std::string_view kReflexiveSuffix = "'egh";
@@ -114,7 +118,7 @@ enum Shape {
 
 enum Need : unsigned char { kAny, kYes, kNo };
 
-bool Meets(Need need, bool value) {
+constexpr bool Meets(Need need, bool value) {
   return need == kAny || (need == kYes) == value;
 }
 
@@ -182,39 +186,40 @@ constexpr Arrangement kArrangements[] = {
 };
 // clang-format on
 
-// What the sentence says differently from the record.
+// What the sentence says differently from the record; views of the
+// record and of constant tables.
 struct SentenceParts {
-  std::string subject;
-  std::string object;
+  std::string_view subject;
+  std::string_view object;
   std::string_view definition;
 };
 
-// The prepared texts of the pieces that are not read from the record.
+// The pieces that are not read from the record as they are.
 struct Prepared {
-  std::string refusal;   // kN
-  std::string root;      // kR
-  std::string question;  // kA
+  std::string_view refusal;    // kN
+  std::string_view root_lead;  // kR: "be " or the conjugated "be"
+  bool negated_root = false;   // kR: the root negated through "do"
+  std::string_view question;   // kA
 };
 
 // Fills in what the prefix, {-'egh}/{-chuq}, the indefinite subject and a
 // quality verb imply, so that the pieces read a complete sentence.
 SentenceParts Prepare(const CParsedVerb& v) {
-  SentenceParts p{std::string(v.m_strSubject), std::string(v.m_strObject),
-                  v.m_strGloss};
+  SentenceParts p{v.m_strSubject, v.m_strObject, v.m_strGloss};
   if (v.m_strPrefix.empty()) {
     p.subject = kUnmarkedSubject;
     // A quality verb has no object unless it is made causative.
     if (!v.m_bStative || !v.m_strVS4.empty()) p.object = kUnmarkedObject;
   }
   // A verb glossed as the definition of its own noun has no subject.
-  if (v.m_bNominalised) p.subject.clear();
+  if (v.m_bNominalised) p.subject = {};
   if (!v.m_strVS1.empty()) {
     std::string_view object = v.m_strVS1;
     if (object == kReflexiveSuffix) object = ReflexivePronoun(v.m_pPrefix);
     p.object = VerbPieces::TS(object);
   }
-  if (HasTrait(v.m_strVS5, kSubjectIsOne)) {
-    p.object = std::move(p.subject);
+  if (v.ClassHas(kAbilityClass, kSubjectIsOne)) {
+    p.object = p.subject;
     p.subject = kIndefiniteSubject;
     for (const ObjectFormRow& row : kObjectForms) {
       if (row.subject == p.object) {
@@ -231,7 +236,7 @@ SentenceParts Prepare(const CParsedVerb& v) {
 }
 
 Shape ChooseShape(const CParsedVerb& v, bool question) {
-  const bool ability = HasTrait(v.m_strVS5, kMeansCan);
+  const bool ability = v.ClassHas(kAbilityClass, kMeansCan);
   const bool modal = !v.m_strVS2.empty();
   const bool cause = !v.m_strVS4.empty();
   if (question) {
@@ -269,29 +274,69 @@ void AdjustForShape(const CParsedVerb& v, const VerbPieces& pieces, Shape shape,
     case kPlain:
       if (choh) break;
       if (!stative) {
-        p->root = pieces.NegRoot();
+        p->negated_root = true;
         return;
       }
       // A wish or a command keeps the infinitive: "may I be big".
       if (v.m_strVS9 != "jaj" && !pieces.imperative()) {
-        p->root.insert(0, pieces.Aux(AuxForm::kBe));
+        p->root_lead = pieces.Aux(AuxForm::kBe);
         return;
       }
       break;
     default:
       break;
   }
-  if (stative) p->root.insert(0, "be ");
+  if (stative) p->root_lead = "be ";
 }
 
-const Arrangement& FindArrangement(Shape shape, bool causative, bool command) {
-  for (const Arrangement& a : kArrangements) {
+// The arrangement of each shape, causative and command, found once at
+// compile time.
+constexpr int kShapes = kCause + 1;
+constexpr size_t ArrangementIndex(Shape shape, bool causative, bool command) {
+  for (size_t i = 0; i < std::size(kArrangements); ++i) {
+    const Arrangement& a = kArrangements[i];
     if (a.shape == shape && Meets(a.causative, causative) &&
         Meets(a.command, command)) {
-      return a;
+      return i;
     }
   }
-  return kArrangements[0];  // not reached: every shape has its rows
+  return std::size(kArrangements);
+}
+
+struct ArrangementIndexes {
+  unsigned char index[kShapes][2][2];
+};
+
+constexpr ArrangementIndexes MakeArrangementIndexes() {
+  ArrangementIndexes t{};
+  for (int shape = 0; shape < kShapes; ++shape) {
+    for (int causative = 0; causative < 2; ++causative) {
+      for (int command = 0; command < 2; ++command) {
+        t.index[shape][causative][command] =
+            static_cast<unsigned char>(ArrangementIndex(
+                static_cast<Shape>(shape), causative != 0, command != 0));
+      }
+    }
+  }
+  return t;
+}
+
+constexpr ArrangementIndexes kArrangementIndexes = MakeArrangementIndexes();
+
+constexpr bool EveryShapeArranged() {
+  for (const auto& by_shape : kArrangementIndexes.index) {
+    for (const auto& by_causative : by_shape) {
+      for (unsigned char index : by_causative) {
+        if (index >= std::size(kArrangements)) return false;
+      }
+    }
+  }
+  return true;
+}
+static_assert(EveryShapeArranged(), "every shape has its arrangements");
+
+const Arrangement& FindArrangement(Shape shape, bool causative, bool command) {
+  return kArrangements[kArrangementIndexes.index[shape][causative][command]];
 }
 
 void AppendPiece(const CParsedVerb& v, const VerbPieces& pieces,
@@ -301,52 +346,57 @@ void AppendPiece(const CParsedVerb& v, const VerbPieces& pieces,
     case kEnd:
       break;
     case kW:
-      *out += VerbPieces::TS(v.m_strVS9);
+      out->append(v.ClassGloss(kClauseClass));
       break;
     case kS:
-      *out += parts.subject;
+      out->append(parts.subject);
       break;
     case kO:
-      *out += parts.object;
+      out->append(parts.object);
       break;
     case kN:
-      *out += p.refusal;
+      out->append(p.refusal);
       break;
     case kR:
-      *out += p.root;
+      out->append(p.root_lead);
+      if (p.negated_root) {
+        pieces.AppendNegRoot(out);
+      } else {
+        pieces.AppendRoot(out);
+      }
       break;
     case kA:
-      *out += p.question;
+      out->append(p.question);
       break;
     case kV2:
     case kV2A:
-      *out += pieces.VS2(piece == kV2A ? 1 : 0);
+      pieces.AppendVS2(piece == kV2A ? 1 : 0, out);
       break;
     case kV3:
     case kV3A:
-      *out += pieces.VS3(piece == kV3A ? 1 : 0);
+      pieces.AppendVS3(piece == kV3A ? 1 : 0, out);
       break;
     case kV4:
     case kV4A:
-      *out += pieces.VS4(piece == kV4A ? 1 : 0);
+      pieces.AppendVS4(piece == kV4A ? 1 : 0, out);
       break;
     case kV5:
-      *out += pieces.VS5();
+      pieces.AppendVS5(out);
       break;
     case kV6:
-      *out += pieces.VS6();
+      pieces.AppendVS6(out);
       break;
     case kV7:
-      *out += pieces.VS7();
+      pieces.AppendVS7(out);
       break;
     case kT7:
-      *out += VerbPieces::TS(v.m_strVS7);
+      out->append(v.ClassGloss(kAspectClass));
       break;
     case kV8:
-      *out += VerbPieces::TS(v.m_strVS8);
+      out->append(v.ClassGloss(kHonorificClass));
       break;
     case kTo:
-      *out += "to ";
+      out->append("to ");
       break;
   }
 }
@@ -356,11 +406,11 @@ void AppendSentence(const CParsedVerb& v, std::string* out) {
   const SentenceParts parts = Prepare(v);
   const VerbPieces pieces(v, parts.subject, parts.definition);
   Prepared p;
-  p.refusal = VerbPieces::TS(v.m_strRefusal);
-  if (!v.m_strRefusal.empty() && pieces.imperative()) p.refusal = "don't ";
-  p.root = pieces.Root();
+  p.refusal = !v.m_strRefusal.empty() && pieces.imperative()
+                  ? std::string_view("don't ")
+                  : VerbPieces::TS(v.m_strRefusal);
 
-  const bool question = HasTrait(v.m_strVS9, kYesNoQuestion);
+  const bool question = v.ClassHas(kClauseClass, kYesNoQuestion);
   const bool choh = v.m_strVS3 == "choH";
   const Shape shape = ChooseShape(v, question);
   AdjustForShape(v, pieces, shape, choh, &p);
@@ -368,17 +418,16 @@ void AppendSentence(const CParsedVerb& v, std::string* out) {
       FindArrangement(shape, !v.m_strVS4.empty(), pieces.imperative());
   const Piece* order = choh ? arrangement.with_choh : arrangement.without_choh;
 
-  std::string gloss;
+  const size_t start = out->size();
   for (size_t i = 0; i < kMaxPieces && order[i] != kEnd; ++i) {
-    AppendPiece(v, pieces, parts, order[i], p, &gloss);
+    AppendPiece(v, pieces, parts, order[i], p, out);
   }
-  TrimRight(&gloss);
+  TrimRight(out, start);
   if (question) {
-    gloss += '?';
+    out->push_back('?');
   } else if (pieces.imperative()) {
-    gloss += '!';
+    out->push_back('!');
   }
-  *out += gloss;
 }
 
 // The English of the verb part alone, as if it were not a noun.
@@ -404,6 +453,9 @@ void AppendVerbGloss(const CParsedVerb& verb, std::string* out) {
 
 std::string CParsedVerb::ToString() const {
   std::string out;
+  // Room for most sentences, so that the pieces are appended without
+  // moving the text.
+  out.reserve(kTypicalGlossSize);
   AppendVerbGloss(*this, &out);
   return out;
 }

@@ -6,18 +6,14 @@
 
 #include <string>
 
+#include "platform/text.h"
 #include "verbs/parsed_verb.h"
 
 namespace tesvar {
 
 std::string CParsedVerb::ToStringTesvar() const {
-  std::string out;
-  for (const std::string_view* part :
-       {&m_strPrefix, &m_strHeadword, &m_strVS1, &m_strVS2, &m_strVS3,
-        &m_strVS4, &m_strVS5, &m_strVS6, &m_strVS7, &m_strVS8, &m_strVS9}) {
-    out += *part;
-  }
-  return out;
+  return Concat({m_strPrefix, m_strHeadword, m_strVS1, m_strVS2, m_strVS3,
+                 m_strVS4, m_strVS5, m_strVS6, m_strVS7, m_strVS8, m_strVS9});
 }
 
 }  // namespace tesvar

@@ -11,7 +11,6 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "platform/text.h"
 #include "verbs/parsed_verb.h"
@@ -46,8 +45,16 @@ std::string_view RoverAt(const CParsedVerb& verb, RoverKind rover, int pos) {
 
 // The first row whose rover stands at `pos`, or nullptr. Row order is the
 // precedence when several rovers share a position.
+// Whether any rover stands at `pos`; most readings have none.
+bool AnyRoverAt(const CParsedVerb& verb, int pos) {
+  return (verb.m_strNegRover[pos].size() | verb.m_strEmphRover[pos].size() |
+          verb.m_strNegEmphRover[pos].size() |
+          verb.m_strEmphNegRover[pos].size()) != 0;
+}
+
 template <typename Row, size_t N>
 const Row* FirstRover(const CParsedVerb& verb, const Row (&rows)[N], int pos) {
+  if (!AnyRoverAt(verb, pos)) return nullptr;
   for (const Row& row : rows) {
     if (!RoverAt(verb, row.rover, pos).empty()) return &row;
   }
@@ -88,18 +95,23 @@ constexpr RoverWording kAdverbWording[] = {
     {kEmphRover, "very ", false, ""},
 };
 
-// Rewords `piece` by the first rover at `pos`; returns false, leaving it
-// alone, when no rover stands there.
+// True when a piece has neither its suffix nor a rover after it: the
+// usual case, where the piece is empty.
+bool NothingAt(const CParsedVerb& verb, std::string_view affix, int pos) {
+  return affix.empty() && !AnyRoverAt(verb, pos);
+}
+
+// Appends the wording of the first rover at `pos` that goes in front of
+// a piece (lead, the piece's auxiliary when with_aux, tail); returns false,
+// appending nothing, when no rover stands there.
 template <size_t N>
-bool Reword(const CParsedVerb& verb, const RoverWording (&rows)[N], int pos,
-            std::string_view aux, std::string* piece) {
+bool AppendWording(const CParsedVerb& verb, const RoverWording (&rows)[N],
+                   int pos, std::string_view aux, std::string* out) {
   const RoverWording* row = FirstRover(verb, rows, pos);
   if (row == nullptr) return false;
-  std::string out(row->lead);
-  if (row->with_aux) out += aux;
-  out += row->tail;
-  out += *piece;
-  *piece = std::move(out);
+  out->append(row->lead);
+  if (row->with_aux) out->append(aux);
+  out->append(row->tail);
   return true;
 }
 
@@ -135,25 +147,27 @@ constexpr RoverText kAspectWording[] = {
     {kNegRover, "not "},
     {kEmphRover, "really "},
 };
-constexpr int kInsideParenthesis = 1;
+constexpr size_t kInsideParenthesis = 1;
 
 }  // namespace
 
 // A quality is undone ("un-big"), an action done wrongly
 // ("mis-understand").
-std::string VerbPieces::ReversedGloss() const {
-  std::string gloss;
-  if (!verb_.m_strRootNeg.empty()) gloss = verb_.m_bStative ? "un-" : "mis-";
-  gloss += definition_;
-  return gloss;
+void VerbPieces::AppendReversedGloss(std::string* out) const {
+  if (!verb_.m_strRootNeg.empty()) {
+    out->append(verb_.m_bStative ? "un-" : "mis-");
+  }
+  out->append(definition_);
 }
 
-std::string VerbPieces::TS(std::string_view affix) {
+std::string_view VerbPieces::TS(std::string_view affix) {
+  // Most suffix classes are empty in most readings.
+  if (affix.empty()) return affix;
   const VerbSuffixRow* row = FindVerbSuffix(affix);
-  return std::string(row != nullptr ? row->gloss : affix);
+  return row != nullptr ? row->gloss : affix;
 }
 
-std::string VerbPieces::Aux(AuxForm form) const {
+std::string_view VerbPieces::Aux(AuxForm form) const {
   const AuxRow* match = &kOtherSubjectAux;
   for (const AuxRow& row : kAuxForms) {
     if (row.subject == subject_) {
@@ -161,43 +175,43 @@ std::string VerbPieces::Aux(AuxForm form) const {
       break;
     }
   }
-  return std::string(form == AuxForm::kBe ? match->be : match->do_form);
+  return form == AuxForm::kBe ? match->be : match->do_form;
 }
 
-std::string VerbPieces::Root() const {
+void VerbPieces::AppendRoot(std::string* out) const {
   const CParsedVerb& v = verb_;
-  std::string r = ReversedGloss();
-  // Each rover prepends, so with several the emphasis ends up first:
-  // "really not eat".
-  if (!v.m_strNegEmphRover[kAfterRoot].empty()) {
-    r.insert(0, TS(v.m_strNegEmphRover[kAfterRoot]));
-  } else if (!v.m_strEmphNegRover[kAfterRoot].empty()) {
-    r.insert(0, TS(v.m_strEmphNegRover[kAfterRoot]));
+  // With several rovers the emphasis comes first: "really not eat".
+  if (!v.m_strEmphRover[kAfterRoot].empty()) {
+    out->append(TS(v.m_strEmphRover[kAfterRoot]));
   }
   if (!v.m_strNegRover[kAfterRoot].empty()) {
-    r.insert(0, TS(v.m_strNegRover[kAfterRoot]));
+    out->append(TS(v.m_strNegRover[kAfterRoot]));
   }
-  if (!v.m_strEmphRover[kAfterRoot].empty()) {
-    r.insert(0, TS(v.m_strEmphRover[kAfterRoot]));
+  if (!v.m_strNegEmphRover[kAfterRoot].empty()) {
+    out->append(TS(v.m_strNegEmphRover[kAfterRoot]));
+  } else if (!v.m_strEmphNegRover[kAfterRoot].empty()) {
+    out->append(TS(v.m_strEmphNegRover[kAfterRoot]));
   }
-  r += ' ';
-  return r;
+  AppendReversedGloss(out);
+  out->push_back(' ');
 }
 
-std::string VerbPieces::NegRoot() const {
-  std::string r = ReversedGloss();
-  Reword(verb_, kRootNegation, kAfterRoot, Aux(AuxForm::kDo), &r);
-  r += ' ';
-  return r;
+void VerbPieces::AppendNegRoot(std::string* out) const {
+  // The auxiliary is looked up only for a rover that needs it.
+  if (AnyRoverAt(verb_, kAfterRoot)) {
+    AppendWording(verb_, kRootNegation, kAfterRoot, Aux(AuxForm::kDo), out);
+  }
+  AppendReversedGloss(out);
+  out->push_back(' ');
 }
 
-std::string VerbPieces::VS2(int withAux) const {
-  std::string g = TS(verb_.m_strVS2);
-  std::string aux;
+void VerbPieces::AppendVS2(int withAux, std::string* out) const {
+  std::string_view g = verb_.ClassGloss(kVolitionClass);
+  std::string_view aux;
   if (withAux) {
     // "be ready to" conjugates its own "be": "am ready to".
     if (StartsWith(g, "be ")) {
-      g.erase(0, 3);
+      g.remove_prefix(3);
       aux = Aux(AuxForm::kBe);
     } else {
       aux = Aux(AuxForm::kDo);
@@ -205,58 +219,90 @@ std::string VerbPieces::VS2(int withAux) const {
   }
   if (imperative_) aux = "be ";
   const bool reworded =
-      Reword(verb_, kSuffixNegation, After(kVolitionClass), aux, &g);
+      AppendWording(verb_, kSuffixNegation, After(kVolitionClass), aux, out);
   // A modal "need to" takes no auxiliary unless it is negated.
-  if (!reworded && withAux && verb_.m_strVS2 != "nIS") g.insert(0, aux);
-  return g;
+  if (!reworded && withAux && verb_.m_strVS2 != "nIS") out->append(aux);
+  out->append(g);
 }
 
-std::string VerbPieces::VS3(int withAux) const {
-  std::string g = TS(verb_.m_strVS3);
-  std::string aux;
+void VerbPieces::AppendVS3(int withAux, std::string* out) const {
+  if (NothingAt(verb_, verb_.m_strVS3, After(kChangeClass))) return;
+  std::string_view g = verb_.ClassGloss(kChangeClass);
+  std::string_view aux;
   if (verb_.m_strVS3 == "choH") {
     if (withAux) aux = Aux(AuxForm::kDo);
     g = "begin to ";
   }
   // Without a rover the auxiliary is not needed: "I begin to eat".
-  Reword(verb_, kSuffixNegation, After(kChangeClass), aux, &g);
-  return g;
+  AppendWording(verb_, kSuffixNegation, After(kChangeClass), aux, out);
+  out->append(g);
 }
 
-std::string VerbPieces::VS4(int withAux) const {
-  std::string g = TS(verb_.m_strVS4);
-  Reword(verb_, kSuffixNegation, After(kCauseClass),
-         withAux ? Aux(AuxForm::kDo) : "", &g);
-  if (!g.empty()) g += ' ';
-  return g;
+void VerbPieces::AppendVS4(int withAux, std::string* out) const {
+  const size_t start = out->size();
+  if (AnyRoverAt(verb_, After(kCauseClass))) {
+    AppendWording(verb_, kSuffixNegation, After(kCauseClass),
+                  withAux ? Aux(AuxForm::kDo) : std::string_view(), out);
+  }
+  out->append(verb_.ClassGloss(kCauseClass));
+  if (out->size() != start) out->push_back(' ');
 }
 
-std::string VerbPieces::VS5() const {
+std::string_view VerbPieces::VS5View() const {
   if (imperative_) {
     const RoverText* row =
         FirstRover(verb_, kCommandAbilityWording, After(kAbilityClass));
-    return std::string(row != nullptr ? row->text : kCommandAbilityPlain);
+    return row != nullptr ? row->text : kCommandAbilityPlain;
   }
   const RoverText* row =
       FirstRover(verb_, kAbilityWording, After(kAbilityClass));
-  if (row != nullptr) return std::string(row->text);
+  if (row != nullptr) return row->text;
   // Every suffix that means "can" reads as the plain one; "one" goes to
   // the subject.
-  return TS(HasTrait(verb_.m_strVS5, kMeansCan) ? kPlainAbility
-                                                : verb_.m_strVS5);
+  return verb_.ClassHas(kAbilityClass, kMeansCan)
+             ? TS(kPlainAbility)
+             : verb_.ClassGloss(kAbilityClass);
 }
 
-std::string VerbPieces::VS6() const {
-  std::string g = TS(verb_.m_strVS6);
-  Reword(verb_, kAdverbWording, After(kQualificationClass), "", &g);
-  return g;
+void VerbPieces::AppendVS6(std::string* out) const {
+  if (NothingAt(verb_, verb_.m_strVS6, After(kQualificationClass))) {
+    return;
+  }
+  AppendWording(verb_, kAdverbWording, After(kQualificationClass), {}, out);
+  out->append(verb_.ClassGloss(kQualificationClass));
 }
 
-std::string VerbPieces::VS7() const {
-  std::string g = TS(verb_.m_strVS7);
+void VerbPieces::AppendVS7(std::string* out) const {
+  if (NothingAt(verb_, verb_.m_strVS7, After(kAspectClass))) return;
+  const std::string_view g = verb_.ClassGloss(kAspectClass);
   const RoverText* row = FirstRover(verb_, kAspectWording, After(kAspectClass));
-  if (row != nullptr) Insert(&g, kInsideParenthesis, row->text);
-  return g;
+  if (row == nullptr) {
+    out->append(g);
+    return;
+  }
+  const size_t inside =
+      g.size() < kInsideParenthesis ? g.size() : kInsideParenthesis;
+  out->append(g.substr(0, inside));
+  out->append(row->text);
+  out->append(g.substr(inside));
+}
+
+std::string VerbPieces::VS2(int withAux) const {
+  std::string piece;
+  AppendVS2(withAux, &piece);
+  return piece;
+}
+
+std::string VerbPieces::VS3(int withAux) const {
+  std::string piece;
+  AppendVS3(withAux, &piece);
+  return piece;
+}
+
+std::string VerbPieces::VS4(int withAux) const {
+  std::string piece;
+  AppendVS4(withAux, &piece);
+  return piece;
 }
 
 }  // namespace tesvar

@@ -40,20 +40,32 @@ class VerbPieces {
         definition_(definition),
         imperative_(verb.IsImperative() != 0) {}
 
-  // The gloss of a verb suffix, or `affix` itself when it is none.
-  static std::string TS(std::string_view affix);
+  // The gloss of a verb suffix, or `affix` itself when it is none; a view
+  // of the suffix table or of `affix`.
+  static std::string_view TS(std::string_view affix);
+
+  // The auxiliary that agrees with the subject; a view of a constant.
+  std::string_view Aux(AuxForm form) const;
 
   // Each non-empty piece ends in its own blank unless its table gloss has
-  // none.
-  std::string Aux(AuxForm form) const;
-  std::string Root() const;
-  std::string NegRoot() const;
+  // none. The Append forms add the piece to *out; the others return it.
+  void AppendRoot(std::string* out) const;
+  void AppendNegRoot(std::string* out) const;
+  void AppendVS2(int withAux, std::string* out) const;
+  void AppendVS3(int withAux, std::string* out) const;
+  void AppendVS4(int withAux, std::string* out) const;
+  void AppendVS5(std::string* out) const { out->append(VS5View()); }
+  void AppendVS6(std::string* out) const;
+  void AppendVS7(std::string* out) const;
+
+  std::string Root() const { return Built(&VerbPieces::AppendRoot); }
+  std::string NegRoot() const { return Built(&VerbPieces::AppendNegRoot); }
   std::string VS2(int withAux) const;
   std::string VS3(int withAux) const;
   std::string VS4(int withAux) const;
-  std::string VS5() const;
-  std::string VS6() const;
-  std::string VS7() const;
+  std::string VS5() const { return std::string(VS5View()); }
+  std::string VS6() const { return Built(&VerbPieces::AppendVS6); }
+  std::string VS7() const { return Built(&VerbPieces::AppendVS7); }
   // The "be" phrase of a pronoun used as a verb, with {-Ha'}, {-choH} and
   // the rovers right after the root: with its own conjugated auxiliary
   // when withAux is set, without the bare "be " when withoutBe is set.
@@ -62,8 +74,15 @@ class VerbPieces {
   bool imperative() const { return imperative_; }
 
  private:
-  // The definition with {-Ha'} applied.
-  std::string ReversedGloss() const;
+  // Appends the definition with {-Ha'} applied.
+  void AppendReversedGloss(std::string* out) const;
+  // The VS5 piece, always a view of a table or of the record.
+  std::string_view VS5View() const;
+  std::string Built(void (VerbPieces::*append)(std::string*) const) const {
+    std::string piece;
+    (this->*append)(&piece);
+    return piece;
+  }
 
   const CParsedVerb& verb_;
   std::string_view subject_;

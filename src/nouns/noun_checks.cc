@@ -9,6 +9,7 @@
 
 #include "nouns/noun_checks.h"
 
+#include <cstddef>
 #include <initializer_list>
 #include <iterator>
 #include <utility>
@@ -61,14 +62,38 @@ constexpr bool IsGeneralPlural(const NounSuffixRow& row) {
   return IsPlural(row) && row.meant_for == kAnyNoun;
 }
 
+constexpr bool IsKindPlural(const NounSuffixRow& row) {
+  return IsPlural(row) && row.meant_for != kAnyNoun;
+}
+
+// The plurals meant for one kind of noun, in row order, picked from the
+// table once.
+constexpr size_t CountKindPlurals() {
+  size_t count = 0;
+  for (const NounSuffixRow& row : kNounSuffixes) count += IsKindPlural(row);
+  return count;
+}
+
+struct KindPlurals {
+  const NounSuffixRow* rows[CountKindPlurals()];
+};
+
+constexpr KindPlurals PickKindPlurals() {
+  KindPlurals plurals{};
+  size_t count = 0;
+  for (const NounSuffixRow& row : kNounSuffixes) {
+    if (IsKindPlural(row)) plurals.rows[count++] = &row;
+  }
+  return plurals;
+}
+
+constexpr KindPlurals kKindPlurals = PickKindPlurals();
+
 // The plural meant for a kind of noun this entry is, first in row order;
 // nullptr when it has none of its own.
 const NounSuffixRow* OwnPlural(const CTWord& entry) {
-  for (const NounSuffixRow& row : kNounSuffixes) {
-    if (IsPlural(row) && row.meant_for != kAnyNoun &&
-        IsOfKind(entry, row.meant_for)) {
-      return &row;
-    }
+  for (const NounSuffixRow* row : kKindPlurals.rows) {
+    if (IsOfKind(entry, row->meant_for)) return row;
   }
   return nullptr;
 }
@@ -287,6 +312,12 @@ void CheckNounSuffixOrder(const NounSuffixMatch& m,
 }
 
 bool CheckNounSuffixUse(const NounSuffixMatch& match, CParsedNoun* noun) {
+  // Every check concerns a plural, a possessive or a locative; the other
+  // suffixes pass them all.
+  const NounSuffixRow& row = match.row;
+  if (!IsPlural(row) && row.role != kPossessive && row.role != kLocative) {
+    return true;
+  }
   for (UseCheck check : kUseChecks) {
     if (!check(match, noun)) return false;
   }

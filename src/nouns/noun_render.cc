@@ -7,11 +7,18 @@
 
 #include "nouns/noun_suffix_table.h"
 #include "nouns/parsed_noun.h"
+#include "platform/text.h"
 
 namespace tesvar {
 
-std::string_view CParsedNoun::SuffixGloss(std::string_view suffix) const {
-  const NounSuffixRow* row = FindNounSuffix(suffix);
+std::string_view CParsedNoun::SuffixGloss(std::string_view suffix,
+                                          const NounSuffixRow* row) const {
+  // Suffix texts are unique in the table, so a slot that still is its
+  // row's text (the same bytes) has that row.
+  if (row == nullptr || row->suffix.data() != suffix.data() ||
+      row->suffix.size() != suffix.size()) {
+    row = FindNounSuffix(suffix);
+  }
   // A slot text that is no table suffix (the plural with its note) stands
   // for itself.
   if (row == nullptr) return suffix;
@@ -26,16 +33,19 @@ std::string CParsedNoun::TS(std::string_view suffix) const {
 
 void CParsedNoun::AppendGloss(std::string_view definition,
                               std::string* out) const {
-  for (const std::string_view* slot :
-       {&m_strNS5, &m_strNS4, &m_strNS3, &m_strNS1}) {
-    if (slot->empty()) continue;
-    out->append(SuffixGloss(*slot));
+  const struct {
+    std::string_view text;
+    int type;
+  } outer[] = {{m_strNS5, 5}, {m_strNS4, 4}, {m_strNS3, 3}, {m_strNS1, 1}};
+  for (const auto& slot : outer) {
+    if (slot.text.empty()) continue;
+    out->append(SuffixGloss(slot.text, slot_rows_[slot.type - 1]));
     out->push_back(' ');
   }
   out->append(definition);
   if (!m_strNS2.empty()) {
     out->push_back(' ');
-    out->append(SuffixGloss(m_strNS2));
+    out->append(SuffixGloss(m_strNS2, slot_rows_[1]));
   }
 }
 
@@ -46,12 +56,8 @@ std::string CParsedNoun::ToString() const {
 }
 
 std::string CParsedNoun::ToStringTesvar() const {
-  std::string out(m_strHeadword);
-  for (const std::string_view* slot :
-       {&m_strNS1, &m_strNS2, &m_strNS3, &m_strNS4, &m_strNS5}) {
-    out.append(*slot);
-  }
-  return out;
+  return Concat(
+      {m_strHeadword, m_strNS1, m_strNS2, m_strNS3, m_strNS4, m_strNS5});
 }
 
 }  // namespace tesvar

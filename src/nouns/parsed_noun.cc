@@ -14,6 +14,8 @@
 
 namespace tesvar {
 
+static_assert(kLastNounClass == 5, "a row for each of the five slots");
+
 void CParsedNoun::Clear() {
   CParsedWord::Clear();
   m_strNS1 = {};
@@ -41,6 +43,7 @@ int CParsedNoun::Parse(std::string_view word, const CTWord& entry) {
     last_type = row->type;
     // Every row's type has a slot (noun_suffix_table.cc).
     *NounSlot(this, row->type) = row->suffix;
+    slot_rows_[row->type - 1] = row;
     if (!CheckNounSuffixUse(match, this)) return 0;
   }
   return 1;

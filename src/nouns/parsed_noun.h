@@ -16,6 +16,8 @@
 
 namespace tesvar {
 
+struct NounSuffixRow;
+
 class CParsedNoun : public CParsedWord {
  public:
   CParsedNoun() { m_nPOS = kNoun; }
@@ -52,8 +54,16 @@ class CParsedNoun : public CParsedWord {
 
  private:
   // TS without the copy: a view of the table's gloss, or of `suffix`
-  // itself when it is no table suffix.
-  std::string_view SuffixGloss(std::string_view suffix) const;
+  // itself when it is no table suffix. `row` is the row the slot was
+  // filled from, if known.
+  std::string_view SuffixGloss(std::string_view suffix,
+                               const NounSuffixRow* row = nullptr) const;
+
+  // The row Parse filled each slot from, by type - 1, so that rendering
+  // need not look it up again. A slot changed since, or filled some other
+  // way, no longer is its row's text and is looked up; so Clear need not
+  // forget them.
+  const NounSuffixRow* slot_rows_[5] = {};
 };
 
 }  // namespace tesvar

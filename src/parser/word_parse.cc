@@ -51,12 +51,17 @@ struct RecordSink {
     record.m_strAnalysis = analysis.ToString();
     record.m_dScore = analysis.m_dScore;
     if (spelling_changed) record.Case();
-    record.m_lstErrors.insert(record.m_lstErrors.end(),
-                              analysis.m_lstErrors.begin(),
-                              analysis.m_lstErrors.end());
-    record.m_lstSuggestions.insert(record.m_lstSuggestions.end(),
-                                   analysis.m_lstSuggestions.begin(),
-                                   analysis.m_lstSuggestions.end());
+    // Most readings have neither messages nor suggestions.
+    if (!analysis.m_lstErrors.empty()) {
+      record.m_lstErrors.insert(record.m_lstErrors.end(),
+                                analysis.m_lstErrors.begin(),
+                                analysis.m_lstErrors.end());
+    }
+    if (!analysis.m_lstSuggestions.empty()) {
+      record.m_lstSuggestions.insert(record.m_lstSuggestions.end(),
+                                     analysis.m_lstSuggestions.begin(),
+                                     analysis.m_lstSuggestions.end());
+    }
     record.m_strNative = analysis.ToStringTesvar();
     meter.ChargeReading(record);
   }

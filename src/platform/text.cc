@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
+#include <iterator>
 
 namespace tesvar {
 
@@ -42,13 +44,32 @@ int Replace(std::string* s, std::string_view from, std::string_view to) {
   return count;
 }
 
+std::string Concat(std::initializer_list<std::string_view> parts) {
+  // Short results are joined on the stack and copied once.
+  char joined[128];
+  char* end = joined;
+  for (std::string_view part : parts) {
+    if (part.size() > static_cast<size_t>(std::end(joined) - end)) {
+      std::string out;
+      for (std::string_view each : parts) out.append(each);
+      return out;
+    }
+    if (part.empty()) continue;
+    std::memcpy(end, part.data(), part.size());
+    end += part.size();
+  }
+  return std::string(joined, end);
+}
+
 void Insert(std::string* s, int index, std::string_view text) {
   s->insert(Clamp(index, s->size()), text);
 }
 
-void TrimRight(std::string* s) {
+void TrimRight(std::string* s) { TrimRight(s, 0); }
+
+void TrimRight(std::string* s, size_t keep) {
   size_t end = s->size();
-  while (end > 0 && IsTrailingSpace((*s)[end - 1])) --end;
+  while (end > keep && IsTrailingSpace((*s)[end - 1])) --end;
   s->resize(end);
 }
 

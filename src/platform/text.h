@@ -9,6 +9,7 @@
 #ifndef TESVAR_PLATFORM_TEXT_H_
 #define TESVAR_PLATFORM_TEXT_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -36,13 +37,17 @@ inline bool Contains(std::string_view s, std::string_view needle) {
 // replaces nothing.
 int Replace(std::string* s, std::string_view from, std::string_view to);
 
+// The texts one after another, built in one allocation at most.
+std::string Concat(std::initializer_list<std::string_view> parts);
+
 // Inserts text at index; an index past the end appends, a negative one
 // inserts at the front.
 void Insert(std::string* s, int index, std::string_view text);
 
 // Removes trailing blanks, tabs, line feeds, carriage returns, vertical
-// tabs and form feeds.
+// tabs and form feeds; the second form keeps the first `keep` bytes.
 void TrimRight(std::string* s);
+void TrimRight(std::string* s, size_t keep);
 
 // One argument of Format: a text for %s or an integer for %i.
 class FormatArg {

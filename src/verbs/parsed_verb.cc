@@ -9,18 +9,15 @@ void CParsedVerb::Clear() {
   CParsedWord::Clear();
   m_nPOS = kVerb;
   m_bStative = 0;
-  for (std::string_view* field :
-       {&m_strPrefix, &m_strSubject, &m_strObject, &m_strVS1, &m_strVS2,
-        &m_strVS3, &m_strVS4, &m_strVS5, &m_strVS6, &m_strVS7, &m_strVS8,
-        &m_strVS9, &m_strRootNeg, &m_strRefusal}) {
-    *field = {};
-  }
+  m_strPrefix = m_strSubject = m_strObject = {};
+  m_strVS1 = m_strVS2 = m_strVS3 = m_strVS4 = m_strVS5 = {};
+  m_strVS6 = m_strVS7 = m_strVS8 = m_strVS9 = {};
+  m_strRootNeg = m_strRefusal = {};
   m_pPrefix = nullptr;
   if (rovers_stored_) {
-    for (RoverSlots rover :
-         {&CParsedVerb::m_strNegRover, &CParsedVerb::m_strEmphRover,
-          &CParsedVerb::m_strNegEmphRover, &CParsedVerb::m_strEmphNegRover}) {
-      for (std::string_view& slot : this->*rover) slot = {};
+    for (int pos = 0; pos < kRoverSlots; ++pos) {
+      m_strNegRover[pos] = m_strEmphRover[pos] = {};
+      m_strNegEmphRover[pos] = m_strEmphNegRover[pos] = {};
     }
     rovers_stored_ = false;
   }

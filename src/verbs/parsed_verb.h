@@ -85,6 +85,19 @@ class CParsedVerb : public CParsedWord {
   // (gloss/verb_native.cc).
   std::string ToStringTesvar() const;
 
+  // The table row of the suffix in class VSn (1 <= n <= kLastVerbClass),
+  // or nullptr when the class is empty or holds no table suffix. Rows
+  // stored by the scan are kept, so the renderers look nothing up.
+  const VerbSuffixRow* ClassRow(int n) const;
+  // The English of the suffix in class VSn: its row's gloss, or the text
+  // itself when it is no table suffix.
+  std::string_view ClassGloss(int n) const;
+  // Whether the suffix in class VSn has `trait`.
+  bool ClassHas(int n, VerbSuffixTrait trait) const {
+    const VerbSuffixRow* row = ClassRow(n);
+    return row != nullptr && row->has(trait);
+  }
+
   // Sets m_strPrefix, m_strSubject and m_strObject from `row`, and
   // m_pPrefix to it; nullptr empties them.
   void SetPrefix(const VerbPrefixRow* row);
@@ -164,6 +177,10 @@ class CParsedVerb : public CParsedWord {
   mutable std::string_view root_neg_run_;
   mutable std::string_view refusal_run_;
   mutable std::string_view after_refusal_run_;
+  // The row StoreSuffix filled each class field from. A field changed
+  // since, or filled some other way, no longer is its row's text, and
+  // ClassRow looks it up; so Clear need not forget them.
+  const VerbSuffixRow* class_rows_[kLastVerbClass + 1] = {};
   // Whether StoreSuffix has filled a rover slot since the last Clear.
   bool rovers_stored_ = false;
   // SuffixesBefore's text.
@@ -185,6 +202,24 @@ inline constexpr std::string_view CParsedVerb::*kClassFields[] = {
 };
 static_assert(std::size(kClassFields) == kLastVerbClass + 1,
               "one field per class");
+
+inline const VerbSuffixRow* CParsedVerb::ClassRow(int n) const {
+  const std::string_view text = this->*kClassFields[n];
+  if (text.empty()) return nullptr;
+  // Suffix texts are unique in the table, so a field that still is its
+  // row's text (the same bytes) has that row.
+  const VerbSuffixRow* row = class_rows_[n];
+  if (row != nullptr && row->suffix.data() == text.data() &&
+      row->suffix.size() == text.size()) {
+    return row;
+  }
+  return FindVerbSuffix(text);
+}
+
+inline std::string_view CParsedVerb::ClassGloss(int n) const {
+  const VerbSuffixRow* row = ClassRow(n);
+  return row != nullptr ? row->gloss : this->*kClassFields[n];
+}
 
 // The slots of a rover kept by position; nullptr for {-Ha'} and {-Qo'},
 // which are only marked (m_strRootNeg, m_strRefusal).

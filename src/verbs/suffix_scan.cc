@@ -77,6 +77,7 @@ void CParsedVerb::StoreSuffix(const VerbScanState& scan) {
   switch (row.rover) {
     case kNotRover:
       this->*kClassFields[row.type] = row.suffix;
+      class_rows_[row.type] = &row;
       break;
     // {-Ha'} and {-Qo'} change the reading of the whole verb, so only
     // their presence is marked, with their gloss.

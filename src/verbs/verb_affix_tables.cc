@@ -109,6 +109,8 @@ const VerbSuffixRow* FindVerbSuffix(std::string_view suffix) {
 }
 
 bool HasTrait(std::string_view suffix, VerbSuffixTrait trait) {
+  // Most classes are empty in most readings.
+  if (suffix.empty()) return false;
   const VerbSuffixRow* row = FindVerbSuffix(suffix);
   return row != nullptr && row->has(trait);
 }

@@ -1,6 +1,8 @@
 // The English sentence of verb records whose arrangements combine several
 // rules (the golden cases hold one word per rule), and the native form.
 
+#include "gloss/verb_gloss.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -38,6 +40,23 @@ TEST(VerbGlossTest, Sentences) {
   for (const auto& c : cases) {
     CParsedVerb verb = MakeVerb(c.prefix, c.definition, c.affixes);
     EXPECT_EQ(verb.ToString(), c.gloss) << c.prefix << "|" << c.affixes;
+  }
+}
+
+// A sentence appended to a buffer trims only its own trailing blanks.
+TEST(VerbGlossTest, AppendsAfterExistingText) {
+  const struct {
+    std::string prefix, definition, affixes, before, after;
+  } cases[] = {
+      {"jI", "eat", "", "as typed: ", "as typed: I eat"},
+      {"jI", "", "", "kept  ", "kept  I"},
+      {"jI", "eat", "'a'", "", "do I eat?"},
+  };
+  for (const auto& c : cases) {
+    const CParsedVerb verb = MakeVerb(c.prefix, c.definition, c.affixes);
+    std::string out = c.before;
+    AppendVerbGloss(verb, &out);
+    EXPECT_EQ(out, c.after) << c.prefix << "|" << c.affixes;
   }
 }
 

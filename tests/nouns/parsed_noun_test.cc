@@ -119,5 +119,22 @@ TEST(ParsedNounTest, RefusesOtherPartsOfSpeechAndClearsForReuse) {
   EXPECT_EQ(0, noun.HasErrors() + noun.HasSuggestions());
 }
 
+// The gloss follows the slots as they stand when rendered, also when they
+// were changed after the word was read or after a Clear.
+TEST(ParsedNounTest, RendersSlotsAsTheyStand) {
+  const testing::TestWord house = Entry("tav", kNoun, "house");
+  CParsedNoun noun;
+  ASSERT_EQ(1, noun.Parse("tavvamDaq", house));
+  EXPECT_EQ("in this house", noun.ToString());
+  noun.m_strNS5 = "vo'";
+  noun.m_strNS4 = "raj";
+  EXPECT_EQ("from your house", noun.ToString());
+  noun.Clear();
+  noun.m_strGloss = "house";
+  noun.m_strNS2 = "mey";
+  noun.m_strNS4 = "vam";
+  EXPECT_EQ("these house (pl)", noun.ToString());
+}
+
 }  // namespace
 }  // namespace tesvar

@@ -72,6 +72,39 @@ TEST(TextTest, TrimRightRemovesTrailingWhiteSpaceOnly) {
   }
 }
 
+// Trimming after a prefix that must stay, as when a sentence is appended
+// to a buffer that already holds text.
+TEST(TextTest, TrimRightKeepsItsPrefix) {
+  struct Case {
+    std::string in;
+    size_t keep;
+    std::string out;
+  };
+  const Case cases[] = {
+      {"def: I eat  ", 5, "def: I eat"},
+      {"def:    ", 5, "def: "},
+      {"ab ", 9, "ab "},
+  };
+  for (const Case& c : cases) {
+    std::string s = c.in;
+    TrimRight(&s, c.keep);
+    EXPECT_EQ(s, c.out) << "[" << c.in << "] keeping " << c.keep;
+  }
+}
+
+TEST(TextTest, ConcatJoinsShortAndLongTexts) {
+  const std::string long_part(200, 'x');
+  EXPECT_EQ(Concat({}), "");
+  EXPECT_EQ(Concat({"", "", ""}), "");
+  EXPECT_EQ(Concat({"mu", "", "ngom", "moH"}), "mungommoH");
+  EXPECT_EQ(Concat({std::string_view("a\0b", 3), "c"}),
+            std::string("a\0bc", 4));
+  // Longer than the stack buffer, with the boundary on either side.
+  EXPECT_EQ(Concat({"<", long_part, ">"}), "<" + long_part + ">");
+  EXPECT_EQ(Concat({std::string(128, 'y')}), std::string(128, 'y'));
+  EXPECT_EQ(Concat({std::string(128, 'y'), "z"}), std::string(128, 'y') + "z");
+}
+
 TEST(TextTest, FormatFillsTextsAndIntegers) {
   EXPECT_EQ(Format("The noun suffix {%s} is type %i, and must precede {%s} "
                    "which is type %i.",

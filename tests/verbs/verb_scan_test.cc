@@ -71,6 +71,34 @@ TEST(VerbScanTest, ClassesAndRoversByPosition) {
   }
 }
 
+// The renderers read each class's table row through ClassRow: the row the
+// scan stored while the field still holds its text, a lookup otherwise.
+TEST(VerbScanTest, ClassRowsFollowTheFields) {
+  CParsedVerb verb;
+  ASSERT_EQ(verb.ParseNoPrefix("loplaH'a'", kLop), 1);
+  ASSERT_NE(verb.ClassRow(kAbilityClass), nullptr);
+  EXPECT_EQ(verb.ClassGloss(kAbilityClass), "can ");
+  EXPECT_TRUE(verb.ClassHas(kAbilityClass, kMeansCan));
+  EXPECT_TRUE(verb.ClassHas(kClauseClass, kYesNoQuestion));
+  EXPECT_EQ(verb.ClassRow(kAspectClass), nullptr);
+  EXPECT_EQ(verb.ClassGloss(kAspectClass), "");
+
+  const std::string one = "lu'";  // the same text elsewhere in memory
+  verb.m_strVS5 = one;
+  EXPECT_EQ(verb.ClassGloss(kAbilityClass), "one");
+  EXPECT_FALSE(verb.ClassHas(kAbilityClass, kMeansCan));
+  EXPECT_TRUE(verb.ClassHas(kAbilityClass, kSubjectIsOne));
+  verb.m_strVS9 = "xyz";  // no table suffix: shown as it is
+  EXPECT_EQ(verb.ClassRow(kClauseClass), nullptr);
+  EXPECT_EQ(verb.ClassGloss(kClauseClass), "xyz");
+
+  verb.Clear();
+  EXPECT_EQ(verb.ClassRow(kAbilityClass), nullptr);
+  ASSERT_EQ(verb.ParseNoPrefix("lopnIS", kLop), 1);
+  EXPECT_EQ(verb.ClassRow(kAbilityClass), nullptr);
+  EXPECT_EQ(verb.ClassRow(kVolitionClass)->suffix, "nIS");
+}
+
 TEST(VerbScanTest, WhichEntriesAndPrefixesRead) {
   struct Case {
     testing::TestWord entry;
