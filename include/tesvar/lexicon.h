@@ -47,11 +47,28 @@ enum PartOfSpeech : int32_t {
 // results: "N", "V", "P", "ADV", "NUM", "CONJ", "EXCL", "Q" for codes 0 to
 // 7, and "X" for any other code. DO NOT CHANGE.
 inline std::string_view PartOfSpeechLabel(int32_t code) {
-  constexpr std::string_view kLabels[] = {"N",   "V",    "P",    "ADV",
-                                          "NUM", "CONJ", "EXCL", "Q"};
-  // Compared unsigned, so negative codes fall outside the table.
-  const auto index = static_cast<uint32_t>(code);
-  return index < std::size(kLabels) ? kLabels[index] : "X";
+  // A switch rather than a table: a local array would be built on every
+  // call, and this runs once per reading.
+  switch (code) {
+    case 0:
+      return "N";
+    case 1:
+      return "V";
+    case 2:
+      return "P";
+    case 3:
+      return "ADV";
+    case 4:
+      return "NUM";
+    case 5:
+      return "CONJ";
+    case 6:
+      return "EXCL";
+    case 7:
+      return "Q";
+    default:
+      return "X";
+  }
 }
 
 // One lexicon entry, as a view: the texts belong to whoever made the
