@@ -10,26 +10,43 @@
 
 namespace tesvar {
 
-// The lookup reads no entry record: the parts of speech are kept in a
-// small array of their own.
+// The lookup reads no entry record: kinds and text sizes come from the
+// entry summaries.
 void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
-                          std::vector<uint32_t>* positions) {
-  positions->clear();
+                          std::vector<Candidate>* candidates) {
+  candidates->clear();
   const CLexicon::Impl* impl = wordvault::LexiconAccess::Of(lexicon);
   if (impl == nullptr) return;
-  impl->headwords.ForEachPrefix(word, [&](uint32_t position, size_t) {
-    positions->push_back(position);
+  const wordvault::EntryStore& entries = impl->entries;
+  impl->headwords.ForEachPrefix(word, [&](uint32_t position, size_t length) {
+    candidates->push_back(Candidate{position, static_cast<uint32_t>(length),
+                                    entries.TextBytesOf(position),
+                                    entries.KindOf(position), true, false});
   });
   if (const size_t prefix = VerbPrefixLength(word)) {
-    const wordvault::EntryStore& entries = impl->entries;
     impl->headwords.ForEachPrefix(
-        word.substr(prefix), [&](uint32_t position, size_t) {
-          if (entries.KindOf(position) == kVerb) positions->push_back(position);
+        word.substr(prefix), [&](uint32_t position, size_t length) {
+          if (entries.KindOf(position) != kVerb) return;
+          candidates->push_back(
+              Candidate{position, static_cast<uint32_t>(length),
+                        entries.TextBytesOf(position), kVerb, false, true});
         });
   }
-  std::sort(positions->begin(), positions->end());
-  positions->erase(std::unique(positions->begin(), positions->end()),
-                   positions->end());
+  std::sort(candidates->begin(), candidates->end(),
+            [](const Candidate& a, const Candidate& b) {
+              return a.position < b.position;
+            });
+  // A verb found by both walks comes once, with both places.
+  auto kept = candidates->begin();
+  for (auto c = candidates->begin(); c != candidates->end(); ++c) {
+    if (kept != candidates->begin() && (kept - 1)->position == c->position) {
+      (kept - 1)->at_start |= c->at_start;
+      (kept - 1)->after_prefix |= c->after_prefix;
+    } else {
+      *kept++ = *c;
+    }
+  }
+  candidates->erase(kept, candidates->end());
 }
 
 }  // namespace tesvar

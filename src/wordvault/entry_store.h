@@ -1,10 +1,12 @@
 // The lexicon's entries, stored compactly. All texts of all entries lie
 // back to back in one byte vector; each entry is a 24-byte record of
-// offsets, lengths, the part-of-speech code and the flags as bits, and
-// the code again in one byte of an array of its own. A
-// headword that begins its key (the usual "headword:POS" keys) is not
-// stored again: the record points into the key. Offsets are 32-bit, hence
-// a limit on the bytes of text, which the lexicon checks before appending.
+// offsets, lengths, the part-of-speech code and the flags as bits. Beside
+// the records, a 4-byte summary per entry holds what the parser needs of
+// every candidate, most of which it never reads: the kind of the code and
+// the bytes of its texts. A headword that begins its key (the usual
+// "headword:POS" keys) is not stored again: the record points into the key.
+// Offsets are 32-bit, hence a limit on the bytes of text, which the lexicon
+// checks before appending.
 //
 // Reading is inline, since the parser reads an entry for every candidate.
 
@@ -64,10 +66,16 @@ class EntryStore {
   size_t HeadwordLengthOf(size_t position) const {
     return records_[position].headword_length;
   }
-  // The part-of-speech code if it is below 255, else 255: all that the
-  // parser's check of candidates reads, kept apart from the records in a
-  // small array of its own.
-  uint8_t KindOf(size_t position) const { return kinds_[position]; }
+  // The part-of-speech code if it is below 255, else 255.
+  uint8_t KindOf(size_t position) const {
+    return static_cast<uint8_t>(summaries_[position] & 0xff);
+  }
+  // The bytes of the headword, definition and plural together, or
+  // kManyTextBytes when they are that many or more.
+  static constexpr uint32_t kManyTextBytes = 0xffffff;
+  uint32_t TextBytesOf(size_t position) const {
+    return summaries_[position] >> 8;
+  }
   CLexicon::Entry EntryAt(size_t position) const;
 
   void Reserve(size_t count, size_t text_bytes);
@@ -112,7 +120,8 @@ class EntryStore {
 
   std::vector<char> text_;
   std::vector<Record> records_;
-  std::vector<uint8_t> kinds_;
+  // By position: the text bytes (as TextBytesOf) above the kind (KindOf).
+  std::vector<uint32_t> summaries_;
 };
 
 inline CLexicon::Entry EntryStore::EntryAt(size_t position) const {
