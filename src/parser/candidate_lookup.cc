@@ -11,25 +11,27 @@
 namespace tesvar {
 
 // The lookup reads no entry record: kinds and text sizes come from the
-// entry summaries.
+// entry summaries that the headword index keeps.
 void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
                           std::vector<Candidate>* candidates) {
   candidates->clear();
   const CLexicon::Impl* impl = wordvault::LexiconAccess::Of(lexicon);
   if (impl == nullptr) return;
-  const wordvault::EntryStore& entries = impl->entries;
-  impl->headwords.ForEachPrefix(word, [&](uint32_t position, size_t length) {
+  using wordvault::EntryStore;
+  impl->headwords.ForEachPrefix(word, [&](uint32_t position, size_t length,
+                                          uint32_t summary) {
     candidates->push_back(Candidate{position, static_cast<uint32_t>(length),
-                                    entries.TextBytesOf(position),
-                                    entries.KindOf(position), true, false});
+                                    EntryStore::TextBytesIn(summary),
+                                    EntryStore::KindIn(summary), true, false});
   });
   if (const size_t prefix = VerbPrefixLength(word)) {
     impl->headwords.ForEachPrefix(
-        word.substr(prefix), [&](uint32_t position, size_t length) {
-          if (entries.KindOf(position) != kVerb) return;
+        word.substr(prefix),
+        [&](uint32_t position, size_t length, uint32_t summary) {
+          if (EntryStore::KindIn(summary) != kVerb) return;
           candidates->push_back(
               Candidate{position, static_cast<uint32_t>(length),
-                        entries.TextBytesOf(position), kVerb, false, true});
+                        EntryStore::TextBytesIn(summary), kVerb, false, true});
         });
   }
   std::sort(candidates->begin(), candidates->end(),

@@ -1,9 +1,7 @@
 // The lexicon's entries, stored compactly. All texts of all entries lie
 // back to back in one byte vector; each entry is a 24-byte record of
-// offsets, lengths, the part-of-speech code and the flags as bits. Beside
-// the records, a 4-byte summary per entry holds what the parser needs of
-// every candidate, most of which it never reads: the kind of the code and
-// the bytes of its texts. A headword that begins its key (the usual
+// offsets, lengths, the part-of-speech code and the flags as bits. A
+// headword that begins its key (the usual
 // "headword:POS" keys) is not stored again: the record points into the key.
 // Offsets are 32-bit, hence a limit on the bytes of text, which the lexicon
 // checks before appending.
@@ -66,16 +64,18 @@ class EntryStore {
   size_t HeadwordLengthOf(size_t position) const {
     return records_[position].headword_length;
   }
-  // The part-of-speech code if it is below 255, else 255.
-  uint8_t KindOf(size_t position) const {
-    return static_cast<uint8_t>(summaries_[position] & 0xff);
-  }
-  // The bytes of the headword, definition and plural together, or
-  // kManyTextBytes when they are that many or more.
+  // What the parser needs to know of an entry that a lookup finds, most of
+  // which it never reads, in 4 bytes for the headword index to keep beside
+  // its links: the bytes of the headword, definition and plural together
+  // (capped at kManyTextBytes) above the kind (the part-of-speech code if
+  // it is below 255, else 255).
+  uint32_t SummaryOf(size_t position) const;
   static constexpr uint32_t kManyTextBytes = 0xffffff;
-  uint32_t TextBytesOf(size_t position) const {
-    return summaries_[position] >> 8;
+  static uint8_t KindIn(uint32_t summary) {
+    return static_cast<uint8_t>(summary & 0xff);
   }
+  // kManyTextBytes when the texts have that many bytes or more.
+  static uint32_t TextBytesIn(uint32_t summary) { return summary >> 8; }
   CLexicon::Entry EntryAt(size_t position) const;
 
   void Reserve(size_t count, size_t text_bytes);
@@ -120,8 +120,6 @@ class EntryStore {
 
   std::vector<char> text_;
   std::vector<Record> records_;
-  // By position: the text bytes (as TextBytesOf) above the kind (KindOf).
-  std::vector<uint32_t> summaries_;
 };
 
 inline CLexicon::Entry EntryStore::EntryAt(size_t position) const {
