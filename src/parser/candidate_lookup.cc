@@ -5,15 +5,21 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "verbs/verb_affix_tables.h"
 #include "wordvault/lexicon_internal.h"
 
 namespace tesvar {
 
+namespace {
+
+// Lists up to this long are sorted by insertion.
+constexpr size_t kShortList = 16;
+
+}  // namespace
+
 // The lookup reads no entry record: kinds and text sizes come from the
 // entry summaries that the headword index keeps.
 void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
-                          std::vector<Candidate>* candidates) {
+                          size_t prefix, std::vector<Candidate>* candidates) {
   candidates->clear();
   const CLexicon::Impl* impl = wordvault::LexiconAccess::Of(lexicon);
   if (impl == nullptr) return;
@@ -24,7 +30,7 @@ void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
                                     EntryStore::TextBytesIn(summary),
                                     EntryStore::KindIn(summary), true, false});
   });
-  if (const size_t prefix = VerbPrefixLength(word)) {
+  if (prefix != 0) {
     impl->headwords.ForEachPrefix(
         word.substr(prefix),
         [&](uint32_t position, size_t length, uint32_t summary) {
@@ -34,10 +40,25 @@ void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
                         EntryStore::TextBytesIn(summary), kVerb, false, true});
         });
   }
-  std::sort(candidates->begin(), candidates->end(),
-            [](const Candidate& a, const Candidate& b) {
-              return a.position < b.position;
-            });
+  // By position. Most lists are a few candidates long, which an insertion
+  // sort orders fastest; homographs can make them long.
+  auto by_position = [](const Candidate& a, const Candidate& b) {
+    return a.position < b.position;
+  };
+  if (candidates->size() > kShortList) {
+    std::sort(candidates->begin(), candidates->end(), by_position);
+  } else {
+    Candidate* const first = candidates->data();
+    Candidate* const end = first + candidates->size();
+    for (Candidate* c = first; c != end; ++c) {
+      const Candidate moved = *c;
+      Candidate* at = c;
+      for (; at != first && by_position(moved, *(at - 1)); --at) {
+        *at = *(at - 1);
+      }
+      *at = moved;
+    }
+  }
   // A verb found by both walks comes once, with both places.
   auto kept = candidates->begin();
   for (auto c = candidates->begin(); c != candidates->end(); ++c) {

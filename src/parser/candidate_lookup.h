@@ -15,6 +15,7 @@
 #ifndef TESVAR_PARSER_CANDIDATE_LOOKUP_H_
 #define TESVAR_PARSER_CANDIDATE_LOOKUP_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -37,9 +38,10 @@ struct Candidate {
 // Stores in *candidates the entries to try for the normalised `word`,
 // ascending by position (enumeration order), each once. Whether they can
 // read the rest of the word is for EntryCost to tell (entry_cost.h).
+// `prefix` is VerbPrefixLength(word).
 // REQUIRES: candidates != nullptr.
 void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
-                          std::vector<Candidate>* candidates);
+                          size_t prefix, std::vector<Candidate>* candidates);
 
 }  // namespace tesvar
 

@@ -4,7 +4,6 @@
 
 #include "nouns/noun_suffix_table.h"
 #include "verbs/verb_affix_tables.h"
-#include "wordvault/entry_store.h"
 
 namespace tesvar {
 
@@ -130,14 +129,10 @@ void EntryCost::ChargeFailed(uint64_t suffixes, WorkMeter* meter) const {
   meter->ChargeEach(suffixes, faulty_);
 }
 
-bool EntryCost::ChargeSkipped(const Candidate& candidate,
-                              const EntryScans& scans, const CLexicon& lexicon,
-                              WorkMeter* meter) const {
-  if (candidate.text_bytes != wordvault::EntryStore::kManyTextBytes &&
-      meter->ChargeQuietly(UnitsBefore(candidate.text_bytes, scans) +
-                           scans.total() * faulty_)) {
-    return true;
-  }
+bool EntryCost::ChargeSkippedStepByStep(const Candidate& candidate,
+                                        const EntryScans& scans,
+                                        const CLexicon& lexicon,
+                                        WorkMeter* meter) const {
   if (!ChargeBefore(lexicon.entry(candidate.position).word, scans, meter)) {
     return false;
   }

@@ -38,6 +38,7 @@
 #include "parser/candidate_lookup.h"
 #include "parser/work_meter.h"
 #include "tesvar/lexicon.h"
+#include "wordvault/entry_store.h"
 
 namespace tesvar {
 
@@ -63,6 +64,9 @@ class EntryCost {
   // `word` is the normalised word; it must outlive this object.
   explicit EntryCost(std::string_view word);
 
+  // VerbPrefixLength(word).
+  size_t prefix() const { return prefix_; }
+
   EntryScans Scans(const Candidate& candidate);
 
   // Charges, before the analyses of `entry` run, their setup, the entry's
@@ -79,7 +83,12 @@ class EntryCost {
   // charges must be made one by one. Returns false once the call must
   // stop.
   bool ChargeSkipped(const Candidate& candidate, const EntryScans& scans,
-                     const CLexicon& lexicon, WorkMeter* meter) const;
+                     const CLexicon& lexicon, WorkMeter* meter) const {
+    return (candidate.text_bytes != kManyTextBytes &&
+            meter->ChargeQuietly(UnitsBefore(candidate.text_bytes, scans) +
+                                 scans.total() * faulty_)) ||
+           ChargeSkippedStepByStep(candidate, scans, lexicon, meter);
+  }
 
  private:
   // Suffixes read by the verb scan from byte `from` on, those of the noun
@@ -98,6 +107,9 @@ class EntryCost {
     bool through;
   };
   NounScan NounSuffixes(size_t from);
+  bool ChargeSkippedStepByStep(const Candidate& candidate,
+                               const EntryScans& scans, const CLexicon& lexicon,
+                               WorkMeter* meter) const;
   NounScan ReplayNounScan(size_t from) const;
   VerbScan ReplayVerbScan(size_t from);
 
@@ -106,6 +118,9 @@ class EntryCost {
     return work_cost::kEntry + word_.size() + text_bytes +
            scans.total() * work_cost::kSuffix + scans.noun_part * faulty_;
   }
+
+  static constexpr uint32_t kManyTextBytes =
+      wordvault::EntryStore::kManyTextBytes;
 
   const std::string_view word_;
   const size_t prefix_;  // the word's verb prefix length, or 0

@@ -220,9 +220,9 @@ void WordParse::CollectReadings(std::string_view word, Sink& sink) {
   AnalysisScratch& analyses = scratch_->analyses;
   // Messages of readings that are not shown are not written at all.
   analyses.SetQuiet(Sink::kQuiet);
-  FindCandidateEntries(*lexicon_, word, &analyses.candidates);
-  WorkMeter& meter = scratch_->meter;
   EntryCost cost(word);
+  FindCandidateEntries(*lexicon_, word, cost.prefix(), &analyses.candidates);
+  WorkMeter& meter = scratch_->meter;
   for (const Candidate& candidate : analyses.candidates) {
     const EntryScans scans = cost.Scans(candidate);
     if (!scans.may_read) {

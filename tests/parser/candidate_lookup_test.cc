@@ -144,8 +144,8 @@ TEST(CandidateLookupTest, MarksOnlyCandidatesWhoseAnalysesFail) {
   for (int i = 0; i < 3000; ++i) {
     std::string word = random.MakeWord();
     NormaliseSpelling(&word);
-    FindCandidateEntries(lexicon, word, &candidates);
     EntryCost cost(word);
+    FindCandidateEntries(lexicon, word, cost.prefix(), &candidates);
     for (const Candidate& candidate : candidates) {
       const CTWord entry = lexicon.entry(candidate.position).word;
       const bool may_read = cost.Scans(candidate).may_read;
