@@ -13,17 +13,7 @@ EntryCost::EntryCost(std::string_view word)
       faulty_(work_cost::kFaultySuffix +
               work_cost::kCorrectionsPerFault * word.size()) {}
 
-EntryCost::NounScan EntryCost::NounSuffixes(size_t from) {
-  if (from >= kKnownStarts) return ReplayNounScan(from);
-  const uint64_t bit = uint64_t{1} << from;
-  if ((nouns_known_ & bit) == 0) {
-    nouns_[from] = ReplayNounScan(from);
-    nouns_known_ |= bit;
-  }
-  return nouns_[from];
-}
-
-EntryCost::NounScan EntryCost::ReplayNounScan(size_t from) const {
+EntryCost::NounScan EntryCost::ReplayNounScan(size_t from) {
   NounScan scan{0, false};
   size_t at = from;
   for (; at < word_.size(); ++scan.suffixes) {
@@ -32,26 +22,21 @@ EntryCost::NounScan EntryCost::ReplayNounScan(size_t from) const {
     at += row->suffix.size();
   }
   scan.through = at == word_.size();
-  return scan;
-}
-
-EntryCost::VerbScan EntryCost::VerbSuffixes(size_t from) {
-  if (from >= kKnownStarts) return ReplayVerbScan(from);
-  const uint64_t bit = uint64_t{1} << from;
-  if ((verbs_known_ & bit) == 0) {
-    verbs_[from] = ReplayVerbScan(from);
-    verbs_known_ |= bit;
+  if (from < kKnownStarts) {
+    nouns_[from] = scan;
+    nouns_known_ |= uint64_t{1} << from;
   }
-  return verbs_[from];
+  return scan;
 }
 
 EntryCost::VerbScan EntryCost::ReplayVerbScan(size_t from) {
   VerbScan scan{0, 0, true};
   size_t at = from;
-  while (const VerbSuffixRow* row = MatchVerbSuffix(word_.substr(at))) {
+  for (int index; (index = MatchVerbSuffixRow(word_.substr(at))) >= 0;) {
+    const VerbSuffixRow& row = kVerbSuffixes[index];
     ++scan.suffixes;
-    at += row->suffix.size();
-    if (row->has(kNominaliser)) {
+    at += row.suffix.size();
+    if (row.has(kNominaliser)) {
       const NounScan noun = NounSuffixes(at);
       scan.noun_part = noun.suffixes;
       scan.suffixes += noun.suffixes;
@@ -61,6 +46,10 @@ EntryCost::VerbScan EntryCost::ReplayVerbScan(size_t from) {
     }
   }
   scan.through = scan.through && at == word_.size();
+  if (from < kKnownStarts) {
+    verbs_[from] = scan;
+    verbs_known_ |= uint64_t{1} << from;
+  }
   return scan;
 }
 

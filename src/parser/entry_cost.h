@@ -100,18 +100,26 @@ class EntryCost {
     uint64_t noun_part;
     bool through;
   };
-  VerbScan VerbSuffixes(size_t from);
+  VerbScan VerbSuffixes(size_t from) {
+    return Known(verbs_known_, from) ? verbs_[from] : ReplayVerbScan(from);
+  }
   // Suffixes read by the noun scan from byte `from` on.
   struct NounScan {
     uint64_t suffixes;
     bool through;
   };
-  NounScan NounSuffixes(size_t from);
+  NounScan NounSuffixes(size_t from) {
+    return Known(nouns_known_, from) ? nouns_[from] : ReplayNounScan(from);
+  }
   bool ChargeSkippedStepByStep(const Candidate& candidate,
                                const EntryScans& scans, const CLexicon& lexicon,
                                WorkMeter* meter) const;
-  NounScan ReplayNounScan(size_t from) const;
+  // Replay the scan from `from` and remember it.
+  NounScan ReplayNounScan(size_t from);
   VerbScan ReplayVerbScan(size_t from);
+  static bool Known(uint64_t known, size_t from) {
+    return from < kKnownStarts && ((known >> from) & 1) != 0;
+  }
 
   // ChargeBefore's units, for an entry of `text_bytes`.
   uint64_t UnitsBefore(uint64_t text_bytes, const EntryScans& scans) const {
