@@ -11,6 +11,7 @@
 
 #include "nouns/parsed_noun.h"
 #include "numbers/parsed_num.h"
+#include "parser/candidate_lookup.h"
 #include "verbs/parsed_verb.h"
 #include "words/parsed_word.h"
 
@@ -34,8 +35,8 @@ struct AnalysisScratch {
     plain.set_quiet(quiet);
   }
 
-  // Positions of the candidate entries of the word being read.
-  std::vector<uint32_t> candidates;
+  // The candidate entries of the word being read.
+  std::vector<Candidate> candidates;
 };
 
 }  // namespace tesvar

@@ -5,31 +5,71 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "verbs/verb_affix_tables.h"
 #include "wordvault/lexicon_internal.h"
 
 namespace tesvar {
 
-// The lookup reads no entry record: the parts of speech are kept in a
-// small array of their own.
+namespace {
+
+// Lists up to this long are sorted by insertion.
+constexpr size_t kShortList = 16;
+
+}  // namespace
+
+// The lookup reads no entry record: kinds and text sizes come from the
+// entry summaries that the headword index keeps.
 void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
-                          std::vector<uint32_t>* positions) {
-  positions->clear();
+                          size_t prefix, std::vector<Candidate>* candidates) {
+  candidates->clear();
   const CLexicon::Impl* impl = wordvault::LexiconAccess::Of(lexicon);
   if (impl == nullptr) return;
-  impl->headwords.ForEachPrefix(word, [&](uint32_t position, size_t) {
-    positions->push_back(position);
+  using wordvault::EntryStore;
+  impl->headwords.ForEachPrefix(word, [&](uint32_t position, size_t length,
+                                          uint32_t summary) {
+    candidates->push_back(Candidate{position, static_cast<uint32_t>(length),
+                                    EntryStore::TextBytesIn(summary),
+                                    EntryStore::KindIn(summary), true, false});
   });
-  if (const size_t prefix = VerbPrefixLength(word)) {
-    const wordvault::EntryStore& entries = impl->entries;
+  if (prefix != 0) {
     impl->headwords.ForEachPrefix(
-        word.substr(prefix), [&](uint32_t position, size_t) {
-          if (entries.KindOf(position) == kVerb) positions->push_back(position);
+        word.substr(prefix),
+        [&](uint32_t position, size_t length, uint32_t summary) {
+          if (EntryStore::KindIn(summary) != kVerb) return;
+          candidates->push_back(
+              Candidate{position, static_cast<uint32_t>(length),
+                        EntryStore::TextBytesIn(summary), kVerb, false, true});
         });
   }
-  std::sort(positions->begin(), positions->end());
-  positions->erase(std::unique(positions->begin(), positions->end()),
-                   positions->end());
+  // By position. Most lists are a few candidates long, which an insertion
+  // sort orders fastest; homographs can make them long.
+  auto by_position = [](const Candidate& a, const Candidate& b) {
+    return a.position < b.position;
+  };
+  if (candidates->size() > kShortList) {
+    std::sort(candidates->begin(), candidates->end(), by_position);
+  } else {
+    Candidate* const first = candidates->data();
+    Candidate* const end = first + candidates->size();
+    for (Candidate* c = first; c != end; ++c) {
+      const Candidate moved = *c;
+      Candidate* at = c;
+      for (; at != first && by_position(moved, *(at - 1)); --at) {
+        *at = *(at - 1);
+      }
+      *at = moved;
+    }
+  }
+  // A verb found by both walks comes once, with both places.
+  auto kept = candidates->begin();
+  for (auto c = candidates->begin(); c != candidates->end(); ++c) {
+    if (kept != candidates->begin() && (kept - 1)->position == c->position) {
+      (kept - 1)->at_start |= c->at_start;
+      (kept - 1)->after_prefix |= c->after_prefix;
+    } else {
+      *kept++ = *c;
+    }
+  }
+  candidates->erase(kept, candidates->end());
 }
 
 }  // namespace tesvar

@@ -5,11 +5,17 @@
 // its Parse without leaving a trace. So looking up only those two places
 // yields exactly the candidates, in exactly the order, of the full walk, at
 // a cost independent of the lexicon's size.
+//
+// Each candidate comes with what deciding whether to read it takes (where
+// its headword stands, its length, the entry's kind and text bytes), all
+// from the walks and the entry summaries, so that a candidate that is
+// skipped costs no read of its entry record.
 // Tested by candidate_lookup_test.cc.
 
 #ifndef TESVAR_PARSER_CANDIDATE_LOOKUP_H_
 #define TESVAR_PARSER_CANDIDATE_LOOKUP_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -18,12 +24,24 @@
 
 namespace tesvar {
 
-// Stores in *positions the entries to try for the normalised
-// `word`, ascending (enumeration order), each once. Whether they can read
-// the rest of the word is for EntryCost to tell (entry_cost.h).
-// REQUIRES: positions != nullptr.
+struct Candidate {
+  uint32_t position;
+  uint32_t headword_length;
+  // The headword's, definition's and plural's bytes together, or
+  // kManyTextBytes (entry_store.h) when there are more.
+  uint32_t text_bytes;
+  uint8_t kind;       // the part-of-speech code, 255 for codes from 255 on
+  bool at_start;      // the headword starts the word
+  bool after_prefix;  // a verb whose headword follows the verb prefix
+};
+
+// Stores in *candidates the entries to try for the normalised `word`,
+// ascending by position (enumeration order), each once. Whether they can
+// read the rest of the word is for EntryCost to tell (entry_cost.h).
+// `prefix` is VerbPrefixLength(word).
+// REQUIRES: candidates != nullptr.
 void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
-                          std::vector<uint32_t>* positions);
+                          size_t prefix, std::vector<Candidate>* candidates);
 
 }  // namespace tesvar
 

@@ -1,51 +1,42 @@
-// Tested by limits_test.cc.
+// Tested by limits_test.cc and candidate_lookup_test.cc.
 
 #include "parser/entry_cost.h"
 
 #include "nouns/noun_suffix_table.h"
-#include "platform/text.h"
 #include "verbs/verb_affix_tables.h"
 
 namespace tesvar {
 
-namespace {
-
-// The length of the first noun suffix row that `text` begins with, or 0.
-size_t NounSuffixLength(std::string_view text) {
-  for (const NounSuffixRow& row : kNounSuffixes) {
-    if (StartsWith(text, row.suffix)) return row.suffix.size();
-  }
-  return 0;
-}
-
-}  // namespace
-
 EntryCost::EntryCost(std::string_view word)
-    : word_(word), prefix_(VerbPrefixLength(word)) {}
+    : word_(word),
+      prefix_(VerbPrefixLength(word)),
+      faulty_(work_cost::kFaultySuffix +
+              work_cost::kCorrectionsPerFault * word.size()) {}
 
-EntryCost::NounScan EntryCost::NounSuffixes(size_t from) const {
-  NounScan scan;
+EntryCost::NounScan EntryCost::ReplayNounScan(size_t from) {
+  NounScan scan{0, false};
   size_t at = from;
   for (; at < word_.size(); ++scan.suffixes) {
-    const size_t length = NounSuffixLength(word_.substr(at));
-    if (length == 0) break;
-    at += length;
+    const NounSuffixRow* row = MatchNounSuffix(word_.substr(at));
+    if (row == nullptr) break;
+    at += row->suffix.size();
   }
   scan.through = at == word_.size();
+  if (from < kKnownStarts) {
+    nouns_[from] = scan;
+    nouns_known_ |= uint64_t{1} << from;
+  }
   return scan;
 }
 
-EntryCost::VerbScan EntryCost::VerbSuffixes(size_t from) {
-  for (const Replayed& replayed : verb_scans_) {
-    if (replayed.from == from) return replayed.scan;
-  }
-  VerbScan scan;
+EntryCost::VerbScan EntryCost::ReplayVerbScan(size_t from) {
+  VerbScan scan{0, 0, true};
   size_t at = from;
-  scan.through = true;
-  while (const VerbSuffixRow* row = MatchVerbSuffix(word_.substr(at))) {
+  for (int index; (index = MatchVerbSuffixRow(word_.substr(at))) >= 0;) {
+    const VerbSuffixRow& row = kVerbSuffixes[index];
     ++scan.suffixes;
-    at += row->suffix.size();
-    if (row->has(kNominaliser)) {
+    at += row.suffix.size();
+    if (row.has(kNominaliser)) {
       const NounScan noun = NounSuffixes(at);
       scan.noun_part = noun.suffixes;
       scan.suffixes += noun.suffixes;
@@ -55,32 +46,34 @@ EntryCost::VerbScan EntryCost::VerbSuffixes(size_t from) {
     }
   }
   scan.through = scan.through && at == word_.size();
-  verb_scans_[next_slot_] = Replayed{from, scan};
-  next_slot_ = 1 - next_slot_;
+  if (from < kKnownStarts) {
+    verbs_[from] = scan;
+    verbs_known_ |= uint64_t{1} << from;
+  }
   return scan;
 }
 
-EntryScans EntryCost::Scans(const CTWord& entry) {
-  const std::string_view headword = entry.m_strHeadword;
-  const bool at_start = StartsWith(word_, headword);
+EntryScans EntryCost::Scans(const Candidate& candidate) {
+  const size_t headword = candidate.headword_length;
+  const bool at_start = candidate.at_start;
   EntryScans scans;
-  switch (entry.m_nPOS) {
+  switch (candidate.kind) {
     case kNoun:
       if (at_start) {
-        const NounScan scan = NounSuffixes(headword.size());
+        const NounScan scan = NounSuffixes(headword);
         scans.noun = scan.suffixes;
         scans.may_read = scan.through;
       }
       break;
     case kVerb:
-      if (prefix_ != 0 && StartsWith(word_.substr(prefix_), headword)) {
-        const VerbScan scan = VerbSuffixes(prefix_ + headword.size());
+      if (candidate.after_prefix) {
+        const VerbScan scan = VerbSuffixes(prefix_ + headword);
         scans.verb_prefixed = scan.suffixes;
         scans.noun_part = scan.noun_part;
         scans.may_read = scan.through;
       }
       if (at_start) {
-        const VerbScan scan = VerbSuffixes(headword.size());
+        const VerbScan scan = VerbSuffixes(headword);
         scans.verb_bare = scan.suffixes;
         scans.noun_part += scan.noun_part;
         scans.may_read = scans.may_read || scan.through;
@@ -88,8 +81,8 @@ EntryScans EntryCost::Scans(const CTWord& entry) {
       break;
     case kPronoun:
       if (at_start) {
-        const VerbScan scan = VerbSuffixes(headword.size());
-        const NounScan noun = NounSuffixes(headword.size());
+        const VerbScan scan = VerbSuffixes(headword);
+        const NounScan noun = NounSuffixes(headword);
         scans.noun = noun.suffixes;
         scans.verb_bare = scan.suffixes;
         scans.noun_part = scan.noun_part;
@@ -101,7 +94,7 @@ EntryScans EntryCost::Scans(const CTWord& entry) {
       scans.may_read = at_start;
       break;
     default:
-      scans.may_read = at_start && headword.size() == word_.size();
+      scans.may_read = at_start && headword == word_.size();
       break;
   }
   return scans;
@@ -109,21 +102,31 @@ EntryScans EntryCost::Scans(const CTWord& entry) {
 
 bool EntryCost::ChargeBefore(const CTWord& entry, const EntryScans& scans,
                              WorkMeter* meter) const {
+  const uint64_t texts = entry.m_strHeadword.size() +
+                         entry.m_strDefinition.size() +
+                         entry.m_strIrregularPlural.size();
+  if (meter->ChargeQuietly(UnitsBefore(texts, scans))) return true;
   return meter->Charge(work_cost::kEntry + word_.size()) &&
          meter->Charge(entry.m_strHeadword.size()) &&
          meter->Charge(entry.m_strDefinition.size()) &&
          meter->Charge(entry.m_strIrregularPlural.size()) &&
          meter->ChargeEach(scans.total(), work_cost::kSuffix) &&
-         meter->ChargeEach(scans.noun_part, FaultySuffix());
+         meter->ChargeEach(scans.noun_part, faulty_);
 }
 
 void EntryCost::ChargeFailed(uint64_t suffixes, WorkMeter* meter) const {
-  meter->ChargeEach(suffixes, FaultySuffix());
+  meter->ChargeEach(suffixes, faulty_);
 }
 
-uint64_t EntryCost::FaultySuffix() const {
-  return work_cost::kFaultySuffix +
-         work_cost::kCorrectionsPerFault * word_.size();
+bool EntryCost::ChargeSkippedStepByStep(const Candidate& candidate,
+                                        const EntryScans& scans,
+                                        const CLexicon& lexicon,
+                                        WorkMeter* meter) const {
+  if (!ChargeBefore(lexicon.entry(candidate.position).word, scans, meter)) {
+    return false;
+  }
+  ChargeFailed(scans.total(), meter);
+  return !meter->stopped();
 }
 
 }  // namespace tesvar

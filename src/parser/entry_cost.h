@@ -19,9 +19,14 @@
 // has nothing to do with, and the parser skips their analyses (charging
 // them as failed, so the work units do not depend on the skip).
 //
-// An EntryCost serves the entries of one word; entries that share a
-// headword share the replayed scans. Not thread-safe. Tested by
-// limits_test.cc.
+// The charges come to the same units, in the same order, as if each
+// piece were charged on its own: while the meter has room for all of an
+// entry's charges, they are added at once; only near the budget or an
+// interrupt check are they made one by one.
+//
+// An EntryCost serves the entries of one word; the scans are replayed once
+// per place they start from. Not thread-safe. Tested by limits_test.cc
+// and candidate_lookup_test.cc.
 
 #ifndef TESVAR_PARSER_ENTRY_COST_H_
 #define TESVAR_PARSER_ENTRY_COST_H_
@@ -30,8 +35,10 @@
 #include <cstdint>
 #include <string_view>
 
+#include "parser/candidate_lookup.h"
 #include "parser/work_meter.h"
 #include "tesvar/lexicon.h"
+#include "wordvault/entry_store.h"
 
 namespace tesvar {
 
@@ -57,7 +64,10 @@ class EntryCost {
   // `word` is the normalised word; it must outlive this object.
   explicit EntryCost(std::string_view word);
 
-  EntryScans Scans(const CTWord& entry);
+  // VerbPrefixLength(word).
+  size_t prefix() const { return prefix_; }
+
+  EntryScans Scans(const Candidate& candidate);
 
   // Charges, before the analyses of `entry` run, their setup, the entry's
   // texts they copy, the checks of every suffix they read, and the noun
@@ -67,6 +77,18 @@ class EntryCost {
                     WorkMeter* meter) const;
   // Charges the `suffixes` read by scans whose readings failed.
   void ChargeFailed(uint64_t suffixes, WorkMeter* meter) const;
+  // Charges a candidate that cannot read the word (!scans.may_read) as if
+  // its analyses had run and failed: ChargeBefore, then ChargeFailed of
+  // all its suffixes. Reads the entry from `lexicon` only when the
+  // charges must be made one by one. Returns false once the call must
+  // stop.
+  bool ChargeSkipped(const Candidate& candidate, const EntryScans& scans,
+                     const CLexicon& lexicon, WorkMeter* meter) const {
+    return (candidate.text_bytes != kManyTextBytes &&
+            meter->ChargeQuietly(UnitsBefore(candidate.text_bytes, scans) +
+                                 scans.total() * faulty_)) ||
+           ChargeSkippedStepByStep(candidate, scans, lexicon, meter);
+  }
 
  private:
   // Suffixes read by the verb scan from byte `from` on, those of the noun
@@ -74,30 +96,51 @@ class EntryCost {
   // counted in noun_part).
   // `through`: the scan reached the end of the word.
   struct VerbScan {
-    uint64_t suffixes = 0;
-    uint64_t noun_part = 0;
-    bool through = false;
+    uint64_t suffixes;
+    uint64_t noun_part;
+    bool through;
   };
-  VerbScan VerbSuffixes(size_t from);
+  VerbScan VerbSuffixes(size_t from) {
+    return Known(verbs_known_, from) ? verbs_[from] : ReplayVerbScan(from);
+  }
   // Suffixes read by the noun scan from byte `from` on.
   struct NounScan {
-    uint64_t suffixes = 0;
-    bool through = false;
+    uint64_t suffixes;
+    bool through;
   };
-  NounScan NounSuffixes(size_t from) const;
-  // What a faulty suffix costs: its messages and corrections.
-  uint64_t FaultySuffix() const;
+  NounScan NounSuffixes(size_t from) {
+    return Known(nouns_known_, from) ? nouns_[from] : ReplayNounScan(from);
+  }
+  bool ChargeSkippedStepByStep(const Candidate& candidate,
+                               const EntryScans& scans, const CLexicon& lexicon,
+                               WorkMeter* meter) const;
+  // Replay the scan from `from` and remember it.
+  NounScan ReplayNounScan(size_t from);
+  VerbScan ReplayVerbScan(size_t from);
+  static bool Known(uint64_t known, size_t from) {
+    return from < kKnownStarts && ((known >> from) & 1) != 0;
+  }
+
+  // ChargeBefore's units, for an entry of `text_bytes`.
+  uint64_t UnitsBefore(uint64_t text_bytes, const EntryScans& scans) const {
+    return work_cost::kEntry + word_.size() + text_bytes +
+           scans.total() * work_cost::kSuffix + scans.noun_part * faulty_;
+  }
+
+  static constexpr uint32_t kManyTextBytes =
+      wordvault::EntryStore::kManyTextBytes;
 
   const std::string_view word_;
   const size_t prefix_;  // the word's verb prefix length, or 0
-  // The last two verb scans replayed: a verb entry may need one after the
-  // prefix and one from the start.
-  struct Replayed {
-    size_t from = SIZE_MAX;
-    VerbScan scan;
-  };
-  Replayed verb_scans_[2];
-  size_t next_slot_ = 0;
+  // What a faulty suffix costs: its messages and corrections.
+  const uint64_t faulty_;
+  // The scans replayed so far, by the byte they start from, for starts
+  // below kKnownStarts; bit i of *_known_ marks start i as replayed.
+  static constexpr size_t kKnownStarts = 64;
+  uint64_t nouns_known_ = 0;
+  uint64_t verbs_known_ = 0;
+  NounScan nouns_[kKnownStarts];
+  VerbScan verbs_[kKnownStarts];
 };
 
 }  // namespace tesvar

@@ -225,19 +225,19 @@ void WordParse::CollectReadings(std::string_view word, Sink& sink) {
   AnalysisScratch& analyses = scratch_->analyses;
   // Messages of readings that are not shown are not written at all.
   analyses.SetQuiet(Sink::kQuiet);
-  FindCandidateEntries(*lexicon_, word, &analyses.candidates);
-  WorkMeter& meter = scratch_->meter;
   EntryCost cost(word);
-  for (uint32_t position : analyses.candidates) {
-    const CLexicon::Entry entry = lexicon_->entry(position);
-    const EntryScans scans = cost.Scans(entry.word);
-    if (!cost.ChargeBefore(entry.word, scans, &meter)) return;
-    if (scans.may_read) {
-      ReadEntry(analyses, entry, scans, cost, word, sink);
-    } else {
+  FindCandidateEntries(*lexicon_, word, cost.prefix(), &analyses.candidates);
+  WorkMeter& meter = scratch_->meter;
+  for (const Candidate& candidate : analyses.candidates) {
+    const EntryScans scans = cost.Scans(candidate);
+    if (!scans.may_read) {
       // Every scan fails, as the analyses would find.
-      cost.ChargeFailed(scans.total(), &meter);
+      if (!cost.ChargeSkipped(candidate, scans, *lexicon_, &meter)) return;
+      continue;
     }
+    const CLexicon::Entry entry = lexicon_->entry(candidate.position);
+    if (!cost.ChargeBefore(entry.word, scans, &meter)) return;
+    ReadEntry(analyses, entry, scans, cost, word, sink);
   }
 }
 

@@ -88,6 +88,20 @@ class WorkMeter {
     return stop_ == StopReason::kNone;
   }
 
+  // Adds `units` and returns true when that reaches neither the budget
+  // nor the next interrupt check, which is when charging them in any
+  // number of steps would have done just the same; otherwise adds nothing
+  // and returns false, for the caller to charge them step by step.
+  bool ChargeQuietly(uint64_t units) {
+    const uint64_t after = used_ + units;
+    if (stop_ != StopReason::kNone || after >= next_interrupt_check_ ||
+        (budget_ != 0 && after > budget_)) {
+      return false;
+    }
+    used_ = after;
+    return true;
+  }
+
   // Adds `count` steps of `units` each, exactly as `count` calls of
   // Charge(units) would, in constant time.
   bool ChargeEach(uint64_t count, uint64_t units);

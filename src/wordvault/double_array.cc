@@ -28,8 +28,9 @@ uint32_t DoubleArray::Find(std::string_view key) const {
 uint32_t DoubleArray::HolderOf(uint32_t node) const {
   const int32_t base = units_[node].base;
   if (base < 0) return node;
-  if (base > 0 && units_[base].check == node)
+  if (base > 0 && HasValueChild(units_[node])) {
     return static_cast<uint32_t>(base);
+  }
   return kNoLink;
 }
 
@@ -41,7 +42,9 @@ uint32_t DoubleArray::HolderOf(std::string_view key) const {
     const uint32_t code = codes_[static_cast<unsigned char>(byte)];
     if (base <= 0 || code == 0) return kNoLink;
     const size_t child = static_cast<size_t>(base) + code;
-    if (child >= units_.size() || units_[child].check != node) return kNoLink;
+    if (child >= units_.size() || ParentOf(units_[child]) != node) {
+      return kNoLink;
+    }
     node = static_cast<uint32_t>(child);
   }
   return HolderOf(node);
@@ -73,8 +76,8 @@ void DoubleArray::Reserve(size_t units) {
 // list; the root is made with the first units.
 void DoubleArray::Grow(size_t size) {
   const size_t old_size = units_.size();
-  // Unit numbers must stay below kNoLink.
-  if (size > kNoLink) throw std::bad_alloc();
+  // Unit numbers must stay below kMaxUnits.
+  if (size > kMaxUnits) throw std::bad_alloc();
   std::vector<Unit> units;
   units.reserve(size);
   units.assign(units_.begin(), units_.end());
@@ -173,6 +176,7 @@ void DoubleArray::Set(std::string_view key, uint32_t value) noexcept {
     units_[node].base = Held(value);
   } else {
     units_[ChildOf(node, 0)].base = Held(value);
+    units_[node].check |= kValueBit;
   }
 }
 
@@ -180,7 +184,7 @@ uint32_t DoubleArray::ChildOf(uint32_t node, uint32_t code) noexcept {
   int32_t base = units_[node].base;
   if (base > 0) {
     const uint32_t unit = static_cast<uint32_t>(base) + code;
-    if (units_[unit].check == node) return unit;
+    if (ParentOf(units_[unit]) == node) return unit;
     if (IsFree(unit)) {
       Take(unit, node);
       return unit;
@@ -196,6 +200,7 @@ uint32_t DoubleArray::ChildOf(uint32_t node, uint32_t code) noexcept {
     if (held < 0) {
       Take(static_cast<uint32_t>(base), node);
       units_[static_cast<uint32_t>(base)].base = held;
+      units_[node].check |= kValueBit;
     }
   }
   const uint32_t unit = static_cast<uint32_t>(base) + code;
@@ -209,7 +214,7 @@ int32_t DoubleArray::Relocate(uint32_t node, uint32_t code) noexcept {
   size_t count = 0;
   for (uint32_t c = 0; c <= code_count_; ++c) {
     if (c == code) codes[count++] = static_cast<uint16_t>(c);
-    if (c != code && units_[old_base + c].check == node) {
+    if (c != code && ParentOf(units_[old_base + c]) == node) {
       codes[count++] = static_cast<uint16_t>(c);
     }
   }
@@ -219,12 +224,16 @@ int32_t DoubleArray::Relocate(uint32_t node, uint32_t code) noexcept {
     const uint32_t from = old_base + codes[i];
     const uint32_t to = new_base + codes[i];
     const int32_t moved = units_[from].base;
+    const uint32_t value_bit = units_[from].check & kValueBit;
     Take(to, node);
     units_[to].base = moved;
+    units_[to].check |= value_bit;
     if (moved > 0) {
       for (uint32_t c = 0; c <= code_count_; ++c) {
         Unit& grandchild = units_[static_cast<uint32_t>(moved) + c];
-        if (grandchild.check == from) grandchild.check = to;
+        if (ParentOf(grandchild) == from) {
+          grandchild.check = to | (grandchild.check & kValueBit);
+        }
       }
     }
     Free(from);
@@ -268,6 +277,7 @@ uint32_t DoubleArray::Builder::Place(uint32_t node, const uint16_t* codes,
   if (last >= size) trie_.Grow(std::max(last + 1, size + size / 4));
   trie_.units_[node].base = static_cast<int32_t>(base);
   for (size_t i = 0; i < count; ++i) trie_.Take(base + codes[i], node);
+  if (codes[0] == 0) trie_.units_[node].check |= kValueBit;
   return base;
 }
 

@@ -6,7 +6,9 @@
 // much as reading the text, whatever the number of keys.
 //
 // A node that has no children holds its value in its base; a node with
-// children keeps its value in its child of code 0. Bytes get codes 1, 2,
+// children keeps its value in its child of code 0, and says so with a bit
+// of its own unit, so that a walk reads the child only when it is there.
+// Bytes get codes 1, 2,
 // ... in the order they first appear in a key; a byte of no key has none.
 //
 // A Builder lays out a whole trie at once, node by node in depth-first
@@ -78,12 +80,16 @@ class DoubleArray {
     // the value -(base + 1). 0: neither (the root of an empty trie, or a
     // node being made). For a free unit: the next free unit.
     int32_t base;
-    // The parent node; for a free unit, kFreeBit and the previous free
+    // The parent node, with kValueBit when the node's value is in its
+    // child of code 0; for a free unit, kFreeBit and the previous free
     // unit.
     uint32_t check;
   };
   static constexpr uint32_t kFreeBit = 0x80000000u;
+  static constexpr uint32_t kValueBit = 0x40000000u;
   static constexpr uint32_t kNoLink = 0x7fffffffu;
+  // Unit numbers are below this, so that a parent leaves kValueBit free.
+  static constexpr uint32_t kMaxUnits = kValueBit;
   // Free units tried for a new base before taking one past the end.
   static constexpr int kSearchLimit = 16;
   static constexpr int kBuildSearchLimit = 256;
@@ -96,6 +102,11 @@ class DoubleArray {
   }
   bool IsFree(uint32_t unit) const {
     return (units_[unit].check & kFreeBit) != 0;
+  }
+  // The parent of a unit in use; a free unit's is no node.
+  static uint32_t ParentOf(const Unit& unit) { return unit.check & ~kValueBit; }
+  static bool HasValueChild(const Unit& unit) {
+    return (unit.check & (kFreeBit | kValueBit)) == kValueBit;
   }
   // The unit holding the value of node `node`, or kNoLink.
   uint32_t HolderOf(uint32_t node) const;
@@ -152,19 +163,22 @@ void DoubleArray::ForEachPrefix(std::string_view text, Found found) const {
   const Unit* const units = units_.data();
   const size_t count = units_.size();
   uint32_t node = 0;
+  // The node's check, read with the test that it is the child walked to.
+  // The root never holds a value: keys are not empty.
+  uint32_t check = 0;
   for (size_t length = 0;; ++length) {
     const int32_t base = units[node].base;
     if (base <= 0) {
       if (base < 0) found(ValueOf(base), length);
       return;
     }
-    // The root never holds a value: keys are not empty.
-    const Unit& terminal = units[base];
-    if (terminal.check == node) found(ValueOf(terminal.base), length);
+    if ((check & kValueBit) != 0) found(ValueOf(units[base].base), length);
     if (length == text.size()) return;
     const uint32_t code = codes_[static_cast<unsigned char>(text[length])];
     const size_t child = static_cast<size_t>(base) + code;
-    if (code == 0 || child >= count || units[child].check != node) return;
+    if (code == 0 || child >= count) return;
+    check = units[child].check;
+    if ((check & ~kValueBit) != node) return;
     node = static_cast<uint32_t>(child);
   }
 }

@@ -24,7 +24,6 @@ constexpr size_t kMinTextBytes = 256;
 void EntryStore::MakeRoom(size_t bytes, size_t text_limit,
                           std::vector<char>* old) {
   MakeRoomForOne(&records_);
-  MakeRoomForOne(&kinds_);
   if (text_.capacity() - text_.size() >= bytes) return;
   std::vector<char> bigger;
   bigger.reserve(std::max(
@@ -49,9 +48,6 @@ uint32_t EntryStore::Append(std::string_view key, const CTWord& word,
       static_cast<uint32_t>(text_.size()), static_cast<uint32_t>(key.size()),
       static_cast<uint32_t>(word.m_strHeadword.size()),
       static_cast<uint32_t>(word.m_strDefinition.size()), word.m_nPOS, bits});
-  kinds_.push_back(static_cast<uint32_t>(word.m_nPOS) < kOtherKind
-                       ? static_cast<uint8_t>(word.m_nPOS)
-                       : kOtherKind);
   const std::string_view pieces[] = {
       key, shared ? std::string_view() : word.m_strHeadword,
       word.m_strDefinition, word.m_strIrregularPlural};
@@ -67,22 +63,33 @@ uint32_t EntryStore::Append(std::string_view key, const CTWord& word,
   return position;
 }
 
+uint32_t EntryStore::SummaryOf(size_t position) const {
+  const Record& record = records_[position];
+  const uint32_t kind = static_cast<uint32_t>(record.code) < kOtherKind
+                            ? static_cast<uint32_t>(record.code)
+                            : kOtherKind;
+  // The plural ends where the entry's texts end.
+  const size_t stored = EndOf(position) - record.start - record.key_length;
+  const size_t texts = (record.bits & kHeadwordInKey) != 0
+                           ? stored + record.headword_length
+                           : stored;
+  return static_cast<uint32_t>(std::min<size_t>(texts, kManyTextBytes)) << 8 |
+         kind;
+}
+
 void EntryStore::Reserve(size_t count, size_t text_bytes) {
   records_.reserve(count);
-  kinds_.reserve(count);
   text_.reserve(text_bytes);
 }
 
 void EntryStore::ShrinkToFit() {
   text_.shrink_to_fit();
   records_.shrink_to_fit();
-  kinds_.shrink_to_fit();
 }
 
 void EntryStore::Clear() {
   text_.clear();
   records_.clear();
-  kinds_.clear();
 }
 
 }  // namespace wordvault

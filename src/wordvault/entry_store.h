@@ -1,10 +1,10 @@
 // The lexicon's entries, stored compactly. All texts of all entries lie
 // back to back in one byte vector; each entry is a 24-byte record of
-// offsets, lengths, the part-of-speech code and the flags as bits, and
-// the code again in one byte of an array of its own. A
-// headword that begins its key (the usual "headword:POS" keys) is not
-// stored again: the record points into the key. Offsets are 32-bit, hence
-// a limit on the bytes of text, which the lexicon checks before appending.
+// offsets, lengths, the part-of-speech code and the flags as bits. A
+// headword that begins its key (the usual
+// "headword:POS" keys) is not stored again: the record points into the key.
+// Offsets are 32-bit, hence a limit on the bytes of text, which the lexicon
+// checks before appending.
 //
 // Reading is inline, since the parser reads an entry for every candidate.
 
@@ -64,10 +64,18 @@ class EntryStore {
   size_t HeadwordLengthOf(size_t position) const {
     return records_[position].headword_length;
   }
-  // The part-of-speech code if it is below 255, else 255: all that the
-  // parser's check of candidates reads, kept apart from the records in a
-  // small array of its own.
-  uint8_t KindOf(size_t position) const { return kinds_[position]; }
+  // What the parser needs to know of an entry that a lookup finds, most of
+  // which it never reads, in 4 bytes for the headword index to keep beside
+  // its links: the bytes of the headword, definition and plural together
+  // (capped at kManyTextBytes) above the kind (the part-of-speech code if
+  // it is below 255, else 255).
+  uint32_t SummaryOf(size_t position) const;
+  static constexpr uint32_t kManyTextBytes = 0xffffff;
+  static uint8_t KindIn(uint32_t summary) {
+    return static_cast<uint8_t>(summary & 0xff);
+  }
+  // kManyTextBytes when the texts have that many bytes or more.
+  static uint32_t TextBytesIn(uint32_t summary) { return summary >> 8; }
   CLexicon::Entry EntryAt(size_t position) const;
 
   void Reserve(size_t count, size_t text_bytes);
@@ -112,7 +120,6 @@ class EntryStore {
 
   std::vector<char> text_;
   std::vector<Record> records_;
-  std::vector<uint8_t> kinds_;
 };
 
 inline CLexicon::Entry EntryStore::EntryAt(size_t position) const {

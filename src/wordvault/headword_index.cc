@@ -51,8 +51,8 @@ DoubleArray::Codes CodesByFrequency(const EntryStore& store) {
 // Lays out the trie of the entries of a store (see the file comment).
 class TrieLayout {
  public:
-  TrieLayout(const EntryStore& store, std::vector<uint32_t>* previous)
-      : store_(store), previous_(*previous) {}
+  TrieLayout(const EntryStore& store, std::vector<HeadwordIndex::Link>* links)
+      : store_(store), links_(*links) {}
 
   // REQUIRES: `entries` are positions of entries with headwords, ascending.
   DoubleArray Build(std::vector<uint32_t> entries);
@@ -83,7 +83,7 @@ class TrieLayout {
   void Single(uint32_t node, uint32_t position, uint32_t depth);
 
   const EntryStore& store_;
-  std::vector<uint32_t>& previous_;
+  std::vector<HeadwordIndex::Link>& links_;
   DoubleArray::Codes builder_codes_{};
   DoubleArray::Builder* builder_ = nullptr;
   std::vector<uint32_t> entries_;
@@ -191,7 +191,7 @@ void TrieLayout::SortGroup(const Group& group) {
 
 void TrieLayout::Hold(uint32_t node, uint32_t begin, uint32_t end) {
   for (uint32_t i = begin + 1; i < end; ++i) {
-    previous_[entries_[i]] = entries_[i - 1];
+    links_[entries_[i]].previous_same_headword = entries_[i - 1];
   }
   builder_->Hold(node, entries_[end - 1]);
 }
@@ -209,7 +209,7 @@ void TrieLayout::Single(uint32_t node, uint32_t position, uint32_t depth) {
 }  // namespace
 
 HeadwordIndex::Pending HeadwordIndex::MakeRoom(std::string_view headword) {
-  MakeRoomForOne(&previous_same_headword_);
+  MakeRoomForOne(&links_);
   Pending pending;
   if (headword.empty()) {
     MakeRoomForOne(&empty_headwords_);
@@ -226,7 +226,7 @@ HeadwordIndex::Pending HeadwordIndex::MakeRoom(std::string_view headword) {
 void HeadwordIndex::Insert(uint32_t position, const Pending& pending,
                            const EntryStore& store) noexcept {
   const std::string_view headword = store.HeadwordOf(position);
-  previous_same_headword_.push_back(pending.last_same);
+  links_.push_back(Link{pending.last_same, store.SummaryOf(position)});
   if (headword.empty()) {
     empty_headwords_.push_back(position);
     return;
@@ -236,10 +236,11 @@ void HeadwordIndex::Insert(uint32_t position, const Pending& pending,
 
 void HeadwordIndex::Rebuild(const EntryStore& store) {
   HeadwordIndex built;
-  built.previous_same_headword_.assign(store.size(), kNoPosition);
+  built.links_.resize(store.size());
   std::vector<uint32_t> entries;
   entries.reserve(store.size());
   for (uint32_t position = 0; position < store.size(); ++position) {
+    built.links_[position] = Link{kNoPosition, store.SummaryOf(position)};
     if (store.HeadwordLengthOf(position) == 0) {
       built.empty_headwords_.push_back(position);
     } else {
@@ -247,13 +248,12 @@ void HeadwordIndex::Rebuild(const EntryStore& store) {
     }
   }
   built.empty_headwords_.shrink_to_fit();
-  built.trie_ = TrieLayout(store, &built.previous_same_headword_)
-                    .Build(std::move(entries));
+  built.trie_ = TrieLayout(store, &built.links_).Build(std::move(entries));
   *this = std::move(built);
 }
 
 void HeadwordIndex::Reserve(size_t count) {
-  previous_same_headword_.reserve(count);
+  links_.reserve(count);
   trie_.Reserve(kUnitsPerEntry * count);
 }
 

@@ -5,7 +5,9 @@
 //
 // Distinct non-empty headwords are the keys of a trie in a double array
 // (double_array.h), whose value is the last entry with that headword;
-// earlier entries with the same headword are chained. A lookup walks the
+// earlier entries with the same headword are chained, each link beside
+// the entry's summary (EntryStore::SummaryOf), so that a lookup hands its
+// callers what they need of an entry from the one read. A lookup walks the
 // text down the trie once, collecting the entries of every headword it
 // passes, and stops where no headword goes on. Entries with an empty
 // headword are listed apart.
@@ -32,6 +34,13 @@ namespace wordvault {
 
 class HeadwordIndex {
  public:
+  // Kept for each entry: the entry before it with the same headword, and its
+  // summary.
+  struct Link {
+    uint32_t previous_same_headword;
+    uint32_t summary;
+  };
+
   // What MakeRoom learnt about the headword, for Insert to use.
   struct Pending {
     uint32_t last_same = kNoPosition;  // the last entry with the headword
@@ -51,19 +60,22 @@ class HeadwordIndex {
   // order.
   void AppendPrefixes(std::string_view text,
                       std::vector<uint32_t>* positions) const {
-    ForEachPrefix(text, [positions](uint32_t position, size_t) {
+    ForEachPrefix(text, [positions](uint32_t position, size_t, uint32_t) {
       positions->push_back(position);
     });
   }
-  // Calls found(position, length) for the same entries; `length` is that
-  // of the headword.
+  // Calls found(position, length, summary) for the same entries; `length`
+  // is that of the headword, `summary` the entry's EntryStore::SummaryOf.
   template <typename Found>
   void ForEachPrefix(std::string_view text, Found found) const {
-    for (const uint32_t position : empty_headwords_) found(position, 0);
+    for (const uint32_t position : empty_headwords_) {
+      found(position, 0, links_[position].summary);
+    }
     trie_.ForEachPrefix(text, [&](uint32_t last, size_t length) {
-      for (uint32_t e = last; e != kNoPosition;
-           e = previous_same_headword_[e]) {
-        found(e, length);
+      for (uint32_t e = last; e != kNoPosition;) {
+        const Link& link = links_[e];
+        found(e, length, link.summary);
+        e = link.previous_same_headword;
       }
     });
   }
@@ -78,8 +90,8 @@ class HeadwordIndex {
 
  private:
   DoubleArray trie_;
-  std::vector<uint32_t> previous_same_headword_;  // by position
-  std::vector<uint32_t> empty_headwords_;         // positions, ascending
+  std::vector<Link> links_;                // by position
+  std::vector<uint32_t> empty_headwords_;  // positions, ascending
 };
 
 }  // namespace wordvault

@@ -129,12 +129,12 @@ TEST(CandidateLookupTest, AgreesWithTheFullWalkOnRandomWords) {
 }
 
 // The candidates whose replayed scans say they cannot read are skipped:
-// none of their analyses may read the word. Most candidates of these words fail,
-// and the check must catch nearly all of them, of every kind it checks.
+// none of their analyses may read the word. Most candidates of these words
+// fail, and the check must catch nearly all of them, of every kind it checks.
 TEST(CandidateLookupTest, MarksOnlyCandidatesWhoseAnalysesFail) {
   RandomWords random;
   const CLexicon lexicon = random.MakeLexicon(200);
-  std::vector<uint32_t> candidates;
+  std::vector<Candidate> candidates;
   CParsedNoun noun;
   CParsedVerb verb;
   CParsedNum number;
@@ -144,11 +144,11 @@ TEST(CandidateLookupTest, MarksOnlyCandidatesWhoseAnalysesFail) {
   for (int i = 0; i < 3000; ++i) {
     std::string word = random.MakeWord();
     NormaliseSpelling(&word);
-    FindCandidateEntries(lexicon, word, &candidates);
     EntryCost cost(word);
-    for (uint32_t position : candidates) {
-      const CTWord entry = lexicon.entry(position).word;
-      const bool may_read = cost.Scans(entry).may_read;
+    FindCandidateEntries(lexicon, word, cost.prefix(), &candidates);
+    for (const Candidate& candidate : candidates) {
+      const CTWord entry = lexicon.entry(candidate.position).word;
+      const bool may_read = cost.Scans(candidate).may_read;
       bool reads = false;
       switch (static_cast<uint32_t>(entry.m_nPOS)) {
         case kNoun:

@@ -187,6 +187,35 @@ TEST(LimitsTest, BudgetStopsHostileWordsAgainstHomographs) {
   EXPECT_EQ(results.size(), 667u);  // nouns, and pronouns as nouns
 }
 
+// An entry that cannot read the word is skipped, yet charged as if its
+// analyses had run: its texts are copied byte for byte, however many there
+// are, and some entries' texts take more bytes than the summary the
+// parser skips by can hold. Charges near the budget are made one by one,
+// so the first charge past it is no larger than LargestCharge.
+TEST(LimitsTest, SkippedEntriesChargeEveryTextByte) {
+  const std::string kWord = "Dalbb";  // "bb" reads as no suffix
+  auto units = [&](const std::string& definition, uint64_t budget) {
+    CLexicon lexicon;
+    EXPECT_TRUE(lexicon.Add("Dal", Entry("Dal", kNoun, definition)));
+    const CTesvarParser parser(&lexicon, Limits(0, budget));
+    ParseScratch scratch;
+    ParseResults results;
+    const Status status = parser.Parse(kWord, &results, &scratch);
+    EXPECT_TRUE(results.empty());
+    return std::make_pair(status.code(), scratch.last_work());
+  };
+  const uint64_t base = units("x", 0).second;
+  for (const size_t bytes : {size_t{1000}, (size_t{1} << 24) + 5}) {
+    const std::string definition(bytes, 'x');
+    EXPECT_EQ(units(definition, 0).second, base + bytes - 1) << bytes;
+    const auto [code, used] = units(definition, bytes / 2);
+    EXPECT_EQ(code, Status::Code::kWordTooComplex) << bytes;
+    EXPECT_GT(used, bytes / 2);
+    EXPECT_LE(used, bytes / 2 + work_cost::LargestCharge(kWord.size(), bytes))
+        << bytes;
+  }
+}
+
 // ParseWord keeps the classic contract past the limits: nothing is added,
 // and the elements passed in come back untouched, although the suggestion
 // check had begun to work on them.
