@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "parser/analysis_scratch.h"
+#include "parser/spelling.h"
 #include "parser/sub_parse_readings.h"
 #include "parser/suggestion_limits.h"
 #include "parser/text_arena.h"
@@ -68,6 +69,9 @@ struct ParseScratch::Impl {
   std::vector<bool> top_changed;
   // A word being normalised, or the word as typed beside it.
   std::string normalising;
+  // The spelling check of the words handed to sub-parses, which are views
+  // of `texts`.
+  CanonicalSpellingCheck sub_parse_spelling;
   // Suggestions handed to sub-parses so far, at all depths together.
   int handed_over = 0;
   WorkMeter meter;
