@@ -5,6 +5,7 @@
 #ifndef TESVAR_PARSER_PARSE_FRAME_H_
 #define TESVAR_PARSER_PARSE_FRAME_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -50,7 +51,8 @@ struct WalkLevel {
   // whether each stays.
   WordPositions verdict_words;
   std::vector<bool> verdict_stays;
-  std::vector<bool> removed_at;
+  // The positions of the suggestions removed, in increasing order.
+  std::vector<size_t> removed;
 };
 
 // What one top-level call and all its levels share.

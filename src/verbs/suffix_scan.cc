@@ -50,6 +50,28 @@ int CParsedVerb::ParseNoPrefix(std::string_view word, const CTWord& entry) {
   return result;
 }
 
+// Runs once per suffix read, so it is kept where the scan can inline it.
+inline void CParsedVerb::StoreSuffix(const VerbScanState& scan) {
+  const VerbSuffixRow& row = *scan.row;
+  switch (row.rover) {
+    case kNotRover:
+      this->*kClassFields[row.type] = row.suffix;
+      break;
+    // {-Ha'} and {-Qo'} change the reading of the whole verb, so only
+    // their presence is marked, with their gloss.
+    case kRootNegRover:
+      m_strRootNeg = row.gloss;
+      break;
+    case kRefusalRover:
+      m_strRefusal = row.gloss;
+      break;
+    default:
+      (this->*SlotsOf(row.rover))[scan.last_type + 1] = row.suffix;
+      rovers_stored_ = true;
+      break;
+  }
+}
+
 void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
   for (int index; (index = MatchVerbSuffixRow(scan->rest)) >= 0;) {
     const VerbSuffixRow& row = kVerbSuffixes[index];
@@ -69,27 +91,6 @@ void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
       scan->last = row.suffix;
       scan->last_type = row.type;
     }
-  }
-}
-
-void CParsedVerb::StoreSuffix(const VerbScanState& scan) {
-  const VerbSuffixRow& row = *scan.row;
-  switch (row.rover) {
-    case kNotRover:
-      this->*kClassFields[row.type] = row.suffix;
-      break;
-    // {-Ha'} and {-Qo'} change the reading of the whole verb, so only
-    // their presence is marked, with their gloss.
-    case kRootNegRover:
-      m_strRootNeg = row.gloss;
-      break;
-    case kRefusalRover:
-      m_strRefusal = row.gloss;
-      break;
-    default:
-      (this->*SlotsOf(row.rover))[scan.last_type + 1] = row.suffix;
-      rovers_stored_ = true;
-      break;
   }
 }
 
