@@ -77,9 +77,13 @@ void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
     const VerbSuffixRow& row = kVerbSuffixes[index];
     scan->row = &row;
     scan->row_index = static_cast<size_t>(index);
-    if (kVerbSuffixChecks.before[index] != 0) CheckBeforeStoring(scan);
+    for (size_t i = 0; i < kVerbSuffixChecks.before_count[index]; ++i) {
+      kVerbSuffixChecks.before[index][i](*this, *scan);
+    }
     StoreSuffix(*scan);
-    if (kVerbSuffixChecks.after[index] != 0) CheckAfterStoring(scan);
+    for (size_t i = 0; i < kVerbSuffixChecks.after_count[index]; ++i) {
+      kVerbSuffixChecks.after[index][i](*this, *scan);
+    }
     scan->rest.remove_prefix(row.suffix.size());
     if (row.has(kNominaliser)) {
       m_bAsNoun = 1;
