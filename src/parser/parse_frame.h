@@ -5,12 +5,14 @@
 #ifndef TESVAR_PARSER_PARSE_FRAME_H_
 #define TESVAR_PARSER_PARSE_FRAME_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "parser/analysis_scratch.h"
+#include "parser/spelling.h"
 #include "parser/sub_parse_readings.h"
 #include "parser/suggestion_limits.h"
 #include "parser/text_arena.h"
@@ -49,7 +51,8 @@ struct WalkLevel {
   // whether each stays.
   WordPositions verdict_words;
   std::vector<bool> verdict_stays;
-  std::vector<bool> removed_at;
+  // The positions of the suggestions removed, in increasing order.
+  std::vector<size_t> removed;
 };
 
 // What one top-level call and all its levels share.
@@ -68,6 +71,9 @@ struct ParseScratch::Impl {
   std::vector<bool> top_changed;
   // A word being normalised, or the word as typed beside it.
   std::string normalising;
+  // The spelling check of the words handed to sub-parses, which are views
+  // of `texts`.
+  CanonicalSpellingCheck sub_parse_spelling;
   // Suggestions handed to sub-parses so far, at all depths together.
   int handed_over = 0;
   WorkMeter meter;

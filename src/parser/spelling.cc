@@ -8,7 +8,10 @@
 
 #include "parser/spelling.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 #include "platform/text.h"
 
@@ -97,6 +100,43 @@ constexpr ByteSet MakeInitialVowelBytes() {
 
 constexpr ByteSet kInitialVowelBytes = MakeInitialVowelBytes();
 
+// Whether the bytes of `word` from `from` on may stand where they are,
+// and, for `from` 0, whether the word may begin as it does.
+bool IsCanonicalFrom(std::string_view word, size_t from) {
+  if (from == 0 && !word.empty() &&
+      kInitialVowelBytes.is[static_cast<unsigned char>(word[0])]) {
+    return false;
+  }
+  for (size_t i = from; i < word.size(); ++i) {
+    const char c = word[i];
+    if (kPlainBytes.is[static_cast<unsigned char>(c)]) continue;
+    if (c != 'h') return false;
+    // Kept only in "ch", "gh" and "tlh"; this also rules out "th".
+    if (i == 0) return false;
+    const char before = word[i - 1];
+    if (before == 'c' || before == 'g') continue;
+    if (i >= 2 && word[i - 2] == 't' && before == 'l') continue;
+    return false;
+  }
+  return true;
+}
+
+// The length of the longest common beginning of `a` and `b`, compared
+// eight bytes at a time.
+size_t CommonPrefixLength(std::string_view a, std::string_view b) {
+  const size_t shorter = std::min(a.size(), b.size());
+  size_t at = 0;
+  for (; at + sizeof(uint64_t) <= shorter; at += sizeof(uint64_t)) {
+    uint64_t x;
+    uint64_t y;
+    std::memcpy(&x, a.data() + at, sizeof x);
+    std::memcpy(&y, b.data() + at, sizeof y);
+    if (x != y) break;
+  }
+  while (at < shorter && a[at] == b[at]) ++at;
+  return at;
+}
+
 // Decides each lower-case "h" from left to right: it stays only as the
 // second letter of "ch" or "gh" or the third of "tlh".
 void SettleLowerCaseH(std::string* word) {
@@ -119,21 +159,12 @@ void SettleLowerCaseH(std::string* word) {
 bool IsAlphabetByte(char c) { return CanonicalByte(c) != '\0'; }
 
 bool IsCanonicalSpelling(std::string_view word) {
-  if (!word.empty() &&
-      kInitialVowelBytes.is[static_cast<unsigned char>(word[0])]) {
-    return false;
-  }
-  for (size_t i = 0; i < word.size(); ++i) {
-    const char c = word[i];
-    if (kPlainBytes.is[static_cast<unsigned char>(c)]) continue;
-    if (c != 'h') return false;
-    // Kept only in "ch", "gh" and "tlh"; this also rules out "th".
-    if (i == 0) return false;
-    const char before = word[i - 1];
-    if (before == 'c' || before == 'g') continue;
-    if (i >= 2 && word[i - 2] == 't' && before == 'l') continue;
-    return false;
-  }
+  return IsCanonicalFrom(word, 0);
+}
+
+bool CanonicalSpellingCheck::IsCanonical(std::string_view word) {
+  if (!IsCanonicalFrom(word, CommonPrefixLength(word, last_))) return false;
+  last_ = word;
   return true;
 }
 

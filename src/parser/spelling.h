@@ -3,7 +3,8 @@
 // the case of each "h", the apostrophe before an initial vowel) and drops
 // bytes outside the alphabet.
 //
-// Pure functions; thread-safe. Tested by spelling_test.cc.
+// Pure functions, thread-safe; CanonicalSpellingCheck is owned by one
+// caller at a time. Tested by spelling_test.cc.
 
 #ifndef TESVAR_PARSER_SPELLING_H_
 #define TESVAR_PARSER_SPELLING_H_
@@ -28,6 +29,22 @@ void NormaliseSpelling(std::string* word);
 // words that are mostly canonical already (corrections are made of
 // canonical pieces).
 bool IsCanonicalSpelling(std::string_view word);
+
+// IsCanonicalSpelling for a run of words that mostly begin like the word
+// checked before them, as corrections of corrections do: it keeps the
+// last word it found canonical, and reads a word only from where the two
+// part, since whether a byte may stand where it is depends on no more
+// than the two bytes before it.
+// The words are views that must stay valid until Forget.
+class CanonicalSpellingCheck {
+ public:
+  bool IsCanonical(std::string_view word);
+  // Lets go of the last word, before the texts it lies in go.
+  void Forget() { last_ = {}; }
+
+ private:
+  std::string_view last_;  // canonical (the empty word is)
+};
 
 }  // namespace tesvar
 

@@ -16,6 +16,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -41,13 +42,24 @@ class SubParseReadings {
     size_t end;
   };
 
+  // A word as the table looks it up, hashed once for Find and Store: the
+  // words are long corrections, and hashing one reads it whole.
+  struct Key {
+    std::string_view word;
+    size_t hash;
+    bool operator==(const Key& other) const { return word == other.word; }
+  };
+  static Key KeyOf(std::string_view word) {
+    return Key{word, std::hash<std::string_view>()(word)};
+  }
+
   SubParseReadings() = default;
   SubParseReadings(const SubParseReadings&) = delete;
   SubParseReadings& operator=(const SubParseReadings&) = delete;
 
   // What `word`, as handed over, gave before; nullptr if it is new. The
   // result stays valid until the next Store or Clear.
-  const Word* Find(std::string_view word) const {
+  const Word* Find(const Key& word) const {
     const auto found = by_word_.find(word);
     return found == by_word_.end() ? nullptr : &found->second;
   }
@@ -59,11 +71,12 @@ class SubParseReadings {
 
   // Keeps what `word` gave. REQUIRES: Find(word) == nullptr, and `word`,
   // `normalised` and the suggestions stay valid until Clear.
-  void Store(std::string_view word, std::string_view normalised,
+  void Store(const Key& word, std::string_view normalised,
              const WeighedReadings& readings) {
     Word kept{normalised, readings_.size(), 0};
     for (const WeighedReading& r : readings) {
-      readings_.push_back(Reading{r.score, r.head_cost, suggestions_.size(), 0});
+      readings_.push_back(
+          Reading{r.score, r.head_cost, suggestions_.size(), 0});
       suggestions_.insert(suggestions_.end(), r.suggestions.begin(),
                           r.suggestions.end());
       readings_.back().end = suggestions_.size();
@@ -77,13 +90,25 @@ class SubParseReadings {
   // as the costliest call so far needed.
   void Clear() {
     if (by_word_.empty()) return;
-    by_word_.clear();
+    // Clearing wipes every bucket, and one costly call leaves many behind:
+    // a call that stored a few words takes them out one by one instead.
+    if (by_word_.size() * kBucketsPerErase < by_word_.bucket_count()) {
+      while (!by_word_.empty()) by_word_.erase(by_word_.begin());
+    } else {
+      by_word_.clear();
+    }
     readings_.clear();
     suggestions_.clear();
   }
 
  private:
-  std::unordered_map<std::string_view, Word> by_word_;
+  // Taking a word out costs about as much as wiping this many buckets.
+  static constexpr size_t kBucketsPerErase = 16;
+
+  struct KeyHash {
+    size_t operator()(const Key& key) const { return key.hash; }
+  };
+  std::unordered_map<Key, Word, KeyHash> by_word_;
   std::vector<Reading> readings_;
   std::vector<std::string_view> suggestions_;
 };

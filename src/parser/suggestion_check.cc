@@ -141,10 +141,10 @@ bool SuggestionCheck::WalkSuggestions(ParseFrame& sub_frame,
   verdict_words.Clear();
   level.verdict_stays.clear();
   // Only the suggestion being processed is ever removed, so removals are
-  // marked and the list is compacted once at the end; the positions ahead
+  // noted and the list is compacted once at the end; the positions ahead
   // of the walk are the same as if each removal had closed its gap.
-  std::vector<bool>& removed_at = level.removed_at;
-  removed_at.clear();
+  std::vector<size_t>& removed_positions = level.removed;
+  removed_positions.clear();
   bool changed = false;
   for (size_t pos = 0; pos < suggestions.size(); ++pos) {
     // Suggestions appended while the last one is processed are not visited.
@@ -182,17 +182,18 @@ bool SuggestionCheck::WalkSuggestions(ParseFrame& sub_frame,
       level.verdict_stays.push_back(!removed);
     }
     if (!scratch.meter.ChargeEach(compared, 1)) break;
-    if (removed) {
-      removed_at.resize(suggestions.size(), false);
-      removed_at[pos] = true;
-    }
+    if (removed) removed_positions.push_back(pos);
     if (was_last) break;
   }
-  if (removed_at.empty()) return changed;
-  removed_at.resize(suggestions.size(), false);
+  if (removed_positions.empty()) return changed;
   size_t kept = 0;
+  size_t next_removed = 0;
   for (size_t pos = 0; pos < suggestions.size(); ++pos) {
-    if (removed_at[pos]) continue;
+    if (next_removed < removed_positions.size() &&
+        removed_positions[next_removed] == pos) {
+      ++next_removed;
+      continue;
+    }
     if (kept != pos) suggestions[kept] = suggestions[pos];
     ++kept;
   }

@@ -149,6 +149,8 @@ void ReadEntry(AnalysisScratch& a, const CLexicon::Entry& entry,
 }  // namespace
 
 int WordParse::Run(std::string word, ParseResults& results, ParseFrame& frame) {
+  // The texts of an earlier call are gone.
+  scratch_->sub_parse_spelling.Forget();
   NormaliseAndCollect(&word, results);
   if (!scratch_->meter.stopped()) {
     SuggestionCheck(this, &frame).Run(word, results);
@@ -181,7 +183,8 @@ std::string_view WordParse::CollectForSubParse(std::string_view word,
                                                WeighedReadings& readings) {
   SubParseReadings& shared = scratch_->sub_parse_readings;
   WorkMeter& meter = scratch_->meter;
-  if (const SubParseReadings::Word* seen = shared.Find(word)) {
+  const SubParseReadings::Key key = SubParseReadings::KeyOf(word);
+  if (const SubParseReadings::Word* seen = shared.Find(key)) {
     for (size_t i = seen->first; i < seen->end; ++i) {
       const SubParseReadings::Reading& kept = shared.reading(i);
       const std::string_view* first = shared.suggestions(kept);
@@ -197,7 +200,7 @@ std::string_view WordParse::CollectForSubParse(std::string_view word,
   }
   std::string_view normalised = word;
   bool spelling_changed = false;
-  if (!IsCanonicalSpelling(word)) {
+  if (!scratch_->sub_parse_spelling.IsCanonical(word)) {
     std::string& normalising = scratch_->normalising;
     normalising.assign(word);
     NormaliseSpelling(&normalising);
@@ -215,7 +218,7 @@ std::string_view WordParse::CollectForSubParse(std::string_view word,
       return normalised;
     }
   }
-  shared.Store(word, normalised, readings);
+  shared.Store(key, normalised, readings);
   return normalised;
 }
 

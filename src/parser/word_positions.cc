@@ -26,6 +26,7 @@ uint64_t WordPositions::Fingerprint(std::string_view word) {
 
 void WordPositions::Add(std::string_view word) {
   words_.push_back(word);
+  sizes_ |= SizeBit(word);
   if (words_.size() < kIndexFrom) return;
   if (2 * words_.size() > slots_.size()) {
     Rehash();
@@ -49,6 +50,7 @@ size_t WordPositions::FindIndexed(std::string_view word) const {
 
 void WordPositions::Clear() {
   words_.clear();
+  sizes_ = 0;
   fingerprints_.clear();
   slots_.clear();
 }

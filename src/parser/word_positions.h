@@ -35,6 +35,9 @@ class WordPositions {
   void Add(std::string_view word);
   // The first position of `word`, or size() when it is absent.
   size_t Find(std::string_view word) const {
+    // Most words looked for are absent, and most of those differ in
+    // length from every word of the list.
+    if ((sizes_ & SizeBit(word)) == 0) return words_.size();
     if (!slots_.empty()) return FindIndexed(word);
     for (size_t i = 0; i < words_.size(); ++i) {
       if (words_[i].size() == word.size() && words_[i] == word) return i;
@@ -44,6 +47,10 @@ class WordPositions {
   void Clear();
 
  private:
+  // The bit of `word`'s size, modulo 64, in sizes_.
+  static uint64_t SizeBit(std::string_view word) {
+    return uint64_t{1} << (word.size() % 64);
+  }
   static uint64_t Fingerprint(std::string_view word);
   size_t FindIndexed(std::string_view word) const;
   // Makes the table fit twice the words, and fills it.
@@ -51,6 +58,8 @@ class WordPositions {
   void Insert(size_t position);
 
   std::vector<std::string_view> words_;
+  // The SizeBit of every word of the list.
+  uint64_t sizes_ = 0;
   std::vector<uint64_t> fingerprints_;
   // Positions plus one, 0 for an empty slot; the size is a power of two
   // (or 0 while the list is short).

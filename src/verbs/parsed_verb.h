@@ -43,12 +43,21 @@ struct VerbScanState {
   std::string_view after() const { return rest.substr(row->suffix.size()); }
 };
 
-// How many grammar checks concern each suffix row before and after it is
-// stored (verb_checks.cc); the scan calls a row's checks only when it has
-// some.
+class CParsedVerb;
+
+// A grammar check of the suffix just matched: it adds messages and
+// suggestions, lowers the score and moves scan->reflexive.
+using VerbSuffixCheck = void (*)(CParsedVerb& verb, VerbScanState& scan);
+
+// The grammar checks that concern each suffix row, before and after it is
+// stored, in the order they run (verb_checks.cc). The scan calls them
+// straight from here, since it reads a suffix at every step.
 struct VerbSuffixChecks {
-  uint8_t before[kVerbSuffixCount];
-  uint8_t after[kVerbSuffixCount];
+  static constexpr size_t kMaxPerRow = 4;
+  uint8_t before_count[kVerbSuffixCount];
+  VerbSuffixCheck before[kVerbSuffixCount][kMaxPerRow];
+  uint8_t after_count[kVerbSuffixCount];
+  VerbSuffixCheck after[kVerbSuffixCount][kMaxPerRow];
 };
 extern const VerbSuffixChecks kVerbSuffixChecks;
 
@@ -154,11 +163,6 @@ class CParsedVerb : public CParsedWord {
   // `unread` bytes) followed by noun suffixes; returns its result.
   int Nominalise(std::string_view word, size_t unread);
 
-  // The grammar checks of one matched suffix, before and after it is
-  // stored; they add messages and suggestions, lower the score and move
-  // scan->reflexive.
-  void CheckBeforeStoring(VerbScanState* scan);
-  void CheckAfterStoring(VerbScanState* scan);
   // The reflexive checks made once the scan is over.
   void CheckReflexive(int reflexive);
   // A stative verb without {-moH} needs a prefix without object.

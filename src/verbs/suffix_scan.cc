@@ -50,29 +50,8 @@ int CParsedVerb::ParseNoPrefix(std::string_view word, const CTWord& entry) {
   return result;
 }
 
-void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
-  for (int index; (index = MatchVerbSuffixRow(scan->rest)) >= 0;) {
-    const VerbSuffixRow& row = kVerbSuffixes[index];
-    scan->row = &row;
-    scan->row_index = static_cast<size_t>(index);
-    if (kVerbSuffixChecks.before[index] != 0) CheckBeforeStoring(scan);
-    StoreSuffix(*scan);
-    if (kVerbSuffixChecks.after[index] != 0) CheckAfterStoring(scan);
-    scan->rest.remove_prefix(row.suffix.size());
-    if (row.has(kNominaliser)) {
-      m_bAsNoun = 1;
-      return;
-    }
-    // Rovers have no class: a rover after a rover stands at the same
-    // position as the first.
-    if (row.type != kRover) {
-      scan->last = row.suffix;
-      scan->last_type = row.type;
-    }
-  }
-}
-
-void CParsedVerb::StoreSuffix(const VerbScanState& scan) {
+// Runs once per suffix read, so it is kept where the scan can inline it.
+inline void CParsedVerb::StoreSuffix(const VerbScanState& scan) {
   const VerbSuffixRow& row = *scan.row;
   switch (row.rover) {
     case kNotRover:
@@ -91,6 +70,32 @@ void CParsedVerb::StoreSuffix(const VerbScanState& scan) {
       (this->*SlotsOf(row.rover))[scan.last_type + 1] = row.suffix;
       rovers_stored_ = true;
       break;
+  }
+}
+
+void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
+  for (int index; (index = MatchVerbSuffixRow(scan->rest)) >= 0;) {
+    const VerbSuffixRow& row = kVerbSuffixes[index];
+    scan->row = &row;
+    scan->row_index = static_cast<size_t>(index);
+    for (size_t i = 0; i < kVerbSuffixChecks.before_count[index]; ++i) {
+      kVerbSuffixChecks.before[index][i](*this, *scan);
+    }
+    StoreSuffix(*scan);
+    for (size_t i = 0; i < kVerbSuffixChecks.after_count[index]; ++i) {
+      kVerbSuffixChecks.after[index][i](*this, *scan);
+    }
+    scan->rest.remove_prefix(row.suffix.size());
+    if (row.has(kNominaliser)) {
+      m_bAsNoun = 1;
+      return;
+    }
+    // Rovers have no class: a rover after a rover stands at the same
+    // position as the first.
+    if (row.type != kRover) {
+      scan->last = row.suffix;
+      scan->last_type = row.type;
+    }
   }
 }
 

@@ -338,11 +338,9 @@ constexpr bool Is(const VerbSuffixRow& r) {
   return r.suffix == kSuffix;
 }
 
-using SuffixCheck = void (*)(CParsedVerb&, Scan&);
-
 struct CheckRow {
   Concerns concerns;
-  SuffixCheck check;
+  VerbSuffixCheck check;
 };
 
 // Checks of the suffix just matched, in the order they run.
@@ -382,60 +380,33 @@ static_assert(EachConcernsARow(kBeforeStoring) &&
                   EachConcernsARow(kAfterStoring),
               "a check that concerns no suffix row never runs");
 
-// For every suffix row, the checks of a table that concern it, in table
-// order, worked out once at compile time; the scan then runs only those.
-template <size_t N>
-struct ChecksByRow {
-  uint8_t count[kVerbSuffixCount];
-  uint8_t checks[kVerbSuffixCount][N];
-};
-
-template <size_t N>
-constexpr ChecksByRow<N> MakeChecksByRow(const CheckRow (&checks)[N]) {
-  static_assert(N <= UINT8_MAX, "check numbers fit in a byte");
-  ChecksByRow<N> by_row{};
+// For every suffix row, the checks of both tables that concern it, in
+// table order, worked out once at compile time; the scan then runs only
+// those. A row with more than kMaxPerRow checks of one table writes past
+// its list, which ends the constant evaluation, and with it the build.
+template <size_t NB, size_t NA>
+constexpr VerbSuffixChecks MakeVerbSuffixChecks(const CheckRow (&before)[NB],
+                                                const CheckRow (&after)[NA]) {
+  VerbSuffixChecks by_row{};
   for (size_t row = 0; row < kVerbSuffixCount; ++row) {
-    for (size_t check = 0; check < N; ++check) {
-      if (checks[check].concerns(kVerbSuffixes[row])) {
-        by_row.checks[row][by_row.count[row]++] = static_cast<uint8_t>(check);
+    for (const CheckRow& check : before) {
+      if (check.concerns(kVerbSuffixes[row])) {
+        by_row.before[row][by_row.before_count[row]++] = check.check;
+      }
+    }
+    for (const CheckRow& check : after) {
+      if (check.concerns(kVerbSuffixes[row])) {
+        by_row.after[row][by_row.after_count[row]++] = check.check;
       }
     }
   }
   return by_row;
 }
 
-constexpr auto kBeforeStoringByRow = MakeChecksByRow(kBeforeStoring);
-constexpr auto kAfterStoringByRow = MakeChecksByRow(kAfterStoring);
-
-template <size_t N>
-void RunChecks(const CheckRow (&checks)[N], const ChecksByRow<N>& by_row,
-               CParsedVerb& v, Scan& s) {
-  const size_t row = s.row_index;
-  for (size_t i = 0; i < by_row.count[row]; ++i) {
-    checks[by_row.checks[row][i]].check(v, s);
-  }
-}
-
-constexpr VerbSuffixChecks CountChecks() {
-  VerbSuffixChecks counts{};
-  for (size_t row = 0; row < kVerbSuffixCount; ++row) {
-    counts.before[row] = kBeforeStoringByRow.count[row];
-    counts.after[row] = kAfterStoringByRow.count[row];
-  }
-  return counts;
-}
-
 }  // namespace
 
-constexpr VerbSuffixChecks kVerbSuffixChecks = CountChecks();
-
-void CParsedVerb::CheckBeforeStoring(VerbScanState* scan) {
-  RunChecks(kBeforeStoring, kBeforeStoringByRow, *this, *scan);
-}
-
-void CParsedVerb::CheckAfterStoring(VerbScanState* scan) {
-  RunChecks(kAfterStoring, kAfterStoringByRow, *this, *scan);
-}
+constexpr VerbSuffixChecks kVerbSuffixChecks =
+    MakeVerbSuffixChecks(kBeforeStoring, kAfterStoring);
 
 void CParsedVerb::CheckReflexive(int reflexive) {
   if (reflexive == VerbScanState::kReflexiveWithObject) {

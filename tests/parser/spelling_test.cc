@@ -103,5 +103,32 @@ TEST(SpellingTest, CanonicalTestAgreesWithNormalisation) {
   EXPECT_GT(canonical, 1000);
 }
 
+// A check that reads each word only from where it parts from the last
+// canonical one must agree with a full reading, also where the parting
+// falls on "h", right after the stem or behind a word that was not
+// canonical.
+TEST(SpellingTest, CheckOfRelatedWordsAgreesWithTheQuickTest) {
+  const std::string bytes("tlhcgHaI'Ddq-\0\xe4", 15);
+  std::vector<std::string> tails = {""};
+  for (size_t begin = 0, length = 1; length <= 3; ++length) {
+    const size_t end = tails.size();
+    for (size_t i = begin; i < end; ++i) {
+      for (char c : bytes) tails.push_back(tails[i] + c);
+    }
+    begin = end;
+  }
+  for (const std::string stem : {"", "tl", "ghotlh", "Qapqu'be'qu'be'Qo'c"}) {
+    // The check keeps views: the words must stay where they are.
+    std::vector<std::string> words;
+    words.reserve(tails.size());
+    for (const std::string& tail : tails) words.push_back(stem + tail);
+    CanonicalSpellingCheck check;
+    for (const std::string& word : words) {
+      EXPECT_EQ(check.IsCanonical(word), IsCanonicalSpelling(word))
+          << stem << " + " << word;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tesvar

@@ -1,6 +1,7 @@
 // Positions of words in a growing list: the first position of a repeated
-// word, absent words, and words that share their size and both ends, on
-// both sides of the length where the list starts to be indexed.
+// word, absent words, words that share their size and both ends, and
+// sizes that agree modulo 64, on both sides of the length where the list
+// starts to be indexed.
 
 #include "parser/word_positions.h"
 
@@ -23,6 +24,7 @@ TEST(WordPositionsTest, FindsTheFirstPositionAtEveryLength) {
   for (int i = 0; i < 100; ++i) words.push_back(Alike(i));
   words.push_back("a");
   words.push_back("");
+  words.push_back(std::string(65, 'Q'));  // the size of "a", modulo 64
   WordPositions list;
   std::vector<std::string_view> added;  // what the list holds, in turn
   auto add = [&](std::string_view word) {
@@ -41,6 +43,8 @@ TEST(WordPositionsTest, FindsTheFirstPositionAtEveryLength) {
     }
     ASSERT_EQ(list.Find(Alike(500)), list.size());
     ASSERT_EQ(list.Find("qu'"), list.size());
+    ASSERT_EQ(list.Find(std::string(129, 'Q')), list.size());
+    ASSERT_EQ(list.Find("b"), list.size());
   }
   EXPECT_GT(list.size(), WordPositions::kIndexFrom);
 }
