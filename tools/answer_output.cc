@@ -26,18 +26,29 @@ bool AnswerOutput::Write(std::string_view answer, const AnswerNote& note,
       break;
     case Outcome::kRefused:
       ++tally_.refused;
+      // The answers before it reach the stream before the message does.
+      if (!WriteGathered()) return false;
       status_->Message("tesvar: " + std::string(note.place) + " " +
                        std::to_string(note.number) + ": " + note.refusal);
       break;
     case Outcome::kCancelled:
       break;
   }
-  out_->write(answer.data(), static_cast<std::streamsize>(answer.size()));
   status_->Update(tally_.words, input_bytes);
+  gathered_.append(answer);
+  if (gathered_.size() < kGatheredBytes) return static_cast<bool>(*out_);
+  return WriteGathered();
+}
+
+bool AnswerOutput::WriteGathered() {
+  out_->write(gathered_.data(), static_cast<std::streamsize>(gathered_.size()));
+  gathered_.clear();
   return static_cast<bool>(*out_);
 }
 
-bool AnswerOutput::Flush() { return static_cast<bool>(out_->flush()); }
+bool AnswerOutput::Flush() {
+  return WriteGathered() && static_cast<bool>(out_->flush());
+}
 
 std::string Summary(const RunTally& tally, double seconds,
                     std::string_view lexicon) {

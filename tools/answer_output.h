@@ -40,7 +40,8 @@ class AnswerOutput {
 
   // Writes the answer of the next word. `input_bytes` is how much of the
   // input had been read up to the end of that word. Returns false when the
-  // output cannot be written.
+  // output cannot be written. Answers are gathered and reach the stream
+  // in pieces of kGatheredBytes or at Flush.
   bool Write(std::string_view answer, const AnswerNote& note,
              uint64_t input_bytes);
 
@@ -50,9 +51,16 @@ class AnswerOutput {
   const RunTally& tally() const { return tally_; }
 
  private:
+  // A stream write per answer costs more than many an answer's JSON.
+  static constexpr size_t kGatheredBytes = size_t{1} << 16;
+
+  // Hands the gathered answers to the stream.
+  bool WriteGathered();
+
   std::ostream* const out_;
   StatusLine* const status_;
   RunTally tally_;
+  std::string gathered_;
 };
 
 // The summary of a run, one "name: value" line each: words, readings,
