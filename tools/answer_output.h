@@ -45,6 +45,15 @@ class AnswerOutput {
   bool Write(std::string_view answer, const AnswerNote& note,
              uint64_t input_bytes);
 
+  // The buffer where answers are gathered; the next answer may be
+  // appended to it directly and then passed to WriteAppended, which saves
+  // copying it.
+  std::string* gathered() { return &gathered_; }
+
+  // Write for an answer appended to gathered() from `start` on.
+  bool WriteAppended(size_t start, const AnswerNote& note,
+                     uint64_t input_bytes);
+
   // Hands what was written to the output's reader. False on failure.
   bool Flush();
 
@@ -54,8 +63,8 @@ class AnswerOutput {
   // A stream write per answer costs more than many an answer's JSON.
   static constexpr size_t kGatheredBytes = size_t{1} << 16;
 
-  // Hands the gathered answers to the stream.
-  bool WriteGathered();
+  // Hands the first `size` bytes of the gathered answers to the stream.
+  bool WriteGathered(size_t size);
 
   std::ostream* const out_;
   StatusLine* const status_;

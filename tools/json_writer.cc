@@ -144,11 +144,19 @@ class JsonBuffer {
   // `text` as a JSON string literal, quotes included.
   void String(std::string_view text) {
     Make(text.size() + 2);
-    *at_++ = '"';
-    const size_t plain = CopyPlainStart(text, at_);
-    at_ += plain;
-    if (plain < text.size()) Escaped(text.substr(plain));
-    *at_++ = '"';
+    // A local cursor: a store through a char pointer could change at_, so
+    // the member would be read again after every byte.
+    char* at = at_;
+    *at++ = '"';
+    const size_t plain = CopyPlainStart(text, at);
+    at += plain;
+    if (plain < text.size()) {
+      at_ = at;
+      Escaped(text.substr(plain));
+      at = at_;
+    }
+    *at++ = '"';
+    at_ = at;
   }
 
   void List(const StringList& list) {
@@ -188,8 +196,10 @@ class JsonBuffer {
 
   void Grow(size_t size) {
     const size_t used = Used();
-    // Doubling, so that a line of many pieces costs few resizes.
-    out_->resize(std::max(used + size, 2 * out_->size()));
+    // Room for a few small pieces at once. Not more: the string may hold
+    // many earlier lines, and the room is filled with zeros first.
+    constexpr size_t kLeastRoom = 64;
+    out_->resize(used + std::max(size, kLeastRoom));
     at_ = &(*out_)[0] + used;
     end_ = &(*out_)[0] + out_->size();
   }
