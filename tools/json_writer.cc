@@ -84,7 +84,8 @@ bool CopyPlainChunk(const char* from, char* to) {
 // to the first that does not, to `to`; returns how many. Eight bytes are
 // judged at once, and a text's last few bytes as the chunk that ends it,
 // partly read again. `to` has room for all of `text`.
-size_t CopyPlainStart(std::string_view text, char* to) {
+[[gnu::always_inline]] inline size_t CopyPlainStart(std::string_view text,
+                                                    char* to) {
   const char* const from = text.data();
   const size_t size = text.size();
   size_t i = 0;
@@ -142,7 +143,7 @@ class JsonBuffer {
   }
 
   // `text` as a JSON string literal, quotes included.
-  void String(std::string_view text) {
+  [[gnu::always_inline]] void String(std::string_view text) {
     Make(text.size() + 2);
     // A local cursor: a store through a char pointer could change at_, so
     // the member would be read again after every byte.
@@ -206,7 +207,7 @@ class JsonBuffer {
 
   // The rest of a string from its first byte that does not stand for
   // itself, and the closing quote's room.
-  void Escaped(std::string_view text) {
+  [[gnu::noinline]] void Escaped(std::string_view text) {
     Make(kLongestEscape * text.size() + 1);
     // Bytes that stand for themselves are copied in runs.
     size_t run = 0;
