@@ -151,26 +151,30 @@ void ParallelAnswers::Publish(Taken* taken,
 
 void ParallelAnswers::WriteReady(std::unique_lock<std::mutex>* lock) {
   writing_ = true;
-  std::vector<Slot> ready;
   while (!Stopping()) {
     size_t count = 0;
     while (count < slots_.size() && slots_[count].done) ++count;
     if (count > 0) {
-      ready.clear();
-      std::move(slots_.begin(), slots_.begin() + count,
-                std::back_inserter(ready));
-      slots_.erase(slots_.begin(), slots_.begin() + count);
-      written_ += count;
+      // The finished slots stay at the front of the queue while they are
+      // written, and are removed afterwards: no other thread touches a
+      // finished slot, only this writer removes slots, and adding slots
+      // at the back leaves references to the others valid (though not the
+      // queue's own index, so the slots are found before unlocking).
+      ready_.clear();
+      for (size_t i = 0; i < count; ++i) ready_.push_back(&slots_[i]);
       lock->unlock();
       size_t bytes = 0;
       bool ok = true;
-      for (const Slot& slot : ready) {
+      for (const Slot* ready : ready_) {
+        const Slot& slot = *ready;
+        bytes += slot.answer.size();
         // After a stop, not one answer more than the one being written.
-        if (!ok || (stop_ != nullptr && stop_->requested())) break;
+        if (!ok || (stop_ != nullptr && stop_->requested())) continue;
         ok = output_->Write(slot.answer, slot.note, slot.word.input_bytes);
       }
-      for (const Slot& slot : ready) bytes += slot.answer.size();
       lock->lock();
+      slots_.erase(slots_.begin(), slots_.begin() + count);
+      written_ += count;
       // Threads held back by the byte bound may go on.
       if (waiting_bytes_ >= kMaxWaitingAnswerBytes || !ok) work_.notify_all();
       waiting_bytes_ -= bytes;

@@ -110,6 +110,7 @@ class ParallelAnswers {
   // written_. References to slots stay valid while other slots are added
   // at the back or removed at the front.
   std::deque<Slot> slots_;
+  std::vector<const Slot*> ready_;  // the slots being written; writer only
   uint64_t written_ = 0;
   uint64_t next_to_take_ = 0;
   size_t waiting_bytes_ = 0;  // answers finished and not yet written
