@@ -33,9 +33,12 @@ bool LineReader::Fill() {
   return end_ > 0;
 }
 
-bool LineReader::HasLine() const {
-  return start_ < end_ &&
-         std::memchr(buffer_.get() + start_, '\n', end_ - start_) != nullptr;
+bool LineReader::HasLine() {
+  if (start_ < end_) {
+    found_end_ = static_cast<const char*>(
+        std::memchr(buffer_.get() + start_, '\n', end_ - start_));
+  }
+  return found_end_ != nullptr;
 }
 
 void LineReader::TopUp() {
@@ -70,7 +73,10 @@ bool LineReader::Next(std::string* line) {
     const char* const from = buffer_.get() + start_;
     const size_t available = end_ - start_;
     const auto* newline =
-        static_cast<const char*>(std::memchr(from, '\n', available));
+        found_end_ != nullptr
+            ? found_end_
+            : static_cast<const char*>(std::memchr(from, '\n', available));
+    found_end_ = nullptr;
     const size_t count =
         newline != nullptr ? static_cast<size_t>(newline - from) : available;
     const size_t room = kept_limit - std::min(kept_limit, line->size());

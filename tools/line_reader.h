@@ -64,7 +64,8 @@ class LineReader {
   bool Fill();
   // Adds what the stream has at hand to the unread bytes.
   void TopUp();
-  bool HasLine() const;
+  // True when the line at start_ is whole in the buffer; notes its end.
+  bool HasLine();
 
   std::istream* const in_;
   const size_t max_length_;
@@ -73,6 +74,8 @@ class LineReader {
   std::unique_ptr<char[]> buffer_;  // made on the first read
   size_t start_ = 0;                // buffer_[start_, end_) is unread
   size_t end_ = 0;
+  // The "\n" that ends the line at start_, when HasLine found it.
+  const char* found_end_ = nullptr;
 };
 
 }  // namespace cli
