@@ -81,6 +81,9 @@ bool ParallelAnswers::Add(std::vector<InputWord>* words) {
       adding_ = false;
     }
     if (failed_) return false;
+    // Stopping with the ring full: the words left will not be answered,
+    // and their slots would be ones still in use.
+    if (queued_ >= kMaxQueuedWords) break;
     Slot& slot = SlotOf(written_ + queued_);
     ++queued_;
     slot.word = std::move(word);
