@@ -10,6 +10,13 @@ namespace cli {
 
 bool AnswerOutput::Write(std::string_view answer, const AnswerNote& note,
                          uint64_t input_bytes) {
+  const size_t start = gathered_.size();
+  gathered_.append(answer);
+  return WriteAppended(start, note, input_bytes);
+}
+
+bool AnswerOutput::WriteAppended(size_t start, const AnswerNote& note,
+                                 uint64_t input_bytes) {
   // A word cut short by a stop signal has no answer, and the run ends.
   if (note.outcome == Outcome::kCancelled) return true;
   ++tally_.words;
@@ -26,18 +33,28 @@ bool AnswerOutput::Write(std::string_view answer, const AnswerNote& note,
       break;
     case Outcome::kRefused:
       ++tally_.refused;
+      // The answers before it reach the stream before the message does.
+      if (!WriteGathered(start)) return false;
       status_->Message("tesvar: " + std::string(note.place) + " " +
                        std::to_string(note.number) + ": " + note.refusal);
       break;
     case Outcome::kCancelled:
       break;
   }
-  out_->write(answer.data(), static_cast<std::streamsize>(answer.size()));
   status_->Update(tally_.words, input_bytes);
+  if (gathered_.size() < kGatheredBytes) return static_cast<bool>(*out_);
+  return WriteGathered(gathered_.size());
+}
+
+bool AnswerOutput::WriteGathered(size_t size) {
+  out_->write(gathered_.data(), static_cast<std::streamsize>(size));
+  gathered_.erase(0, size);
   return static_cast<bool>(*out_);
 }
 
-bool AnswerOutput::Flush() { return static_cast<bool>(out_->flush()); }
+bool AnswerOutput::Flush() {
+  return WriteGathered(gathered_.size()) && static_cast<bool>(out_->flush());
+}
 
 std::string Summary(const RunTally& tally, double seconds,
                     std::string_view lexicon) {

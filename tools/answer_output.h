@@ -40,9 +40,19 @@ class AnswerOutput {
 
   // Writes the answer of the next word. `input_bytes` is how much of the
   // input had been read up to the end of that word. Returns false when the
-  // output cannot be written.
+  // output cannot be written. Answers are gathered and reach the stream
+  // in pieces of kGatheredBytes or at Flush.
   bool Write(std::string_view answer, const AnswerNote& note,
              uint64_t input_bytes);
+
+  // The buffer where answers are gathered; the next answer may be
+  // appended to it directly and then passed to WriteAppended, which saves
+  // copying it.
+  std::string* gathered() { return &gathered_; }
+
+  // Write for an answer appended to gathered() from `start` on.
+  bool WriteAppended(size_t start, const AnswerNote& note,
+                     uint64_t input_bytes);
 
   // Hands what was written to the output's reader. False on failure.
   bool Flush();
@@ -50,9 +60,16 @@ class AnswerOutput {
   const RunTally& tally() const { return tally_; }
 
  private:
+  // A stream write per answer costs more than many an answer's JSON.
+  static constexpr size_t kGatheredBytes = size_t{1} << 16;
+
+  // Hands the first `size` bytes of the gathered answers to the stream.
+  bool WriteGathered(size_t size);
+
   std::ostream* const out_;
   StatusLine* const status_;
   RunTally tally_;
+  std::string gathered_;
 };
 
 // The summary of a run, one "name: value" line each: words, readings,

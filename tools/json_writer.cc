@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "tesvar/utf8.h"
@@ -53,16 +54,80 @@ constexpr std::string_view kErrorsKey = ", \"errors\": [";
 constexpr std::string_view kSuggestionsKey = "], \"suggestions\": [";
 constexpr std::string_view kNativeKey = "], \"native\": ";
 
+// The high bit of each byte of `chunk` that does not stand for itself in a
+// JSON string: below 0x20, 0x7F and up, the quote and the backslash. Each
+// byte is judged on its own low seven bits, with sums that stay inside the
+// byte, so the answer for one byte never spills into the next.
+template <typename Chunk>
+Chunk SpecialBytes(Chunk chunk) {
+  constexpr Chunk kEach = static_cast<Chunk>(0x0101010101010101);
+  const Chunk low = chunk & (kEach * 0x7F);
+  const Chunk is_delete = low + kEach;            // 0x7F
+  const Chunk is_printable = low + kEach * 0x60;  // 0x20 and up
+  const Chunk not_quote = (low ^ (kEach * '"')) + kEach * 0x7F;
+  const Chunk not_backslash = (low ^ (kEach * '\\')) + kEach * 0x7F;
+  return (chunk | is_delete | ~(is_printable & not_quote & not_backslash)) &
+         (kEach * 0x80);
+}
+
+// Copies one chunk of bytes when all of them stand for themselves.
+template <typename Chunk>
+bool CopyPlainChunk(const char* from, char* to) {
+  Chunk chunk;
+  std::memcpy(&chunk, from, sizeof(chunk));
+  if (SpecialBytes(chunk) != 0) return false;
+  std::memcpy(to, &chunk, sizeof(chunk));
+  return true;
+}
+
+// Copies the bytes of `text` that stand for themselves, from the start up
+// to the first that does not, to `to`; returns how many. Eight bytes are
+// judged at once, and a text's last few bytes as the chunk that ends it,
+// partly read again. `to` has room for all of `text`.
+[[gnu::always_inline]] inline size_t CopyPlainStart(std::string_view text,
+                                                    char* to) {
+  const char* const from = text.data();
+  const size_t size = text.size();
+  size_t i = 0;
+  if (size >= sizeof(uint64_t)) {
+    constexpr size_t kChunk = sizeof(uint64_t);
+    for (; i + kChunk <= size; i += kChunk) {
+      if (!CopyPlainChunk<uint64_t>(from + i, to + i)) break;
+    }
+    if (i == size ||
+        (i + kChunk > size &&
+         CopyPlainChunk<uint64_t>(from + size - kChunk, to + size - kChunk))) {
+      return size;
+    }
+  } else if (size >= sizeof(uint32_t)) {
+    constexpr size_t kChunk = sizeof(uint32_t);
+    if (CopyPlainChunk<uint32_t>(from, to) &&
+        CopyPlainChunk<uint32_t>(from + size - kChunk, to + size - kChunk)) {
+      return size;
+    }
+  }
+  for (; i < size && IsPlain(from[i]); ++i) to[i] = from[i];
+  return i;
+}
+
 // A line being written into a string through a cursor. Before each piece
-// the string is made long enough for the most the piece can take (an
-// escaped byte takes six), so that writing is plain copying; at the end
-// the string is cut back to what was written.
+// the string is made long enough for the most the piece can take, so that
+// writing is plain copying; at the end the string is cut back to what was
+// written. A whole line asks for its room once, as much as it takes when
+// nothing needs escaping; only an escape asks for more. The cursor is a
+// pointer into the string's bytes, valid until the string grows.
 class JsonBuffer {
  public:
-  explicit JsonBuffer(std::string* out) : out_(out), used_(out->size()) {}
+  explicit JsonBuffer(std::string* out)
+      : out_(out), at_(&(*out)[0] + out->size()), end_(at_) {}
   JsonBuffer(const JsonBuffer&) = delete;
   JsonBuffer& operator=(const JsonBuffer&) = delete;
-  ~JsonBuffer() { out_->resize(used_); }
+  ~JsonBuffer() { out_->resize(Used()); }
+
+  // Makes room for `size` more bytes.
+  void Make(size_t size) {
+    if (static_cast<size_t>(end_ - at_) < size) Grow(size);
+  }
 
   void Literal(std::string_view text) {
     Make(text.size());
@@ -70,17 +135,80 @@ class JsonBuffer {
   }
 
   // Takes back the last `size` bytes written.
-  void TakeBack(size_t size) { used_ -= size; }
+  void TakeBack(size_t size) { at_ -= size; }
 
   void Byte(char c) {
     Make(1);
-    (*out_)[used_++] = c;
+    *at_++ = c;
   }
 
   // `text` as a JSON string literal, quotes included.
-  void String(std::string_view text) {
-    Make(2 + kLongestEscape * text.size());
-    (*out_)[used_++] = '"';
+  [[gnu::always_inline]] void String(std::string_view text) {
+    Make(text.size() + 2);
+    // A local cursor: a store through a char pointer could change at_, so
+    // the member would be read again after every byte.
+    char* at = at_;
+    *at++ = '"';
+    const size_t plain = CopyPlainStart(text, at);
+    at += plain;
+    if (plain < text.size()) {
+      at_ = at;
+      Escaped(text.substr(plain));
+      at = at_;
+    }
+    *at++ = '"';
+    at_ = at;
+  }
+
+  void List(const StringList& list) {
+    for (size_t i = 0; i < list.size(); ++i) {
+      if (i > 0) Literal(kMemberSeparator);
+      String(list[i]);
+    }
+  }
+
+  void Number(double value) {
+    // JSON has no spelling for infinities or NaN; scores never are either.
+    if (!std::isfinite(value)) {
+      Literal("null");
+      return;
+    }
+    Make(kLongestNumber);
+    // Most scores are 1. A whole number below 10000 is written as its
+    // digits by the shortest form too; that form turns to an exponent only
+    // where it is shorter ("1e+05").
+    if (value >= 0 && value < 10000 && !std::signbit(value)) {
+      const auto whole = static_cast<unsigned>(value);
+      if (static_cast<double>(whole) == value) {
+        at_ = std::to_chars(at_, at_ + kLongestNumber, whole).ptr;
+        return;
+      }
+    }
+    at_ = std::to_chars(at_, at_ + kLongestNumber, value).ptr;
+  }
+
+  // 32 bytes hold any double in shortest form ("-2.2250738585072014e-308").
+  static constexpr size_t kLongestNumber = 32;
+
+ private:
+  static constexpr size_t kLongestEscape = 6;  // \u00xx
+
+  size_t Used() const { return static_cast<size_t>(at_ - out_->data()); }
+
+  void Grow(size_t size) {
+    const size_t used = Used();
+    // Room for a few small pieces at once. Not more: the string may hold
+    // many earlier lines, and the room is filled with zeros first.
+    constexpr size_t kLeastRoom = 64;
+    out_->resize(used + std::max(size, kLeastRoom));
+    at_ = &(*out_)[0] + used;
+    end_ = &(*out_)[0] + out_->size();
+  }
+
+  // The rest of a string from its first byte that does not stand for
+  // itself, and the closing quote's room.
+  [[gnu::noinline]] void Escaped(std::string_view text) {
+    Make(kLongestEscape * text.size() + 1);
     // Bytes that stand for themselves are copied in runs.
     size_t run = 0;
     size_t i = 0;
@@ -100,60 +228,50 @@ class JsonBuffer {
       Copy(text.data() + run, i - run);
       run = ++i;
       if (c == '"' || c == '\\') {
-        (*out_)[used_++] = '\\';
-        (*out_)[used_++] = c;
+        *at_++ = '\\';
+        *at_++ = c;
       } else {
         Copy("\\u00", 4);
-        (*out_)[used_++] = kHexDigits[byte >> 4];
-        (*out_)[used_++] = kHexDigits[byte & 0xF];
+        *at_++ = kHexDigits[byte >> 4];
+        *at_++ = kHexDigits[byte & 0xF];
       }
     }
     Copy(text.data() + run, text.size() - run);
-    (*out_)[used_++] = '"';
-  }
-
-  void List(const StringList& list) {
-    for (size_t i = 0; i < list.size(); ++i) {
-      if (i > 0) Literal(kMemberSeparator);
-      String(list[i]);
-    }
-  }
-
-  void Number(double value) {
-    // JSON has no spelling for infinities or NaN; scores never are either.
-    if (!std::isfinite(value)) {
-      Literal("null");
-      return;
-    }
-    // 32 bytes hold any double in shortest form
-    // ("-2.2250738585072014e-308").
-    constexpr size_t kLongestNumber = 32;
-    Make(kLongestNumber);
-    char* start = &(*out_)[used_];
-    const std::to_chars_result written =
-        std::to_chars(start, start + kLongestNumber, value);
-    used_ += static_cast<size_t>(written.ptr - start);
-  }
-
- private:
-  static constexpr size_t kLongestEscape = 6;  // \u00xx
-
-  // Makes room for `size` more bytes; grows by doubling, so that a line
-  // of many pieces costs few resizes.
-  void Make(size_t size) {
-    if (used_ + size <= out_->size()) return;
-    out_->resize(std::max(used_ + size, 2 * out_->size()));
   }
 
   void Copy(const char* bytes, size_t size) {
     if (size == 0) return;
-    std::memcpy(&(*out_)[used_], bytes, size);
-    used_ += size;
+    std::memcpy(at_, bytes, size);
+    at_ += size;
   }
 
   std::string* const out_;
-  size_t used_;
+  char* at_;   // where the next byte goes
+  char* end_;  // the end of the room made so far
 };
+
+constexpr size_t kQuotes = 2;
+
+size_t ListRoom(const StringList& list) {
+  size_t room = 0;
+  for (const std::string& item : list) {
+    room += item.size() + kQuotes + kMemberSeparator.size();
+  }
+  return room;
+}
+
+// The room a reading takes when nothing in it needs escaping (a little
+// more: the separators, and the number at its longest).
+size_t ResultRoom(const CParseResult& r, bool native) {
+  constexpr size_t kFixed =
+      kMemberSeparator.size() + kPosKey.size() + kWordKey.size() +
+      kKeyKey.size() + kAnalysisKey.size() + kScoreKey.size() +
+      JsonBuffer::kLongestNumber + kErrorsKey.size() + kSuggestionsKey.size() +
+      kNativeKey.size() + 5 * kQuotes + 2;
+  return kFixed + r.m_strPOS.size() + r.m_strWord.size() + r.m_strKey.size() +
+         r.m_strAnalysis.size() + (native ? r.m_strNative.size() : 0) +
+         ListRoom(r.m_lstErrors) + ListRoom(r.m_lstSuggestions);
+}
 
 // The members of one reading, in the order of the output format.
 void AppendResult(const CParseResult& r, bool native, JsonBuffer* out) {
@@ -193,6 +311,10 @@ void AppendJsonNumber(double value, std::string* out) {
 void AppendJsonLine(std::string_view input, const ParseResults& results,
                     bool native, std::string* out) {
   JsonBuffer line(out);
+  size_t room =
+      kInputKey.size() + input.size() + kQuotes + kResultsKey.size() + 3;
+  for (const CParseResult& r : results) room += ResultRoom(r, native);
+  line.Make(room);
   line.Literal(kInputKey);
   line.String(input);
   line.Literal(kResultsKey);

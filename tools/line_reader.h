@@ -2,7 +2,7 @@
 // command line can answer each word before the next one is typed. Lines
 // are bounded: the start of an overlong line is kept and the rest is read
 // and dropped, so no input can make the reader hold more than one
-// bounded line.
+// bounded line and its own read buffer.
 //
 // A LineReader reads from a stream it does not own; use it from one thread.
 
@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <istream>
+#include <memory>
 #include <string>
 
 #include "tesvar/parser.h"
@@ -46,15 +47,35 @@ class LineReader {
   // True when reading stopped on an error rather than at the end.
   bool failed() const { return in_->bad(); }
 
-  // Bytes taken from the stream so far, line ends and dropped bytes
+  // Bytes of the lines handed out so far, line ends and dropped bytes
   // included.
   uint64_t bytes_read() const { return bytes_read_; }
 
+  // True when the next line can be handed out without waiting: it has
+  // been read whole, or the stream has the rest of it at hand. Takes what
+  // the stream has, without waiting.
+  bool LineReady();
+
  private:
+  static constexpr size_t kBufferBytes = size_t{1} << 14;
+
+  // Refills the empty buffer with what the stream has, waiting only when
+  // it has nothing at all. False at the end of the input or on failure.
+  bool Fill();
+  // Adds what the stream has at hand to the unread bytes.
+  void TopUp();
+  // True when the line at start_ is whole in the buffer; notes its end.
+  bool HasLine();
+
   std::istream* const in_;
   const size_t max_length_;
   bool too_long_ = false;
   uint64_t bytes_read_ = 0;
+  std::unique_ptr<char[]> buffer_;  // made on the first read
+  size_t start_ = 0;                // buffer_[start_, end_) is unread
+  size_t end_ = 0;
+  // The "\n" that ends the line at start_, when HasLine found it.
+  const char* found_end_ = nullptr;
 };
 
 }  // namespace cli

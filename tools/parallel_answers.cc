@@ -38,8 +38,20 @@ ParallelAnswers::ParallelAnswers(const CTesvarParser* parser,
       writer_(writer),
       output_(output),
       stop_(stop),
-      jobs_(static_cast<size_t>(jobs)) {
+      jobs_(static_cast<size_t>(jobs)),
+      ring_(kMaxQueuedWords) {
   for (int i = 0; i < jobs; ++i) threads_.emplace_back([this] { Work(); });
+}
+
+void ParallelAnswers::Recycle(Slot* slot) {
+  // A slot keeps its answer's memory for the next word, unless the answer
+  // was a long one: the ring must not come to hold the longest answers
+  // of the run.
+  if (slot->answer.capacity() > kKeptAnswerBytes) {
+    std::string().swap(slot->answer);
+  } else {
+    slot->answer.clear();
+  }
 }
 
 ParallelAnswers::~ParallelAnswers() {
@@ -51,7 +63,7 @@ bool ParallelAnswers::Stopping() const {
 }
 
 size_t ParallelAnswers::Untaken() const {
-  return static_cast<size_t>(written_ + slots_.size() - next_to_take_);
+  return static_cast<size_t>(written_ + queued_ - next_to_take_);
 }
 
 bool ParallelAnswers::CanTake() const {
@@ -61,17 +73,21 @@ bool ParallelAnswers::CanTake() const {
 bool ParallelAnswers::Add(std::vector<InputWord>* words) {
   std::unique_lock<std::mutex> lock(mutex_);
   for (InputWord& word : *words) {
-    if (slots_.size() >= kMaxQueuedWords) {
+    if (queued_ >= kMaxQueuedWords) {
       work_.notify_all();
       adding_ = true;
-      moved_.wait(lock, [this] {
-        return slots_.size() < kMaxQueuedWords || Stopping();
-      });
+      moved_.wait(lock,
+                  [this] { return queued_ < kMaxQueuedWords || Stopping(); });
       adding_ = false;
     }
     if (failed_) return false;
-    Slot& slot = slots_.emplace_back();
+    // Stopping with the ring full: the words left will not be answered,
+    // and their slots would be ones still in use.
+    if (queued_ >= kMaxQueuedWords) break;
+    Slot& slot = SlotOf(written_ + queued_);
+    ++queued_;
     slot.word = std::move(word);
+    slot.done = false;
   }
   words->clear();
   work_.notify_all();
@@ -90,7 +106,7 @@ void ParallelAnswers::Work() {
     taken.first = next_to_take_;
     taken.count = std::clamp<size_t>(Untaken() / jobs_, 1, kMaxWordsTaken);
     for (size_t i = 0; i < taken.count; ++i) {
-      taken.slots[i] = &slots_[static_cast<size_t>(next_to_take_ - written_)];
+      taken.slots[i] = &SlotOf(next_to_take_);
       ++next_to_take_;
     }
     ++working_;
@@ -133,7 +149,7 @@ void ParallelAnswers::AnswerTaken(WordAnswerer* answerer, Taken* taken,
 
 bool ParallelAnswers::AllDoneBefore(uint64_t word) const {
   for (uint64_t w = written_; w < word; ++w) {
-    if (!slots_[static_cast<size_t>(w - written_)].done) return false;
+    if (!SlotOf(w).done) return false;
   }
   return true;
 }
@@ -151,33 +167,36 @@ void ParallelAnswers::Publish(Taken* taken,
 
 void ParallelAnswers::WriteReady(std::unique_lock<std::mutex>* lock) {
   writing_ = true;
-  std::vector<Slot> ready;
   while (!Stopping()) {
     size_t count = 0;
-    while (count < slots_.size() && slots_[count].done) ++count;
+    while (count < queued_ && SlotOf(written_ + count).done) ++count;
     if (count > 0) {
-      ready.clear();
-      std::move(slots_.begin(), slots_.begin() + count,
-                std::back_inserter(ready));
-      slots_.erase(slots_.begin(), slots_.begin() + count);
-      written_ += count;
+      // The finished slots stay in the queue while they are written, and
+      // leave it afterwards: no other thread touches a finished slot, and
+      // only this writer lets slots go.
+      const uint64_t first = written_;
       lock->unlock();
       size_t bytes = 0;
       bool ok = true;
-      for (const Slot& slot : ready) {
+      for (uint64_t w = first; w < first + count; ++w) {
+        Slot& slot = SlotOf(w);
+        bytes += slot.answer.size();
         // After a stop, not one answer more than the one being written.
-        if (!ok || (stop_ != nullptr && stop_->requested())) break;
-        ok = output_->Write(slot.answer, slot.note, slot.word.input_bytes);
+        if (ok && (stop_ == nullptr || !stop_->requested())) {
+          ok = output_->Write(slot.answer, slot.note, slot.word.input_bytes);
+        }
+        Recycle(&slot);
       }
-      for (const Slot& slot : ready) bytes += slot.answer.size();
       lock->lock();
+      written_ += count;
+      queued_ -= count;
       // Threads held back by the byte bound may go on.
       if (waiting_bytes_ >= kMaxWaitingAnswerBytes || !ok) work_.notify_all();
       waiting_bytes_ -= bytes;
       unflushed_ = true;
       if (!ok) failed_ = true;
       if (adding_ || finishing_ || !ok) moved_.notify_all();
-    } else if (slots_.empty() && unflushed_) {
+    } else if (queued_ == 0 && unflushed_) {
       unflushed_ = false;
       lock->unlock();
       const bool ok = output_->Flush();
@@ -197,7 +216,7 @@ bool ParallelAnswers::Finish() {
   input_ended_ = true;
   work_.notify_all();
   moved_.wait(lock, [this] {
-    return working_ == 0 && !writing_ && (slots_.empty() || Stopping());
+    return working_ == 0 && !writing_ && (queued_ == 0 || Stopping());
   });
   lock.unlock();
   for (std::thread& thread : threads_) thread.join();

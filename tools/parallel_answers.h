@@ -18,7 +18,6 @@
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -82,6 +81,17 @@ class ParallelAnswers {
     size_t held_bytes = 0;  // bytes of the answers not yet marked done
   };
 
+  // Answers up to this long leave their memory in the slot for the next.
+  static constexpr size_t kKeptAnswerBytes = 1024;
+
+  Slot& SlotOf(uint64_t word) {
+    return ring_[static_cast<size_t>(word % kMaxQueuedWords)];
+  }
+  const Slot& SlotOf(uint64_t word) const {
+    return ring_[static_cast<size_t>(word % kMaxQueuedWords)];
+  }
+  // Readies a written slot for another word.
+  static void Recycle(Slot* slot);
   void Work();
   // Answers the taken words with the lock released; takes the lock while
   // long answers wait for room.
@@ -106,10 +116,11 @@ class ParallelAnswers {
   std::mutex mutex_;
   std::condition_variable work_;   // a word to take, or the end
   std::condition_variable moved_;  // room in the queue, or a word written
-  // The words from the first unwritten one on; slots_[0] is word
-  // written_. References to slots stay valid while other slots are added
-  // at the back or removed at the front.
-  std::deque<Slot> slots_;
+  // A ring of kMaxQueuedWords slots, made once: word n is in
+  // ring_[n % kMaxQueuedWords], for the queued_ words from written_ on.
+  // Slots never move, and keep their answer's memory from word to word.
+  std::vector<Slot> ring_;
+  size_t queued_ = 0;
   uint64_t written_ = 0;
   uint64_t next_to_take_ = 0;
   size_t waiting_bytes_ = 0;  // answers finished and not yet written

@@ -47,11 +47,11 @@ bool AnswerSerially(const Answering& how, WordSource* source,
                     AnswerOutput* output) {
   WordAnswerer answerer(how.parser, how.writer, how.stop);
   InputWord word;
-  std::string answer;
+  std::string* const answers = output->gathered();
   while (!StopRequested(how.stop) && source->Next(&word)) {
-    answer.clear();
-    const AnswerNote note = answerer.Answer(word, &answer);
-    if (!output->Write(answer, note, word.input_bytes)) return false;
+    const size_t start = answers->size();
+    const AnswerNote note = answerer.Answer(word, answers);
+    if (!output->WriteAppended(start, note, word.input_bytes)) return false;
     if (source->MayWait() && !output->Flush()) return false;
   }
   return output->Flush();

@@ -38,9 +38,7 @@ bool WordSource::Next(InputWord* word) {
   return true;
 }
 
-bool WordSource::MayWait() const {
-  return in_ != nullptr && in_->rdbuf()->in_avail() <= 0;
-}
+bool WordSource::MayWait() { return in_ != nullptr && !reader_.LineReady(); }
 
 }  // namespace cli
 }  // namespace tesvar

@@ -46,7 +46,8 @@ class WordSource {
 
   // True when the next word may have to wait for input that has not yet
   // arrived, so that answers already written should be flushed first.
-  bool MayWait() const;
+  // Takes what the input has at hand, without waiting.
+  bool MayWait();
 
   // True when reading the input failed.
   bool failed() const { return in_ != nullptr && reader_.failed(); }

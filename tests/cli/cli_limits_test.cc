@@ -88,18 +88,27 @@ TEST(CliLimitsTest, LineReaderCutsOverlongLines) {
        std::string(100000, 'z') + "\nnext",
        {{std::string(kLimit, 'z'), true}, {"next", false}}},
   };
-  for (const Case& c : cases) {
-    std::istringstream in(c.input);
-    cli::LineReader reader(&in, c.limit);
-    std::vector<Line> lines;
-    std::string line;
-    while (reader.Next(&line)) lines.push_back({line, reader.too_long()});
-    EXPECT_FALSE(reader.failed()) << c.input.substr(0, 20);
-    EXPECT_FALSE(reader.Next(&line)) << "stays at the end";
-    ASSERT_EQ(c.lines.size(), lines.size()) << c.input.substr(0, 20);
-    for (size_t i = 0; i < lines.size(); ++i) {
-      EXPECT_TRUE(c.lines[i] == lines[i])
-          << c.limit << " " << c.input.substr(0, 20) << " line " << i;
+  // Asking whether a line is ready (as a run does before each word, to
+  // know when to flush) must not change the lines.
+  for (const bool ask_ready : {false, true}) {
+    for (const Case& c : cases) {
+      std::istringstream in(c.input);
+      cli::LineReader reader(&in, c.limit);
+      std::vector<Line> lines;
+      std::string line;
+      for (;;) {
+        if (ask_ready) reader.LineReady();
+        if (!reader.Next(&line)) break;
+        lines.push_back({line, reader.too_long()});
+      }
+      EXPECT_FALSE(reader.failed()) << c.input.substr(0, 20);
+      EXPECT_FALSE(reader.Next(&line)) << "stays at the end";
+      ASSERT_EQ(c.lines.size(), lines.size()) << c.input.substr(0, 20);
+      for (size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_TRUE(c.lines[i] == lines[i])
+            << c.limit << " " << c.input.substr(0, 20) << " line " << i
+            << (ask_ready ? " (asked)" : "");
+      }
     }
   }
 }

@@ -267,11 +267,13 @@ TEST(CliRunTest, AnswersEachLineBeforeTheInputEnds) {
     testing::CliProcess cli(
         {"parse", "--json", "--jobs", jobs, "--lexicon", lexicon.path()});
     constexpr int kTimeoutMs = 20000;
-    cli.Write("naQ\r\n");
+    // The next word has begun to arrive, and waits for its end; the one
+    // before it is answered meanwhile.
+    cli.Write("naQ\r\nn");
     EXPECT_EQ(Json("naQ", Reading("ADV", "naQ", "adv", "quickly")),
               cli.ReadLine(kTimeoutMs))
         << jobs;
-    cli.Write("nuq");
+    cli.Write("uq");
     cli.CloseInput();
     EXPECT_EQ(Json("nuq", Reading("Q", "nuq", "q", "what")),
               cli.ReadLine(kTimeoutMs))

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cstdlib>
 #include <limits>
 #include <string>
@@ -59,6 +60,53 @@ TEST(JsonWriterTest, WellFormedUtf8StaysAndEveryOtherByteIsEscaped) {
     AppendVisible(c.text, &readable);
     EXPECT_EQ(readable, c.readable) << c.name;
   }
+}
+
+// Plain text is judged several bytes at a time, with a short text's end
+// read again as the chunk that ends it; a byte to escape must be found
+// wherever it falls, in texts of every length around the chunk sizes.
+TEST(JsonWriterTest, EscapesAByteAtAnyPlaceInTextsOfAnyLength) {
+  const struct {
+    char byte;
+    const char* escaped;
+  } specials[] = {{'"', "\\\""},       {'\\', "\\\\"},      {'\x01', "\\u0001"},
+                  {'\x1f', "\\u001f"}, {'\x7f', "\\u007f"}, {'\x80', "\\u0080"},
+                  {'\xff', "\\u00ff"}};
+  for (size_t size = 1; size <= 20; ++size) {
+    const std::string plain(size, 'q');
+    std::string json;
+    AppendJsonString(plain, &json);
+    EXPECT_EQ(json, "\"" + plain + "\"");
+    for (size_t at = 0; at < size; ++at) {
+      for (const auto& special : specials) {
+        std::string text = plain;
+        text[at] = special.byte;
+        // Its neighbours are the lowest and the highest plain bytes.
+        if (at > 0) text[at - 1] = ' ';
+        if (at + 1 < size) text[at + 1] = '~';
+        std::string expected = "\"" + text.substr(0, at) + special.escaped +
+                               text.substr(at + 1) + "\"";
+        json.clear();
+        AppendJsonString(text, &json);
+        EXPECT_EQ(json, expected) << "size " << size << " at " << at;
+      }
+    }
+  }
+}
+
+TEST(JsonWriterTest, WholeScoresAreWrittenAsTheShortestFormWritesThem) {
+  for (int n = 0; n <= 100000; ++n) {
+    char shortest[32];
+    const auto value = static_cast<double>(n);
+    char* end = std::to_chars(shortest, shortest + 32, value).ptr;
+    std::string json;
+    AppendJsonNumber(value, &json);
+    EXPECT_EQ(json, std::string(shortest, static_cast<size_t>(end - shortest)))
+        << n;
+  }
+  std::string json;
+  AppendJsonNumber(-0.0, &json);
+  EXPECT_EQ(json, "-0");
 }
 
 TEST(JsonWriterTest, ScoresReadBackAsTheSameDouble) {
