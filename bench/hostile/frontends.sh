@@ -94,7 +94,9 @@ outcome() {
   case $1 in
     C++) awk 'NR == 2 { print $10 == "too" ? "too complex" : $10 " (" $8 " readings)" }' "$tmp/out" ;;
     C) head -1 "$tmp/out" | awk -F'\t' '{ print $1 " (" $2 " readings)" }' ;;
-    CLI) head -1 "$tmp/out" | grep -o '"error": "[^"]*"\|"results": \[\]' | head -1 ||
+    # The answer is the first JSON line: the message on standard error,
+    # written unbuffered, may come before it in the file.
+    CLI) grep -m1 '^{' "$tmp/out" | grep -o '"error": "[^"]*"\|"results": \[\]' | head -1 ||
            echo "readings" ;;
     pipe) sed -n 2p "$tmp/out" | cut -c1 ;;
     Python) head -1 "$tmp/out" ;;
