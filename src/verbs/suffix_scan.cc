@@ -73,8 +73,9 @@ inline void CParsedVerb::StoreSuffix(const VerbScanState& scan) {
   }
 }
 
-void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
-  for (int index; (index = MatchVerbSuffixRow(scan->rest)) >= 0;) {
+template <typename MatchRow>
+void CParsedVerb::ScanSuffixesWith(VerbScanState* scan, MatchRow match_row) {
+  for (int index; (index = match_row(scan->rest)) >= 0;) {
     const VerbSuffixRow& row = kVerbSuffixes[index];
     scan->row = &row;
     scan->row_index = static_cast<size_t>(index);
@@ -96,6 +97,17 @@ void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
       scan->last = row.suffix;
       scan->last_type = row.type;
     }
+  }
+}
+
+void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
+  if (suffix_rows_ != nullptr) {
+    ScanSuffixesWith(scan, [this](std::string_view rest) {
+      return suffix_rows_->Match(rest);
+    });
+  } else {
+    ScanSuffixesWith(
+        scan, [](std::string_view rest) { return MatchVerbSuffixRow(rest); });
   }
 }
 
