@@ -144,9 +144,9 @@ class CParsedVerb : public CParsedWord {
   std::string_view m_strVS7;
   std::string_view m_strVS8;
   std::string_view m_strVS9;
-  // The rovers by position. Clear empties them only after the scan has
-  // stored one (most words have none), so code that fills them some other
-  // way must use a fresh record.
+  // The rovers by position. Clear empties only the positions where the
+  // scan stored one (most words have none), so code that fills them some
+  // other way must use a fresh record.
   std::string_view m_strNegRover[kRoverSlots];
   std::string_view m_strEmphRover[kRoverSlots];
   std::string_view m_strNegEmphRover[kRoverSlots];
@@ -195,8 +195,10 @@ class CParsedVerb : public CParsedWord {
   // since, or filled some other way, no longer is its row's text, and
   // ClassRow looks it up; so Clear need not forget them.
   const VerbSuffixRow* class_rows_[kLastVerbClass + 1] = {};
-  // Whether StoreSuffix has filled a rover slot since the last Clear.
-  bool rovers_stored_ = false;
+  // Bit p: StoreSuffix has filled a rover slot of position p since the
+  // last Clear.
+  uint16_t rover_positions_ = 0;
+  static_assert(kRoverSlots <= 16, "a bit per rover position");
   VerbSuffixRows* suffix_rows_ = nullptr;  // see set_suffix_rows
   // SuffixesBefore's text.
   std::string suffixes_;

@@ -66,10 +66,12 @@ inline void CParsedVerb::StoreSuffix(const VerbScanState& scan) {
     case kRefusalRover:
       m_strRefusal = row.gloss;
       break;
-    default:
-      (this->*SlotsOf(row.rover))[scan.last_type + 1] = row.suffix;
-      rovers_stored_ = true;
+    default: {
+      const int position = scan.last_type + 1;
+      (this->*SlotsOf(row.rover))[position] = row.suffix;
+      rover_positions_ |= static_cast<uint16_t>(1u << position);
       break;
+    }
   }
 }
 

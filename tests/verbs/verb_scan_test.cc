@@ -65,10 +65,16 @@ TEST(VerbScanTest, ClassesAndRoversByPosition) {
       // What was read before an unreadable tail stays.
       {"loptaHyov", 0, "taH"},
   };
+  // A cleared record reads as a fresh one: no rover of an earlier word
+  // stays behind.
+  CParsedVerb reused;
   for (const Case& c : cases) {
     CParsedVerb verb;
     EXPECT_EQ(verb.ParseNoPrefix(c.word, kLop), c.result) << c.word;
     EXPECT_EQ(Slots(verb), c.slots) << c.word;
+    reused.Clear();
+    EXPECT_EQ(reused.ParseNoPrefix(c.word, kLop), c.result) << c.word;
+    EXPECT_EQ(Slots(reused), c.slots) << c.word;
   }
 }
 
