@@ -7,13 +7,6 @@
 
 namespace tesvar {
 
-EntryCost::EntryCost(std::string_view word, VerbSuffixRows* rows)
-    : word_(word),
-      prefix_(VerbPrefixLength(word)),
-      faulty_(work_cost::kFaultySuffix +
-              work_cost::kCorrectionsPerFault * word.size()),
-      rows_(word.size() > kLongWord ? rows : nullptr) {}
-
 EntryCost::NounScan EntryCost::ReplayNounScan(size_t from) {
   NounScan scan{0, false};
   size_t at = from;

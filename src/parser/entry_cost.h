@@ -44,6 +44,7 @@
 #include "parser/candidate_lookup.h"
 #include "parser/work_meter.h"
 #include "tesvar/lexicon.h"
+#include "verbs/verb_affix_tables.h"
 #include "verbs/verb_suffix_rows.h"
 #include "wordvault/entry_store.h"
 
@@ -71,7 +72,12 @@ class EntryCost {
   // `word` is the normalised word; it must outlive this object. `rows`,
   // if given, keeps the suffix rows of long words between EntryCosts; one
   // EntryCost at a time may use it.
-  explicit EntryCost(std::string_view word, VerbSuffixRows* rows = nullptr);
+  explicit EntryCost(std::string_view word, VerbSuffixRows* rows = nullptr)
+      : word_(word),
+        prefix_(VerbPrefixLength(word)),
+        faulty_(work_cost::kFaultySuffix +
+                work_cost::kCorrectionsPerFault * word.size()),
+        rows_(word.size() > kLongWord ? rows : nullptr) {}
 
   // VerbPrefixLength(word).
   size_t prefix() const { return prefix_; }
