@@ -13,6 +13,7 @@
 #include "numbers/parsed_num.h"
 #include "parser/candidate_lookup.h"
 #include "verbs/parsed_verb.h"
+#include "verbs/verb_suffix_rows.h"
 #include "words/parsed_word.h"
 
 namespace tesvar {
@@ -37,6 +38,8 @@ struct AnalysisScratch {
 
   // The candidate entries of the word being read.
   std::vector<Candidate> candidates;
+  // The verb suffix rows of the last long word, for the next one.
+  VerbSuffixRows long_word_rows;
 };
 
 }  // namespace tesvar

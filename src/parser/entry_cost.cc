@@ -7,12 +7,6 @@
 
 namespace tesvar {
 
-EntryCost::EntryCost(std::string_view word)
-    : word_(word),
-      prefix_(VerbPrefixLength(word)),
-      faulty_(work_cost::kFaultySuffix +
-              work_cost::kCorrectionsPerFault * word.size()) {}
-
 EntryCost::NounScan EntryCost::ReplayNounScan(size_t from) {
   NounScan scan{0, false};
   size_t at = from;
@@ -29,10 +23,11 @@ EntryCost::NounScan EntryCost::ReplayNounScan(size_t from) {
   return scan;
 }
 
-EntryCost::VerbScan EntryCost::ReplayVerbScan(size_t from) {
+template <typename RowAt>
+EntryCost::VerbScan EntryCost::ReplayVerbScanWith(size_t from, RowAt row_at) {
   VerbScan scan{0, 0, true};
   size_t at = from;
-  for (int index; (index = MatchVerbSuffixRow(word_.substr(at))) >= 0;) {
+  for (int index; (index = row_at(at)) >= 0;) {
     const VerbSuffixRow& row = kVerbSuffixes[index];
     ++scan.suffixes;
     at += row.suffix.size();
@@ -51,6 +46,17 @@ EntryCost::VerbScan EntryCost::ReplayVerbScan(size_t from) {
     verbs_known_ |= uint64_t{1} << from;
   }
   return scan;
+}
+
+EntryCost::VerbScan EntryCost::ReplayVerbScan(size_t from) {
+  if (rows_ != nullptr) return ReplayLongVerbScan(from);
+  return ReplayVerbScanWith(
+      from, [this](size_t at) { return MatchVerbSuffixRow(word_.substr(at)); });
+}
+
+EntryCost::VerbScan EntryCost::ReplayLongVerbScan(size_t from) {
+  VerbSuffixRows* rows = LongWordRows();
+  return ReplayVerbScanWith(from, [rows](size_t at) { return rows->At(at); });
 }
 
 EntryScans EntryCost::Scans(const Candidate& candidate) {

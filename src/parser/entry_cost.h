@@ -25,7 +25,11 @@
 // interrupt check are they made one by one.
 //
 // An EntryCost serves the entries of one word; the scans are replayed once
-// per place they start from. Not thread-safe. Tested by limits_test.cc
+// per place they start from. Long words are mostly the corrections that
+// sub-parses read one after another, each the last with a suffix added or
+// moved, so they share most of their beginnings: for them the suffix found
+// at each byte is kept from one word to the next (VerbSuffixRows). Not
+// thread-safe. Tested by limits_test.cc
 // and candidate_lookup_test.cc.
 
 #ifndef TESVAR_PARSER_ENTRY_COST_H_
@@ -33,11 +37,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "parser/candidate_lookup.h"
 #include "parser/work_meter.h"
 #include "tesvar/lexicon.h"
+#include "verbs/verb_affix_tables.h"
+#include "verbs/verb_suffix_rows.h"
 #include "wordvault/entry_store.h"
 
 namespace tesvar {
@@ -61,13 +69,30 @@ struct EntryScans {
 
 class EntryCost {
  public:
-  // `word` is the normalised word; it must outlive this object.
-  explicit EntryCost(std::string_view word);
+  // `word` is the normalised word; it must outlive this object. `rows`,
+  // if given, keeps the suffix rows of long words between EntryCosts; one
+  // EntryCost at a time may use it.
+  explicit EntryCost(std::string_view word, VerbSuffixRows* rows = nullptr)
+      : word_(word),
+        prefix_(VerbPrefixLength(word)),
+        faulty_(work_cost::kFaultySuffix +
+                work_cost::kCorrectionsPerFault * word.size()),
+        rows_(word.size() > kLongWord ? rows : nullptr) {}
 
   // VerbPrefixLength(word).
   size_t prefix() const { return prefix_; }
 
   EntryScans Scans(const Candidate& candidate);
+
+  // For a long word, the rows given to the constructor, serving this word,
+  // for the verb analyses to share; else nullptr.
+  VerbSuffixRows* LongWordRows() {
+    if (rows_ != nullptr && !rebased_) {
+      rows_->Rebase(word_);
+      rebased_ = true;
+    }
+    return rows_;
+  }
 
   // Charges, before the analyses of `entry` run, their setup, the entry's
   // texts they copy, the checks of every suffix they read, and the noun
@@ -117,6 +142,11 @@ class EntryCost {
   // Replay the scan from `from` and remember it.
   NounScan ReplayNounScan(size_t from);
   VerbScan ReplayVerbScan(size_t from);
+  // ReplayVerbScan of a long word, with its kept rows.
+  VerbScan ReplayLongVerbScan(size_t from);
+  // ReplayVerbScan, with `row_at(at)` the suffix row found at byte `at`.
+  template <typename RowAt>
+  VerbScan ReplayVerbScanWith(size_t from, RowAt row_at);
   static bool Known(uint64_t known, size_t from) {
     return from < kKnownStarts && ((known >> from) & 1) != 0;
   }
@@ -134,9 +164,14 @@ class EntryCost {
   const size_t prefix_;  // the word's verb prefix length, or 0
   // What a faulty suffix costs: its messages and corrections.
   const uint64_t faulty_;
+  // The kept rows, for a word longer than kLongWord; else nullptr.
+  VerbSuffixRows* const rows_;
+  bool rebased_ = false;  // whether rows_ serves this word yet
   // The scans replayed so far, by the byte they start from, for starts
   // below kKnownStarts; bit i of *_known_ marks start i as replayed.
   static constexpr size_t kKnownStarts = 64;
+  // Shorter words share little and are replayed in a few steps.
+  static constexpr size_t kLongWord = 64;
   uint64_t nouns_known_ = 0;
   uint64_t verbs_known_ = 0;
   NounScan nouns_[kKnownStarts];

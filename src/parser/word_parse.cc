@@ -146,6 +146,29 @@ void ReadEntry(AnalysisScratch& a, const CLexicon::Entry& entry,
   cost.ChargeFailed(failed, &sink.meter);
 }
 
+// Hands the verb analyses the suffix rows of a word for as long as it
+// lives.
+class SharedSuffixRows {
+ public:
+  // The analyses hold no rows between calls, so nullptr changes nothing.
+  SharedSuffixRows(AnalysisScratch& analyses, VerbSuffixRows* rows)
+      : analyses_(rows != nullptr ? &analyses : nullptr) {
+    if (analyses_ == nullptr) return;
+    analyses_->verb.set_suffix_rows(rows);
+    analyses_->pronoun_verb.set_suffix_rows(rows);
+  }
+  SharedSuffixRows(const SharedSuffixRows&) = delete;
+  SharedSuffixRows& operator=(const SharedSuffixRows&) = delete;
+  ~SharedSuffixRows() {
+    if (analyses_ == nullptr) return;
+    analyses_->verb.set_suffix_rows(nullptr);
+    analyses_->pronoun_verb.set_suffix_rows(nullptr);
+  }
+
+ private:
+  AnalysisScratch* const analyses_;
+};
+
 }  // namespace
 
 int WordParse::Run(std::string word, ParseResults& results, ParseFrame& frame) {
@@ -228,9 +251,12 @@ void WordParse::CollectReadings(std::string_view word, Sink& sink) {
   AnalysisScratch& analyses = scratch_->analyses;
   // Messages of readings that are not shown are not written at all.
   analyses.SetQuiet(Sink::kQuiet);
-  EntryCost cost(word);
+  EntryCost cost(word, &analyses.long_word_rows);
   FindCandidateEntries(*lexicon_, word, cost.prefix(), &analyses.candidates);
   WorkMeter& meter = scratch_->meter;
+  // The verb analyses of a long word take the suffix rows the replays
+  // found; the rows serve this word only while this call runs.
+  SharedSuffixRows shared_rows(analyses, cost.LongWordRows());
   for (const Candidate& candidate : analyses.candidates) {
     const EntryScans scans = cost.Scans(candidate);
     if (!scans.may_read) {

@@ -14,13 +14,13 @@ void CParsedVerb::Clear() {
   m_strVS6 = m_strVS7 = m_strVS8 = m_strVS9 = {};
   m_strRootNeg = m_strRefusal = {};
   m_pPrefix = nullptr;
-  if (rovers_stored_) {
-    for (int pos = 0; pos < kRoverSlots; ++pos) {
-      m_strNegRover[pos] = m_strEmphRover[pos] = {};
-      m_strNegEmphRover[pos] = m_strEmphNegRover[pos] = {};
-    }
-    rovers_stored_ = false;
+  for (unsigned pos = 0, left = rover_positions_; left != 0;
+       ++pos, left >>= 1) {
+    if ((left & 1) == 0) continue;
+    m_strNegRover[pos] = m_strEmphRover[pos] = {};
+    m_strNegEmphRover[pos] = m_strEmphNegRover[pos] = {};
   }
+  rover_positions_ = 0;
   // Only Nominalise fills the noun, and it marks the record.
   if (m_bNominalised) m_noun.Clear();
   m_bNominalised = 0;

@@ -20,6 +20,7 @@
 
 #include "nouns/parsed_noun.h"
 #include "verbs/verb_affix_tables.h"
+#include "verbs/verb_suffix_rows.h"
 #include "words/parsed_word.h"
 
 namespace tesvar {
@@ -114,6 +115,12 @@ class CParsedVerb : public CParsedWord {
   // 1 when the prefix is a command prefix.
   int IsImperative() const;
 
+  // Lets the scan take the suffix rows of the word `rows` serves from
+  // there (nullptr: match every suffix). The parser shares them between
+  // the analyses of a long word and the work meter's replay of their
+  // scans; any other text is matched as usual.
+  void set_suffix_rows(VerbSuffixRows* rows) { suffix_rows_ = rows; }
+
   // The stored suffixes and rovers in word order, up to (not including)
   // the slot of class VSn; n <= 0 gives "", n > kLastVerbClass
   // everything.
@@ -137,9 +144,9 @@ class CParsedVerb : public CParsedWord {
   std::string_view m_strVS7;
   std::string_view m_strVS8;
   std::string_view m_strVS9;
-  // The rovers by position. Clear empties them only after the scan has
-  // stored one (most words have none), so code that fills them some other
-  // way must use a fresh record.
+  // The rovers by position. Clear empties only the positions where the
+  // scan stored one (most words have none), so code that fills them some
+  // other way must use a fresh record.
   std::string_view m_strNegRover[kRoverSlots];
   std::string_view m_strEmphRover[kRoverSlots];
   std::string_view m_strNegEmphRover[kRoverSlots];
@@ -156,6 +163,9 @@ class CParsedVerb : public CParsedWord {
   // checks, until the text runs out, no suffix matches, or a suffix turns
   // the verb into a noun (m_bAsNoun is then 1).
   void ScanSuffixes(VerbScanState* scan);
+  // ScanSuffixes, with `match_row(text)` as MatchVerbSuffixRow.
+  template <typename MatchRow>
+  void ScanSuffixesWith(VerbScanState* scan, MatchRow match_row);
   // Puts the suffix just matched into its class field, rover slot or
   // marker.
   void StoreSuffix(const VerbScanState& scan);
@@ -185,8 +195,11 @@ class CParsedVerb : public CParsedWord {
   // since, or filled some other way, no longer is its row's text, and
   // ClassRow looks it up; so Clear need not forget them.
   const VerbSuffixRow* class_rows_[kLastVerbClass + 1] = {};
-  // Whether StoreSuffix has filled a rover slot since the last Clear.
-  bool rovers_stored_ = false;
+  // Bit p: StoreSuffix has filled a rover slot of position p since the
+  // last Clear.
+  uint16_t rover_positions_ = 0;
+  static_assert(kRoverSlots <= 16, "a bit per rover position");
+  VerbSuffixRows* suffix_rows_ = nullptr;  // see set_suffix_rows
   // SuffixesBefore's text.
   std::string suffixes_;
 };

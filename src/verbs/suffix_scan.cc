@@ -66,15 +66,18 @@ inline void CParsedVerb::StoreSuffix(const VerbScanState& scan) {
     case kRefusalRover:
       m_strRefusal = row.gloss;
       break;
-    default:
-      (this->*SlotsOf(row.rover))[scan.last_type + 1] = row.suffix;
-      rovers_stored_ = true;
+    default: {
+      const int position = scan.last_type + 1;
+      (this->*SlotsOf(row.rover))[position] = row.suffix;
+      rover_positions_ |= static_cast<uint16_t>(1u << position);
       break;
+    }
   }
 }
 
-void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
-  for (int index; (index = MatchVerbSuffixRow(scan->rest)) >= 0;) {
+template <typename MatchRow>
+void CParsedVerb::ScanSuffixesWith(VerbScanState* scan, MatchRow match_row) {
+  for (int index; (index = match_row(scan->rest)) >= 0;) {
     const VerbSuffixRow& row = kVerbSuffixes[index];
     scan->row = &row;
     scan->row_index = static_cast<size_t>(index);
@@ -96,6 +99,17 @@ void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
       scan->last = row.suffix;
       scan->last_type = row.type;
     }
+  }
+}
+
+void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
+  if (suffix_rows_ != nullptr) {
+    ScanSuffixesWith(scan, [this](std::string_view rest) {
+      return suffix_rows_->Match(rest);
+    });
+  } else {
+    ScanSuffixesWith(
+        scan, [](std::string_view rest) { return MatchVerbSuffixRow(rest); });
   }
 }
 

@@ -72,22 +72,7 @@ static_assert(SuffixRowsAgree(),
               "each suffix row: a class, a rover kind exactly for rovers, "
               "traits in their class");
 
-// The rows by the first byte of their affix.
-static_assert(AllPackable(kVerbPrefixes, &VerbPrefixRow::prefix));
-constexpr auto kPrefixRowsByFirstByte =
-    MakeFirstByteIndex<4>(kVerbPrefixes, &VerbPrefixRow::prefix);
-
 }  // namespace
-
-const VerbPrefixRow* MatchVerbPrefix(std::string_view word) {
-  const int row = kPrefixRowsByFirstByte.Match(word);
-  return row < 0 ? nullptr : &kVerbPrefixes[row];
-}
-
-size_t VerbPrefixLength(std::string_view word) {
-  const VerbPrefixRow* row = MatchVerbPrefix(word);
-  return row == nullptr ? 0 : row->prefix.size();
-}
 
 const VerbPrefixRow* FindVerbPrefix(std::string_view prefix) {
   for (const VerbPrefixRow& row : kVerbPrefixes) {

@@ -78,11 +78,23 @@ inline constexpr VerbPrefixRow kVerbPrefixes[] = {
 // clang-format on
 constexpr size_t kVerbPrefixCount = std::size(kVerbPrefixes);
 
+// The prefix rows by the first byte of their prefix.
+static_assert(AllPackable(kVerbPrefixes, &VerbPrefixRow::prefix));
+inline constexpr auto kVerbPrefixesByFirstByte =
+    MakeFirstByteIndex<4>(kVerbPrefixes, &VerbPrefixRow::prefix);
+
 // The row of the verb prefix that `word` begins with, or nullptr when it
 // begins with none. No prefix begins another, so there is at most one.
-const VerbPrefixRow* MatchVerbPrefix(std::string_view word);
+// Inline: every word read looks for its prefix.
+inline const VerbPrefixRow* MatchVerbPrefix(std::string_view word) {
+  const int row = kVerbPrefixesByFirstByte.Match(word);
+  return row < 0 ? nullptr : &kVerbPrefixes[row];
+}
 // The length of that prefix, or 0.
-size_t VerbPrefixLength(std::string_view word);
+inline size_t VerbPrefixLength(std::string_view word) {
+  const int row = kVerbPrefixesByFirstByte.Match(word);
+  return row < 0 ? 0 : kVerbPrefixes[row].prefix.size();
+}
 
 // The row of exactly `prefix`, or nullptr.
 const VerbPrefixRow* FindVerbPrefix(std::string_view prefix);

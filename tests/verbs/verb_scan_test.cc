@@ -9,6 +9,7 @@
 #include "support/test_lexicon.h"
 #include "verbs/parsed_verb.h"
 #include "verbs/verb_affix_tables.h"
+#include "verbs/verb_suffix_rows.h"
 
 namespace tesvar {
 namespace {
@@ -64,10 +65,16 @@ TEST(VerbScanTest, ClassesAndRoversByPosition) {
       // What was read before an unreadable tail stays.
       {"loptaHyov", 0, "taH"},
   };
+  // A cleared record reads as a fresh one: no rover of an earlier word
+  // stays behind.
+  CParsedVerb reused;
   for (const Case& c : cases) {
     CParsedVerb verb;
     EXPECT_EQ(verb.ParseNoPrefix(c.word, kLop), c.result) << c.word;
     EXPECT_EQ(Slots(verb), c.slots) << c.word;
+    reused.Clear();
+    EXPECT_EQ(reused.ParseNoPrefix(c.word, kLop), c.result) << c.word;
+    EXPECT_EQ(Slots(reused), c.slots) << c.word;
   }
 }
 
@@ -172,6 +179,55 @@ TEST(VerbScanTest, VerbsTurnedIntoNouns) {
     if (c.result) {
       EXPECT_EQ(verb.ToString(), c.gloss) << c.word;
     }
+  }
+}
+
+// Kept rows must be the rows a match finds, whichever words came before:
+// corrections follow one another, sharing their beginnings, and a row is
+// kept only while all the bytes it was found from are shared.
+TEST(VerbScanTest, KeptSuffixRowsFollowTheWord) {
+  const char* const words[] = {
+      "lopqu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'be'",
+      "lopqu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'bej",  // last row changes
+      "lopqu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'",     // shorter
+      "lopqu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'be'qu'Qo'qu'Qo'",
+      "lopqu'Qo'qu'Qo'qu'Qo'be'qu'Qo'qu'Qo'qu'Qo'qu'Qo'",
+      "lop",
+      "loptaHwI'pu'qu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'Qo'",
+  };
+  VerbSuffixRows rows;
+  for (const std::string word : words) {
+    rows.Rebase(word);
+    // From the end first: rows found late must not leak into early ones.
+    for (size_t at = word.size() + 1; at-- > 0;) {
+      const std::string_view tail = std::string_view(word).substr(at);
+      EXPECT_EQ(rows.At(at), MatchVerbSuffixRow(tail)) << word << " @" << at;
+      EXPECT_EQ(rows.Match(tail), MatchVerbSuffixRow(tail)) << word;
+    }
+    // The same bytes elsewhere are no tail of the word served.
+    const std::string other = "lopqu'bej";
+    EXPECT_EQ(rows.Match(std::string_view(other).substr(3)),
+              MatchVerbSuffixRow("qu'bej"));
+  }
+}
+
+// A scan reads the same with rows kept as without.
+TEST(VerbScanTest, ScanWithKeptRowsReadsTheSame) {
+  const char* const words[] = {
+      "lopqu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'be'",
+      "lopQo'be'qu'qu'taHwI'pu'",
+      "lopmoHbe'qu'laHqu'be'qu'Qo'qu'Qo'qu'Qo'",
+  };
+  VerbSuffixRows rows;
+  for (const std::string word : words) {
+    CParsedVerb plain;
+    CParsedVerb kept;
+    rows.Rebase(word);
+    kept.set_suffix_rows(&rows);
+    EXPECT_EQ(kept.Parse(word, kLop), plain.Parse(word, kLop)) << word;
+    EXPECT_EQ(Slots(kept), Slots(plain)) << word;
+    EXPECT_EQ(kept.m_dScore, plain.m_dScore) << word;
+    EXPECT_EQ(kept.m_lstSuggestions, plain.m_lstSuggestions) << word;
   }
 }
 
