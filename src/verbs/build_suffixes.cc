@@ -189,6 +189,12 @@ void CParsedVerb::AppendSuffixes(int n, std::string* out) const {
     if (!piece.empty()) out->append(piece);
   };
   auto append_rovers = [this, &append](int position) {
+    // Most positions hold no rover at all.
+    if ((m_strNegRover[position].size() | m_strEmphRover[position].size() |
+         m_strNegEmphRover[position].size() |
+         m_strEmphNegRover[position].size()) == 0) {
+      return;
+    }
     for (RoverSlots kind : kRoverOrder) append((this->*kind)[position]);
   };
   if (n <= 0) return;
