@@ -136,8 +136,7 @@ void Suggest(CParsedVerb& verb, std::string_view prefix,
              std::initializer_list<std::string_view> pieces) {
   size_t size = prefix.size() + verb.m_strHeadword.size();
   for (std::string_view piece : pieces) size += piece.size();
-  std::string& form = verb.AddSuggestion();
-  form.resize(size);
+  std::string& form = verb.AddSuggestionOfSize(size);
   char* to = CopyPiece(form.data(), prefix);
   to = CopyPiece(to, verb.m_strHeadword);
   for (std::string_view piece : pieces) to = CopyPiece(to, piece);
