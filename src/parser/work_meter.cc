@@ -53,6 +53,17 @@ bool WorkMeter::ChargeWeighed(uint64_t head_cost,
 }
 
 bool WorkMeter::ChargeReading(const CParseResult& reading) {
+  // As in ChargeWeighed: one sum when it fits.
+  uint64_t total = work_cost::kReading + reading.m_strPOS.size() +
+                   reading.m_strWord.size() + reading.m_strKey.size() +
+                   reading.m_strAnalysis.size() + reading.m_strNative.size();
+  for (const std::string& text : reading.m_lstErrors) {
+    total += TextCost(text.size());
+  }
+  for (const std::string& text : reading.m_lstSuggestions) {
+    total += TextCost(text.size());
+  }
+  if (ChargeQuietly(total)) return true;
   return Charge(work_cost::kReading + reading.m_strPOS.size() +
                 reading.m_strWord.size() + reading.m_strKey.size()) &&
          Charge(reading.m_strAnalysis.size()) &&
