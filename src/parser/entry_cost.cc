@@ -121,7 +121,13 @@ bool EntryCost::ChargeBefore(const CTWord& entry, const EntryScans& scans,
 }
 
 void EntryCost::ChargeFailed(uint64_t suffixes, WorkMeter* meter) const {
-  meter->ChargeEach(suffixes, faulty_);
+  // One sum when it fits, as in ChargeBefore; the factors are bounded so
+  // that the product cannot wrap.
+  constexpr uint64_t kSmall = uint64_t{1} << 32;
+  if (suffixes >= kSmall || faulty_ >= kSmall ||
+      !meter->ChargeQuietly(suffixes * faulty_)) {
+    meter->ChargeEach(suffixes, faulty_);
+  }
 }
 
 bool EntryCost::ChargeSkippedStepByStep(const Candidate& candidate,

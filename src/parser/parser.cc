@@ -16,9 +16,11 @@ namespace tesvar {
 
 namespace {
 
-// OK, or WordTooLong when `size` is past a non-zero `limit`.
-Status CheckWordLength(size_t size, size_t limit) {
-  if (limit == 0 || size <= limit) return Status::Ok();
+// Whether `size` is past a non-zero `limit`. Asked apart from making the
+// status, since even an OK status costs a few dozen instructions a word.
+bool TooLong(size_t size, size_t limit) { return limit != 0 && size > limit; }
+
+Status WordTooLong(size_t limit) {
   return Status::WordTooLong("word longer than " + std::to_string(limit) +
                              " bytes");
 }
@@ -52,8 +54,9 @@ Status CTesvarParser::Parse(std::string_view word, ParseResults* results,
                             ParseInterrupt* interrupt) const {
   results->clear();
   // Checked before the word is copied, however long it is.
-  Status length = CheckWordLength(word.size(), limits_.max_word_bytes);
-  if (!length.ok()) return length;
+  if (TooLong(word.size(), limits_.max_word_bytes)) {
+    return WordTooLong(limits_.max_word_bytes);
+  }
   return Run(std::string(word), *results, *scratch, interrupt);
 }
 
@@ -66,8 +69,9 @@ int CTesvarParser::ParseWord(std::string word, ParseResults& results) {
 Status CTesvarParser::Run(std::string word, ParseResults& results,
                           ParseScratch& scratch,
                           ParseInterrupt* interrupt) const {
-  Status length = CheckWordLength(word.size(), limits_.max_word_bytes);
-  if (!length.ok()) return length;
+  if (TooLong(word.size(), limits_.max_word_bytes)) {
+    return WordTooLong(limits_.max_word_bytes);
+  }
   // A moved-from scratch has lost its state; give it a new one.
   if (scratch.impl_ == nullptr) {
     scratch.impl_ = std::make_unique<ParseScratch::Impl>();

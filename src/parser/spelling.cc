@@ -101,13 +101,29 @@ constexpr ByteSet MakeInitialVowelBytes() {
 constexpr ByteSet kInitialVowelBytes = MakeInitialVowelBytes();
 
 // Whether the bytes of `word` from `from` on may stand where they are,
-// and, for `from` 0, whether the word may begin as it does.
+// and, for `from` 0, whether the word may begin as it does. kByEight: runs
+// of plain bytes are passed eight at a time, without a branch per byte,
+// which pays in the long corrections that sub-parses check but not in
+// short words, which mostly hold an "h" within their first eight bytes.
+template <bool kByEight>
 bool IsCanonicalFrom(std::string_view word, size_t from) {
   if (from == 0 && !word.empty() &&
       kInitialVowelBytes.is[static_cast<unsigned char>(word[0])]) {
     return false;
   }
-  for (size_t i = from; i < word.size(); ++i) {
+  size_t i = from;
+  auto plain = [&word](size_t at) {
+    return static_cast<unsigned>(
+        kPlainBytes.is[static_cast<unsigned char>(word[at])]);
+  };
+  // The loop below sees the rest from the first byte that is not plain.
+  for (; kByEight && i + 8 <= word.size(); i += 8) {
+    if ((plain(i) & plain(i + 1) & plain(i + 2) & plain(i + 3) & plain(i + 4) &
+         plain(i + 5) & plain(i + 6) & plain(i + 7)) == 0) {
+      break;
+    }
+  }
+  for (; i < word.size(); ++i) {
     const char c = word[i];
     if (kPlainBytes.is[static_cast<unsigned char>(c)]) continue;
     if (c != 'h') return false;
@@ -159,11 +175,13 @@ void SettleLowerCaseH(std::string* word) {
 bool IsAlphabetByte(char c) { return CanonicalByte(c) != '\0'; }
 
 bool IsCanonicalSpelling(std::string_view word) {
-  return IsCanonicalFrom(word, 0);
+  return IsCanonicalFrom<false>(word, 0);
 }
 
 bool CanonicalSpellingCheck::IsCanonical(std::string_view word) {
-  if (!IsCanonicalFrom(word, CommonPrefixLength(word, last_))) return false;
+  if (!IsCanonicalFrom<true>(word, CommonPrefixLength(word, last_))) {
+    return false;
+  }
   last_ = word;
   return true;
 }

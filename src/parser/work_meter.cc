@@ -40,6 +40,11 @@ bool WorkMeter::ChargeTexts(const StringList& texts) {
 bool WorkMeter::ChargeWeighed(uint64_t head_cost,
                               const std::string_view* suggestions,
                               size_t count) {
+  // Mostly the whole reading fits below the budget and the next interrupt
+  // check, and then one sum is the same as charging step by step.
+  uint64_t total = head_cost;
+  for (size_t i = 0; i < count; ++i) total += TextCost(suggestions[i].size());
+  if (ChargeQuietly(total)) return true;
   if (!Charge(head_cost)) return false;
   for (size_t i = 0; i < count; ++i) {
     if (!Charge(TextCost(suggestions[i].size()))) return false;
@@ -48,6 +53,17 @@ bool WorkMeter::ChargeWeighed(uint64_t head_cost,
 }
 
 bool WorkMeter::ChargeReading(const CParseResult& reading) {
+  // As in ChargeWeighed: one sum when it fits.
+  uint64_t total = work_cost::kReading + reading.m_strPOS.size() +
+                   reading.m_strWord.size() + reading.m_strKey.size() +
+                   reading.m_strAnalysis.size() + reading.m_strNative.size();
+  for (const std::string& text : reading.m_lstErrors) {
+    total += TextCost(text.size());
+  }
+  for (const std::string& text : reading.m_lstSuggestions) {
+    total += TextCost(text.size());
+  }
+  if (ChargeQuietly(total)) return true;
   return Charge(work_cost::kReading + reading.m_strPOS.size() +
                 reading.m_strWord.size() + reading.m_strKey.size()) &&
          Charge(reading.m_strAnalysis.size()) &&

@@ -78,13 +78,21 @@ std::string Format(std::string_view format,
   std::string out;
   out.reserve(format.size() + 32);
   auto next = args.begin();
-  for (size_t i = 0; i < format.size(); ++i) {
-    const char c = format[i];
-    if (c != '%' || i + 1 == format.size()) {
-      out.push_back(c);
-      continue;
+  size_t i = 0;
+  // The text between directives is copied a run at a time.
+  while (i < format.size()) {
+    const size_t percent = format.find('%', i);
+    if (percent == std::string_view::npos) {
+      out.append(format.substr(i));
+      break;
     }
-    const char directive = format[i + 1];
+    out.append(format.substr(i, percent - i));
+    i = percent + 1;
+    if (i == format.size()) {
+      out.push_back('%');
+      break;
+    }
+    const char directive = format[i];
     if (directive == '%') {
       out.push_back('%');
       ++i;
@@ -94,7 +102,7 @@ std::string Format(std::string_view format,
     const bool wants_text = directive == 's';
     if ((!wants_int && !wants_text) || next == args.end() ||
         next->is_int() != wants_int) {
-      out.push_back(c);
+      out.push_back('%');
       continue;
     }
     if (wants_int) {

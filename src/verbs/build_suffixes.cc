@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "verbs/parsed_verb.h"
 #include "words/first_byte_index.h"
@@ -75,6 +76,8 @@ struct PackedRuns {
   uint64_t tail[N];       // the bytes after those
   uint64_t tail_mask[N];
   bool starts[256];  // bytes that begin some run
+  // The byte every run begins with, when they share one; else 0.
+  char only_start;
 };
 
 template <size_t N>
@@ -94,6 +97,11 @@ constexpr PackedRuns<N> PackRuns(const RoverRun (&runs)[N]) {
     packed.tail[i] = PackBytes(tail);
     packed.tail_mask[i] = mask(tail.size());
     packed.starts[static_cast<unsigned char>(found[0])] = true;
+    if (i == 0) {
+      packed.only_start = found[0];
+    } else if (found[0] != packed.only_start) {
+      packed.only_start = 0;
+    }
   }
   return packed;
 }
@@ -121,8 +129,8 @@ template <size_t N>
 std::string_view FirstRun(std::string_view word, const RoverRun (&runs)[N],
                           const PackedRuns<N>& packed) {
   size_t best = N - 1;  // the catch-all
-  for (size_t at = 0; at < word.size() && best > 0; ++at) {
-    if (!packed.starts[static_cast<unsigned char>(word[at])]) continue;
+  // Lowers best to the first run ahead of it that begins at `at`.
+  auto look_at = [&](size_t at) {
     const std::string_view rest = word.substr(at);
     const uint64_t head = LoadPackedBytes(rest);
     for (size_t row = 0; row < best; ++row) {
@@ -136,8 +144,23 @@ std::string_view FirstRun(std::string_view word, const RoverRun (&runs)[N],
         continue;
       }
       best = row;
-      break;
+      return;
     }
+  };
+  if (packed.only_start != 0) {
+    // Runs of one first byte: memchr skips to the places they may begin.
+    const char* const begin = word.data();
+    const char* const end = begin + word.size();
+    for (const char* at = begin; best > 0 && at < end; ++at) {
+      at = static_cast<const char*>(
+          std::memchr(at, packed.only_start, static_cast<size_t>(end - at)));
+      if (at == nullptr) break;
+      look_at(static_cast<size_t>(at - begin));
+    }
+    return runs[best].gives;
+  }
+  for (size_t at = 0; at < word.size() && best > 0; ++at) {
+    if (packed.starts[static_cast<unsigned char>(word[at])]) look_at(at);
   }
   return runs[best].gives;
 }
@@ -166,6 +189,12 @@ void CParsedVerb::AppendSuffixes(int n, std::string* out) const {
     if (!piece.empty()) out->append(piece);
   };
   auto append_rovers = [this, &append](int position) {
+    // Most positions hold no rover at all.
+    if ((m_strNegRover[position].size() | m_strEmphRover[position].size() |
+         m_strNegEmphRover[position].size() |
+         m_strEmphNegRover[position].size()) == 0) {
+      return;
+    }
     for (RoverSlots kind : kRoverOrder) append((this->*kind)[position]);
   };
   if (n <= 0) return;

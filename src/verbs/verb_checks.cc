@@ -16,6 +16,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -121,16 +122,24 @@ void Fault(CParsedVerb& verb, std::string_view message, double divisor) {
   Fault(verb, message, {}, divisor);
 }
 
-// Adds the suggestion prefix + root + the pieces.
+// Copies `piece` to `to` and returns the end of the copy.
+char* CopyPiece(char* to, std::string_view piece) {
+  if (piece.empty()) return to;
+  std::memcpy(to, piece.data(), piece.size());
+  return to + piece.size();
+}
+
+// Adds the suggestion prefix + root + the pieces. Words of many rovers
+// get many long corrections, so the form is sized once and copied into
+// rather than appended to piece by piece.
 void Suggest(CParsedVerb& verb, std::string_view prefix,
              std::initializer_list<std::string_view> pieces) {
   size_t size = prefix.size() + verb.m_strHeadword.size();
   for (std::string_view piece : pieces) size += piece.size();
-  std::string& form = verb.AddSuggestion();
-  form.reserve(size);
-  form += prefix;
-  form += verb.m_strHeadword;
-  for (std::string_view piece : pieces) form += piece;
+  std::string& form = verb.AddSuggestionOfSize(size);
+  char* to = CopyPiece(form.data(), prefix);
+  to = CopyPiece(to, verb.m_strHeadword);
+  for (std::string_view piece : pieces) to = CopyPiece(to, piece);
 }
 
 void CheckSameType(CParsedVerb& v, Scan& s) {

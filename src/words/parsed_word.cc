@@ -20,12 +20,23 @@ void CParsedWord::Clear() {
   m_strHeadword = {};
 }
 
-std::string& CParsedWord::AddSuggestion() {
+std::string& CParsedWord::AddSpareSuggestion() {
   if (spare_suggestions_.empty()) return m_lstSuggestions.emplace_back();
   m_lstSuggestions.push_back(std::move(spare_suggestions_.back()));
   spare_suggestions_.pop_back();
-  std::string& suggestion = m_lstSuggestions.back();
+  return m_lstSuggestions.back();
+}
+
+std::string& CParsedWord::AddSuggestion() {
+  std::string& suggestion = AddSpareSuggestion();
   suggestion.clear();
+  return suggestion;
+}
+
+std::string& CParsedWord::AddSuggestionOfSize(size_t size) {
+  // Only bytes past the old text are filled in.
+  std::string& suggestion = AddSpareSuggestion();
+  suggestion.resize(size);
   return suggestion;
 }
 

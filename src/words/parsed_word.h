@@ -14,6 +14,7 @@
 #ifndef TESVAR_WORDS_PARSED_WORD_H_
 #define TESVAR_WORDS_PARSED_WORD_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -66,6 +67,9 @@ class CParsedWord {
   // written. Its storage is that of a suggestion cleared before, so a
   // record that serves many readings rarely allocates for them.
   std::string& AddSuggestion();
+  // The same with a suggestion of `size` bytes whose content is left
+  // unspecified, for the caller to overwrite whole.
+  std::string& AddSuggestionOfSize(size_t size);
   int HasErrors() const { return m_lstErrors.empty() ? 0 : 1; }
   int HasSuggestions() const { return m_lstSuggestions.empty() ? 0 : 1; }
 
@@ -84,6 +88,9 @@ class CParsedWord {
   std::string_view m_strHeadword;
 
  private:
+  // Appends a suggestion with the storage and the stale text of a spare.
+  std::string& AddSpareSuggestion();
+
   bool quiet_ = false;
   // Suggestions of earlier readings, kept for their storage.
   StringList spare_suggestions_;

@@ -117,7 +117,10 @@ TEST(SpellingTest, CheckOfRelatedWordsAgreesWithTheQuickTest) {
     }
     begin = end;
   }
-  for (const std::string stem : {"", "tl", "ghotlh", "Qapqu'be'qu'be'Qo'c"}) {
+  // The long stems put a tail past the first eight bytes and an "h" in
+  // the middle of the second eight.
+  for (const std::string stem :
+       {"", "tl", "ghotlh", "Qapqu'be'qu'be'Qo'c", "Qapqu'be'qu'chbe'Qo'tl"}) {
     // The check keeps views: the words must stay where they are.
     std::vector<std::string> words;
     words.reserve(tails.size());
@@ -126,6 +129,20 @@ TEST(SpellingTest, CheckOfRelatedWordsAgreesWithTheQuickTest) {
     for (const std::string& word : words) {
       EXPECT_EQ(check.IsCanonical(word), IsCanonicalSpelling(word))
           << stem << " + " << word;
+    }
+  }
+}
+
+// Long words are read eight bytes at a time where they can be: a single
+// misplaced byte must be found wherever it stands.
+TEST(SpellingTest, CheckFindsOneBadByteAnywhereInALongWord) {
+  const std::string plain = "Qapqu'be'qu'be'Qo'Qapla'";
+  ASSERT_TRUE(CanonicalSpellingCheck().IsCanonical(plain));
+  for (size_t at = 0; at < plain.size(); ++at) {
+    for (const char bad : {'h', 'x'}) {
+      std::string word = plain;
+      word[at] = bad;
+      EXPECT_FALSE(CanonicalSpellingCheck().IsCanonical(word)) << word;
     }
   }
 }

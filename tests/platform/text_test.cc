@@ -121,6 +121,8 @@ TEST(TextTest, FormatFillsTextsAndIntegers) {
   EXPECT_EQ(Format("%i", {"text"}), "%i");
   EXPECT_EQ(Format("trailing %", {}), "trailing %");
   EXPECT_EQ(Format("%d", {3}), "%d");
+  // "%%" is one literal "%", never the start of a directive.
+  EXPECT_EQ(Format("%%s, 100%% %s%", {"x"}), "%s, 100% x%");
 }
 
 }  // namespace

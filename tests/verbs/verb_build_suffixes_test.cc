@@ -62,6 +62,11 @@ TEST(BuildSuffixesTest, RoversNextToHaAndQoComeFromTheWord) {
       {"lopQo'qu'taHQo'be'qu'", true, "'eghbe'taHQo'be'qu'"},
       {"lopHa'qu'Ha'be'", false, "'eghHa'be'taHqu'"},
       {"lopbe'qu'Qo'", true, "'eghbe'taHbe'qu'Qo'"},
+      // First bytes of a run that lead nowhere, and a run cut off by the
+      // end of the word.
+      {"HoHHa'qu'", false, "'eghHa'qu'taHqu'"},
+      {"lopHa'be", false, "'eghHa'taHqu'"},
+      {"QoQQo'b", true, "'eghbe'taHQo'"},
   };
   for (const Case& c : cases) {
     CParsedVerb verb;

@@ -59,5 +59,21 @@ TEST(ParsedWordTest, EmptyHeadwordMatchesOnlyTheEmptyWord) {
   EXPECT_EQ(word.Parse("", entry), 1);
 }
 
+// Suggestions reuse the storage of those a Clear let go: each has the size
+// asked for, and an empty one none of the old text.
+TEST(ParsedWordTest, ReusedSuggestionsHaveTheSizeAskedFor) {
+  CParsedWord word;
+  word.AddSuggestion() = "an old suggestion";
+  word.AddSuggestion() = "a much longer old suggestion";
+  word.AddSuggestion() = "ab";
+  word.Clear();
+  // The spares come back last first.
+  EXPECT_EQ(word.AddSuggestionOfSize(5).size(), 5u);
+  EXPECT_EQ(word.AddSuggestionOfSize(3).size(), 3u);
+  EXPECT_EQ(word.AddSuggestion(), "");
+  EXPECT_EQ(word.AddSuggestionOfSize(4).size(), 4u);  // no spare left
+  EXPECT_EQ(word.m_lstSuggestions.size(), 4u);
+}
+
 }  // namespace
 }  // namespace tesvar
