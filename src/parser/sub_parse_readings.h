@@ -16,13 +16,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "parser/text_arena.h"
 #include "parser/weighed_reading.h"
-#include "words/first_byte_index.h"
 
 namespace tesvar {
 
@@ -43,14 +42,18 @@ class SubParseReadings {
     size_t end;
   };
 
-  // A word as the table looks it up, hashed once for Find and Store: the
-  // words are long corrections, and hashing one reads it whole.
+  // A word as the table looks it up, with the hash its copy in the
+  // arena carries: the words are long corrections, and hashing one would
+  // read it whole.
   struct Key {
     std::string_view word;
     size_t hash;
     bool operator==(const Key& other) const { return word == other.word; }
   };
-  static Key KeyOf(std::string_view word) { return Key{word, Hash(word)}; }
+  // REQUIRES: `word` is a text of the call's TextArena.
+  static Key KeyOf(std::string_view word) {
+    return Key{word, static_cast<size_t>(TextArena::HashOf(word))};
+  }
 
   SubParseReadings() = default;
   SubParseReadings(const SubParseReadings&) = delete;
@@ -101,26 +104,6 @@ class SubParseReadings {
   }
 
  private:
-  // A hash read eight bytes at a time, cheaper than std::hash on these
-  // long words and as good for a table of a few thousand.
-  static size_t Hash(std::string_view word) {
-    const size_t n = word.size();
-    uint64_t h = (n + 1) * 0x9e3779b97f4a7c15u;
-    size_t at = 0;
-    for (; at + sizeof(uint64_t) <= n; at += sizeof(uint64_t)) {
-      uint64_t chunk;
-      std::memcpy(&chunk, word.data() + at, sizeof chunk);
-      h = (h ^ chunk) * 0xbf58476d1ce4e5b9u;
-      h ^= h >> 29;
-    }
-    if (at < n)
-      h = (h ^ LoadPackedBytes(word.substr(at))) * 0x94d049bb133111ebu;
-    h ^= h >> 31;
-    h *= 0xbf58476d1ce4e5b9u;
-    h ^= h >> 29;
-    return static_cast<size_t>(h);
-  }
-
   // Taking a word out costs about as much as wiping this many buckets.
   static constexpr size_t kBucketsPerErase = 16;
 

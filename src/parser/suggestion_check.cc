@@ -24,7 +24,9 @@
 // Suggestions travel as views of the call's TextArena: the top level's
 // are copied there when its check starts and written back when it ends,
 // and a sub-parse's are copied there once, when its readings are
-// collected.
+// collected. The arena keeps each text's hash beside it, so a step looks
+// its suggestion up in the guard lists, the verdicts and the shared
+// readings without reading it whole.
 //
 // Every step of a walk is charged to the call's work meter by the words it
 // compares; once the meter stops, the walk ends where it is and the call
@@ -37,7 +39,9 @@
 #include <string>
 #include <vector>
 
+#include "parser/text_arena.h"
 #include "parser/word_parse.h"
+#include "parser/word_positions.h"
 
 namespace tesvar {
 
@@ -45,9 +49,9 @@ namespace {
 
 // Whether `word` is in `words`, at *at; adds to *compared the words a
 // search in turn would look at: up to and including the word, or all.
-bool Find(const WordPositions& words, std::string_view word, uint64_t* compared,
-          size_t* at) {
-  *at = words.Find(word);
+bool Find(const WordPositions& words, std::string_view word, uint64_t hash,
+          uint64_t* compared, size_t* at) {
+  *at = words.Find(word, hash);
   const bool found = *at < words.size();
   *compared += found ? *at + 1 : words.size();
   return found;
@@ -63,10 +67,11 @@ bool AnySuggestions(const ParseResults& results) {
 }  // namespace
 
 bool SuggestionCheck::OnGuardList(const ParseFrame& frame,
-                                  std::string_view word, uint64_t* compared) {
+                                  std::string_view word, uint64_t hash,
+                                  uint64_t* compared) {
   size_t at = 0;
   for (const ParseFrame* f = &frame; f != nullptr; f = f->guard_parent) {
-    if (Find(f->m_lstTried, word, compared, &at)) return true;
+    if (Find(f->m_lstTried, word, hash, compared, &at)) return true;
   }
   return false;
 }
@@ -87,7 +92,7 @@ void SuggestionCheck::Run(std::string_view word, ParseResults& results) {
   }
   std::vector<bool>& changed = scratch.top_changed;
   changed.assign(results.size(), false);
-  Walk(word, results.size(),
+  Walk(word, TextArena::Hash(word), results.size(),
        [&lists, &changed](size_t i, bool walk_changed) -> SuggestionViews& {
          changed[i] = changed[i] || walk_changed;
          return lists[i];
@@ -105,18 +110,18 @@ void SuggestionCheck::Run(std::string_view word, ParseResults& results) {
 }
 
 void SuggestionCheck::Run(std::string_view word, WeighedReadings& readings) {
-  Walk(word, readings.size(),
+  Walk(word, TextArena::HashOf(word), readings.size(),
        [&readings](size_t i, bool /*walk_changed*/) -> SuggestionViews& {
          return readings[i].suggestions;
        });
 }
 
 template <typename ListAt>
-void SuggestionCheck::Walk(std::string_view word, size_t count,
+void SuggestionCheck::Walk(std::string_view word, uint64_t hash, size_t count,
                            ListAt list_at) {
   ParseFrame& frame = *frame_;
   ++frame.m_nDepth;
-  frame.m_lstTried.Add(word);
+  frame.m_lstTried.Add(word, hash);
 
   if (frame.m_nDepth <= suggestion_limits::kMaxWalkDepth) {
     ParseFrame& sub_frame = parse_->scratch().levels[frame.m_nDepth].sub_frame;
@@ -145,19 +150,34 @@ bool SuggestionCheck::WalkSuggestions(ParseFrame& sub_frame,
   // of the walk are the same as if each removal had closed its gap.
   std::vector<size_t>& removed_positions = level.removed;
   removed_positions.clear();
+  // The guard lists do not change during the walk: together they tell at
+  // once that most words are on none of them.
+  uint64_t guard_filter = 0;
+  uint64_t guard_words = 0;
+  for (const ParseFrame* f = frame_; f != nullptr; f = f->guard_parent) {
+    guard_filter |= f->m_lstTried.filter();
+    guard_words += f->m_lstTried.size();
+  }
   bool changed = false;
   for (size_t pos = 0; pos < suggestions.size(); ++pos) {
     // Suggestions appended while the last one is processed are not visited.
     const bool was_last = pos + 1 == suggestions.size();
     // A view: appending below may move the list, never the text.
     const std::string_view current = suggestions[pos];
+    const uint64_t hash = TextArena::HashOf(current);
     bool removed = false;
     uint64_t compared = 0;
 
     size_t verdict = 0;
-    if (OnGuardList(*frame_, current, &compared)) {
+    bool guarded = false;
+    if ((guard_filter & WordPositions::FilterBit(hash)) == 0) {
+      compared = guard_words;
+    } else {
+      guarded = OnGuardList(*frame_, current, hash, &compared);
+    }
+    if (guarded) {
       // A word on the current chain: left in place unparsed.
-    } else if (Find(verdict_words, current, &compared, &verdict)) {
+    } else if (Find(verdict_words, current, hash, &compared, &verdict)) {
       // Costs no parse, so it applies even once the budget is spent.
       removed = !level.verdict_stays[verdict];
     } else if (scratch.handed_over >= suggestion_limits::kMaxSubParses) {
@@ -178,7 +198,7 @@ bool SuggestionCheck::WalkSuggestions(ParseFrame& sub_frame,
                            reading.suggestions.end());
         changed |= !reading.suggestions.empty();
       }
-      verdict_words.Add(current);
+      verdict_words.Add(current, hash);
       level.verdict_stays.push_back(!removed);
     }
     // Most steps fit the budget and the next interrupt check: one sum.

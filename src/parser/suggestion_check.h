@@ -41,18 +41,19 @@ class SuggestionCheck {
   void Run(std::string_view word, WeighedReadings& readings);
 
  private:
-  // Walks `count` lists with `word` on the guard list. list_at(i, false)
+  // Walks `count` lists with `word`, whose hash is `hash`, on the guard
+  // list. list_at(i, false)
   // gives the i-th list; list_at(i, true) is called after a walk changed
   // it.
   template <typename ListAt>
-  void Walk(std::string_view word, size_t count, ListAt list_at);
+  void Walk(std::string_view word, uint64_t hash, size_t count, ListAt list_at);
   // Returns whether the list changed.
   bool WalkSuggestions(ParseFrame& sub_frame, SuggestionViews& suggestions);
   // Whether `word` is on the guard list of `frame`: its own m_lstTried or
   // that of a frame it was started by. *compared counts the words looked
   // at.
   static bool OnGuardList(const ParseFrame& frame, std::string_view word,
-                          uint64_t* compared);
+                          uint64_t hash, uint64_t* compared);
 
   WordParse* const parse_;
   ParseFrame* const frame_;

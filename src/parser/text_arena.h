@@ -4,6 +4,11 @@
 // handed around as a view. A block never moves: views stay valid until
 // Clear, which keeps the first block for the next call.
 //
+// Each text is stored with its hash just before it: the check looks a
+// text up in several lists at every step, and the texts are long
+// corrections that often agree at both ends, so the hash is taken once,
+// while the text is copied in, and read back from there.
+//
 // Owned by one ParseScratch; not thread-safe.
 // Tested by text_arena_test.cc.
 
@@ -11,6 +16,8 @@
 #define TESVAR_PARSER_TEXT_ARENA_H_
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -25,6 +32,18 @@ class TextArena {
 
   // A copy of `text` that lives until Clear.
   std::string_view Copy(std::string_view text);
+
+  // Hash(text), read from where Copy left it. REQUIRES: `text` is a view
+  // that Copy returned, whole, and the arena has not been cleared since.
+  static uint64_t HashOf(std::string_view text) {
+    if (text.empty()) return Hash(text);
+    uint64_t hash;
+    std::memcpy(&hash, text.data() - sizeof hash, sizeof hash);
+    return hash;
+  }
+
+  // A hash of every byte of `text`, eight at a time.
+  static uint64_t Hash(std::string_view text);
 
   // Forgets every text.
   void Clear();

@@ -5,10 +5,11 @@
 // plus one, or the whole list when the word is absent; this answers both
 // at a cost that does not grow with the list.
 //
-// Words are views that must outlive the list (the call's TextArena). Short
-// lists are searched in turn; past kIndexFrom words, a hash table of
-// positions by a fingerprint of the word (its size and the bytes at both
-// ends) takes over, so a long word is not read whole to be looked up.
+// Words come with their hash (TextArena::Hash), taken once by the caller
+// however many lists it looks in, so that a long word is read whole only
+// to confirm a match. One bit per word in a 64-bit filter answers most
+// searches for absent words at once; short lists are then searched in
+// turn, and past kIndexFrom words a hash table of positions takes over.
 //
 // Owned by one ParseScratch; not thread-safe. Tested by
 // word_positions_test.cc.
@@ -28,39 +29,49 @@ class WordPositions {
   // Lists this long or longer are indexed.
   static constexpr size_t kIndexFrom = 16;
 
-  size_t size() const { return words_.size(); }
-  std::string_view operator[](size_t i) const { return words_[i]; }
+  // The filter bit of a word with hash `hash`: a list holds no word whose
+  // bit is missing from its filter().
+  static uint64_t FilterBit(uint64_t hash) {
+    return uint64_t{1} << (hash >> 58);
+  }
 
-  // Appends `word`; a word already present keeps its first position.
-  void Add(std::string_view word);
-  // The first position of `word`, or size() when it is absent.
-  size_t Find(std::string_view word) const {
-    // Most words looked for are absent, and most of those differ in
-    // length from every word of the list.
-    if ((sizes_ & SizeBit(word)) == 0) return words_.size();
-    if (!slots_.empty()) return FindIndexed(word);
+  size_t size() const { return words_.size(); }
+  std::string_view operator[](size_t i) const { return words_[i].word; }
+  uint64_t filter() const { return filter_; }
+
+  // Appends `word`, whose hash is `hash`; a word already present keeps its
+  // first position.
+  void Add(std::string_view word, uint64_t hash);
+  // The first position of `word`, whose hash is `hash`, or size() when it
+  // is absent.
+  size_t Find(std::string_view word, uint64_t hash) const {
+    if ((filter_ & FilterBit(hash)) == 0) return words_.size();
+    if (!slots_.empty()) return FindIndexed(word, hash);
     for (size_t i = 0; i < words_.size(); ++i) {
-      if (words_[i].size() == word.size() && words_[i] == word) return i;
+      if (words_[i].Is(word, hash)) return i;
     }
     return words_.size();
   }
   void Clear();
 
  private:
-  // The bit of `word`'s size, modulo 64, in sizes_.
-  static uint64_t SizeBit(std::string_view word) {
-    return uint64_t{1} << (word.size() % 64);
-  }
-  static uint64_t Fingerprint(std::string_view word);
-  size_t FindIndexed(std::string_view word) const;
+  size_t FindIndexed(std::string_view word, uint64_t hash) const;
   // Makes the table fit twice the words, and fills it.
   void Rehash();
   void Insert(size_t position);
 
-  std::vector<std::string_view> words_;
-  // The SizeBit of every word of the list.
-  uint64_t sizes_ = 0;
-  std::vector<uint64_t> fingerprints_;
+  struct Entry {
+    std::string_view word;
+    uint64_t hash;
+    bool Is(std::string_view other, uint64_t other_hash) const {
+      // Words are often one text, handed around.
+      return hash == other_hash && word.size() == other.size() &&
+             (word.data() == other.data() || word == other);
+    }
+  };
+  std::vector<Entry> words_;
+  // The FilterBit of every word of the list.
+  uint64_t filter_ = 0;
   // Positions plus one, 0 for an empty slot; the size is a power of two
   // (or 0 while the list is short).
   std::vector<uint32_t> slots_;

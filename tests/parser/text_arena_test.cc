@@ -1,11 +1,14 @@
 // The call's text store: texts keep their place while more are added, also
 // past a block and for a text longer than a block, and a cleared store
-// serves the next call.
+// serves the next call. The hash kept with each text is the one computed
+// from its bytes, and tells apart texts that differ anywhere.
 
 #include "parser/text_arena.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,7 +31,31 @@ TEST(TextArenaTest, TextsStayInPlaceWhileTheStoreGrows) {
   }
   for (size_t i = 0; i < originals.size(); ++i) {
     ASSERT_EQ(copies[i], originals[i]) << i;
+    ASSERT_EQ(TextArena::HashOf(copies[i]), TextArena::Hash(originals[i])) << i;
   }
+}
+
+TEST(TextArenaTest, HashesTellApartTextsThatDifferAnywhere) {
+  TextArena arena;
+  // Every size around the chunks of eight bytes, and each text with one
+  // byte changed at every place: the first, the middle ones, the last.
+  std::set<uint64_t> hashes;
+  size_t texts = 0;
+  for (size_t size = 0; size <= 40; ++size) {
+    const std::string text(size, 'q');
+    hashes.insert(TextArena::HashOf(arena.Copy(text)));
+    ++texts;
+    for (size_t at = 0; at < size; ++at) {
+      std::string changed = text;
+      changed[at] = '\'';
+      const std::string_view copy = arena.Copy(changed);
+      EXPECT_EQ(TextArena::HashOf(copy), TextArena::Hash(changed));
+      hashes.insert(TextArena::HashOf(copy));
+      ++texts;
+    }
+  }
+  EXPECT_EQ(hashes.size(), texts);
+  EXPECT_EQ(TextArena::HashOf(arena.Copy("")), TextArena::Hash(""));
 }
 
 TEST(TextArenaTest, EmptyTextsAndReuseAfterClear) {

@@ -1,6 +1,6 @@
 // Positions of words in a growing list: the first position of a repeated
 // word, absent words, words that share their size and both ends, and
-// sizes that agree modulo 64, on both sides of the length where the list
+// words whose hashes agree, on both sides of the length where the list
 // starts to be indexed.
 
 #include "parser/word_positions.h"
@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "parser/text_arena.h"
 
 namespace tesvar {
 namespace {
@@ -24,40 +26,70 @@ TEST(WordPositionsTest, FindsTheFirstPositionAtEveryLength) {
   for (int i = 0; i < 100; ++i) words.push_back(Alike(i));
   words.push_back("a");
   words.push_back("");
-  words.push_back(std::string(65, 'Q'));  // the size of "a", modulo 64
+  words.push_back(std::string(65, 'Q'));
+  // Copies of the texts elsewhere: words are found by their bytes.
+  std::vector<std::string> copies = words;
   WordPositions list;
   std::vector<std::string_view> added;  // what the list holds, in turn
   auto add = [&](std::string_view word) {
-    list.Add(word);
+    list.Add(word, TextArena::Hash(word));
     added.push_back(word);
+  };
+  auto find = [&](std::string_view word) {
+    return list.Find(word, TextArena::Hash(word));
   };
   for (size_t n = 0; n < words.size(); ++n) {
     add(words[n]);
     // Some words are added again: they keep their first place.
-    if (n % 7 == 3) add(words[n / 2]);
+    if (n % 7 == 3) add(copies[n / 2]);
     ASSERT_EQ(list.size(), added.size());
     for (size_t i = 0; i <= n; ++i) {
       size_t first = 0;
       while (added[first] != words[i]) ++first;
-      ASSERT_EQ(list.Find(words[i]), first) << "after " << n << " words";
+      ASSERT_EQ(find(words[i]), first) << "after " << n << " words";
+      ASSERT_EQ(find(copies[i]), first) << "after " << n << " words";
     }
-    ASSERT_EQ(list.Find(Alike(500)), list.size());
-    ASSERT_EQ(list.Find("qu'"), list.size());
-    ASSERT_EQ(list.Find(std::string(129, 'Q')), list.size());
-    ASSERT_EQ(list.Find("b"), list.size());
+    ASSERT_EQ(find(Alike(500)), list.size());
+    ASSERT_EQ(find("qu'"), list.size());
+    ASSERT_EQ(find(std::string(129, 'Q')), list.size());
+    ASSERT_EQ(find("b"), list.size());
   }
   EXPECT_GT(list.size(), WordPositions::kIndexFrom);
 }
 
+// A hash only narrows the search: words that share one are still told
+// apart, and each keeps its own first position.
+TEST(WordPositionsTest, WordsWithOneHashStayApart) {
+  for (size_t count : {size_t{3}, 3 * WordPositions::kIndexFrom}) {
+    WordPositions list;
+    std::vector<std::string> words;
+    for (size_t i = 0; i < count; ++i)
+      words.push_back(Alike(static_cast<int>(i)));
+    for (const std::string& word : words) list.Add(word, 42);
+    for (const std::string& word : words) list.Add(word, 42);
+    EXPECT_EQ(list.size(), 2 * count);
+    for (size_t i = 0; i < count; ++i) {
+      EXPECT_EQ(list.Find(words[i], 42), i) << count;
+      // The right word under another hash is not looked at.
+      EXPECT_EQ(list.Find(words[i], 43), list.size()) << count;
+    }
+    EXPECT_EQ(list.Find(Alike(static_cast<int>(count)), 42), list.size())
+        << count;
+  }
+}
+
 TEST(WordPositionsTest, ClearStartsAnew) {
   WordPositions list;
-  for (int i = 0; i < 40; ++i) list.Add("x" + std::string(i, 'y'));
+  std::vector<std::string> words;
+  for (int i = 0; i < 40; ++i) words.push_back("x" + std::string(i, 'y'));
+  for (const std::string& word : words) list.Add(word, TextArena::Hash(word));
   list.Clear();
   EXPECT_EQ(list.size(), 0u);
-  EXPECT_EQ(list.Find("x"), 0u);
-  list.Add("Qo'");
-  EXPECT_EQ(list.Find("Qo'"), 0u);
-  EXPECT_EQ(list.Find("x"), 1u);
+  EXPECT_EQ(list.filter(), 0u);
+  EXPECT_EQ(list.Find("x", TextArena::Hash("x")), 0u);
+  list.Add("Qo'", TextArena::Hash("Qo'"));
+  EXPECT_EQ(list.Find("Qo'", TextArena::Hash("Qo'")), 0u);
+  EXPECT_EQ(list.Find("x", TextArena::Hash("x")), 1u);
 }
 
 }  // namespace
