@@ -50,7 +50,7 @@ struct WalkLevel {
   // What became of each suggestion parsed during the walk: the words, and
   // whether each stays.
   WordPositions verdict_words;
-  std::vector<bool> verdict_stays;
+  std::vector<uint8_t> verdict_stays;
   // The positions of the suggestions removed, in increasing order.
   std::vector<size_t> removed;
 };

@@ -35,7 +35,7 @@ class WordPositions {
     return uint64_t{1} << (hash >> 58);
   }
 
-  size_t size() const { return words_.size(); }
+  size_t size() const { return size_; }
   std::string_view operator[](size_t i) const { return words_[i].word; }
   uint64_t filter() const { return filter_; }
 
@@ -45,19 +45,19 @@ class WordPositions {
   // The first position of `word`, whose hash is `hash`, or size() when it
   // is absent.
   size_t Find(std::string_view word, uint64_t hash) const {
-    if ((filter_ & FilterBit(hash)) == 0) return words_.size();
-    if (!slots_.empty()) return FindIndexed(word, hash);
-    for (size_t i = 0; i < words_.size(); ++i) {
+    if ((filter_ & FilterBit(hash)) == 0) return size_;
+    if (indexed_) return FindIndexed(word, hash);
+    for (size_t i = 0; i < size_; ++i) {
       if (words_[i].Is(word, hash)) return i;
     }
-    return words_.size();
+    return size_;
   }
   void Clear();
 
  private:
   size_t FindIndexed(std::string_view word, uint64_t hash) const;
   // Makes the table fit twice the words, and fills it.
-  void Rehash();
+  void Reindex();
   void Insert(size_t position);
 
   struct Entry {
@@ -70,10 +70,15 @@ class WordPositions {
     }
   };
   std::vector<Entry> words_;
+  // words_.size(), kept apart: Entry's size is not a power of two.
+  size_t size_ = 0;
   // The FilterBit of every word of the list.
   uint64_t filter_ = 0;
-  // Positions plus one, 0 for an empty slot; the size is a power of two
-  // (or 0 while the list is short).
+  // Whether slots_ holds the positions, which it does from kIndexFrom
+  // words on.
+  bool indexed_ = false;
+  // Positions plus one, 0 for an empty slot; the size is a power of two.
+  // A cleared list keeps the table for when it grows again.
   std::vector<uint32_t> slots_;
 };
 

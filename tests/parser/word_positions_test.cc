@@ -78,18 +78,29 @@ TEST(WordPositionsTest, WordsWithOneHashStayApart) {
   }
 }
 
+// A cleared list forgets its words, also when it is indexed again with
+// the table an earlier, longer list left behind.
 TEST(WordPositionsTest, ClearStartsAnew) {
+  auto hashed = [](const std::string& word) { return TextArena::Hash(word); };
   WordPositions list;
-  std::vector<std::string> words;
-  for (int i = 0; i < 40; ++i) words.push_back("x" + std::string(i, 'y'));
-  for (const std::string& word : words) list.Add(word, TextArena::Hash(word));
-  list.Clear();
-  EXPECT_EQ(list.size(), 0u);
-  EXPECT_EQ(list.filter(), 0u);
-  EXPECT_EQ(list.Find("x", TextArena::Hash("x")), 0u);
-  list.Add("Qo'", TextArena::Hash("Qo'"));
-  EXPECT_EQ(list.Find("Qo'", TextArena::Hash("Qo'")), 0u);
-  EXPECT_EQ(list.Find("x", TextArena::Hash("x")), 1u);
+  std::vector<std::string> before;
+  for (int i = 0; i < 100; ++i) before.push_back("x" + std::string(i, 'y'));
+  for (const std::string& word : before) list.Add(word, hashed(word));
+  for (size_t count : {size_t{1}, WordPositions::kIndexFrom + 3}) {
+    list.Clear();
+    EXPECT_EQ(list.size(), 0u);
+    EXPECT_EQ(list.filter(), 0u);
+    std::vector<std::string> after;
+    for (size_t i = 0; i < count; ++i)
+      after.push_back(Alike(static_cast<int>(i)));
+    for (const std::string& word : after) list.Add(word, hashed(word));
+    for (size_t i = 0; i < count; ++i) {
+      EXPECT_EQ(list.Find(after[i], hashed(after[i])), i);
+    }
+    for (const std::string& word : before) {
+      EXPECT_EQ(list.Find(word, hashed(word)), count) << word;
+    }
+  }
 }
 
 }  // namespace
