@@ -17,7 +17,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "parser/text_arena.h"
@@ -48,7 +47,9 @@ class SubParseReadings {
   struct Key {
     std::string_view word;
     size_t hash;
-    bool operator==(const Key& other) const { return word == other.word; }
+    bool operator==(const Key& other) const {
+      return hash == other.hash && word == other.word;
+    }
   };
   // REQUIRES: `word` is a text of the call's TextArena.
   static Key KeyOf(std::string_view word) {
@@ -62,8 +63,13 @@ class SubParseReadings {
   // What `word`, as handed over, gave before; nullptr if it is new. The
   // result stays valid until the next Store or Clear.
   const Word* Find(const Key& word) const {
-    const auto found = by_word_.find(word);
-    return found == by_word_.end() ? nullptr : &found->second;
+    if (slots_.empty()) return nullptr;
+    const size_t mask = slots_.size() - 1;
+    for (size_t slot = word.hash & mask;; slot = (slot + 1) & mask) {
+      if (slots_[slot] == 0) return nullptr;
+      const Entry& entry = words_[slots_[slot] - 1];
+      if (entry.key == word) return &entry.word;
+    }
   }
 
   const Reading& reading(size_t i) const { return readings_[i]; }
@@ -84,33 +90,54 @@ class SubParseReadings {
       readings_.back().end = suggestions_.size();
     }
     kept.end = readings_.size();
-    by_word_.emplace(word, kept);
+    words_.push_back(Entry{word, kept, 0});
+    if (2 * words_.size() > slots_.size()) {
+      Reindex();
+    } else {
+      Insert(words_.size() - 1);
+    }
   }
 
-  // Forgets everything, at the end of a call. Most calls store nothing,
-  // and clearing an empty table would still wipe all its buckets, as many
-  // as the costliest call so far needed.
+  // Forgets everything, at the end of a call. The table keeps its size,
+  // as large as the costliest call so far needed; only the slots in use
+  // are emptied, so a call that stored a few words pays for those only.
   void Clear() {
-    if (by_word_.empty()) return;
-    // Clearing wipes every bucket, and one costly call leaves many behind:
-    // a call that stored a few words takes them out one by one instead.
-    if (by_word_.size() * kBucketsPerErase < by_word_.bucket_count()) {
-      while (!by_word_.empty()) by_word_.erase(by_word_.begin());
-    } else {
-      by_word_.clear();
-    }
+    for (const Entry& entry : words_) slots_[entry.slot] = 0;
+    words_.clear();
     readings_.clear();
     suggestions_.clear();
   }
 
  private:
-  // Taking a word out costs about as much as wiping this many buckets.
-  static constexpr size_t kBucketsPerErase = 16;
-
-  struct KeyHash {
-    size_t operator()(const Key& key) const { return key.hash; }
+  struct Entry {
+    Key key;
+    Word word;
+    size_t slot;  // where the table holds its position
   };
-  std::unordered_map<Key, Word, KeyHash> by_word_;
+
+  // Open addressing with linear probing, at most half full.
+  void Insert(size_t position) {
+    const size_t mask = slots_.size() - 1;
+    size_t slot = words_[position].key.hash & mask;
+    while (slots_[slot] != 0) slot = (slot + 1) & mask;
+    slots_[slot] = static_cast<uint32_t>(position + 1);
+    words_[position].slot = slot;
+  }
+  void Reindex() {
+    size_t size = slots_.empty() ? kFirstSlots : 2 * slots_.size();
+    while (size < 2 * words_.size()) size *= 2;
+    slots_.assign(size, 0);
+    for (size_t position = 0; position < words_.size(); ++position) {
+      Insert(position);
+    }
+  }
+
+  static constexpr size_t kFirstSlots = 64;
+
+  std::vector<Entry> words_;
+  // Positions in words_ plus one, 0 for an empty slot; the size is a
+  // power of two.
+  std::vector<uint32_t> slots_;
   std::vector<Reading> readings_;
   std::vector<std::string_view> suggestions_;
 };
