@@ -33,8 +33,9 @@ struct ParseFrame {
   // How many suggestion checks of this frame are running.
   int32_t m_nDepth = 0;
   // Words (normalised) whose suggestion check is in progress along the
-  // current chain, and, in a sub-parser, every word it has parsed; views
-  // of the call's TextArena or of the top-level word.
+  // current chain, and, in a sub-parser, every word it has parsed (none
+  // past the depth bound, where it walks nothing); views of the call's
+  // TextArena or of the top-level word.
   WordPositions m_lstTried;
   // The frame whose guard list continues this one's; null at the top.
   const ParseFrame* guard_parent = nullptr;

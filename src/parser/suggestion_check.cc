@@ -6,7 +6,9 @@
 // The sub-parser is one frame for the whole phase. It starts with this
 // frame's depth, and its guard list is this frame's followed by its own
 // m_lstTried: since its depth never falls back to zero inside the phase,
-// every word it parses stays there.
+// every word it parses stays there. (Past the depth bound a sub-parser
+// walks nothing, and no list of its would ever be searched, so it keeps
+// none.)
 //
 // Three bounds keep the recursion finite (see suggestion_limits):
 //  * within one walk of one list, the verdict on each parsed word (stays or
@@ -121,16 +123,20 @@ void SuggestionCheck::Walk(std::string_view word, uint64_t hash, size_t count,
                            ListAt list_at) {
   ParseFrame& frame = *frame_;
   ++frame.m_nDepth;
-  frame.m_lstTried.Add(word, hash);
-
+  // Deeper than that, the frame walks nothing, so no guard list that is
+  // ever searched would hold the word.
   if (frame.m_nDepth <= suggestion_limits::kMaxWalkDepth) {
+    frame.m_lstTried.Add(word, hash);
     ParseFrame& sub_frame = parse_->scratch().levels[frame.m_nDepth].sub_frame;
     sub_frame.m_nDepth = frame.m_nDepth;
     sub_frame.m_lstTried.Clear();
     sub_frame.guard_parent = &frame;
     WorkMeter& meter = parse_->scratch().meter;
     for (size_t i = 0; i < count && !meter.stopped(); ++i) {
-      if (WalkSuggestions(sub_frame, list_at(i, false))) list_at(i, true);
+      SuggestionViews& suggestions = list_at(i, false);
+      // An empty list has nothing to walk or change.
+      if (suggestions.empty()) continue;
+      if (WalkSuggestions(sub_frame, suggestions)) list_at(i, true);
     }
   }
 
