@@ -37,6 +37,7 @@
 
 #include "parser/suggestion_check.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -216,18 +217,18 @@ bool SuggestionCheck::WalkSuggestions(ParseFrame& sub_frame,
     if (was_last) break;
   }
   if (removed_positions.empty()) return changed;
-  size_t kept = 0;
-  size_t next_removed = 0;
-  for (size_t pos = 0; pos < suggestions.size(); ++pos) {
-    if (next_removed < removed_positions.size() &&
-        removed_positions[next_removed] == pos) {
-      ++next_removed;
-      continue;
-    }
-    if (kept != pos) suggestions[kept] = suggestions[pos];
-    ++kept;
+  // Moves each run of kept suggestions down over the gaps before it.
+  const auto at = [&suggestions](size_t pos) {
+    return suggestions.begin() + static_cast<std::ptrdiff_t>(pos);
+  };
+  auto kept = at(removed_positions[0]);
+  for (size_t k = 0; k < removed_positions.size(); ++k) {
+    const size_t run_end = k + 1 < removed_positions.size()
+                               ? removed_positions[k + 1]
+                               : suggestions.size();
+    kept = std::copy(at(removed_positions[k] + 1), at(run_end), kept);
   }
-  suggestions.resize(kept);
+  suggestions.erase(kept, suggestions.end());
   return true;
 }
 
