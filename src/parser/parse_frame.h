@@ -39,6 +39,14 @@ struct ParseFrame {
   WordPositions m_lstTried;
   // The frame whose guard list continues this one's; null at the top.
   const ParseFrame* guard_parent = nullptr;
+
+  // Makes this a top-level frame with nothing running, keeping the
+  // storage of its list.
+  void Restart() {
+    m_nDepth = 0;
+    m_lstTried.Clear();
+    guard_parent = nullptr;
+  }
 };
 
 // What a walk over one suggestion list at one depth works with. Walks at
@@ -64,6 +72,9 @@ struct ParseScratch::Impl {
   // The texts the suggestion check hands around, for the whole call.
   TextArena texts;
   SubParseReadings sub_parse_readings;
+  // The frame of the top-level call, kept so that its list's storage
+  // serves one call after another.
+  ParseFrame top_frame;
   // By depth of the walking frame, 1 to kMaxWalkDepth.
   WalkLevel levels[suggestion_limits::kMaxWalkDepth + 1];
   // The top-level readings' suggestions while they are checked, and

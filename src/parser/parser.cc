@@ -85,7 +85,8 @@ Status CTesvarParser::Run(std::string word, ParseResults& results,
   if (passed_in > 0) s.saved.assign(results.begin(), results.end());
   s.meter.Charge(word.size());
 
-  ParseFrame top;
+  ParseFrame& top = s.top_frame;
+  top.Restart();
   WordParse(m_pLexicon, &s).Run(std::move(word), results, top);
 
   // The readings shared by sub-parses refer to the texts.
