@@ -67,25 +67,22 @@ std::string_view TextArena::Copy(std::string_view text) {
   return std::string_view(at + kChunk, text.size());
 }
 
-char* TextArena::Reserve(size_t size) {
-  if (blocks_.empty() || blocks_.back().size - used_ < size) {
-    const size_t block_size = std::max(kBlockBytes, size);
-    // Not zeroed: the bytes of a text and of its hash are written before
-    // they are read.
-    blocks_.push_back(
-        Block{std::unique_ptr<char[]>(new char[block_size]), block_size});
-    used_ = 0;
-  }
-  char* at = blocks_.back().bytes.get() + used_;
-  used_ += size;
-  return at;
+void TextArena::NewBlock(size_t size) {
+  const size_t block_size = std::max(kBlockBytes, size);
+  // Not zeroed: the bytes of a text and of its hash are written before
+  // they are read.
+  blocks_.push_back(
+      Block{std::unique_ptr<char[]>(new char[block_size]), block_size});
+  next_ = blocks_.back().bytes.get();
+  end_ = next_ + block_size;
 }
 
 void TextArena::Clear() {
   if (blocks_.size() > 1) blocks_.resize(1);
   // A first block made for one long text is no use to the next call.
   if (!blocks_.empty() && blocks_[0].size != kBlockBytes) blocks_.clear();
-  used_ = 0;
+  next_ = blocks_.empty() ? nullptr : blocks_[0].bytes.get();
+  end_ = blocks_.empty() ? nullptr : next_ + blocks_[0].size;
 }
 
 }  // namespace tesvar

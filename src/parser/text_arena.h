@@ -55,10 +55,18 @@ class TextArena {
   };
   // Room for `size` more bytes in the last block, making a new one if
   // needed; returns where they go.
-  char* Reserve(size_t size);
+  char* Reserve(size_t size) {
+    if (static_cast<size_t>(end_ - next_) < size) NewBlock(size);
+    char* at = next_;
+    next_ += size;
+    return at;
+  }
+  void NewBlock(size_t size);
 
   std::vector<Block> blocks_;
-  size_t used_ = 0;  // in the last block
+  // The free part of the last block (both null before the first).
+  char* next_ = nullptr;
+  char* end_ = nullptr;
 };
 
 }  // namespace tesvar
