@@ -24,9 +24,8 @@ uint64_t LoadChunk(const char* at) {
   return chunk;
 }
 
-}  // namespace
-
-uint64_t TextArena::Hash(std::string_view text) {
+// TextArena::Hash, here so that Copy takes it inline.
+inline uint64_t HashBytes(std::string_view text) {
   const size_t n = text.size();
   const char* from = text.data();
   uint64_t h = (n + 1) * 0x9e3779b97f4a7c15u;
@@ -57,11 +56,15 @@ uint64_t TextArena::Hash(std::string_view text) {
   return h;
 }
 
+}  // namespace
+
+uint64_t TextArena::Hash(std::string_view text) { return HashBytes(text); }
+
 std::string_view TextArena::Copy(std::string_view text) {
   if (text.empty()) return std::string_view();
   const size_t padded = (text.size() + kChunk - 1) / kChunk * kChunk;
   char* at = Reserve(kChunk + padded);
-  const uint64_t hash = Hash(text);
+  const uint64_t hash = HashBytes(text);
   std::memcpy(at, &hash, sizeof hash);
   std::memcpy(at + kChunk, text.data(), text.size());
   return std::string_view(at + kChunk, text.size());
