@@ -50,11 +50,23 @@ class CParsedVerb;
 // suggestions, lowers the score and moves scan->reflexive.
 using VerbSuffixCheck = void (*)(CParsedVerb& verb, VerbScanState& scan);
 
+// When a check can find a fault: a check does nothing at all outside its
+// occasion, so the scan need not call it then. Long words are mostly
+// chains of rovers whose checks rarely apply.
+enum VerbCheckOccasion : uint8_t {
+  kAnyTime = 1 << 0,
+  kInCommands = 1 << 1,           // the prefix is a command prefix
+  kAfterAClass = 1 << 2,          // some class suffix was read before
+  kAfterTheClauseClass = 1 << 3,  // the last class suffix read is VS9
+};
+
 // The grammar checks that concern each suffix row, before and after it is
 // stored, in the order they run (verb_checks.cc). The scan calls them
 // straight from here, since it reads a suffix at every step.
 struct VerbSuffixChecks {
   static constexpr size_t kMaxPerRow = 4;
+  // The occasions of all checks of the row, before and after.
+  uint8_t occasions[kVerbSuffixCount];
   uint8_t before_count[kVerbSuffixCount];
   VerbSuffixCheck before[kVerbSuffixCount][kMaxPerRow];
   uint8_t after_count[kVerbSuffixCount];
@@ -113,7 +125,9 @@ class CParsedVerb : public CParsedWord {
   void SetPrefix(const VerbPrefixRow* row);
 
   // 1 when the prefix is a command prefix.
-  int IsImperative() const;
+  int IsImperative() const {
+    return m_pPrefix != nullptr && m_pPrefix->imperative() ? 1 : 0;
+  }
 
   // Lets the scan take the suffix rows of the word `rows` serves from
   // there (nullptr: match every suffix). The parser shares them between
@@ -166,9 +180,9 @@ class CParsedVerb : public CParsedWord {
   // ScanSuffixes, with `match_row(text)` as MatchVerbSuffixRow.
   template <typename MatchRow>
   void ScanSuffixesWith(VerbScanState* scan, MatchRow match_row);
-  // Puts the suffix just matched into its class field, rover slot or
-  // marker.
-  void StoreSuffix(const VerbScanState& scan);
+  // Puts `row`, the suffix just matched after a suffix of class
+  // `last_type` (-1: none), into its class field, rover slot or marker.
+  void StoreSuffix(const VerbSuffixRow& row, int last_type);
   // Lets m_noun read the whole word as the verb part (all but the last
   // `unread` bytes) followed by noun suffixes; returns its result.
   int Nominalise(std::string_view word, size_t unread);

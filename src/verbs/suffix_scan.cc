@@ -51,8 +51,7 @@ int CParsedVerb::ParseNoPrefix(std::string_view word, const CTWord& entry) {
 }
 
 // Runs once per suffix read, so it is kept where the scan can inline it.
-inline void CParsedVerb::StoreSuffix(const VerbScanState& scan) {
-  const VerbSuffixRow& row = *scan.row;
+inline void CParsedVerb::StoreSuffix(const VerbSuffixRow& row, int last_type) {
   switch (row.rover) {
     case kNotRover:
       this->*kClassFields[row.type] = row.suffix;
@@ -67,7 +66,7 @@ inline void CParsedVerb::StoreSuffix(const VerbScanState& scan) {
       m_strRefusal = row.gloss;
       break;
     default: {
-      const int position = scan.last_type + 1;
+      const int position = last_type + 1;
       (this->*SlotsOf(row.rover))[position] = row.suffix;
       rover_positions_ |= static_cast<uint16_t>(1u << position);
       break;
@@ -75,31 +74,57 @@ inline void CParsedVerb::StoreSuffix(const VerbScanState& scan) {
   }
 }
 
+namespace {
+
+// The occasions a suffix read after one of class `last_type` (-1: none)
+// meets, besides `standing`, those of the whole scan.
+unsigned OccasionsAfter(unsigned standing, int last_type) {
+  unsigned occasions = standing;
+  if (last_type >= 0) occasions |= kAfterAClass;
+  if (last_type == kLastVerbClass) occasions |= kAfterTheClauseClass;
+  return occasions;
+}
+
+}  // namespace
+
 template <typename MatchRow>
 void CParsedVerb::ScanSuffixesWith(VerbScanState* scan, MatchRow match_row) {
-  for (int index; (index = match_row(scan->rest)) >= 0;) {
+  // The prefix stays the same throughout.
+  const unsigned standing = kAnyTime | (IsImperative() ? kInCommands : 0);
+  unsigned occasions = OccasionsAfter(standing, scan->last_type);
+  // Kept out of *scan, which the checks may change, so that a chain of
+  // rovers without checks runs in registers; written back for the checks.
+  std::string_view rest = scan->rest;
+  for (int index; (index = match_row(rest)) >= 0;) {
     const VerbSuffixRow& row = kVerbSuffixes[index];
-    scan->row = &row;
-    scan->row_index = static_cast<size_t>(index);
-    for (size_t i = 0; i < kVerbSuffixChecks.before_count[index]; ++i) {
-      kVerbSuffixChecks.before[index][i](*this, *scan);
+    if ((kVerbSuffixChecks.occasions[index] & occasions) == 0) {
+      StoreSuffix(row, scan->last_type);
+    } else {
+      scan->rest = rest;
+      scan->row = &row;
+      scan->row_index = static_cast<size_t>(index);
+      for (size_t i = 0; i < kVerbSuffixChecks.before_count[index]; ++i) {
+        kVerbSuffixChecks.before[index][i](*this, *scan);
+      }
+      StoreSuffix(row, scan->last_type);
+      for (size_t i = 0; i < kVerbSuffixChecks.after_count[index]; ++i) {
+        kVerbSuffixChecks.after[index][i](*this, *scan);
+      }
     }
-    StoreSuffix(*scan);
-    for (size_t i = 0; i < kVerbSuffixChecks.after_count[index]; ++i) {
-      kVerbSuffixChecks.after[index][i](*this, *scan);
-    }
-    scan->rest.remove_prefix(row.suffix.size());
+    rest.remove_prefix(row.suffix.size());
     if (row.has(kNominaliser)) {
       m_bAsNoun = 1;
-      return;
+      break;
     }
     // Rovers have no class: a rover after a rover stands at the same
     // position as the first.
     if (row.type != kRover) {
       scan->last = row.suffix;
       scan->last_type = row.type;
+      occasions = OccasionsAfter(standing, row.type);
     }
   }
+  scan->rest = rest;
 }
 
 void CParsedVerb::ScanSuffixes(VerbScanState* scan) {

@@ -8,9 +8,11 @@
 // those before the suffix is stored (class clashes, misplaced {-Ha'} and
 // {-Qo'}), then those after it. Each row names the suffix rows it
 // concerns, as a function of the row alone, and a check runs only for
-// those; what else it needs it reads from the record. Reflexive suffixes
-// are judged only once the whole verb is read, since a later {-moH} takes
-// the fault away. The prefixes offered in corrections are found by their
+// those; what else it needs it reads from the record. Each row also names
+// the occasion outside which its check does nothing, so that the scan
+// can pass over the rovers of a long chain without calling any check. Reflexive
+// suffixes are judged only once the whole verb is read, since a later {-moH}
+// takes the fault away. The prefixes offered in corrections are found by their
 // subject and object in the prefix table.
 // Tested by verb_checks_test.cc.
 
@@ -349,30 +351,31 @@ constexpr bool Is(const VerbSuffixRow& r) {
 
 struct CheckRow {
   Concerns concerns;
+  VerbCheckOccasion occasion;  // outside it the check does nothing
   VerbSuffixCheck check;
 };
 
 // Checks of the suffix just matched, in the order they run.
 constexpr CheckRow kBeforeStoring[] = {
-    {ClassSuffix, CheckSameType},
-    {ClassSuffix, CheckTypeOrder},
-    {RootNegation, CheckRootNegationPlace},
-    {Refusal, CheckRefusalPlace},
+    {ClassSuffix, kAfterAClass, CheckSameType},
+    {ClassSuffix, kAfterAClass, CheckTypeOrder},
+    {RootNegation, kAfterAClass, CheckRootNegationPlace},
+    {Refusal, kAfterTheClauseClass, CheckRefusalPlace},
 };
 constexpr CheckRow kAfterStoring[] = {
-    {Is<kFearSuffix>, CheckTaboo},
-    {Slang, CheckSlang},
-    {BeforeClauseClass, CheckAfterRefusal},
-    {ReflexiveClass, NoteReflexiveObject},
-    {CauseClass, NoteCausative},
-    {Is<kReciprocalSuffix>, CheckReciprocalPrefix},
-    {Is<kIndefiniteSuffix>, CheckIndefiniteSubject},
-    {CauseClass, CheckStativeCausative},
-    {Is<kWhileSuffix>, CheckWhile},
-    {Is<kBareNominaliser>, CheckBareNominaliser},
-    {ReflexiveClass, NoteReflexiveStative},
-    {Is<kWishSuffix>, CheckCommandWish},
-    {NegatingRover, CheckCommandNegation},
+    {Is<kFearSuffix>, kAnyTime, CheckTaboo},
+    {Slang, kAnyTime, CheckSlang},
+    {BeforeClauseClass, kAnyTime, CheckAfterRefusal},
+    {ReflexiveClass, kAnyTime, NoteReflexiveObject},
+    {CauseClass, kAnyTime, NoteCausative},
+    {Is<kReciprocalSuffix>, kAnyTime, CheckReciprocalPrefix},
+    {Is<kIndefiniteSuffix>, kAnyTime, CheckIndefiniteSubject},
+    {CauseClass, kAnyTime, CheckStativeCausative},
+    {Is<kWhileSuffix>, kAnyTime, CheckWhile},
+    {Is<kBareNominaliser>, kAnyTime, CheckBareNominaliser},
+    {ReflexiveClass, kAnyTime, NoteReflexiveStative},
+    {Is<kWishSuffix>, kInCommands, CheckCommandWish},
+    {NegatingRover, kInCommands, CheckCommandNegation},
 };
 
 // Every check concerns some suffix: a misspelt suffix would silence it.
@@ -401,11 +404,13 @@ constexpr VerbSuffixChecks MakeVerbSuffixChecks(const CheckRow (&before)[NB],
     for (const CheckRow& check : before) {
       if (check.concerns(kVerbSuffixes[row])) {
         by_row.before[row][by_row.before_count[row]++] = check.check;
+        by_row.occasions[row] |= check.occasion;
       }
     }
     for (const CheckRow& check : after) {
       if (check.concerns(kVerbSuffixes[row])) {
         by_row.after[row][by_row.after_count[row]++] = check.check;
+        by_row.occasions[row] |= check.occasion;
       }
     }
   }
