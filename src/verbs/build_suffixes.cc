@@ -172,22 +172,16 @@ constexpr int kRefusalClass = kHonorificClass;
 }  // namespace
 
 std::string CParsedVerb::BuildSuffixes(int n) const {
+  SuffixPieces pieces;
+  SuffixesBefore(n, &pieces);
   std::string out;
-  AppendSuffixes(n, &out);
+  out.reserve(pieces.size());
+  for (size_t i = 0; i < pieces.count(); ++i) out.append(pieces.piece(i));
   return out;
 }
 
-std::string_view CParsedVerb::SuffixesBefore(int n) {
-  suffixes_.clear();
-  AppendSuffixes(n, &suffixes_);
-  return suffixes_;
-}
-
-void CParsedVerb::AppendSuffixes(int n, std::string* out) const {
-  // Most slots are empty; appending nothing still costs a call.
-  auto append = [out](std::string_view piece) {
-    if (!piece.empty()) out->append(piece);
-  };
+void CParsedVerb::SuffixesBefore(int n, SuffixPieces* out) const {
+  auto append = [out](std::string_view piece) { out->Add(piece); };
   auto append_rovers = [this, &append](int position) {
     // Most positions hold no rover at all.
     if ((m_strNegRover[position].size() | m_strEmphRover[position].size() |

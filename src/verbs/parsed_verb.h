@@ -44,6 +44,37 @@ struct VerbScanState {
   std::string_view after() const { return rest.substr(row->suffix.size()); }
 };
 
+// The texts of BuildSuffixes(n) as views, in order, for a caller that
+// copies them once into a text of its own. The views are of the record,
+// the word and the affix tables, valid while the record is not changed.
+class SuffixPieces {
+ public:
+  // The rovers after the root, and each class with the rovers after it.
+  static constexpr size_t kMaxPieces = 4 + 5 * kLastVerbClass;
+
+  void Add(std::string_view text) {
+    if (text.empty()) return;
+    pieces_[count_++] = {text.data(), text.size()};
+    size_ += text.size();
+  }
+  size_t count() const { return count_; }
+  std::string_view piece(size_t i) const {
+    return std::string_view(pieces_[i].data, pieces_[i].size);
+  }
+  // The bytes of all pieces.
+  size_t size() const { return size_; }
+
+ private:
+  // Left uninitialised: the checks make one for every correction.
+  struct Piece {
+    const char* data;
+    size_t size;
+  };
+  Piece pieces_[kMaxPieces];
+  size_t count_ = 0;
+  size_t size_ = 0;
+};
+
 class CParsedVerb;
 
 // A grammar check of the suffix just matched: it adds messages and
@@ -139,9 +170,9 @@ class CParsedVerb : public CParsedWord {
   // the slot of class VSn; n <= 0 gives "", n > kLastVerbClass
   // everything.
   std::string BuildSuffixes(int n) const;
-  // The same text as a view of the record's own buffer, valid until the
-  // next call; what the checks put into their corrections.
-  std::string_view SuffixesBefore(int n);
+  // Adds the same text to *out in pieces; what the checks put into their
+  // corrections.
+  void SuffixesBefore(int n, SuffixPieces* out) const;
 
   // The affix texts are views of the affix tables (see CParsedWord).
   int m_bStative = 0;
@@ -192,13 +223,11 @@ class CParsedVerb : public CParsedWord {
   // A stative verb without {-moH} needs a prefix without object.
   void CheckStativePrefix();
 
-  // Appends BuildSuffixes(n) to *out.
-  void AppendSuffixes(int n, std::string* out) const;
   // Forgets the rovers read from the word, for a new word.
   void ForgetRoverRuns() { root_neg_runs_known_ = refusal_runs_known_ = false; }
 
   // The rovers written around {-Ha'} and {-Qo'} depend on the word alone;
-  // AppendSuffixes reads them from the word the first time it needs them
+  // SuffixesBefore reads them from the word the first time it needs them
   // for a reading and keeps them here.
   mutable bool root_neg_runs_known_ = false;
   mutable bool refusal_runs_known_ = false;
@@ -214,8 +243,6 @@ class CParsedVerb : public CParsedWord {
   uint16_t rover_positions_ = 0;
   static_assert(kRoverSlots <= 16, "a bit per rover position");
   VerbSuffixRows* suffix_rows_ = nullptr;  // see set_suffix_rows
-  // SuffixesBefore's text.
-  std::string suffixes_;
 };
 
 // The class fields by class: kClassFields[k] is m_strVSk; 0 is unused.

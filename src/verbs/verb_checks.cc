@@ -124,24 +124,65 @@ void Fault(CParsedVerb& verb, std::string_view message, double divisor) {
   Fault(verb, message, {}, divisor);
 }
 
-// Copies `piece` to `to` and returns the end of the copy.
+// Copies `piece` to `to` and returns the end of the copy. Most pieces
+// are suffixes of a few bytes, copied here as two moves that may overlap
+// rather than by a call.
 char* CopyPiece(char* to, std::string_view piece) {
-  if (piece.empty()) return to;
-  std::memcpy(to, piece.data(), piece.size());
-  return to + piece.size();
+  const char* from = piece.data();
+  const size_t n = piece.size();
+  if (n >= 4 && n <= 8) {
+    std::memcpy(to, from, 4);
+    std::memcpy(to + n - 4, from + n - 4, 4);
+  } else if (n >= 2 && n < 4) {
+    std::memcpy(to, from, 2);
+    std::memcpy(to + n - 2, from + n - 2, 2);
+  } else if (n == 1) {
+    *to = *from;
+  } else if (n > 8) {
+    std::memcpy(to, from, n);
+  }
+  return to + n;
 }
 
-// Adds the suggestion prefix + root + the pieces. Words of many rovers
-// get many long corrections, so the form is sized once and copied into
-// rather than appended to piece by piece.
+// A part of a correction: a text, or the stored suffixes before a class.
+// Made implicitly, so that a correction lists its parts plainly.
+struct Part {
+  Part(std::string_view text) : text(text) {}
+  Part(const SuffixPieces& pieces) : pieces(&pieces) {}
+
+  size_t size() const {
+    return pieces != nullptr ? pieces->size() : text.size();
+  }
+  char* CopyTo(char* to) const {
+    if (pieces == nullptr) return CopyPiece(to, text);
+    for (size_t i = 0; i < pieces->count(); ++i) {
+      to = CopyPiece(to, pieces->piece(i));
+    }
+    return to;
+  }
+
+  std::string_view text;
+  const SuffixPieces* pieces = nullptr;
+};
+
+// The stored suffixes before class n (see SuffixesBefore).
+SuffixPieces Before(const CParsedVerb& verb, int n) {
+  SuffixPieces pieces;
+  verb.SuffixesBefore(n, &pieces);
+  return pieces;
+}
+
+// Adds the suggestion prefix + root + the parts. Words of many rovers
+// get many long corrections, so the form is sized once and every piece
+// copied straight into it.
 void Suggest(CParsedVerb& verb, std::string_view prefix,
-             std::initializer_list<std::string_view> pieces) {
+             std::initializer_list<Part> parts) {
   size_t size = prefix.size() + verb.m_strHeadword.size();
-  for (std::string_view piece : pieces) size += piece.size();
+  for (const Part& part : parts) size += part.size();
   std::string& form = verb.AddSuggestionOfSize(size);
   char* to = CopyPiece(form.data(), prefix);
   to = CopyPiece(to, verb.m_strHeadword);
-  for (std::string_view piece : pieces) to = CopyPiece(to, piece);
+  for (const Part& part : parts) to = part.CopyTo(to);
 }
 
 void CheckSameType(CParsedVerb& v, Scan& s) {
@@ -150,7 +191,7 @@ void CheckSameType(CParsedVerb& v, Scan& s) {
         "The verb suffixes {%s} and {%s} are both type %i, and cannot "
         "both be on a verb at the same time.",
         {s.last, s.current(), s.type()}, factor::kEighth);
-  const std::string_view before = v.SuffixesBefore(s.type());
+  const SuffixPieces before = Before(v, s.type());
   Suggest(v, v.m_strPrefix, {before, s.rest});
   Suggest(v, v.m_strPrefix, {before, s.last, s.after()});
 }
@@ -162,7 +203,7 @@ void CheckTypeOrder(CParsedVerb& v, Scan& s) {
         "is type %i.",
         {s.current(), s.type(), s.last, s.last_type}, factor::kHalf);
   Suggest(v, v.m_strPrefix,
-          {v.SuffixesBefore(s.type()), s.current(), s.last, s.after()});
+          {Before(v, s.type()), s.current(), s.last, s.after()});
 }
 
 void CheckRootNegationPlace(CParsedVerb& v, Scan& s) {
@@ -171,7 +212,7 @@ void CheckRootNegationPlace(CParsedVerb& v, Scan& s) {
         "The verb suffix {-Ha'} must follow the verb root, see GRM 4.3, p. 48.",
         factor::kHalf);
   Suggest(v, v.m_strPrefix,
-          {kRootNegation, v.SuffixesBefore(s.last_type + 1), s.after()});
+          {kRootNegation, Before(v, s.last_type + 1), s.after()});
 }
 
 void CheckRefusalPlace(CParsedVerb& v, Scan& s) {
@@ -179,7 +220,7 @@ void CheckRefusalPlace(CParsedVerb& v, Scan& s) {
   Fault(v, "The verb suffix {-Qo'} must come before a VS9 suffix, see GRM 4.3.",
         factor::kHalf);
   Suggest(v, v.m_strPrefix,
-          {v.SuffixesBefore(kLastVerbClass), kRefusal, s.last, s.after()});
+          {Before(v, kLastVerbClass), kRefusal, s.last, s.after()});
 }
 
 void CheckTaboo(CParsedVerb& v, Scan& s) {
@@ -199,7 +240,7 @@ void CheckSlang(CParsedVerb& v, Scan& s) {
         "The suffix {-%s} is slang, so should be avoided for proper "
         "usage.",
         {s.current()}, factor::kSlight);
-  const std::string_view before = v.SuffixesBefore(s.type());
+  const SuffixPieces before = Before(v, s.type());
   Suggest(v, v.m_strPrefix, {before, kStandardIndefinite, s.after()});
   Suggest(v, v.m_strPrefix, {before, kStandardAbility, s.after()});
 }
@@ -208,8 +249,7 @@ void CheckAfterRefusal(CParsedVerb& v, Scan& s) {
   if (v.m_strRefusal.empty()) return;
   Fault(v, "The verb suffix {-Qo'} must come after {-%s}.", {s.current()},
         factor::kHalf);
-  Suggest(v, v.m_strPrefix,
-          {v.SuffixesBefore(kLastVerbClass), kRefusal, s.after()});
+  Suggest(v, v.m_strPrefix, {Before(v, kLastVerbClass), kRefusal, s.after()});
 }
 
 void NoteReflexiveObject(CParsedVerb& v, Scan& s) {
@@ -232,7 +272,7 @@ void CheckIndefiniteSubject(CParsedVerb& v, Scan& s) {
   if (!HasNoObject(v)) return;
   Fault(v, "Verb suffix {-lu'} requires a verb prefix with an object.",
         factor::kThird);
-  const std::string_view before = v.SuffixesBefore(s.type());
+  const SuffixPieces before = Before(v, s.type());
   Suggest(v, v.m_strPrefix, {before, s.after()});
   Suggest(v, WithObject(*v.m_pPrefix), {before, s.rest});
 }
@@ -243,7 +283,7 @@ void CheckStativeCausative(CParsedVerb& v, Scan& s) {
         "Stative verbs with {-moH} require prefixes with an object, unless "
         "they are reflexive.",
         factor::kHalf);
-  const std::string_view before = v.SuffixesBefore(s.type());
+  const SuffixPieces before = Before(v, s.type());
   Suggest(v, v.m_strPrefix, {before, s.after()});
   Suggest(v, WithObject(*v.m_pPrefix), {before, s.rest});
 }
@@ -251,7 +291,7 @@ void CheckStativeCausative(CParsedVerb& v, Scan& s) {
 // {-vIS} and a bare {-ghach} are both mended by putting {-taH} in.
 void SuggestContinuous(CParsedVerb& v, const Scan& s) {
   Suggest(v, v.m_strPrefix,
-          {v.SuffixesBefore(kAspectClass), kContinuous, v.m_strVS8, s.rest});
+          {Before(v, kAspectClass), kContinuous, v.m_strVS8, s.rest});
 }
 
 void CheckWhile(CParsedVerb& v, Scan& s) {
@@ -276,7 +316,7 @@ void CheckCommandWish(CParsedVerb& v, Scan& s) {
   if (!v.IsImperative()) return;
   Fault(v, "The suffix {-jaj} cannot be used on imperative verbs.",
         factor::kThird);
-  Suggest(v, v.m_strPrefix, {v.SuffixesBefore(kLastVerbClass), s.after()});
+  Suggest(v, v.m_strPrefix, {Before(v, kLastVerbClass), s.after()});
 }
 
 // Every suffix row's text with each {-be'} replaced by {-Qo'}, as Replace
@@ -316,7 +356,7 @@ void CheckCommandNegation(CParsedVerb& v, Scan& s) {
   const std::string_view command_form(kCommandForms.text[s.row_index],
                                       kCommandForms.size[s.row_index]);
   Suggest(v, v.m_strPrefix,
-          {v.SuffixesBefore(s.last_type + 1), command_form, s.after()});
+          {Before(v, s.last_type + 1), command_form, s.after()});
 }
 
 // Which suffix rows a check concerns.
@@ -428,7 +468,7 @@ void CParsedVerb::CheckReflexive(int reflexive) {
           {"-'egh"}, factor::kThird);
     const VerbPrefixRow* without = WithoutObject(*m_pPrefix, true);
     Suggest(*this, without != nullptr ? without->prefix : "",
-            {SuffixesBefore(kAllClasses)});
+            {Before(*this, kAllClasses)});
   } else if (reflexive == VerbScanState::kReflexiveStative) {
     Fault(*this,
           "Stative verbs cannot take a reflexive suffix, unless they have "
@@ -436,11 +476,11 @@ void CParsedVerb::CheckReflexive(int reflexive) {
           factor::kHalf);
     // Once with {-moH} added, once without the reflexive suffix.
     m_strVS4 = kCausative;
-    Suggest(*this, m_strPrefix, {SuffixesBefore(kAllClasses)});
+    Suggest(*this, m_strPrefix, {Before(*this, kAllClasses)});
     m_strVS4 = {};
     const std::string_view reflexive_suffix = m_strVS1;
     m_strVS1 = {};
-    Suggest(*this, m_strPrefix, {SuffixesBefore(kAllClasses)});
+    Suggest(*this, m_strPrefix, {Before(*this, kAllClasses)});
     m_strVS1 = reflexive_suffix;
   }
 }
@@ -455,7 +495,7 @@ void CParsedVerb::CheckStativePrefix() {
   // A command has no counterpart without object here: the bare verb.
   const VerbPrefixRow* without = WithoutObject(*m_pPrefix, false);
   Suggest(*this, without != nullptr ? without->prefix : "",
-          {SuffixesBefore(kAllClasses)});
+          {Before(*this, kAllClasses)});
 }
 
 }  // namespace tesvar
