@@ -211,9 +211,9 @@ class CParsedVerb : public CParsedWord {
   // ScanSuffixes, with `match_row(text)` as MatchVerbSuffixRow.
   template <typename MatchRow>
   void ScanSuffixesWith(VerbScanState* scan, MatchRow match_row);
-  // Puts `row`, the suffix just matched after a suffix of class
-  // `last_type` (-1: none), into its class field, rover slot or marker.
-  void StoreSuffix(const VerbSuffixRow& row, int last_type);
+  // Puts `row`, the suffix just matched, into its class field, marker,
+  // or rover slot at `position`.
+  void StoreSuffix(const VerbSuffixRow& row, int position);
   // Lets m_noun read the whole word as the verb part (all but the last
   // `unread` bytes) followed by noun suffixes; returns its result.
   int Nominalise(std::string_view word, size_t unread);

@@ -50,30 +50,6 @@ int CParsedVerb::ParseNoPrefix(std::string_view word, const CTWord& entry) {
   return result;
 }
 
-// Runs once per suffix read, so it is kept where the scan can inline it.
-inline void CParsedVerb::StoreSuffix(const VerbSuffixRow& row, int last_type) {
-  switch (row.rover) {
-    case kNotRover:
-      this->*kClassFields[row.type] = row.suffix;
-      class_rows_[row.type] = &row;
-      break;
-    // {-Ha'} and {-Qo'} change the reading of the whole verb, so only
-    // their presence is marked, with their gloss.
-    case kRootNegRover:
-      m_strRootNeg = row.gloss;
-      break;
-    case kRefusalRover:
-      m_strRefusal = row.gloss;
-      break;
-    default: {
-      const int position = last_type + 1;
-      (this->*SlotsOf(row.rover))[position] = row.suffix;
-      rover_positions_ |= static_cast<uint16_t>(1u << position);
-      break;
-    }
-  }
-}
-
 namespace {
 
 // The occasions a suffix read after one of class `last_type` (-1: none)
@@ -85,20 +61,46 @@ unsigned OccasionsAfter(unsigned standing, int last_type) {
   return occasions;
 }
 
+// The rover slots by rover kind; nullptr for the kinds that have none.
+constexpr RoverSlots kRoverSlotsByKind[] = {
+    SlotsOf(kNotRover),     SlotsOf(kNegRover),     SlotsOf(kEmphRover),
+    SlotsOf(kNegEmphRover), SlotsOf(kEmphNegRover), SlotsOf(kRootNegRover),
+    SlotsOf(kRefusalRover),
+};
+
 }  // namespace
+
+// Runs once per suffix read, so it is kept where the scan can inline it.
+// Rovers come first: long words are mostly rovers.
+inline void CParsedVerb::StoreSuffix(const VerbSuffixRow& row, int position) {
+  const RoverSlots slots = kRoverSlotsByKind[row.rover];
+  if (slots != nullptr) {
+    (this->*slots)[position] = row.suffix;
+    rover_positions_ |= static_cast<uint16_t>(1u << position);
+  } else if (row.rover == kNotRover) {
+    this->*kClassFields[row.type] = row.suffix;
+    class_rows_[row.type] = &row;
+  } else {
+    // {-Ha'} and {-Qo'} change the reading of the whole verb, so only
+    // their presence is marked, with their gloss.
+    (row.rover == kRootNegRover ? m_strRootNeg : m_strRefusal) = row.gloss;
+  }
+}
 
 template <typename MatchRow>
 void CParsedVerb::ScanSuffixesWith(VerbScanState* scan, MatchRow match_row) {
   // The prefix stays the same throughout.
   const unsigned standing = kAnyTime | (IsImperative() ? kInCommands : 0);
   unsigned occasions = OccasionsAfter(standing, scan->last_type);
+  // Where rovers go: after the last class suffix.
+  int position = scan->last_type + 1;
   // Kept out of *scan, which the checks may change, so that a chain of
   // rovers without checks runs in registers; written back for the checks.
   std::string_view rest = scan->rest;
   for (int index; (index = match_row(rest)) >= 0;) {
     const VerbSuffixRow& row = kVerbSuffixes[index];
     if ((kVerbSuffixChecks.occasions[index] & occasions) == 0) {
-      StoreSuffix(row, scan->last_type);
+      StoreSuffix(row, position);
     } else {
       scan->rest = rest;
       scan->row = &row;
@@ -106,23 +108,23 @@ void CParsedVerb::ScanSuffixesWith(VerbScanState* scan, MatchRow match_row) {
       for (size_t i = 0; i < kVerbSuffixChecks.before_count[index]; ++i) {
         kVerbSuffixChecks.before[index][i](*this, *scan);
       }
-      StoreSuffix(row, scan->last_type);
+      StoreSuffix(row, position);
       for (size_t i = 0; i < kVerbSuffixChecks.after_count[index]; ++i) {
         kVerbSuffixChecks.after[index][i](*this, *scan);
       }
     }
     rest.remove_prefix(row.suffix.size());
+    // Rovers have no class: a rover after a rover stands at the same
+    // position as the first.
+    if (row.type == kRover) continue;
     if (row.has(kNominaliser)) {
       m_bAsNoun = 1;
       break;
     }
-    // Rovers have no class: a rover after a rover stands at the same
-    // position as the first.
-    if (row.type != kRover) {
-      scan->last = row.suffix;
-      scan->last_type = row.type;
-      occasions = OccasionsAfter(standing, row.type);
-    }
+    scan->last = row.suffix;
+    scan->last_type = row.type;
+    occasions = OccasionsAfter(standing, row.type);
+    position = row.type + 1;
   }
   scan->rest = rest;
 }
