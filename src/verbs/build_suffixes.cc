@@ -133,6 +133,19 @@ std::string_view FirstRun(std::string_view word, const RoverRun (&runs)[N],
   auto look_at = [&](size_t at) {
     const std::string_view rest = word.substr(at);
     const uint64_t head = LoadPackedBytes(rest);
+    if (rest.size() >= 2 * kMaxPackedAffix) {
+      // Every run fits here: two loads, and a run without tail compares
+      // its empty tail mask equal.
+      const uint64_t tail = LoadPackedBytes(rest.substr(kMaxPackedAffix));
+      for (size_t row = 0; row < best; ++row) {
+        if ((((head & packed.head_mask[row]) ^ packed.head[row]) |
+             ((tail & packed.tail_mask[row]) ^ packed.tail[row])) == 0) {
+          best = row;
+          return;
+        }
+      }
+      return;
+    }
     for (size_t row = 0; row < best; ++row) {
       if (runs[row].found.size() > rest.size() ||
           (head & packed.head_mask[row]) != packed.head[row]) {
