@@ -83,6 +83,48 @@ TEST(VerbChecksTest, MessagesSuggestionsAndScores) {
   }
 }
 
+// Rovers are only checked where a fault can be: the place of {-Ha'} and
+// {-Qo'} once a class suffix (a VS9 one for {-Qo'}) was read, a negating
+// rover on commands. The same chains with and without that condition.
+TEST(VerbChecksTest, RoversAreCheckedWhereTheyCanBeWrong) {
+  constexpr const char* kRootNegationPlace =
+      "The verb suffix {-Ha'} must follow the verb root, see GRM 4.3, p. 48.";
+  constexpr const char* kRefusalPlace =
+      "The verb suffix {-Qo'} must come before a VS9 suffix, see GRM 4.3.";
+  struct Case {
+    const char* word;
+    StringList messages;  // in order
+    const char* suggestions;
+    double score;
+  };
+  const Case cases[] = {
+      {"lopHa'qu'Ha'", {}, "", 1.0},
+      {"loppu'qu'Ha'", {kRootNegationPlace}, "lopHa'pu'qu'", 1.0 / 2},
+      {"loppu'Qo'qu'Qo'", {}, "", 1.0},
+      // The rover after the VS9 suffix is not written back.
+      {"lop'a'qu'Qo'", {kRefusalPlace}, "lopQo''a'", 1.0 / 2},
+      {"lopbe'qu'be'", {}, "", 1.0},
+      {"yIlopbe'qu'be'",
+       {kCommandNegation, kCommandNegation},
+       "yIlopQo'qu'be'|yIlopQo'",
+       1.0 / 4 / 4},
+      // A chain after a VS9 suffix on a command: every check applies.
+      {"yIlop'a'be'Qo'",
+       {kCommandNegation, kRefusalPlace},
+       "yIlop'a'be'Qo'Qo'|yIlopQo''a'",
+       1.0 / 4 / 2},
+  };
+  const testing::TestWord action = testing::Entry("lop", kVerb, "eat");
+  for (const Case& c : cases) {
+    const std::string word = c.word;
+    CParsedVerb verb;
+    ASSERT_EQ(verb.Parse(word, action), 1) << word;
+    EXPECT_EQ(verb.m_lstErrors, c.messages) << word;
+    EXPECT_EQ(Join(verb.m_lstSuggestions), c.suggestions) << word;
+    EXPECT_EQ(verb.m_dScore, c.score) << word;
+  }
+}
+
 // The prefix a correction offers, found in the prefix table by subject
 // and object: suggestion `index` of `word`, less `tail`. nullopt when
 // there is no such suggestion, "" for the verb without prefix.
