@@ -9,11 +9,11 @@
 // {-Qo'}), then those after it. Each row names the suffix rows it
 // concerns, as a function of the row alone, and a check runs only for
 // those; what else it needs it reads from the record. Each row also names
-// the occasion outside which its check does nothing, so that the scan
-// can pass over the rovers of a long chain without calling any check. Reflexive
-// suffixes are judged only once the whole verb is read, since a later {-moH}
-// takes the fault away. The prefixes offered in corrections are found by their
-// subject and object in the prefix table.
+// the occasion outside which its check does nothing, so that the scan can
+// pass over the rovers of a long chain without calling any check.
+// Reflexive suffixes are judged only once the whole verb is read, since a
+// later {-moH} takes the fault away. The prefixes offered in corrections
+// are found by their subject and object in the prefix table.
 // Tested by verb_checks_test.cc.
 
 #include <cstddef>
