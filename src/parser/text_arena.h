@@ -25,6 +25,9 @@ class TextArena {
 
   // A copy of `text` that lives until Clear.
   std::string_view Copy(std::string_view text);
+  // Room for `size` bytes that live until Clear, for a text written in
+  // place.
+  char* Allocate(size_t size) { return Reserve(size); }
 
   // Forgets every text.
   void Clear();

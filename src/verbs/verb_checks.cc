@@ -179,8 +179,7 @@ void Suggest(CParsedVerb& verb, std::string_view prefix,
              std::initializer_list<Part> parts) {
   size_t size = prefix.size() + verb.m_strHeadword.size();
   for (const Part& part : parts) size += part.size();
-  std::string& form = verb.AddSuggestionOfSize(size);
-  char* to = CopyPiece(form.data(), prefix);
+  char* to = CopyPiece(verb.AddSuggestionBytes(size), prefix);
   to = CopyPiece(to, verb.m_strHeadword);
   for (const Part& part : parts) to = part.CopyTo(to);
 }
