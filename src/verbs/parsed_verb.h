@@ -212,8 +212,8 @@ class CParsedVerb : public CParsedWord {
   template <typename MatchRow>
   void ScanSuffixesWith(VerbScanState* scan, MatchRow match_row);
   // Puts `row`, the suffix just matched, into its class field, marker,
-  // or rover slot at `position`.
-  void StoreSuffix(const VerbSuffixRow& row, int position);
+  // or rover slot at `position`; a rover adds bit `position` to *filled.
+  void StoreSuffix(const VerbSuffixRow& row, int position, unsigned* filled);
   // Lets m_noun read the whole word as the verb part (all but the last
   // `unread` bytes) followed by noun suffixes; returns its result.
   int Nominalise(std::string_view word, size_t unread);

@@ -72,11 +72,12 @@ constexpr RoverSlots kRoverSlotsByKind[] = {
 
 // Runs once per suffix read, so it is kept where the scan can inline it.
 // Rovers come first: long words are mostly rovers.
-inline void CParsedVerb::StoreSuffix(const VerbSuffixRow& row, int position) {
+inline void CParsedVerb::StoreSuffix(const VerbSuffixRow& row, int position,
+                                     unsigned* filled) {
   const RoverSlots slots = kRoverSlotsByKind[row.rover];
   if (slots != nullptr) {
     (this->*slots)[position] = row.suffix;
-    rover_positions_ |= static_cast<uint16_t>(1u << position);
+    *filled |= 1u << position;
   } else if (row.rover == kNotRover) {
     this->*kClassFields[row.type] = row.suffix;
     class_rows_[row.type] = &row;
@@ -97,10 +98,12 @@ void CParsedVerb::ScanSuffixesWith(VerbScanState* scan, MatchRow match_row) {
   // Kept out of *scan, which the checks may change, so that a chain of
   // rovers without checks runs in registers; written back for the checks.
   std::string_view rest = scan->rest;
+  // The rover positions filled, kept apart for the same reason.
+  unsigned filled = 0;
   for (int index; (index = match_row(rest)) >= 0;) {
     const VerbSuffixRow& row = kVerbSuffixes[index];
     if ((kVerbSuffixChecks.occasions[index] & occasions) == 0) {
-      StoreSuffix(row, position);
+      StoreSuffix(row, position, &filled);
     } else {
       scan->rest = rest;
       scan->row = &row;
@@ -108,7 +111,7 @@ void CParsedVerb::ScanSuffixesWith(VerbScanState* scan, MatchRow match_row) {
       for (size_t i = 0; i < kVerbSuffixChecks.before_count[index]; ++i) {
         kVerbSuffixChecks.before[index][i](*this, *scan);
       }
-      StoreSuffix(row, position);
+      StoreSuffix(row, position, &filled);
       for (size_t i = 0; i < kVerbSuffixChecks.after_count[index]; ++i) {
         kVerbSuffixChecks.after[index][i](*this, *scan);
       }
@@ -127,12 +130,13 @@ void CParsedVerb::ScanSuffixesWith(VerbScanState* scan, MatchRow match_row) {
     position = row.type + 1;
   }
   scan->rest = rest;
+  rover_positions_ |= static_cast<uint16_t>(filled);
 }
 
 void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
   if (suffix_rows_ != nullptr) {
-    ScanSuffixesWith(scan, [this](std::string_view rest) {
-      return suffix_rows_->Match(rest);
+    ScanSuffixesWith(scan, [rows = suffix_rows_](std::string_view rest) {
+      return rows->Match(rest);
     });
   } else {
     ScanSuffixesWith(
