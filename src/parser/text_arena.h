@@ -32,6 +32,9 @@ class TextArena {
 
   // A copy of `text` that lives until Clear.
   std::string_view Copy(std::string_view text);
+  // Room for `size` bytes that live until Clear, for a text written in
+  // place.
+  char* Allocate(size_t size) { return Reserve(size); }
 
   // Hash(text), read from where Copy left it. REQUIRES: `text` is a view
   // that Copy returned, whole, and the arena has not been cleared since.

@@ -69,7 +69,8 @@ struct RecordSink {
 
 // Takes the readings of a sub-parse as weighed readings: the score and the
 // suggestions as a record would have them (the spelling mark's correction
-// first), the suggestions copied once into the call's texts.
+// first), the suggestions copied once into the call's texts unless the
+// analysis wrote them there itself.
 struct WeighedSink {
   static constexpr bool kQuiet = true;
   std::string_view word;  // normalised; lives as long as the texts
@@ -92,6 +93,10 @@ struct WeighedSink {
     }
     for (const std::string& suggestion : analysis.m_lstSuggestions) {
       reading.suggestions.push_back(texts.Copy(suggestion));
+    }
+    // Written to the call's texts already (see VerbCorrectionSpace).
+    for (std::string_view suggestion : analysis.suggestions_in_space()) {
+      reading.suggestions.push_back(suggestion);
     }
     meter.ChargeWeighed(reading.head_cost, reading.suggestions.data(),
                         reading.suggestions.size());
@@ -169,6 +174,32 @@ class SharedSuffixRows {
   AnalysisScratch* const analyses_;
 };
 
+// Lets the verb analyses of a sub-parse write their corrections straight
+// into the call's texts, where the weighed readings keep them, for as
+// long as it lives. Only verbs: long words are verbs, and their
+// corrections are long and many. The bytes of a reading that fails stay
+// unused until the call ends.
+class VerbCorrectionSpace : public TextSpace {
+ public:
+  VerbCorrectionSpace(AnalysisScratch& analyses, TextArena& texts)
+      : analyses_(analyses), texts_(texts) {
+    analyses_.verb.set_text_space(this);
+    analyses_.pronoun_verb.set_text_space(this);
+  }
+  VerbCorrectionSpace(const VerbCorrectionSpace&) = delete;
+  VerbCorrectionSpace& operator=(const VerbCorrectionSpace&) = delete;
+  ~VerbCorrectionSpace() {
+    analyses_.verb.set_text_space(nullptr);
+    analyses_.pronoun_verb.set_text_space(nullptr);
+  }
+
+  char* Allocate(size_t size) override { return texts_.Allocate(size); }
+
+ private:
+  AnalysisScratch& analyses_;
+  TextArena& texts_;
+};
+
 }  // namespace
 
 int WordParse::Run(std::string word, ParseResults& results, ParseFrame& frame) {
@@ -232,7 +263,10 @@ std::string_view WordParse::CollectForSubParse(std::string_view word,
   }
   WeighedSink sink{normalised, spelling_changed, readings, scratch_->texts,
                    meter};
-  CollectReadings(normalised, sink);
+  {
+    VerbCorrectionSpace space(scratch_->analyses, scratch_->texts);
+    CollectReadings(normalised, sink);
+  }
   // A stopped collection is incomplete; the call ends without using it.
   if (meter.stopped()) return normalised;
   for (const WeighedReading& reading : readings) {

@@ -58,7 +58,7 @@ constexpr RoverRun kAfterRefusalRuns[] = {
     {"", ""},
 };
 
-// FirstRun relies on a last row with an empty run, which always applies.
+// RunSearch relies on a last row with an empty run, which always applies.
 template <size_t N>
 constexpr bool EndsWithCatchAll(const RoverRun (&runs)[N]) {
   return runs[N - 1].found.empty();
@@ -75,7 +75,6 @@ struct PackedRuns {
   uint64_t head_mask[N];  // the bits they take
   uint64_t tail[N];       // the bytes after those
   uint64_t tail_mask[N];
-  bool starts[256];  // bytes that begin some run
   // The byte every run begins with, when they share one; else 0.
   char only_start;
 };
@@ -96,7 +95,6 @@ constexpr PackedRuns<N> PackRuns(const RoverRun (&runs)[N]) {
     packed.head_mask[i] = mask(found.size());
     packed.tail[i] = PackBytes(tail);
     packed.tail_mask[i] = mask(tail.size());
-    packed.starts[static_cast<unsigned char>(found[0])] = true;
     if (i == 0) {
       packed.only_start = found[0];
     } else if (found[0] != packed.only_start) {
@@ -120,49 +118,116 @@ constexpr auto kRootNegPacked = PackRuns(kRootNegRuns);
 constexpr auto kRefusalPacked = PackRuns(kRefusalRuns);
 constexpr auto kAfterRefusalPacked = PackRuns(kAfterRefusalRuns);
 
-// What the first run (in table order) found anywhere in `word` gives. One
-// pass over the word serves every run: where a run may begin, the runs
-// ahead of the best found so far are compared, and the pass ends once the
-// first run is found. A word of many rovers may be long and is written
-// back often, so this matters.
+// The search for the first run of a table (in table order) found anywhere
+// in a word, fed the places where runs may begin in any order.
 template <size_t N>
-std::string_view FirstRun(std::string_view word, const RoverRun (&runs)[N],
-                          const PackedRuns<N>& packed) {
-  size_t best = N - 1;  // the catch-all
-  // Lowers best to the first run ahead of it that begins at `at`.
-  auto look_at = [&](size_t at) {
-    const std::string_view rest = word.substr(at);
+class RunSearch {
+ public:
+  RunSearch(std::string_view word, const RoverRun (&runs)[N],
+            const PackedRuns<N>& packed)
+      : word_(word), runs_(runs), packed_(packed) {}
+
+  // Lowers the best run to the first one ahead of it that begins at `at`.
+  void LookAt(size_t at) {
+    const std::string_view rest = word_.substr(at);
     const uint64_t head = LoadPackedBytes(rest);
-    for (size_t row = 0; row < best; ++row) {
-      if (runs[row].found.size() > rest.size() ||
-          (head & packed.head_mask[row]) != packed.head[row]) {
-        continue;
+    if (rest.size() >= 2 * kMaxPackedAffix) {
+      // Every run fits here: two loads, and a run without tail compares
+      // its empty tail mask equal.
+      const uint64_t tail = LoadPackedBytes(rest.substr(kMaxPackedAffix));
+      for (size_t row = 0; row < best_; ++row) {
+        if ((((head & packed_.head_mask[row]) ^ packed_.head[row]) |
+             ((tail & packed_.tail_mask[row]) ^ packed_.tail[row])) == 0) {
+          best_ = row;
+          return;
+        }
       }
-      if (packed.tail_mask[row] != 0 &&
-          (LoadPackedBytes(rest.substr(kMaxPackedAffix)) &
-           packed.tail_mask[row]) != packed.tail[row]) {
-        continue;
-      }
-      best = row;
       return;
     }
-  };
-  if (packed.only_start != 0) {
-    // Runs of one first byte: memchr skips to the places they may begin.
-    const char* const begin = word.data();
-    const char* const end = begin + word.size();
-    for (const char* at = begin; best > 0 && at < end; ++at) {
-      at = static_cast<const char*>(
-          std::memchr(at, packed.only_start, static_cast<size_t>(end - at)));
-      if (at == nullptr) break;
-      look_at(static_cast<size_t>(at - begin));
+    for (size_t row = 0; row < best_; ++row) {
+      if (runs_[row].found.size() > rest.size() ||
+          (head & packed_.head_mask[row]) != packed_.head[row]) {
+        continue;
+      }
+      if (packed_.tail_mask[row] != 0 &&
+          (LoadPackedBytes(rest.substr(kMaxPackedAffix)) &
+           packed_.tail_mask[row]) != packed_.tail[row]) {
+        continue;
+      }
+      best_ = row;
+      return;
     }
-    return runs[best].gives;
   }
-  for (size_t at = 0; at < word.size() && best > 0; ++at) {
-    if (packed.starts[static_cast<unsigned char>(word[at])]) look_at(at);
+  // Whether no run can beat the best one any more.
+  bool done() const { return best_ == 0; }
+  // What the best run gives; the catch-all's text when none was found.
+  std::string_view gives() const { return runs_[best_].gives; }
+
+ private:
+  const std::string_view word_;
+  const RoverRun (&runs_)[N];
+  const PackedRuns<N>& packed_;
+  size_t best_ = N - 1;  // the catch-all
+};
+
+// Calls `look(at)` for each place of `byte` in `word`, in order, until it
+// returns false. memchr skips the bytes between.
+template <typename Look>
+void ForEachByte(std::string_view word, char byte, Look look) {
+  const char* const begin = word.data();
+  const char* const end = begin + word.size();
+  for (const char* at = begin; at < end; ++at) {
+    at = static_cast<const char*>(
+        std::memchr(at, byte, static_cast<size_t>(end - at)));
+    if (at == nullptr || !look(static_cast<size_t>(at - begin))) return;
   }
-  return runs[best].gives;
+}
+
+// What the first run of {-Ha'} in `word` gives. Its runs all begin with
+// the same byte.
+std::string_view FirstRootNegRun(std::string_view word) {
+  static_assert(kRootNegPacked.only_start != 0);
+  RunSearch search(word, kRootNegRuns, kRootNegPacked);
+  ForEachByte(word, kRootNegPacked.only_start, [&search](size_t at) {
+    search.LookAt(at);
+    return !search.done();
+  });
+  return search.gives();
+}
+
+// The runs before and after {-Qo'}, found in one pass over the word: each
+// holds the {-Qo'} at a fixed distance from its start.
+constexpr std::string_view kRefusalText = "Qo'";
+template <size_t N>
+constexpr bool EachRunAt(const RoverRun (&runs)[N], std::string_view text,
+                         size_t a, size_t b) {
+  for (size_t i = 0; i + 1 < N; ++i) {
+    const size_t at = runs[i].found.find(text[0]);
+    if ((at != a && at != b) || runs[i].found.substr(at, text.size()) != text) {
+      return false;
+    }
+  }
+  return true;
+}
+constexpr size_t kLongBefore = 6;   // "be'qu'" and "qu'be'"
+constexpr size_t kShortBefore = 3;  // "be'" and "qu'"
+static_assert(EachRunAt(kRefusalRuns, kRefusalText, kLongBefore, kShortBefore));
+static_assert(EachRunAt(kAfterRefusalRuns, kRefusalText, 0, 0));
+
+void FindRefusalRuns(std::string_view word, std::string_view* before_run,
+                     std::string_view* after_run) {
+  RunSearch before(word, kRefusalRuns, kRefusalPacked);
+  RunSearch after(word, kAfterRefusalRuns, kAfterRefusalPacked);
+  ForEachByte(word, kRefusalText[0], [&](size_t at) {
+    after.LookAt(at);
+    if (!before.done()) {
+      if (at >= kShortBefore) before.LookAt(at - kShortBefore);
+      if (at >= kLongBefore) before.LookAt(at - kLongBefore);
+    }
+    return !(before.done() && after.done());
+  });
+  *before_run = before.gives();
+  *after_run = after.gives();
 }
 
 // The class after which {-Ha'} and {-Qo'} are written.
@@ -172,22 +237,16 @@ constexpr int kRefusalClass = kHonorificClass;
 }  // namespace
 
 std::string CParsedVerb::BuildSuffixes(int n) const {
+  SuffixPieces pieces;
+  SuffixesBefore(n, &pieces);
   std::string out;
-  AppendSuffixes(n, &out);
+  out.reserve(pieces.size());
+  for (size_t i = 0; i < pieces.count(); ++i) out.append(pieces.piece(i));
   return out;
 }
 
-std::string_view CParsedVerb::SuffixesBefore(int n) {
-  suffixes_.clear();
-  AppendSuffixes(n, &suffixes_);
-  return suffixes_;
-}
-
-void CParsedVerb::AppendSuffixes(int n, std::string* out) const {
-  // Most slots are empty; appending nothing still costs a call.
-  auto append = [out](std::string_view piece) {
-    if (!piece.empty()) out->append(piece);
-  };
+void CParsedVerb::SuffixesBefore(int n, SuffixPieces* out) const {
+  auto append = [out](std::string_view piece) { out->Add(piece); };
   auto append_rovers = [this, &append](int position) {
     // Most positions hold no rover at all.
     if ((m_strNegRover[position].size() | m_strEmphRover[position].size() |
@@ -203,15 +262,13 @@ void CParsedVerb::AppendSuffixes(int n, std::string* out) const {
     append(this->*kClassFields[type]);
     if (type == kRootNegClass && !m_strRootNeg.empty()) {
       if (!root_neg_runs_known_) {
-        root_neg_run_ = FirstRun(m_strWord, kRootNegRuns, kRootNegPacked);
+        root_neg_run_ = FirstRootNegRun(m_strWord);
         root_neg_runs_known_ = true;
       }
       append(root_neg_run_);
     } else if (type == kRefusalClass && !m_strRefusal.empty()) {
       if (!refusal_runs_known_) {
-        refusal_run_ = FirstRun(m_strWord, kRefusalRuns, kRefusalPacked);
-        after_refusal_run_ =
-            FirstRun(m_strWord, kAfterRefusalRuns, kAfterRefusalPacked);
+        FindRefusalRuns(m_strWord, &refusal_run_, &after_refusal_run_);
         refusal_runs_known_ = true;
       }
       append(refusal_run_);

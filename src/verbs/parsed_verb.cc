@@ -1,4 +1,4 @@
-// The verb record's life cycle, its prefix and the imperative test.
+// The verb record's life cycle and its prefix.
 // Tested by verb_scan_test.cc and verb_checks_test.cc.
 
 #include "verbs/parsed_verb.h"
@@ -40,10 +40,6 @@ void CParsedVerb::SetPrefix(const VerbPrefixRow* row) {
   m_strPrefix = row->prefix;
   m_strSubject = row->subject;
   m_strObject = row->object;
-}
-
-int CParsedVerb::IsImperative() const {
-  return m_pPrefix != nullptr && m_pPrefix->imperative() ? 1 : 0;
 }
 
 }  // namespace tesvar

@@ -44,17 +44,60 @@ struct VerbScanState {
   std::string_view after() const { return rest.substr(row->suffix.size()); }
 };
 
+// The texts of BuildSuffixes(n) as views, in order, for a caller that
+// copies them once into a text of its own. The views are of the record,
+// the word and the affix tables, valid while the record is not changed.
+class SuffixPieces {
+ public:
+  // The rovers after the root, and each class with the rovers after it.
+  static constexpr size_t kMaxPieces = 4 + 5 * kLastVerbClass;
+
+  void Add(std::string_view text) {
+    if (text.empty()) return;
+    pieces_[count_++] = {text.data(), text.size()};
+    size_ += text.size();
+  }
+  size_t count() const { return count_; }
+  std::string_view piece(size_t i) const {
+    return std::string_view(pieces_[i].data, pieces_[i].size);
+  }
+  // The bytes of all pieces.
+  size_t size() const { return size_; }
+
+ private:
+  // Left uninitialised: the checks make one for every correction.
+  struct Piece {
+    const char* data;
+    size_t size;
+  };
+  Piece pieces_[kMaxPieces];
+  size_t count_ = 0;
+  size_t size_ = 0;
+};
+
 class CParsedVerb;
 
 // A grammar check of the suffix just matched: it adds messages and
 // suggestions, lowers the score and moves scan->reflexive.
 using VerbSuffixCheck = void (*)(CParsedVerb& verb, VerbScanState& scan);
 
+// When a check can find a fault: a check does nothing at all outside its
+// occasion, so the scan need not call it then. Long words are mostly
+// chains of rovers whose checks rarely apply.
+enum VerbCheckOccasion : uint8_t {
+  kAnyTime = 1 << 0,
+  kInCommands = 1 << 1,           // the prefix is a command prefix
+  kAfterAClass = 1 << 2,          // some class suffix was read before
+  kAfterTheClauseClass = 1 << 3,  // the last class suffix read is VS9
+};
+
 // The grammar checks that concern each suffix row, before and after it is
 // stored, in the order they run (verb_checks.cc). The scan calls them
 // straight from here, since it reads a suffix at every step.
 struct VerbSuffixChecks {
   static constexpr size_t kMaxPerRow = 4;
+  // The occasions of all checks of the row, before and after.
+  uint8_t occasions[kVerbSuffixCount];
   uint8_t before_count[kVerbSuffixCount];
   VerbSuffixCheck before[kVerbSuffixCount][kMaxPerRow];
   uint8_t after_count[kVerbSuffixCount];
@@ -113,7 +156,9 @@ class CParsedVerb : public CParsedWord {
   void SetPrefix(const VerbPrefixRow* row);
 
   // 1 when the prefix is a command prefix.
-  int IsImperative() const;
+  int IsImperative() const {
+    return m_pPrefix != nullptr && m_pPrefix->imperative() ? 1 : 0;
+  }
 
   // Lets the scan take the suffix rows of the word `rows` serves from
   // there (nullptr: match every suffix). The parser shares them between
@@ -125,9 +170,9 @@ class CParsedVerb : public CParsedWord {
   // the slot of class VSn; n <= 0 gives "", n > kLastVerbClass
   // everything.
   std::string BuildSuffixes(int n) const;
-  // The same text as a view of the record's own buffer, valid until the
-  // next call; what the checks put into their corrections.
-  std::string_view SuffixesBefore(int n);
+  // Adds the same text to *out in pieces; what the checks put into their
+  // corrections.
+  void SuffixesBefore(int n, SuffixPieces* out) const;
 
   // The affix texts are views of the affix tables (see CParsedWord).
   int m_bStative = 0;
@@ -166,9 +211,9 @@ class CParsedVerb : public CParsedWord {
   // ScanSuffixes, with `match_row(text)` as MatchVerbSuffixRow.
   template <typename MatchRow>
   void ScanSuffixesWith(VerbScanState* scan, MatchRow match_row);
-  // Puts the suffix just matched into its class field, rover slot or
-  // marker.
-  void StoreSuffix(const VerbScanState& scan);
+  // Puts `row`, the suffix just matched, into its class field, marker,
+  // or rover slot at `position`; a rover adds bit `position` to *filled.
+  void StoreSuffix(const VerbSuffixRow& row, int position, unsigned* filled);
   // Lets m_noun read the whole word as the verb part (all but the last
   // `unread` bytes) followed by noun suffixes; returns its result.
   int Nominalise(std::string_view word, size_t unread);
@@ -178,13 +223,11 @@ class CParsedVerb : public CParsedWord {
   // A stative verb without {-moH} needs a prefix without object.
   void CheckStativePrefix();
 
-  // Appends BuildSuffixes(n) to *out.
-  void AppendSuffixes(int n, std::string* out) const;
   // Forgets the rovers read from the word, for a new word.
   void ForgetRoverRuns() { root_neg_runs_known_ = refusal_runs_known_ = false; }
 
   // The rovers written around {-Ha'} and {-Qo'} depend on the word alone;
-  // AppendSuffixes reads them from the word the first time it needs them
+  // SuffixesBefore reads them from the word the first time it needs them
   // for a reading and keeps them here.
   mutable bool root_neg_runs_known_ = false;
   mutable bool refusal_runs_known_ = false;
@@ -200,8 +243,6 @@ class CParsedVerb : public CParsedWord {
   uint16_t rover_positions_ = 0;
   static_assert(kRoverSlots <= 16, "a bit per rover position");
   VerbSuffixRows* suffix_rows_ = nullptr;  // see set_suffix_rows
-  // SuffixesBefore's text.
-  std::string suffixes_;
 };
 
 // The class fields by class: kClassFields[k] is m_strVSk; 0 is unused.

@@ -50,62 +50,93 @@ int CParsedVerb::ParseNoPrefix(std::string_view word, const CTWord& entry) {
   return result;
 }
 
+namespace {
+
+// The occasions a suffix read after one of class `last_type` (-1: none)
+// meets, besides `standing`, those of the whole scan.
+unsigned OccasionsAfter(unsigned standing, int last_type) {
+  unsigned occasions = standing;
+  if (last_type >= 0) occasions |= kAfterAClass;
+  if (last_type == kLastVerbClass) occasions |= kAfterTheClauseClass;
+  return occasions;
+}
+
+// The rover slots by rover kind; nullptr for the kinds that have none.
+constexpr RoverSlots kRoverSlotsByKind[] = {
+    SlotsOf(kNotRover),     SlotsOf(kNegRover),     SlotsOf(kEmphRover),
+    SlotsOf(kNegEmphRover), SlotsOf(kEmphNegRover), SlotsOf(kRootNegRover),
+    SlotsOf(kRefusalRover),
+};
+
+}  // namespace
+
 // Runs once per suffix read, so it is kept where the scan can inline it.
-inline void CParsedVerb::StoreSuffix(const VerbScanState& scan) {
-  const VerbSuffixRow& row = *scan.row;
-  switch (row.rover) {
-    case kNotRover:
-      this->*kClassFields[row.type] = row.suffix;
-      class_rows_[row.type] = &row;
-      break;
+// Rovers come first: long words are mostly rovers.
+inline void CParsedVerb::StoreSuffix(const VerbSuffixRow& row, int position,
+                                     unsigned* filled) {
+  const RoverSlots slots = kRoverSlotsByKind[row.rover];
+  if (slots != nullptr) {
+    (this->*slots)[position] = row.suffix;
+    *filled |= 1u << position;
+  } else if (row.rover == kNotRover) {
+    this->*kClassFields[row.type] = row.suffix;
+    class_rows_[row.type] = &row;
+  } else {
     // {-Ha'} and {-Qo'} change the reading of the whole verb, so only
     // their presence is marked, with their gloss.
-    case kRootNegRover:
-      m_strRootNeg = row.gloss;
-      break;
-    case kRefusalRover:
-      m_strRefusal = row.gloss;
-      break;
-    default: {
-      const int position = scan.last_type + 1;
-      (this->*SlotsOf(row.rover))[position] = row.suffix;
-      rover_positions_ |= static_cast<uint16_t>(1u << position);
-      break;
-    }
+    (row.rover == kRootNegRover ? m_strRootNeg : m_strRefusal) = row.gloss;
   }
 }
 
 template <typename MatchRow>
 void CParsedVerb::ScanSuffixesWith(VerbScanState* scan, MatchRow match_row) {
-  for (int index; (index = match_row(scan->rest)) >= 0;) {
+  // The prefix stays the same throughout.
+  const unsigned standing = kAnyTime | (IsImperative() ? kInCommands : 0);
+  unsigned occasions = OccasionsAfter(standing, scan->last_type);
+  // Where rovers go: after the last class suffix.
+  int position = scan->last_type + 1;
+  // Kept out of *scan, which the checks may change, so that a chain of
+  // rovers without checks runs in registers; written back for the checks.
+  std::string_view rest = scan->rest;
+  // The rover positions filled, kept apart for the same reason.
+  unsigned filled = 0;
+  for (int index; (index = match_row(rest)) >= 0;) {
     const VerbSuffixRow& row = kVerbSuffixes[index];
-    scan->row = &row;
-    scan->row_index = static_cast<size_t>(index);
-    for (size_t i = 0; i < kVerbSuffixChecks.before_count[index]; ++i) {
-      kVerbSuffixChecks.before[index][i](*this, *scan);
+    if ((kVerbSuffixChecks.occasions[index] & occasions) == 0) {
+      StoreSuffix(row, position, &filled);
+    } else {
+      scan->rest = rest;
+      scan->row = &row;
+      scan->row_index = static_cast<size_t>(index);
+      for (size_t i = 0; i < kVerbSuffixChecks.before_count[index]; ++i) {
+        kVerbSuffixChecks.before[index][i](*this, *scan);
+      }
+      StoreSuffix(row, position, &filled);
+      for (size_t i = 0; i < kVerbSuffixChecks.after_count[index]; ++i) {
+        kVerbSuffixChecks.after[index][i](*this, *scan);
+      }
     }
-    StoreSuffix(*scan);
-    for (size_t i = 0; i < kVerbSuffixChecks.after_count[index]; ++i) {
-      kVerbSuffixChecks.after[index][i](*this, *scan);
-    }
-    scan->rest.remove_prefix(row.suffix.size());
-    if (row.has(kNominaliser)) {
-      m_bAsNoun = 1;
-      return;
-    }
+    rest.remove_prefix(row.suffix.size());
     // Rovers have no class: a rover after a rover stands at the same
     // position as the first.
-    if (row.type != kRover) {
-      scan->last = row.suffix;
-      scan->last_type = row.type;
+    if (row.type == kRover) continue;
+    if (row.has(kNominaliser)) {
+      m_bAsNoun = 1;
+      break;
     }
+    scan->last = row.suffix;
+    scan->last_type = row.type;
+    occasions = OccasionsAfter(standing, row.type);
+    position = row.type + 1;
   }
+  scan->rest = rest;
+  rover_positions_ |= static_cast<uint16_t>(filled);
 }
 
 void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
   if (suffix_rows_ != nullptr) {
-    ScanSuffixesWith(scan, [this](std::string_view rest) {
-      return suffix_rows_->Match(rest);
+    ScanSuffixesWith(scan, [rows = suffix_rows_](std::string_view rest) {
+      return rows->Match(rest);
     });
   } else {
     ScanSuffixesWith(

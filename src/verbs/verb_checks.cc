@@ -8,10 +8,12 @@
 // those before the suffix is stored (class clashes, misplaced {-Ha'} and
 // {-Qo'}), then those after it. Each row names the suffix rows it
 // concerns, as a function of the row alone, and a check runs only for
-// those; what else it needs it reads from the record. Reflexive suffixes
-// are judged only once the whole verb is read, since a later {-moH} takes
-// the fault away. The prefixes offered in corrections are found by their
-// subject and object in the prefix table.
+// those; what else it needs it reads from the record. Each row also names
+// the occasion outside which its check does nothing, so that the scan can
+// pass over the rovers of a long chain without calling any check.
+// Reflexive suffixes are judged only once the whole verb is read, since a
+// later {-moH} takes the fault away. The prefixes offered in corrections
+// are found by their subject and object in the prefix table.
 // Tested by verb_checks_test.cc.
 
 #include <cstddef>
@@ -122,24 +124,64 @@ void Fault(CParsedVerb& verb, std::string_view message, double divisor) {
   Fault(verb, message, {}, divisor);
 }
 
-// Copies `piece` to `to` and returns the end of the copy.
+// Copies `piece` to `to` and returns the end of the copy. Most pieces
+// are suffixes of a few bytes, copied here as two moves that may overlap
+// rather than by a call.
 char* CopyPiece(char* to, std::string_view piece) {
-  if (piece.empty()) return to;
-  std::memcpy(to, piece.data(), piece.size());
-  return to + piece.size();
+  const char* from = piece.data();
+  const size_t n = piece.size();
+  if (n >= 4 && n <= 8) {
+    std::memcpy(to, from, 4);
+    std::memcpy(to + n - 4, from + n - 4, 4);
+  } else if (n >= 2 && n < 4) {
+    std::memcpy(to, from, 2);
+    std::memcpy(to + n - 2, from + n - 2, 2);
+  } else if (n == 1) {
+    *to = *from;
+  } else if (n > 8) {
+    std::memcpy(to, from, n);
+  }
+  return to + n;
 }
 
-// Adds the suggestion prefix + root + the pieces. Words of many rovers
-// get many long corrections, so the form is sized once and copied into
-// rather than appended to piece by piece.
+// A part of a correction: a text, or the stored suffixes before a class.
+// Made implicitly, so that a correction lists its parts plainly.
+struct Part {
+  Part(std::string_view text) : text(text) {}
+  Part(const SuffixPieces& pieces) : pieces(&pieces) {}
+
+  size_t size() const {
+    return pieces != nullptr ? pieces->size() : text.size();
+  }
+  char* CopyTo(char* to) const {
+    if (pieces == nullptr) return CopyPiece(to, text);
+    for (size_t i = 0; i < pieces->count(); ++i) {
+      to = CopyPiece(to, pieces->piece(i));
+    }
+    return to;
+  }
+
+  std::string_view text;
+  const SuffixPieces* pieces = nullptr;
+};
+
+// The stored suffixes before class n (see SuffixesBefore).
+SuffixPieces Before(const CParsedVerb& verb, int n) {
+  SuffixPieces pieces;
+  verb.SuffixesBefore(n, &pieces);
+  return pieces;
+}
+
+// Adds the suggestion prefix + root + the parts. Words of many rovers
+// get many long corrections, so the form is sized once and every piece
+// copied straight into it.
 void Suggest(CParsedVerb& verb, std::string_view prefix,
-             std::initializer_list<std::string_view> pieces) {
+             std::initializer_list<Part> parts) {
   size_t size = prefix.size() + verb.m_strHeadword.size();
-  for (std::string_view piece : pieces) size += piece.size();
-  std::string& form = verb.AddSuggestionOfSize(size);
-  char* to = CopyPiece(form.data(), prefix);
+  for (const Part& part : parts) size += part.size();
+  char* to = CopyPiece(verb.AddSuggestionBytes(size), prefix);
   to = CopyPiece(to, verb.m_strHeadword);
-  for (std::string_view piece : pieces) to = CopyPiece(to, piece);
+  for (const Part& part : parts) to = part.CopyTo(to);
 }
 
 void CheckSameType(CParsedVerb& v, Scan& s) {
@@ -148,7 +190,7 @@ void CheckSameType(CParsedVerb& v, Scan& s) {
         "The verb suffixes {%s} and {%s} are both type %i, and cannot "
         "both be on a verb at the same time.",
         {s.last, s.current(), s.type()}, factor::kEighth);
-  const std::string_view before = v.SuffixesBefore(s.type());
+  const SuffixPieces before = Before(v, s.type());
   Suggest(v, v.m_strPrefix, {before, s.rest});
   Suggest(v, v.m_strPrefix, {before, s.last, s.after()});
 }
@@ -160,7 +202,7 @@ void CheckTypeOrder(CParsedVerb& v, Scan& s) {
         "is type %i.",
         {s.current(), s.type(), s.last, s.last_type}, factor::kHalf);
   Suggest(v, v.m_strPrefix,
-          {v.SuffixesBefore(s.type()), s.current(), s.last, s.after()});
+          {Before(v, s.type()), s.current(), s.last, s.after()});
 }
 
 void CheckRootNegationPlace(CParsedVerb& v, Scan& s) {
@@ -169,7 +211,7 @@ void CheckRootNegationPlace(CParsedVerb& v, Scan& s) {
         "The verb suffix {-Ha'} must follow the verb root, see GRM 4.3, p. 48.",
         factor::kHalf);
   Suggest(v, v.m_strPrefix,
-          {kRootNegation, v.SuffixesBefore(s.last_type + 1), s.after()});
+          {kRootNegation, Before(v, s.last_type + 1), s.after()});
 }
 
 void CheckRefusalPlace(CParsedVerb& v, Scan& s) {
@@ -177,7 +219,7 @@ void CheckRefusalPlace(CParsedVerb& v, Scan& s) {
   Fault(v, "The verb suffix {-Qo'} must come before a VS9 suffix, see GRM 4.3.",
         factor::kHalf);
   Suggest(v, v.m_strPrefix,
-          {v.SuffixesBefore(kLastVerbClass), kRefusal, s.last, s.after()});
+          {Before(v, kLastVerbClass), kRefusal, s.last, s.after()});
 }
 
 void CheckTaboo(CParsedVerb& v, Scan& s) {
@@ -197,7 +239,7 @@ void CheckSlang(CParsedVerb& v, Scan& s) {
         "The suffix {-%s} is slang, so should be avoided for proper "
         "usage.",
         {s.current()}, factor::kSlight);
-  const std::string_view before = v.SuffixesBefore(s.type());
+  const SuffixPieces before = Before(v, s.type());
   Suggest(v, v.m_strPrefix, {before, kStandardIndefinite, s.after()});
   Suggest(v, v.m_strPrefix, {before, kStandardAbility, s.after()});
 }
@@ -206,8 +248,7 @@ void CheckAfterRefusal(CParsedVerb& v, Scan& s) {
   if (v.m_strRefusal.empty()) return;
   Fault(v, "The verb suffix {-Qo'} must come after {-%s}.", {s.current()},
         factor::kHalf);
-  Suggest(v, v.m_strPrefix,
-          {v.SuffixesBefore(kLastVerbClass), kRefusal, s.after()});
+  Suggest(v, v.m_strPrefix, {Before(v, kLastVerbClass), kRefusal, s.after()});
 }
 
 void NoteReflexiveObject(CParsedVerb& v, Scan& s) {
@@ -230,7 +271,7 @@ void CheckIndefiniteSubject(CParsedVerb& v, Scan& s) {
   if (!HasNoObject(v)) return;
   Fault(v, "Verb suffix {-lu'} requires a verb prefix with an object.",
         factor::kThird);
-  const std::string_view before = v.SuffixesBefore(s.type());
+  const SuffixPieces before = Before(v, s.type());
   Suggest(v, v.m_strPrefix, {before, s.after()});
   Suggest(v, WithObject(*v.m_pPrefix), {before, s.rest});
 }
@@ -241,7 +282,7 @@ void CheckStativeCausative(CParsedVerb& v, Scan& s) {
         "Stative verbs with {-moH} require prefixes with an object, unless "
         "they are reflexive.",
         factor::kHalf);
-  const std::string_view before = v.SuffixesBefore(s.type());
+  const SuffixPieces before = Before(v, s.type());
   Suggest(v, v.m_strPrefix, {before, s.after()});
   Suggest(v, WithObject(*v.m_pPrefix), {before, s.rest});
 }
@@ -249,7 +290,7 @@ void CheckStativeCausative(CParsedVerb& v, Scan& s) {
 // {-vIS} and a bare {-ghach} are both mended by putting {-taH} in.
 void SuggestContinuous(CParsedVerb& v, const Scan& s) {
   Suggest(v, v.m_strPrefix,
-          {v.SuffixesBefore(kAspectClass), kContinuous, v.m_strVS8, s.rest});
+          {Before(v, kAspectClass), kContinuous, v.m_strVS8, s.rest});
 }
 
 void CheckWhile(CParsedVerb& v, Scan& s) {
@@ -274,7 +315,7 @@ void CheckCommandWish(CParsedVerb& v, Scan& s) {
   if (!v.IsImperative()) return;
   Fault(v, "The suffix {-jaj} cannot be used on imperative verbs.",
         factor::kThird);
-  Suggest(v, v.m_strPrefix, {v.SuffixesBefore(kLastVerbClass), s.after()});
+  Suggest(v, v.m_strPrefix, {Before(v, kLastVerbClass), s.after()});
 }
 
 // Every suffix row's text with each {-be'} replaced by {-Qo'}, as Replace
@@ -314,7 +355,7 @@ void CheckCommandNegation(CParsedVerb& v, Scan& s) {
   const std::string_view command_form(kCommandForms.text[s.row_index],
                                       kCommandForms.size[s.row_index]);
   Suggest(v, v.m_strPrefix,
-          {v.SuffixesBefore(s.last_type + 1), command_form, s.after()});
+          {Before(v, s.last_type + 1), command_form, s.after()});
 }
 
 // Which suffix rows a check concerns.
@@ -349,30 +390,31 @@ constexpr bool Is(const VerbSuffixRow& r) {
 
 struct CheckRow {
   Concerns concerns;
+  VerbCheckOccasion occasion;  // outside it the check does nothing
   VerbSuffixCheck check;
 };
 
 // Checks of the suffix just matched, in the order they run.
 constexpr CheckRow kBeforeStoring[] = {
-    {ClassSuffix, CheckSameType},
-    {ClassSuffix, CheckTypeOrder},
-    {RootNegation, CheckRootNegationPlace},
-    {Refusal, CheckRefusalPlace},
+    {ClassSuffix, kAfterAClass, CheckSameType},
+    {ClassSuffix, kAfterAClass, CheckTypeOrder},
+    {RootNegation, kAfterAClass, CheckRootNegationPlace},
+    {Refusal, kAfterTheClauseClass, CheckRefusalPlace},
 };
 constexpr CheckRow kAfterStoring[] = {
-    {Is<kFearSuffix>, CheckTaboo},
-    {Slang, CheckSlang},
-    {BeforeClauseClass, CheckAfterRefusal},
-    {ReflexiveClass, NoteReflexiveObject},
-    {CauseClass, NoteCausative},
-    {Is<kReciprocalSuffix>, CheckReciprocalPrefix},
-    {Is<kIndefiniteSuffix>, CheckIndefiniteSubject},
-    {CauseClass, CheckStativeCausative},
-    {Is<kWhileSuffix>, CheckWhile},
-    {Is<kBareNominaliser>, CheckBareNominaliser},
-    {ReflexiveClass, NoteReflexiveStative},
-    {Is<kWishSuffix>, CheckCommandWish},
-    {NegatingRover, CheckCommandNegation},
+    {Is<kFearSuffix>, kAnyTime, CheckTaboo},
+    {Slang, kAnyTime, CheckSlang},
+    {BeforeClauseClass, kAnyTime, CheckAfterRefusal},
+    {ReflexiveClass, kAnyTime, NoteReflexiveObject},
+    {CauseClass, kAnyTime, NoteCausative},
+    {Is<kReciprocalSuffix>, kAnyTime, CheckReciprocalPrefix},
+    {Is<kIndefiniteSuffix>, kAnyTime, CheckIndefiniteSubject},
+    {CauseClass, kAnyTime, CheckStativeCausative},
+    {Is<kWhileSuffix>, kAnyTime, CheckWhile},
+    {Is<kBareNominaliser>, kAnyTime, CheckBareNominaliser},
+    {ReflexiveClass, kAnyTime, NoteReflexiveStative},
+    {Is<kWishSuffix>, kInCommands, CheckCommandWish},
+    {NegatingRover, kInCommands, CheckCommandNegation},
 };
 
 // Every check concerns some suffix: a misspelt suffix would silence it.
@@ -401,11 +443,13 @@ constexpr VerbSuffixChecks MakeVerbSuffixChecks(const CheckRow (&before)[NB],
     for (const CheckRow& check : before) {
       if (check.concerns(kVerbSuffixes[row])) {
         by_row.before[row][by_row.before_count[row]++] = check.check;
+        by_row.occasions[row] |= check.occasion;
       }
     }
     for (const CheckRow& check : after) {
       if (check.concerns(kVerbSuffixes[row])) {
         by_row.after[row][by_row.after_count[row]++] = check.check;
+        by_row.occasions[row] |= check.occasion;
       }
     }
   }
@@ -423,7 +467,7 @@ void CParsedVerb::CheckReflexive(int reflexive) {
           {"-'egh"}, factor::kThird);
     const VerbPrefixRow* without = WithoutObject(*m_pPrefix, true);
     Suggest(*this, without != nullptr ? without->prefix : "",
-            {SuffixesBefore(kAllClasses)});
+            {Before(*this, kAllClasses)});
   } else if (reflexive == VerbScanState::kReflexiveStative) {
     Fault(*this,
           "Stative verbs cannot take a reflexive suffix, unless they have "
@@ -431,11 +475,11 @@ void CParsedVerb::CheckReflexive(int reflexive) {
           factor::kHalf);
     // Once with {-moH} added, once without the reflexive suffix.
     m_strVS4 = kCausative;
-    Suggest(*this, m_strPrefix, {SuffixesBefore(kAllClasses)});
+    Suggest(*this, m_strPrefix, {Before(*this, kAllClasses)});
     m_strVS4 = {};
     const std::string_view reflexive_suffix = m_strVS1;
     m_strVS1 = {};
-    Suggest(*this, m_strPrefix, {SuffixesBefore(kAllClasses)});
+    Suggest(*this, m_strPrefix, {Before(*this, kAllClasses)});
     m_strVS1 = reflexive_suffix;
   }
 }
@@ -450,7 +494,7 @@ void CParsedVerb::CheckStativePrefix() {
   // A command has no counterpart without object here: the bare verb.
   const VerbPrefixRow* without = WithoutObject(*m_pPrefix, false);
   Suggest(*this, without != nullptr ? without->prefix : "",
-          {SuffixesBefore(kAllClasses)});
+          {Before(*this, kAllClasses)});
 }
 
 }  // namespace tesvar

@@ -12,6 +12,7 @@ void CParsedWord::Clear() {
     spare_suggestions_.push_back(std::move(suggestion));
   }
   m_lstSuggestions.clear();
+  suggestions_in_space_.clear();
   m_lstErrors.clear();
   m_strWord = {};
   m_strGloss = {};
@@ -38,6 +39,13 @@ std::string& CParsedWord::AddSuggestionOfSize(size_t size) {
   std::string& suggestion = AddSpareSuggestion();
   suggestion.resize(size);
   return suggestion;
+}
+
+char* CParsedWord::AddSuggestionBytes(size_t size) {
+  if (text_space_ == nullptr) return AddSuggestionOfSize(size).data();
+  char* bytes = text_space_->Allocate(size);
+  suggestions_in_space_.emplace_back(bytes, size);
+  return bytes;
 }
 
 int CParsedWord::Parse(std::string_view word, const CTWord& entry) {

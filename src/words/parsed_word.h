@@ -18,9 +18,11 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tesvar/lexicon.h"
 #include "tesvar/string_list.h"
+#include "words/text_space.h"
 
 namespace tesvar {
 
@@ -70,8 +72,25 @@ class CParsedWord {
   // The same with a suggestion of `size` bytes whose content is left
   // unspecified, for the caller to overwrite whole.
   std::string& AddSuggestionOfSize(size_t size);
+  // Room for a suggestion of `size` bytes, for the caller to write whole:
+  // in the text space when one is set (see set_text_space), else in a new
+  // entry of m_lstSuggestions.
+  char* AddSuggestionBytes(size_t size);
   int HasErrors() const { return m_lstErrors.empty() ? 0 : 1; }
-  int HasSuggestions() const { return m_lstSuggestions.empty() ? 0 : 1; }
+  int HasSuggestions() const {
+    return m_lstSuggestions.empty() && suggestions_in_space_.empty() ? 0 : 1;
+  }
+
+  // Lets the suggestions added with AddSuggestionBytes go to `space`
+  // (nullptr: to m_lstSuggestions) and be listed by
+  // suggestions_in_space(), for quiet readings whose suggestions are only
+  // read as views. Clear keeps the setting.
+  void set_text_space(TextSpace* space) { text_space_ = space; }
+  // The suggestions written to the text space, in the order added; views
+  // of it.
+  const std::vector<std::string_view>& suggestions_in_space() const {
+    return suggestions_in_space_;
+  }
 
   // A quiet analysis writes no messages and takes no gloss from its entry;
   // everything else, the score and the suggestions included, is the same.
@@ -94,6 +113,8 @@ class CParsedWord {
   bool quiet_ = false;
   // Suggestions of earlier readings, kept for their storage.
   StringList spare_suggestions_;
+  TextSpace* text_space_ = nullptr;  // see set_text_space
+  std::vector<std::string_view> suggestions_in_space_;
 };
 
 }  // namespace tesvar

@@ -62,6 +62,8 @@ TEST(BuildSuffixesTest, RoversNextToHaAndQoComeFromTheWord) {
       {"lopQo'qu'taHQo'be'qu'", true, "'eghbe'taHQo'be'qu'"},
       {"lopHa'qu'Ha'be'", false, "'eghHa'be'taHqu'"},
       {"lopbe'qu'Qo'", true, "'eghbe'taHbe'qu'Qo'"},
+      {"lopqu'Qo'qu'Qo'taHbe'qu'Qo'", true, "'eghbe'taHbe'qu'Qo'qu'"},
+      {"Qo'be'lopqu'Qo'", true, "'eghbe'taHqu'Qo'be'"},
       // First bytes of a run that lead nowhere, and a run cut off by the
       // end of the word.
       {"HoHHa'qu'", false, "'eghHa'qu'taHqu'"},

@@ -6,13 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "support/test_lexicon.h"
 #include "tesvar/parser.h"
 #include "verbs/parsed_verb.h"
 #include "verbs/verb_affix_tables.h"
+#include "words/text_space.h"
 
 namespace tesvar {
 namespace {
@@ -81,6 +84,89 @@ TEST(VerbChecksTest, MessagesSuggestionsAndScores) {
     EXPECT_EQ(Join(verb.m_lstSuggestions), c.suggestions) << word;
     EXPECT_EQ(verb.m_dScore, c.score) << word;
   }
+}
+
+// Rovers are only checked where a fault can be: the place of {-Ha'} and
+// {-Qo'} once a class suffix (a VS9 one for {-Qo'}) was read, a negating
+// rover on commands. The same chains with and without that condition.
+TEST(VerbChecksTest, RoversAreCheckedWhereTheyCanBeWrong) {
+  constexpr const char* kRootNegationPlace =
+      "The verb suffix {-Ha'} must follow the verb root, see GRM 4.3, p. 48.";
+  constexpr const char* kRefusalPlace =
+      "The verb suffix {-Qo'} must come before a VS9 suffix, see GRM 4.3.";
+  struct Case {
+    const char* word;
+    StringList messages;  // in order
+    const char* suggestions;
+    double score;
+  };
+  const Case cases[] = {
+      {"lopHa'qu'Ha'", {}, "", 1.0},
+      {"loppu'qu'Ha'", {kRootNegationPlace}, "lopHa'pu'qu'", 1.0 / 2},
+      {"loppu'Qo'qu'Qo'", {}, "", 1.0},
+      // The rover after the VS9 suffix is not written back.
+      {"lop'a'qu'Qo'", {kRefusalPlace}, "lopQo''a'", 1.0 / 2},
+      {"lopbe'qu'be'", {}, "", 1.0},
+      {"yIlopbe'qu'be'",
+       {kCommandNegation, kCommandNegation},
+       "yIlopQo'qu'be'|yIlopQo'",
+       1.0 / 4 / 4},
+      // A chain after a VS9 suffix on a command: every check applies.
+      {"yIlop'a'be'Qo'",
+       {kCommandNegation, kRefusalPlace},
+       "yIlop'a'be'Qo'Qo'|yIlopQo''a'",
+       1.0 / 4 / 2},
+  };
+  const testing::TestWord action = testing::Entry("lop", kVerb, "eat");
+  for (const Case& c : cases) {
+    const std::string word = c.word;
+    CParsedVerb verb;
+    ASSERT_EQ(verb.Parse(word, action), 1) << word;
+    EXPECT_EQ(verb.m_lstErrors, c.messages) << word;
+    EXPECT_EQ(Join(verb.m_lstSuggestions), c.suggestions) << word;
+    EXPECT_EQ(verb.m_dScore, c.score) << word;
+  }
+}
+
+// Room that keeps every text apart, so that a view that runs past its
+// own text shows.
+class SeparateTexts : public TextSpace {
+ public:
+  char* Allocate(size_t size) override {
+    texts_.push_back(std::make_unique<char[]>(size + 1));
+    texts_.back()[size] = '#';
+    return texts_.back().get();
+  }
+
+ private:
+  std::vector<std::unique_ptr<char[]>> texts_;
+};
+
+// A quiet verb with a text space writes the same corrections there, and
+// only there; a record cleared for the next reading lists none of them.
+TEST(VerbChecksTest, CorrectionsInATextSpace) {
+  const char* const words[] = {"yIlopbe'qu'be'", "lulopchuq", "yIlop'a'be'Qo'",
+                               "lopqu'Qo'taH'a'Qo'be'"};
+  const testing::TestWord action = testing::Entry("lop", kVerb, "eat");
+  SeparateTexts space;
+  CParsedVerb in_space;
+  in_space.set_quiet(true);
+  in_space.set_text_space(&space);
+  for (const std::string word : words) {
+    CParsedVerb plain;
+    plain.set_quiet(true);
+    ASSERT_EQ(plain.Parse(word, action), 1) << word;
+    in_space.Clear();
+    ASSERT_EQ(in_space.Parse(word, action), 1) << word;
+    EXPECT_TRUE(in_space.m_lstSuggestions.empty()) << word;
+    const StringList written(in_space.suggestions_in_space().begin(),
+                             in_space.suggestions_in_space().end());
+    EXPECT_EQ(written, plain.m_lstSuggestions) << word;
+    EXPECT_EQ(in_space.HasSuggestions(), plain.HasSuggestions()) << word;
+    EXPECT_EQ(in_space.m_dScore, plain.m_dScore) << word;
+  }
+  in_space.Clear();
+  EXPECT_TRUE(in_space.suggestions_in_space().empty());
 }
 
 // The prefix a correction offers, found in the prefix table by subject
