@@ -62,12 +62,24 @@ uint64_t TextArena::Hash(std::string_view text) { return HashBytes(text); }
 
 std::string_view TextArena::Copy(std::string_view text) {
   if (text.empty()) return std::string_view();
-  const size_t padded = (text.size() + kChunk - 1) / kChunk * kChunk;
-  char* at = Reserve(kChunk + padded);
+  char* at = Allocate(text.size());
+  std::memcpy(at, text.data(), text.size());
   const uint64_t hash = HashBytes(text);
-  std::memcpy(at, &hash, sizeof hash);
-  std::memcpy(at + kChunk, text.data(), text.size());
-  return std::string_view(at + kChunk, text.size());
+  std::memcpy(at - kChunk, &hash, sizeof hash);
+  return std::string_view(at, text.size());
+}
+
+char* TextArena::Allocate(size_t size) {
+  const size_t padded = (size + kChunk - 1) / kChunk * kChunk;
+  return Reserve(kChunk + padded) + kChunk;
+}
+
+std::string_view TextArena::Seal(std::string_view text) {
+  if (text.empty()) return text;
+  const uint64_t hash = HashBytes(text);
+  // The room is the arena's own, handed out writable by Allocate.
+  std::memcpy(const_cast<char*>(text.data()) - kChunk, &hash, sizeof hash);
+  return text;
 }
 
 void TextArena::NewBlock(size_t size) {

@@ -32,12 +32,17 @@ class TextArena {
 
   // A copy of `text` that lives until Clear.
   std::string_view Copy(std::string_view text);
-  // Room for `size` bytes that live until Clear, for a text written in
-  // place.
-  char* Allocate(size_t size) { return Reserve(size); }
+  // Room for a text of `size` bytes written in place, that lives until
+  // Clear. Once it is written, Seal makes it a text like those of Copy.
+  char* Allocate(size_t size);
+  // Stores the hash of `text`, written into room from Allocate, and
+  // returns it. REQUIRES: `text` is that room, whole, with every byte
+  // written.
+  std::string_view Seal(std::string_view text);
 
-  // Hash(text), read from where Copy left it. REQUIRES: `text` is a view
-  // that Copy returned, whole, and the arena has not been cleared since.
+  // Hash(text), read from where Copy or Seal left it. REQUIRES: `text` is
+  // a view that Copy or Seal returned, whole, and the arena has not been
+  // cleared since.
   static uint64_t HashOf(std::string_view text) {
     if (text.empty()) return Hash(text);
     uint64_t hash;

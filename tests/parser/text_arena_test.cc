@@ -1,7 +1,8 @@
 // The call's text store: texts keep their place while more are added, also
 // past a block and for a text longer than a block, and a cleared store
 // serves the next call. The hash kept with each text is the one computed
-// from its bytes, and tells apart texts that differ anywhere.
+// from its bytes, and tells apart texts that differ anywhere; a text
+// written in place carries it once sealed, like a copied one.
 
 #include "parser/text_arena.h"
 
@@ -56,6 +57,24 @@ TEST(TextArenaTest, HashesTellApartTextsThatDifferAnywhere) {
   }
   EXPECT_EQ(hashes.size(), texts);
   EXPECT_EQ(TextArena::HashOf(arena.Copy("")), TextArena::Hash(""));
+}
+
+TEST(TextArenaTest, TextsWrittenInPlaceHashLikeCopies) {
+  TextArena arena;
+  // Sizes around the chunks of eight bytes, between copies, so that a
+  // hash written for one text cannot land on its neighbour.
+  for (size_t size = 0; size <= 20; ++size) {
+    const std::string text(size, 'Q');
+    const std::string_view before = arena.Copy("be'");
+    char* room = arena.Allocate(size);
+    text.copy(room, size);
+    const std::string_view sealed = arena.Seal(std::string_view(room, size));
+    const std::string_view after = arena.Copy("qu'");
+    EXPECT_EQ(sealed, text);
+    EXPECT_EQ(TextArena::HashOf(sealed), TextArena::Hash(text)) << size;
+    EXPECT_EQ(TextArena::HashOf(before), TextArena::Hash("be'"));
+    EXPECT_EQ(TextArena::HashOf(after), TextArena::Hash("qu'"));
+  }
 }
 
 TEST(TextArenaTest, EmptyTextsAndReuseAfterClear) {
