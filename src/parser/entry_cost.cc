@@ -23,12 +23,14 @@ EntryCost::NounScan EntryCost::ReplayNounScan(size_t from) {
   return scan;
 }
 
-template <typename RowAt>
-EntryCost::VerbScan EntryCost::ReplayVerbScanWith(size_t from, RowAt row_at) {
-  VerbScan scan{0, 0, true};
-  size_t at = from;
+template <typename RowAt, typename Found>
+EntryCost::VerbScan EntryCost::ReplayVerbScanWith(size_t from, size_t at,
+                                                  uint64_t suffixes,
+                                                  RowAt row_at, Found found) {
+  VerbScan scan{suffixes, 0, true};
   for (int index; (index = row_at(at)) >= 0;) {
     const VerbSuffixRow& row = kVerbSuffixes[index];
+    found(at);
     ++scan.suffixes;
     at += row.suffix.size();
     if (row.has(kNominaliser)) {
@@ -51,12 +53,28 @@ EntryCost::VerbScan EntryCost::ReplayVerbScanWith(size_t from, RowAt row_at) {
 EntryCost::VerbScan EntryCost::ReplayVerbScan(size_t from) {
   if (rows_ != nullptr) return ReplayLongVerbScan(from);
   return ReplayVerbScanWith(
-      from, [this](size_t at) { return MatchVerbSuffixRow(word_.substr(at)); });
+      from, from, 0,
+      [this](size_t at) { return MatchVerbSuffixRow(word_.substr(at)); },
+      [](size_t) {});
 }
 
 EntryCost::VerbScan EntryCost::ReplayLongVerbScan(size_t from) {
   VerbSuffixRows* rows = LongWordRows();
-  return ReplayVerbScanWith(from, [rows](size_t at) { return rows->At(at); });
+  auto row_at = [rows](size_t at) { return rows->At(at); };
+  std::vector<uint32_t>* path = rows->Path(from);
+  if (path == nullptr) {
+    return ReplayVerbScanWith(from, from, 0, row_at, [](size_t) {});
+  }
+  // The scan goes on from the last byte of the path that still holds,
+  // read again: the suffix found there may end the verb part.
+  size_t at = from;
+  if (!path->empty()) {
+    at = path->back();
+    path->pop_back();
+  }
+  return ReplayVerbScanWith(from, at, path->size(), row_at, [path](size_t at) {
+    path->push_back(static_cast<uint32_t>(at));
+  });
 }
 
 EntryScans EntryCost::Scans(const Candidate& candidate) {

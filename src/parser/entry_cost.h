@@ -28,9 +28,10 @@
 // per place they start from. Long words are mostly the corrections that
 // sub-parses read one after another, each the last with a suffix added or
 // moved, so they share most of their beginnings: for them the suffix found
-// at each byte is kept from one word to the next (VerbSuffixRows). Not
-// thread-safe. Tested by limits_test.cc
-// and candidate_lookup_test.cc.
+// at each byte is kept from one word to the next, and so are the bytes
+// where each verb scan found its suffixes (VerbSuffixRows); a replay goes
+// on from the last of those that the change left alone. Not thread-safe.
+// Tested by limits_test.cc and candidate_lookup_test.cc.
 
 #ifndef TESVAR_PARSER_ENTRY_COST_H_
 #define TESVAR_PARSER_ENTRY_COST_H_
@@ -144,9 +145,12 @@ class EntryCost {
   VerbScan ReplayVerbScan(size_t from);
   // ReplayVerbScan of a long word, with its kept rows.
   VerbScan ReplayLongVerbScan(size_t from);
-  // ReplayVerbScan, with `row_at(at)` the suffix row found at byte `at`.
-  template <typename RowAt>
-  VerbScan ReplayVerbScanWith(size_t from, RowAt row_at);
+  // ReplayVerbScan, with `row_at(at)` the suffix row found at byte `at`,
+  // going on at byte `at` after `suffixes` suffixes, and with `found(at)`
+  // called at each byte where a row is found.
+  template <typename RowAt, typename Found>
+  VerbScan ReplayVerbScanWith(size_t from, size_t at, uint64_t suffixes,
+                              RowAt row_at, Found found);
   static bool Known(uint64_t known, size_t from) {
     return from < kKnownStarts && ((known >> from) & 1) != 0;
   }
