@@ -23,6 +23,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/shared_bytes.h"
 #include "verbs/verb_affix_tables.h"
 
 namespace tesvar {
@@ -63,6 +64,7 @@ class VerbSuffixRows {
     const uint64_t bit = uint64_t{1} << start;
     if ((kept.has_path & bit) == 0) {
       kept.has_path |= bit;
+      kept.starts[kept.start_count++] = static_cast<uint8_t>(start);
       kept.paths[start].clear();
     }
     return &kept.paths[start];
@@ -79,9 +81,12 @@ class VerbSuffixRows {
     std::string word;
     std::vector<int8_t> rows;  // by byte, word.size() + 1 of them
     uint64_t last_use = 0;
-    // Path(start), valid for the starts whose bit is set.
+    // Path(start), valid for the starts whose bit is set, which are
+    // also listed in `starts`.
     std::vector<uint32_t> paths[kPathStarts];
     uint64_t has_path = 0;
+    uint8_t starts[kPathStarts];
+    size_t start_count = 0;
   };
   // Corrections of two or three different words often take turns (a
   // sub-parse reads the suggestions of one, then goes back to those of
@@ -103,43 +108,6 @@ class VerbSuffixRows {
   const char* served_end_ = nullptr;  // the end of the caller's bytes
 };
 
-// The number of bytes that `a` and `b` share at their beginnings.
-inline size_t SharedStart(std::string_view a, std::string_view b) {
-  const size_t most = std::min(a.size(), b.size());
-  size_t shared = 0;
-  for (constexpr size_t kStep = sizeof(uint64_t); shared + kStep <= most;
-       shared += kStep) {
-    uint64_t x;
-    uint64_t y;
-    std::memcpy(&x, a.data() + shared, kStep);
-    std::memcpy(&y, b.data() + shared, kStep);
-    if (x != y) break;
-  }
-  while (shared < most && a[shared] == b[shared]) ++shared;
-  return shared;
-}
-
-// The number of bytes that `a` and `b` share at their ends.
-inline size_t SharedEnd(std::string_view a, std::string_view b) {
-  const size_t most = std::min(a.size(), b.size());
-  const char* const a_end = a.data() + a.size();
-  const char* const b_end = b.data() + b.size();
-  size_t shared = 0;
-  for (constexpr size_t kStep = sizeof(uint64_t); shared + kStep <= most;
-       shared += kStep) {
-    uint64_t x;
-    uint64_t y;
-    std::memcpy(&x, a_end - shared - kStep, kStep);
-    std::memcpy(&y, b_end - shared - kStep, kStep);
-    if (x != y) break;
-  }
-  while (shared < most && a_end[-1 - static_cast<std::ptrdiff_t>(shared)] ==
-                              b_end[-1 - static_cast<std::ptrdiff_t>(shared)]) {
-    ++shared;
-  }
-  return shared;
-}
-
 inline size_t VerbSuffixRows::SlotFor(size_t from, size_t shared) const {
   // A word that goes on from `from` replaces it; one that branches off
   // early takes the slot used least lately, keeping `from` for the words
@@ -156,11 +124,10 @@ inline void VerbSuffixRows::KeepPaths(size_t from, size_t to, size_t kept) {
   Kept& source = kept_[from];
   Kept& target = kept_[to];
   uint64_t has_path = 0;
-  // Paths start below kPathStarts, mostly at a headword's end.
-  const size_t starts = std::min(kept, kPathStarts);
-  for (size_t start = 0; start < starts && (source.has_path >> start) != 0;
-       ++start) {
-    if (((source.has_path >> start) & 1) == 0) continue;
+  size_t count = 0;
+  for (size_t i = 0; i < source.start_count; ++i) {
+    const size_t start = source.starts[i];
+    if (start >= kept) continue;
     const std::vector<uint32_t>& path = source.paths[start];
     const auto end = std::lower_bound(path.begin(), path.end(), kept);
     if (to == from) {
@@ -169,7 +136,9 @@ inline void VerbSuffixRows::KeepPaths(size_t from, size_t to, size_t kept) {
       target.paths[start].assign(path.begin(), end);
     }
     has_path |= uint64_t{1} << start;
+    target.starts[count++] = static_cast<uint8_t>(start);
   }
+  target.start_count = count;
   target.has_path = has_path;
 }
 
@@ -198,7 +167,7 @@ inline void VerbSuffixRows::Rebase(std::string_view word) {
       shared >= kMaxPackedAffix ? shared - kMaxPackedAffix + 1 : 0;
   // The tail's rows, the end's included; none from a slot never used.
   const size_t tail =
-      source.rows.empty() ? 0 : SharedEnd(word, source.word) + 1;
+      source.rows.empty() ? 0 : SharedEnd(word, source.word, size - kept) + 1;
   // The tail's rows move with it; those of the start stay where they
   // are (in the same slot) or are copied. A row of both is the same row.
   target.rows.resize(std::max(size, old_size) + 1);

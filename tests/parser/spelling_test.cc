@@ -133,6 +133,37 @@ TEST(SpellingTest, CheckOfRelatedWordsAgreesWithTheQuickTest) {
   }
 }
 
+// Corrections also share their ends with the word checked before them,
+// and the check skips most of such an end: the bytes of the end whose
+// place depends on the changed middle ("h" after it, an initial vowel)
+// must still be read.
+TEST(SpellingTest, CheckOfWordsSharingTheirEndsAgreesWithTheQuickTest) {
+  const std::string bytes("tlcgHaI'q-", 10);
+  std::vector<std::string> middles = {""};
+  for (size_t begin = 0, length = 1; length <= 2; ++length) {
+    const size_t end = middles.size();
+    for (size_t i = begin; i < end; ++i) {
+      for (char c : bytes) middles.push_back(middles[i] + c);
+    }
+    begin = end;
+  }
+  for (const std::string stem : {"", "Qapqu'be'qu'be'Qo'c"}) {
+    for (const std::string end :
+         {"h", "lh", "hqu'", "lhqu'be'", "ghqu'be'qu'be'Qo'Qapla'"}) {
+      std::vector<std::string> words;
+      words.reserve(middles.size());
+      for (const std::string& middle : middles) {
+        words.push_back(stem + middle + end);
+      }
+      CanonicalSpellingCheck check;
+      for (const std::string& word : words) {
+        EXPECT_EQ(check.IsCanonical(word), IsCanonicalSpelling(word))
+            << stem << " + " << word;
+      }
+    }
+  }
+}
+
 // Long words are read eight bytes at a time where they can be: a single
 // misplaced byte must be found wherever it stands.
 TEST(SpellingTest, CheckFindsOneBadByteAnywhereInALongWord) {
