@@ -167,10 +167,15 @@ bool CanonicalSpellingCheck::IsCanonical(std::string_view word) {
   // The last word was canonical. Of the bytes that both words end with,
   // past the bytes they begin with, all but the first two stand after the
   // same two bytes as there.
+  // A short rest is read at once.
+  constexpr size_t kShortRest = 32;
   const size_t start = SharedStart(word, last_);
-  const size_t end =
-      SharedEnd(word, last_, std::min(word.size(), last_.size()) - start);
-  const size_t to = std::min(word.size(), word.size() - end + 2);
+  size_t to = word.size();
+  if (to - start > kShortRest) {
+    const size_t end =
+        SharedEnd(word, last_, std::min(word.size(), last_.size()) - start);
+    to = std::min(to, to - end + 2);
+  }
   if (!IsCanonicalBetween<true>(word, start, to)) return false;
   last_ = word;
   return true;
