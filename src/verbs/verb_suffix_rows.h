@@ -45,11 +45,14 @@ class VerbSuffixRows {
   // MatchVerbSuffixRow(text): kept when `text` is a tail of the word
   // served, the very bytes, else matched.
   int Match(std::string_view text) {
-    if (text.data() + text.size() == served_end_ &&
-        text.size() <= word_.size()) {
-      return At(word_.size() - text.size());
+    const size_t size = text.size();
+    if (text.data() + size != served_end_ || size > word_.size()) {
+      return MatchVerbSuffixRow(text);
     }
-    return MatchVerbSuffixRow(text);
+    // The row of the byte `size` from the end; `text` holds its bytes.
+    int8_t& row = rows_end_[-static_cast<std::ptrdiff_t>(size)];
+    if (row == kUnknown) row = static_cast<int8_t>(MatchVerbSuffixRow(text));
+    return row;
   }
 
   // The bytes at which a greedy scan of the word served from byte `start`
@@ -105,6 +108,7 @@ class VerbSuffixRows {
   size_t served_ = 0;                 // the slot of the word served
   std::string_view word_;             // the kept copy of the word served
   int8_t* rows_ = nullptr;            // its rows
+  int8_t* rows_end_ = nullptr;        // the row of its end
   const char* served_end_ = nullptr;  // the end of the caller's bytes
 };
 
@@ -192,6 +196,7 @@ inline void VerbSuffixRows::Rebase(std::string_view word) {
   served_ = to;
   word_ = target.word;
   rows_ = target.rows.data();
+  rows_end_ = rows_ + size;
   served_end_ = word.data() + word.size();
 }
 
