@@ -11,7 +11,7 @@ EntryCost::NounScan EntryCost::ReplayNounScan(size_t from) {
   NounScan scan{0, false};
   size_t at = from;
   for (; at < word_.size(); ++scan.suffixes) {
-    const NounSuffixRow* row = MatchNounSuffix(word_.substr(at));
+    const NounSuffixRow* row = MatchNounSuffix(Rest(at));
     if (row == nullptr) break;
     at += row->suffix.size();
   }
@@ -53,8 +53,7 @@ EntryCost::VerbScan EntryCost::ReplayVerbScanWith(size_t from, size_t at,
 EntryCost::VerbScan EntryCost::ReplayVerbScan(size_t from) {
   if (rows_ != nullptr) return ReplayLongVerbScan(from);
   return ReplayVerbScanWith(
-      from, from, 0,
-      [this](size_t at) { return MatchVerbSuffixRow(word_.substr(at)); },
+      from, from, 0, [this](size_t at) { return MatchVerbSuffixRow(Rest(at)); },
       [](size_t) {});
 }
 

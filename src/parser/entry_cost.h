@@ -155,6 +155,11 @@ class EntryCost {
     return from < kKnownStarts && ((known >> from) & 1) != 0;
   }
 
+  // The word from byte `at` on; `at` is never past its end.
+  std::string_view Rest(size_t at) const {
+    return std::string_view(word_.data() + at, word_.size() - at);
+  }
+
   // ChargeBefore's units, for an entry of `text_bytes`.
   uint64_t UnitsBefore(uint64_t text_bytes, const EntryScans& scans) const {
     return work_cost::kEntry + word_.size() + text_bytes +

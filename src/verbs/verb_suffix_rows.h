@@ -37,7 +37,8 @@ class VerbSuffixRows {
   int At(size_t at) {
     int8_t& row = rows_[at];
     if (row == kUnknown) {
-      row = static_cast<int8_t>(MatchVerbSuffixRow(word_.substr(at)));
+      row = static_cast<int8_t>(MatchVerbSuffixRow(
+          std::string_view(word_.data() + at, word_.size() - at)));
     }
     return row;
   }
