@@ -180,7 +180,7 @@ class EntryCost {
   // below kKnownStarts; bit i of *_known_ marks start i as replayed.
   static constexpr size_t kKnownStarts = 64;
   // Shorter words share little and are replayed in a few steps.
-  static constexpr size_t kLongWord = 64;
+  static constexpr size_t kLongWord = 80;
   uint64_t nouns_known_ = 0;
   uint64_t verbs_known_ = 0;
   NounScan nouns_[kKnownStarts];

@@ -204,7 +204,7 @@ TEST(CandidateLookupTest, KeptScansCountAsAFreshReplay) {
   RandomWords random;
   std::string words[3];
   for (std::string& word : words) {
-    while (word.size() < 80) word += random.MakeSuffixes();
+    while (word.size() < 120) word += random.MakeSuffixes();
   }
   VerbSuffixRows rows;
   for (int i = 0; i < 600; ++i) {
@@ -224,7 +224,7 @@ TEST(CandidateLookupTest, KeptScansCountAsAFreshReplay) {
         if (word.size() > 200) word.resize(at);
         break;
     }
-    while (word.size() <= 70) word += random.MakeSuffixes();
+    while (word.size() <= 100) word += random.MakeSuffixes();
     EntryCost kept(word, &rows);
     EntryCost fresh(word);
     ASSERT_EQ(kept.prefix(), fresh.prefix());
