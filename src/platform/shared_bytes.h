@@ -59,6 +59,17 @@ inline size_t HighZeroBytes(uint64_t bits) {
 inline size_t SharedStart(std::string_view a, std::string_view b) {
   const size_t most = std::min(a.size(), b.size());
   size_t shared = 0;
+  // Long runs of equal bytes are passed in blocks by the library's
+  // compare, which reads them wider than a word at a time; texts that part
+  // within their first word are not worth the call.
+  constexpr size_t kBlock = 64;
+  if (most >= kBlock &&
+      std::memcmp(a.data(), b.data(), sizeof(uint64_t)) == 0) {
+    while (shared + kBlock <= most &&
+           std::memcmp(a.data() + shared, b.data() + shared, kBlock) == 0) {
+      shared += kBlock;
+    }
+  }
   for (constexpr size_t kStep = sizeof(uint64_t); shared + kStep <= most;
        shared += kStep) {
     uint64_t x;

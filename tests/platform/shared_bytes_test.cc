@@ -28,7 +28,9 @@ size_t SlowSharedEnd(const std::string& a, const std::string& b) {
 }
 
 TEST(SharedBytesTest, CountsAsByteByByteWhereverTheTextsDiffer) {
-  const std::string base = "Qapqu'be'qu'be'Qo'Qapla'ghItlhmoHwI'";
+  // Long enough for several blocks of the wide compare.
+  std::string base;
+  for (int i = 0; i < 5; ++i) base += "Qapqu'be'qu'be'Qo'Qapla'ghItlhmoHwI'";
   for (size_t size = 0; size <= base.size(); ++size) {
     const std::string a = base.substr(0, size);
     // Equal, one byte changed anywhere, or cut at either end.
