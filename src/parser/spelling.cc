@@ -117,23 +117,29 @@ bool IsCanonicalBetween(std::string_view word, size_t from, size_t to) {
     return static_cast<unsigned>(
         kPlainBytes.is[static_cast<unsigned char>(word[at])]);
   };
-  // The loop below sees the rest from the first byte that is not plain.
-  for (; kByEight && i + 8 <= to; i += 8) {
-    if ((plain(i) & plain(i + 1) & plain(i + 2) & plain(i + 3) & plain(i + 4) &
-         plain(i + 5) & plain(i + 6) & plain(i + 7)) == 0) {
+  while (i < to) {
+    // The loop below sees the rest from the first byte that is not plain,
+    // and hands back after it.
+    for (; kByEight && i + 8 <= to; i += 8) {
+      if ((plain(i) & plain(i + 1) & plain(i + 2) & plain(i + 3) &
+           plain(i + 4) & plain(i + 5) & plain(i + 6) & plain(i + 7)) == 0) {
+        break;
+      }
+    }
+    for (; i < to; ++i) {
+      const char c = word[i];
+      if (kPlainBytes.is[static_cast<unsigned char>(c)]) continue;
+      if (c != 'h') return false;
+      // Kept only in "ch", "gh" and "tlh"; this also rules out "th".
+      if (i == 0) return false;
+      const char before = word[i - 1];
+      if (before != 'c' && before != 'g' &&
+          !(i >= 2 && word[i - 2] == 't' && before == 'l')) {
+        return false;
+      }
+      ++i;
       break;
     }
-  }
-  for (; i < to; ++i) {
-    const char c = word[i];
-    if (kPlainBytes.is[static_cast<unsigned char>(c)]) continue;
-    if (c != 'h') return false;
-    // Kept only in "ch", "gh" and "tlh"; this also rules out "th".
-    if (i == 0) return false;
-    const char before = word[i - 1];
-    if (before == 'c' || before == 'g') continue;
-    if (i >= 2 && word[i - 2] == 't' && before == 'l') continue;
-    return false;
   }
   return true;
 }

@@ -164,16 +164,21 @@ TEST(SpellingTest, CheckOfWordsSharingTheirEndsAgreesWithTheQuickTest) {
   }
 }
 
-// Long words are read eight bytes at a time where they can be: a single
-// misplaced byte must be found wherever it stands.
+// Long words are read eight bytes at a time where they can be, and again
+// after each "h": a single misplaced byte must be found wherever it stands.
 TEST(SpellingTest, CheckFindsOneBadByteAnywhereInALongWord) {
-  const std::string plain = "Qapqu'be'qu'be'Qo'Qapla'";
-  ASSERT_TRUE(CanonicalSpellingCheck().IsCanonical(plain));
-  for (size_t at = 0; at < plain.size(); ++at) {
-    for (const char bad : {'h', 'x'}) {
-      std::string word = plain;
-      word[at] = bad;
-      EXPECT_FALSE(CanonicalSpellingCheck().IsCanonical(word)) << word;
+  for (const std::string plain :
+       {"Qapqu'be'qu'be'Qo'Qapla'", "Qapchqu'be'qu'be'ghQo'Qapla'tlhqu'be'"}) {
+    ASSERT_TRUE(CanonicalSpellingCheck().IsCanonical(plain));
+    for (size_t at = 0; at < plain.size(); ++at) {
+      for (const char bad : {'h', 'x'}) {
+        std::string word = plain;
+        word[at] = bad;
+        EXPECT_EQ(CanonicalSpellingCheck().IsCanonical(word),
+                  IsCanonicalSpelling(word))
+            << word;
+        if (bad == 'x') EXPECT_FALSE(IsCanonicalSpelling(word)) << word;
+      }
     }
   }
 }
