@@ -187,6 +187,55 @@ class EntryCost {
   VerbScan verbs_[kKnownStarts];
 };
 
+// Inline: it runs for every candidate of every word, and mostly finds its
+// scans known.
+inline EntryScans EntryCost::Scans(const Candidate& candidate) {
+  const size_t headword = candidate.headword_length;
+  const bool at_start = candidate.at_start;
+  EntryScans scans;
+  switch (candidate.kind) {
+    case kNoun:
+      if (at_start) {
+        const NounScan scan = NounSuffixes(headword);
+        scans.noun = scan.suffixes;
+        scans.may_read = scan.through;
+      }
+      break;
+    case kVerb:
+      if (candidate.after_prefix) {
+        const VerbScan scan = VerbSuffixes(prefix_ + headword);
+        scans.verb_prefixed = scan.suffixes;
+        scans.noun_part = scan.noun_part;
+        scans.may_read = scan.through;
+      }
+      if (at_start) {
+        const VerbScan scan = VerbSuffixes(headword);
+        scans.verb_bare = scan.suffixes;
+        scans.noun_part += scan.noun_part;
+        scans.may_read = scans.may_read || scan.through;
+      }
+      break;
+    case kPronoun:
+      if (at_start) {
+        const VerbScan scan = VerbSuffixes(headword);
+        const NounScan noun = NounSuffixes(headword);
+        scans.noun = noun.suffixes;
+        scans.verb_bare = scan.suffixes;
+        scans.noun_part = scan.noun_part;
+        scans.may_read = noun.through || scan.through;
+      }
+      break;
+    case kNumber:
+      // Numbers read a few fixed elements at most.
+      scans.may_read = at_start;
+      break;
+    default:
+      scans.may_read = at_start && headword == word_.size();
+      break;
+  }
+  return scans;
+}
+
 }  // namespace tesvar
 
 #endif  // TESVAR_PARSER_ENTRY_COST_H_
