@@ -57,14 +57,9 @@ bool WorkMeter::ChargeTexts(const StringList& texts) {
   return true;
 }
 
-bool WorkMeter::ChargeWeighed(uint64_t head_cost,
-                              const std::string_view* suggestions,
-                              size_t count) {
-  // Mostly the whole reading fits below the budget and the next interrupt
-  // check, and then one sum is the same as charging step by step.
-  uint64_t total = head_cost;
-  for (size_t i = 0; i < count; ++i) total += TextCost(suggestions[i].size());
-  if (ChargeQuietly(total)) return true;
+bool WorkMeter::ChargeWeighedStepByStep(uint64_t head_cost,
+                                        const std::string_view* suggestions,
+                                        size_t count) {
   if (!Charge(head_cost)) return false;
   for (size_t i = 0; i < count; ++i) {
     if (!Charge(TextCost(suggestions[i].size()))) return false;

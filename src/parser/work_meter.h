@@ -108,8 +108,18 @@ class WorkMeter {
   bool ChargeReading(const CParseResult& reading);
   // Charges a sub-parse's weighed reading as its record would be charged:
   // `head_cost` (bookkeeping, word, messages), then each suggestion.
+  // Inline: sub-parses charge every reading they weigh, and mostly the
+  // whole reading fits below the limit, when one sum is the same as
+  // charging step by step.
   bool ChargeWeighed(uint64_t head_cost, const std::string_view* suggestions,
-                     size_t count);
+                     size_t count) {
+    uint64_t total = head_cost;
+    for (size_t i = 0; i < count; ++i) {
+      total += TextCost(suggestions[i].size());
+    }
+    return ChargeQuietly(total) ||
+           ChargeWeighedStepByStep(head_cost, suggestions, count);
+  }
 
   // The work one text of a list stands for.
   static uint64_t TextCost(size_t bytes) { return work_cost::kText + bytes; }
@@ -129,6 +139,9 @@ class WorkMeter {
   // Charge, when the units reach limit_.
   bool ChargeToLimit(uint64_t units);
   bool ChargeTexts(const StringList& texts);
+  bool ChargeWeighedStepByStep(uint64_t head_cost,
+                               const std::string_view* suggestions,
+                               size_t count);
 
   uint64_t used_ = 0;
   uint64_t budget_ = 0;  // 0: no budget
