@@ -76,28 +76,15 @@ EntryCost::VerbScan EntryCost::ReplayLongVerbScan(size_t from) {
   });
 }
 
-bool EntryCost::ChargeBefore(const CTWord& entry, const EntryScans& scans,
-                             WorkMeter* meter) const {
-  const uint64_t texts = entry.m_strHeadword.size() +
-                         entry.m_strDefinition.size() +
-                         entry.m_strIrregularPlural.size();
-  if (meter->ChargeQuietly(UnitsBefore(texts, scans))) return true;
+bool EntryCost::ChargeBeforeStepByStep(const CTWord& entry,
+                                       const EntryScans& scans,
+                                       WorkMeter* meter) const {
   return meter->Charge(work_cost::kEntry + word_.size()) &&
          meter->Charge(entry.m_strHeadword.size()) &&
          meter->Charge(entry.m_strDefinition.size()) &&
          meter->Charge(entry.m_strIrregularPlural.size()) &&
          meter->ChargeEach(scans.total(), work_cost::kSuffix) &&
          meter->ChargeEach(scans.noun_part, faulty_);
-}
-
-void EntryCost::ChargeFailed(uint64_t suffixes, WorkMeter* meter) const {
-  // One sum when it fits, as in ChargeBefore; the factors are bounded so
-  // that the product cannot wrap.
-  constexpr uint64_t kSmall = uint64_t{1} << 32;
-  if (suffixes >= kSmall || faulty_ >= kSmall ||
-      !meter->ChargeQuietly(suffixes * faulty_)) {
-    meter->ChargeEach(suffixes, faulty_);
-  }
 }
 
 bool EntryCost::ChargeSkippedStepByStep(const Candidate& candidate,

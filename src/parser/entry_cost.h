@@ -99,10 +99,26 @@ class EntryCost {
   // texts they copy, the checks of every suffix they read, and the noun
   // parts of verbs made nouns as if every suffix were faulty. Returns
   // false once the call must stop.
+  // Inline, as ChargeFailed: they run for every entry read, nearly always
+  // as one sum.
   bool ChargeBefore(const CTWord& entry, const EntryScans& scans,
-                    WorkMeter* meter) const;
+                    WorkMeter* meter) const {
+    const uint64_t texts = entry.m_strHeadword.size() +
+                           entry.m_strDefinition.size() +
+                           entry.m_strIrregularPlural.size();
+    return meter->ChargeQuietly(UnitsBefore(texts, scans)) ||
+           ChargeBeforeStepByStep(entry, scans, meter);
+  }
   // Charges the `suffixes` read by scans whose readings failed.
-  void ChargeFailed(uint64_t suffixes, WorkMeter* meter) const;
+  void ChargeFailed(uint64_t suffixes, WorkMeter* meter) const {
+    // One sum when it fits, as in ChargeBefore; the factors are bounded so
+    // that the product cannot wrap.
+    constexpr uint64_t kSmall = uint64_t{1} << 32;
+    if (suffixes >= kSmall || faulty_ >= kSmall ||
+        !meter->ChargeQuietly(suffixes * faulty_)) {
+      meter->ChargeEach(suffixes, faulty_);
+    }
+  }
   // Charges a candidate that cannot read the word (!scans.may_read) as if
   // its analyses had run and failed: ChargeBefore, then ChargeFailed of
   // all its suffixes. Reads the entry from `lexicon` only when the
@@ -137,6 +153,8 @@ class EntryCost {
   NounScan NounSuffixes(size_t from) {
     return Known(nouns_known_, from) ? nouns_[from] : ReplayNounScan(from);
   }
+  bool ChargeBeforeStepByStep(const CTWord& entry, const EntryScans& scans,
+                              WorkMeter* meter) const;
   bool ChargeSkippedStepByStep(const Candidate& candidate,
                                const EntryScans& scans, const CLexicon& lexicon,
                                WorkMeter* meter) const;
