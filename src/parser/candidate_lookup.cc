@@ -51,6 +51,7 @@ void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
     Candidate* const first = candidates->data();
     Candidate* const end = first + candidates->size();
     for (Candidate* c = first; c != end; ++c) {
+      if (c == first || !by_position(*c, *(c - 1))) continue;
       const Candidate moved = *c;
       Candidate* at = c;
       for (; at != first && by_position(moved, *(at - 1)); --at) {
@@ -59,7 +60,9 @@ void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
       *at = moved;
     }
   }
-  // A verb found by both walks comes once, with both places.
+  // A verb found by both walks comes once, with both places. One walk
+  // finds each entry once.
+  if (prefix == 0) return;
   auto kept = candidates->begin();
   for (auto c = candidates->begin(); c != candidates->end(); ++c) {
     if (kept != candidates->begin() && (kept - 1)->position == c->position) {

@@ -11,7 +11,7 @@ EntryCost::NounScan EntryCost::ReplayNounScan(size_t from) {
   NounScan scan{0, false};
   size_t at = from;
   for (; at < word_.size(); ++scan.suffixes) {
-    const NounSuffixRow* row = MatchNounSuffix(word_.substr(at));
+    const NounSuffixRow* row = MatchNounSuffix(Rest(at));
     if (row == nullptr) break;
     at += row->suffix.size();
   }
@@ -23,12 +23,14 @@ EntryCost::NounScan EntryCost::ReplayNounScan(size_t from) {
   return scan;
 }
 
-template <typename RowAt>
-EntryCost::VerbScan EntryCost::ReplayVerbScanWith(size_t from, RowAt row_at) {
-  VerbScan scan{0, 0, true};
-  size_t at = from;
+template <typename RowAt, typename Found>
+EntryCost::VerbScan EntryCost::ReplayVerbScanWith(size_t from, size_t at,
+                                                  uint64_t suffixes,
+                                                  RowAt row_at, Found found) {
+  VerbScan scan{suffixes, 0, true};
   for (int index; (index = row_at(at)) >= 0;) {
     const VerbSuffixRow& row = kVerbSuffixes[index];
+    found(at);
     ++scan.suffixes;
     at += row.suffix.size();
     if (row.has(kNominaliser)) {
@@ -51,83 +53,38 @@ EntryCost::VerbScan EntryCost::ReplayVerbScanWith(size_t from, RowAt row_at) {
 EntryCost::VerbScan EntryCost::ReplayVerbScan(size_t from) {
   if (rows_ != nullptr) return ReplayLongVerbScan(from);
   return ReplayVerbScanWith(
-      from, [this](size_t at) { return MatchVerbSuffixRow(word_.substr(at)); });
+      from, from, 0, [this](size_t at) { return MatchVerbSuffixRow(Rest(at)); },
+      [](size_t) {});
 }
 
 EntryCost::VerbScan EntryCost::ReplayLongVerbScan(size_t from) {
   VerbSuffixRows* rows = LongWordRows();
-  return ReplayVerbScanWith(from, [rows](size_t at) { return rows->At(at); });
-}
-
-EntryScans EntryCost::Scans(const Candidate& candidate) {
-  const size_t headword = candidate.headword_length;
-  const bool at_start = candidate.at_start;
-  EntryScans scans;
-  switch (candidate.kind) {
-    case kNoun:
-      if (at_start) {
-        const NounScan scan = NounSuffixes(headword);
-        scans.noun = scan.suffixes;
-        scans.may_read = scan.through;
-      }
-      break;
-    case kVerb:
-      if (candidate.after_prefix) {
-        const VerbScan scan = VerbSuffixes(prefix_ + headword);
-        scans.verb_prefixed = scan.suffixes;
-        scans.noun_part = scan.noun_part;
-        scans.may_read = scan.through;
-      }
-      if (at_start) {
-        const VerbScan scan = VerbSuffixes(headword);
-        scans.verb_bare = scan.suffixes;
-        scans.noun_part += scan.noun_part;
-        scans.may_read = scans.may_read || scan.through;
-      }
-      break;
-    case kPronoun:
-      if (at_start) {
-        const VerbScan scan = VerbSuffixes(headword);
-        const NounScan noun = NounSuffixes(headword);
-        scans.noun = noun.suffixes;
-        scans.verb_bare = scan.suffixes;
-        scans.noun_part = scan.noun_part;
-        scans.may_read = noun.through || scan.through;
-      }
-      break;
-    case kNumber:
-      // Numbers read a few fixed elements at most.
-      scans.may_read = at_start;
-      break;
-    default:
-      scans.may_read = at_start && headword == word_.size();
-      break;
+  auto row_at = [rows](size_t at) { return rows->At(at); };
+  std::vector<uint32_t>* path = rows->Path(from);
+  if (path == nullptr) {
+    return ReplayVerbScanWith(from, from, 0, row_at, [](size_t) {});
   }
-  return scans;
+  // The scan goes on from the last byte of the path that still holds,
+  // read again: the suffix found there may end the verb part.
+  size_t at = from;
+  if (!path->empty()) {
+    at = path->back();
+    path->pop_back();
+  }
+  return ReplayVerbScanWith(from, at, path->size(), row_at, [path](size_t at) {
+    path->push_back(static_cast<uint32_t>(at));
+  });
 }
 
-bool EntryCost::ChargeBefore(const CTWord& entry, const EntryScans& scans,
-                             WorkMeter* meter) const {
-  const uint64_t texts = entry.m_strHeadword.size() +
-                         entry.m_strDefinition.size() +
-                         entry.m_strIrregularPlural.size();
-  if (meter->ChargeQuietly(UnitsBefore(texts, scans))) return true;
+bool EntryCost::ChargeBeforeStepByStep(const CTWord& entry,
+                                       const EntryScans& scans,
+                                       WorkMeter* meter) const {
   return meter->Charge(work_cost::kEntry + word_.size()) &&
          meter->Charge(entry.m_strHeadword.size()) &&
          meter->Charge(entry.m_strDefinition.size()) &&
          meter->Charge(entry.m_strIrregularPlural.size()) &&
          meter->ChargeEach(scans.total(), work_cost::kSuffix) &&
          meter->ChargeEach(scans.noun_part, faulty_);
-}
-
-void EntryCost::ChargeFailed(uint64_t suffixes, WorkMeter* meter) const {
-  // One sum when it fits, as in ChargeBefore; the factors are bounded so
-  // that the product cannot wrap.
-  constexpr uint64_t kSmall = uint64_t{1} << 32;
-  if (suffixes >= kSmall || faulty_ >= kSmall ||
-      !meter->ChargeQuietly(suffixes * faulty_)) {
-    meter->ChargeEach(suffixes, faulty_);
-  }
 }
 
 bool EntryCost::ChargeSkippedStepByStep(const Candidate& candidate,

@@ -28,9 +28,10 @@
 // per place they start from. Long words are mostly the corrections that
 // sub-parses read one after another, each the last with a suffix added or
 // moved, so they share most of their beginnings: for them the suffix found
-// at each byte is kept from one word to the next (VerbSuffixRows). Not
-// thread-safe. Tested by limits_test.cc
-// and candidate_lookup_test.cc.
+// at each byte is kept from one word to the next, and so are the bytes
+// where each verb scan found its suffixes (VerbSuffixRows); a replay goes
+// on from the last of those that the change left alone. Not thread-safe.
+// Tested by limits_test.cc and candidate_lookup_test.cc.
 
 #ifndef TESVAR_PARSER_ENTRY_COST_H_
 #define TESVAR_PARSER_ENTRY_COST_H_
@@ -98,10 +99,26 @@ class EntryCost {
   // texts they copy, the checks of every suffix they read, and the noun
   // parts of verbs made nouns as if every suffix were faulty. Returns
   // false once the call must stop.
+  // Inline, as ChargeFailed: they run for every entry read, nearly always
+  // as one sum.
   bool ChargeBefore(const CTWord& entry, const EntryScans& scans,
-                    WorkMeter* meter) const;
+                    WorkMeter* meter) const {
+    const uint64_t texts = entry.m_strHeadword.size() +
+                           entry.m_strDefinition.size() +
+                           entry.m_strIrregularPlural.size();
+    return meter->ChargeQuietly(UnitsBefore(texts, scans)) ||
+           ChargeBeforeStepByStep(entry, scans, meter);
+  }
   // Charges the `suffixes` read by scans whose readings failed.
-  void ChargeFailed(uint64_t suffixes, WorkMeter* meter) const;
+  void ChargeFailed(uint64_t suffixes, WorkMeter* meter) const {
+    // One sum when it fits, as in ChargeBefore; the factors are bounded so
+    // that the product cannot wrap.
+    constexpr uint64_t kSmall = uint64_t{1} << 32;
+    if (suffixes >= kSmall || faulty_ >= kSmall ||
+        !meter->ChargeQuietly(suffixes * faulty_)) {
+      meter->ChargeEach(suffixes, faulty_);
+    }
+  }
   // Charges a candidate that cannot read the word (!scans.may_read) as if
   // its analyses had run and failed: ChargeBefore, then ChargeFailed of
   // all its suffixes. Reads the entry from `lexicon` only when the
@@ -136,6 +153,8 @@ class EntryCost {
   NounScan NounSuffixes(size_t from) {
     return Known(nouns_known_, from) ? nouns_[from] : ReplayNounScan(from);
   }
+  bool ChargeBeforeStepByStep(const CTWord& entry, const EntryScans& scans,
+                              WorkMeter* meter) const;
   bool ChargeSkippedStepByStep(const Candidate& candidate,
                                const EntryScans& scans, const CLexicon& lexicon,
                                WorkMeter* meter) const;
@@ -144,11 +163,19 @@ class EntryCost {
   VerbScan ReplayVerbScan(size_t from);
   // ReplayVerbScan of a long word, with its kept rows.
   VerbScan ReplayLongVerbScan(size_t from);
-  // ReplayVerbScan, with `row_at(at)` the suffix row found at byte `at`.
-  template <typename RowAt>
-  VerbScan ReplayVerbScanWith(size_t from, RowAt row_at);
+  // ReplayVerbScan, with `row_at(at)` the suffix row found at byte `at`,
+  // going on at byte `at` after `suffixes` suffixes, and with `found(at)`
+  // called at each byte where a row is found.
+  template <typename RowAt, typename Found>
+  VerbScan ReplayVerbScanWith(size_t from, size_t at, uint64_t suffixes,
+                              RowAt row_at, Found found);
   static bool Known(uint64_t known, size_t from) {
     return from < kKnownStarts && ((known >> from) & 1) != 0;
+  }
+
+  // The word from byte `at` on; `at` is never past its end.
+  std::string_view Rest(size_t at) const {
+    return std::string_view(word_.data() + at, word_.size() - at);
   }
 
   // ChargeBefore's units, for an entry of `text_bytes`.
@@ -171,12 +198,61 @@ class EntryCost {
   // below kKnownStarts; bit i of *_known_ marks start i as replayed.
   static constexpr size_t kKnownStarts = 64;
   // Shorter words share little and are replayed in a few steps.
-  static constexpr size_t kLongWord = 64;
+  static constexpr size_t kLongWord = 80;
   uint64_t nouns_known_ = 0;
   uint64_t verbs_known_ = 0;
   NounScan nouns_[kKnownStarts];
   VerbScan verbs_[kKnownStarts];
 };
+
+// Inline: it runs for every candidate of every word, and mostly finds its
+// scans known.
+inline EntryScans EntryCost::Scans(const Candidate& candidate) {
+  const size_t headword = candidate.headword_length;
+  const bool at_start = candidate.at_start;
+  EntryScans scans;
+  switch (candidate.kind) {
+    case kNoun:
+      if (at_start) {
+        const NounScan scan = NounSuffixes(headword);
+        scans.noun = scan.suffixes;
+        scans.may_read = scan.through;
+      }
+      break;
+    case kVerb:
+      if (candidate.after_prefix) {
+        const VerbScan scan = VerbSuffixes(prefix_ + headword);
+        scans.verb_prefixed = scan.suffixes;
+        scans.noun_part = scan.noun_part;
+        scans.may_read = scan.through;
+      }
+      if (at_start) {
+        const VerbScan scan = VerbSuffixes(headword);
+        scans.verb_bare = scan.suffixes;
+        scans.noun_part += scan.noun_part;
+        scans.may_read = scans.may_read || scan.through;
+      }
+      break;
+    case kPronoun:
+      if (at_start) {
+        const VerbScan scan = VerbSuffixes(headword);
+        const NounScan noun = NounSuffixes(headword);
+        scans.noun = noun.suffixes;
+        scans.verb_bare = scan.suffixes;
+        scans.noun_part = scan.noun_part;
+        scans.may_read = noun.through || scan.through;
+      }
+      break;
+    case kNumber:
+      // Numbers read a few fixed elements at most.
+      scans.may_read = at_start;
+      break;
+    default:
+      scans.may_read = at_start && headword == word_.size();
+      break;
+  }
+  return scans;
+}
 
 }  // namespace tesvar
 

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/shared_bytes.h"
 #include "platform/text.h"
 
 namespace tesvar {
@@ -100,13 +101,13 @@ constexpr ByteSet MakeInitialVowelBytes() {
 
 constexpr ByteSet kInitialVowelBytes = MakeInitialVowelBytes();
 
-// Whether the bytes of `word` from `from` on may stand where they are,
-// and, for `from` 0, whether the word may begin as it does. kByEight: runs
+// Whether the bytes of `word` from `from` up to `to` may stand where they
+// are, and, for `from` 0, whether the word may begin as it does. kByEight: runs
 // of plain bytes are passed eight at a time, without a branch per byte,
 // which pays in the long corrections that sub-parses check but not in
 // short words, which mostly hold an "h" within their first eight bytes.
 template <bool kByEight>
-bool IsCanonicalFrom(std::string_view word, size_t from) {
+bool IsCanonicalBetween(std::string_view word, size_t from, size_t to) {
   if (from == 0 && !word.empty() &&
       kInitialVowelBytes.is[static_cast<unsigned char>(word[0])]) {
     return false;
@@ -116,41 +117,31 @@ bool IsCanonicalFrom(std::string_view word, size_t from) {
     return static_cast<unsigned>(
         kPlainBytes.is[static_cast<unsigned char>(word[at])]);
   };
-  // The loop below sees the rest from the first byte that is not plain.
-  for (; kByEight && i + 8 <= word.size(); i += 8) {
-    if ((plain(i) & plain(i + 1) & plain(i + 2) & plain(i + 3) & plain(i + 4) &
-         plain(i + 5) & plain(i + 6) & plain(i + 7)) == 0) {
+  while (i < to) {
+    // The loop below sees the rest from the first byte that is not plain,
+    // and hands back after it.
+    for (; kByEight && i + 8 <= to; i += 8) {
+      if ((plain(i) & plain(i + 1) & plain(i + 2) & plain(i + 3) &
+           plain(i + 4) & plain(i + 5) & plain(i + 6) & plain(i + 7)) == 0) {
+        break;
+      }
+    }
+    for (; i < to; ++i) {
+      const char c = word[i];
+      if (kPlainBytes.is[static_cast<unsigned char>(c)]) continue;
+      if (c != 'h') return false;
+      // Kept only in "ch", "gh" and "tlh"; this also rules out "th".
+      if (i == 0) return false;
+      const char before = word[i - 1];
+      if (before != 'c' && before != 'g' &&
+          !(i >= 2 && word[i - 2] == 't' && before == 'l')) {
+        return false;
+      }
+      ++i;
       break;
     }
   }
-  for (; i < word.size(); ++i) {
-    const char c = word[i];
-    if (kPlainBytes.is[static_cast<unsigned char>(c)]) continue;
-    if (c != 'h') return false;
-    // Kept only in "ch", "gh" and "tlh"; this also rules out "th".
-    if (i == 0) return false;
-    const char before = word[i - 1];
-    if (before == 'c' || before == 'g') continue;
-    if (i >= 2 && word[i - 2] == 't' && before == 'l') continue;
-    return false;
-  }
   return true;
-}
-
-// The length of the longest common beginning of `a` and `b`, compared
-// eight bytes at a time.
-size_t CommonPrefixLength(std::string_view a, std::string_view b) {
-  const size_t shorter = std::min(a.size(), b.size());
-  size_t at = 0;
-  for (; at + sizeof(uint64_t) <= shorter; at += sizeof(uint64_t)) {
-    uint64_t x;
-    uint64_t y;
-    std::memcpy(&x, a.data() + at, sizeof x);
-    std::memcpy(&y, b.data() + at, sizeof y);
-    if (x != y) break;
-  }
-  while (at < shorter && a[at] == b[at]) ++at;
-  return at;
 }
 
 // Decides each lower-case "h" from left to right: it stays only as the
@@ -175,13 +166,23 @@ void SettleLowerCaseH(std::string* word) {
 bool IsAlphabetByte(char c) { return CanonicalByte(c) != '\0'; }
 
 bool IsCanonicalSpelling(std::string_view word) {
-  return IsCanonicalFrom<false>(word, 0);
+  return IsCanonicalBetween<false>(word, 0, word.size());
 }
 
 bool CanonicalSpellingCheck::IsCanonical(std::string_view word) {
-  if (!IsCanonicalFrom<true>(word, CommonPrefixLength(word, last_))) {
-    return false;
+  // The last word was canonical. Of the bytes that both words end with,
+  // past the bytes they begin with, all but the first two stand after the
+  // same two bytes as there.
+  // A short rest is read at once.
+  constexpr size_t kShortRest = 32;
+  const size_t start = SharedStart(word, last_);
+  size_t to = word.size();
+  if (to - start > kShortRest) {
+    const size_t end =
+        SharedEnd(word, last_, std::min(word.size(), last_.size()) - start);
+    to = std::min(to, to - end + 2);
   }
+  if (!IsCanonicalBetween<true>(word, start, to)) return false;
   last_ = word;
   return true;
 }

@@ -30,11 +30,11 @@ void NormaliseSpelling(std::string* word);
 // canonical pieces).
 bool IsCanonicalSpelling(std::string_view word);
 
-// IsCanonicalSpelling for a run of words that mostly begin like the word
-// checked before them, as corrections of corrections do: it keeps the
-// last word it found canonical, and reads a word only from where the two
-// part, since whether a byte may stand where it is depends on no more
-// than the two bytes before it.
+// IsCanonicalSpelling for a run of words that mostly begin and end like
+// the word checked before them, as corrections of corrections do: it
+// keeps the last word it found canonical, and reads a word only from where
+// the two part to two bytes into the end they share, since whether a byte
+// may stand where it is depends on no more than the two bytes before it.
 // The words are views that must stay valid until Forget.
 class CanonicalSpellingCheck {
  public:

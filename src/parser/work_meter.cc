@@ -8,14 +8,34 @@ void WorkMeter::Check() {
   if (stop_ != StopReason::kNone) return;
   if (budget_ != 0 && used_ > budget_) {
     stop_ = StopReason::kBudget;
-    return;
-  }
-  if (interrupt_ == nullptr) {
+  } else if (interrupt_ == nullptr) {
     next_interrupt_check_ = UINT64_MAX;
+  } else {
+    next_interrupt_check_ = used_ + ParseInterrupt::kInterval;
+    if (interrupt_->StopRequested()) stop_ = StopReason::kInterrupt;
+  }
+  SetLimit();
+}
+
+void WorkMeter::SetLimit() {
+  if (stop_ != StopReason::kNone) {
+    limit_ = 0;
     return;
   }
-  next_interrupt_check_ = used_ + ParseInterrupt::kInterval;
-  if (interrupt_->StopRequested()) stop_ = StopReason::kInterrupt;
+  limit_ = next_interrupt_check_;
+  // Past the budget is from budget_ + 1 on (below limit_, so no wrap).
+  if (budget_ != 0 && budget_ < limit_) {
+    limit_ = budget_ + 1;
+  }
+}
+
+bool WorkMeter::ChargeToLimit(uint64_t units) {
+  if (stop_ != StopReason::kNone) return false;
+  used_ += units;
+  if (used_ >= next_interrupt_check_ || (budget_ != 0 && used_ > budget_)) {
+    Check();
+  }
+  return stop_ == StopReason::kNone;
 }
 
 bool WorkMeter::ChargeEach(uint64_t count, uint64_t units) {
@@ -37,14 +57,9 @@ bool WorkMeter::ChargeTexts(const StringList& texts) {
   return true;
 }
 
-bool WorkMeter::ChargeWeighed(uint64_t head_cost,
-                              const std::string_view* suggestions,
-                              size_t count) {
-  // Mostly the whole reading fits below the budget and the next interrupt
-  // check, and then one sum is the same as charging step by step.
-  uint64_t total = head_cost;
-  for (size_t i = 0; i < count; ++i) total += TextCost(suggestions[i].size());
-  if (ChargeQuietly(total)) return true;
+bool WorkMeter::ChargeWeighedStepByStep(uint64_t head_cost,
+                                        const std::string_view* suggestions,
+                                        size_t count) {
   if (!Charge(head_cost)) return false;
   for (size_t i = 0; i < count; ++i) {
     if (!Charge(TextCost(suggestions[i].size()))) return false;

@@ -80,12 +80,12 @@ class WorkMeter {
 
   // Adds `units` of work; returns false once the call must stop.
   bool Charge(uint64_t units) {
-    if (stop_ != StopReason::kNone) return false;
-    used_ += units;
-    if (used_ >= next_interrupt_check_ || (budget_ != 0 && used_ > budget_)) {
-      Check();
+    const uint64_t after = used_ + units;
+    if (after < limit_) {
+      used_ = after;
+      return true;
     }
-    return stop_ == StopReason::kNone;
+    return ChargeToLimit(units);
   }
 
   // Adds `units` and returns true when that reaches neither the budget
@@ -94,10 +94,7 @@ class WorkMeter {
   // and returns false, for the caller to charge them step by step.
   bool ChargeQuietly(uint64_t units) {
     const uint64_t after = used_ + units;
-    if (stop_ != StopReason::kNone || after >= next_interrupt_check_ ||
-        (budget_ != 0 && after > budget_)) {
-      return false;
-    }
+    if (after >= limit_) return false;
     used_ = after;
     return true;
   }
@@ -111,8 +108,18 @@ class WorkMeter {
   bool ChargeReading(const CParseResult& reading);
   // Charges a sub-parse's weighed reading as its record would be charged:
   // `head_cost` (bookkeeping, word, messages), then each suggestion.
+  // Inline: sub-parses charge every reading they weigh, and mostly the
+  // whole reading fits below the limit, when one sum is the same as
+  // charging step by step.
   bool ChargeWeighed(uint64_t head_cost, const std::string_view* suggestions,
-                     size_t count);
+                     size_t count) {
+    uint64_t total = head_cost;
+    for (size_t i = 0; i < count; ++i) {
+      total += TextCost(suggestions[i].size());
+    }
+    return ChargeQuietly(total) ||
+           ChargeWeighedStepByStep(head_cost, suggestions, count);
+  }
 
   // The work one text of a list stands for.
   static uint64_t TextCost(size_t bytes) { return work_cost::kText + bytes; }
@@ -127,13 +134,23 @@ class WorkMeter {
   enum class StopReason { kNone, kBudget, kInterrupt };
 
   void Check();
+  // Sets limit_ from the budget, the next interrupt check and stop_.
+  void SetLimit();
+  // Charge, when the units reach limit_.
+  bool ChargeToLimit(uint64_t units);
   bool ChargeTexts(const StringList& texts);
+  bool ChargeWeighedStepByStep(uint64_t head_cost,
+                               const std::string_view* suggestions,
+                               size_t count);
 
   uint64_t used_ = 0;
   uint64_t budget_ = 0;  // 0: no budget
   ParseInterrupt* interrupt_ = nullptr;
   uint64_t next_interrupt_check_ = 0;
   StopReason stop_ = StopReason::kNone;
+  // The least use at which a charge must look at the budget or the
+  // interrupt: below it, charges only add up. 0 once stopped.
+  uint64_t limit_ = 0;
 };
 
 }  // namespace tesvar

@@ -100,6 +100,19 @@ class RandomWords {
     }
     return lexicon;
   }
+  size_t Below(size_t n) { return Next() % n; }
+  // Mostly verb suffixes, which a scan reads far, with the odd byte that
+  // stops it or shifts it to other rows.
+  std::string MakeSuffixes() {
+    static const std::string kSuffixes[] = {
+        "qu'", "Qo'", "be'",   "pu'", "taH", "laH", "be'qu'", "'a'",
+        "lu'", "wI'", "ghach", "vam", "b",   "e'",  "j",      "q"};
+    std::string text;
+    for (uint32_t n = 1 + Next() % 6; n > 0; --n) {
+      text += kSuffixes[Next() % std::size(kSuffixes)];
+    }
+    return text;
+  }
   std::string MakeWord() {
     std::string word;
     for (uint32_t n = 1 + Next() % 4; n > 0; --n) word += Piece();
@@ -180,6 +193,55 @@ TEST(CandidateLookupTest, MarksOnlyCandidatesWhoseAnalysesFail) {
   for (const auto& [code, counts] : failing) {
     EXPECT_GE(counts.second, counts.first * 9 / 10)
         << counts.first << " failing candidates of code " << code;
+  }
+}
+
+// Long words are replayed with rows and scan paths kept from the words
+// before them. Whatever came before, and wherever the word changed, the
+// scans must count what a replay from scratch counts: here three long
+// words change in turn, each edit at a random byte.
+TEST(CandidateLookupTest, KeptScansCountAsAFreshReplay) {
+  RandomWords random;
+  std::string words[3];
+  for (std::string& word : words) {
+    while (word.size() < 120) word += random.MakeSuffixes();
+  }
+  VerbSuffixRows rows;
+  for (int i = 0; i < 600; ++i) {
+    std::string& word = words[random.Below(3)];
+    const size_t at = random.Below(word.size() + 1);
+    switch (random.Below(4)) {
+      case 0:
+        word.insert(at, random.MakeSuffixes());
+        break;
+      case 1:
+        if (word.size() > 100) word.erase(at, random.Below(12));
+        break;
+      case 2:
+        word += random.MakeSuffixes();
+        break;
+      default:
+        if (word.size() > 200) word.resize(at);
+        break;
+    }
+    while (word.size() <= 100) word += random.MakeSuffixes();
+    EntryCost kept(word, &rows);
+    EntryCost fresh(word);
+    ASSERT_EQ(kept.prefix(), fresh.prefix());
+    for (uint32_t headword = 0; headword <= word.size(); ++headword) {
+      for (const uint8_t kind : {kNoun, kVerb, kPronoun}) {
+        const bool after_prefix = kind == kVerb && kept.prefix() != 0 &&
+                                  kept.prefix() + headword <= word.size();
+        const Candidate candidate{0, headword, 1, kind, true, after_prefix};
+        const EntryScans a = kept.Scans(candidate);
+        const EntryScans b = fresh.Scans(candidate);
+        ASSERT_EQ(a.noun, b.noun) << word << " @" << headword;
+        ASSERT_EQ(a.verb_prefixed, b.verb_prefixed) << word << " @" << headword;
+        ASSERT_EQ(a.verb_bare, b.verb_bare) << word << " @" << headword;
+        ASSERT_EQ(a.noun_part, b.noun_part) << word << " @" << headword;
+        ASSERT_EQ(a.may_read, b.may_read) << word << " @" << headword;
+      }
+    }
   }
 }
 

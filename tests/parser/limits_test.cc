@@ -316,5 +316,83 @@ TEST(LimitsTest, ScratchCarriesNothingOverBetweenCalls) {
   }
 }
 
+// The meter against a plain model of its rules: a charge adds its units;
+// the one that takes the use past the budget stops the meter, and so does
+// the interrupt, asked at the start and at the end of the charge that
+// reaches each next interval. Whatever the budget and wherever the
+// interrupt stops, every charge must leave the meter as the model.
+struct ModelMeter {
+  uint64_t used = 0;
+  uint64_t budget = 0;
+  ParseInterrupt* interrupt = nullptr;
+  uint64_t next_check = 0;
+  bool stopped = false;
+
+  void Check() {
+    if (budget != 0 && used > budget) {
+      stopped = true;
+    } else if (interrupt != nullptr && used >= next_check) {
+      next_check = used + ParseInterrupt::kInterval;
+      stopped = interrupt->StopRequested();
+    }
+  }
+  bool Charge(uint64_t units) {
+    if (stopped) return false;
+    used += units;
+    Check();
+    return !stopped;
+  }
+};
+
+TEST(LimitsTest, MeterChargesAsItsModel) {
+  constexpr uint64_t kInterval = ParseInterrupt::kInterval;
+  // The first two reach the first interrupt check exactly.
+  const uint64_t units[] = {1, kInterval - 1, 300, 7, kInterval, 5000};
+  // Budgets at, just below and just above the use after each charge.
+  std::vector<uint64_t> budgets = {0, UINT64_MAX};
+  uint64_t used = 0;
+  for (int step = 0; step < 30; ++step) {
+    const uint64_t charge = units[step % std::size(units)];
+    for (int i = 0; i < (step % 3 == 2 ? 3 : 1); ++i) {
+      used += charge;
+      budgets.insert(budgets.end(), {used - 1, used, used + 1});
+    }
+  }
+  for (const uint64_t budget : budgets) {
+    // The interrupt stops at its first, second or fourth answer, or there
+    // is none (-1).
+    for (const int stop_after : {-1, 0, 1, 3}) {
+      CountingInterrupt interrupt(stop_after);
+      CountingInterrupt model_interrupt(stop_after);
+      WorkMeter meter;
+      meter.Start(budget, stop_after < 0 ? nullptr : &interrupt);
+      ModelMeter model{0, budget, stop_after < 0 ? nullptr : &model_interrupt};
+      model.Check();
+      for (int step = 0; step < 30 && !model.stopped; ++step) {
+        const uint64_t charge = units[step % std::size(units)];
+        switch (step % 3) {
+          case 0:
+            EXPECT_EQ(meter.Charge(charge), model.Charge(charge));
+            break;
+          case 1:
+            if (!meter.ChargeQuietly(charge)) meter.Charge(charge);
+            model.Charge(charge);
+            break;
+          default:
+            meter.ChargeEach(3, charge);
+            for (int i = 0; i < 3 && model.Charge(charge); ++i) {
+            }
+        }
+        ASSERT_EQ(meter.used(), model.used)
+            << "budget " << budget << ", stop after " << stop_after << ", step "
+            << step;
+        ASSERT_EQ(meter.stopped(), model.stopped)
+            << "budget " << budget << ", stop after " << stop_after << ", step "
+            << step;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tesvar

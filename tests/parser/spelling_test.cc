@@ -133,16 +133,52 @@ TEST(SpellingTest, CheckOfRelatedWordsAgreesWithTheQuickTest) {
   }
 }
 
-// Long words are read eight bytes at a time where they can be: a single
-// misplaced byte must be found wherever it stands.
+// Corrections also share their ends with the word checked before them,
+// and the check skips most of such an end: the bytes of the end whose
+// place depends on the changed middle ("h" after it, an initial vowel)
+// must still be read.
+TEST(SpellingTest, CheckOfWordsSharingTheirEndsAgreesWithTheQuickTest) {
+  const std::string bytes("tlcgHaI'q-", 10);
+  std::vector<std::string> middles = {""};
+  for (size_t begin = 0, length = 1; length <= 2; ++length) {
+    const size_t end = middles.size();
+    for (size_t i = begin; i < end; ++i) {
+      for (char c : bytes) middles.push_back(middles[i] + c);
+    }
+    begin = end;
+  }
+  for (const std::string stem : {"", "Qapqu'be'qu'be'Qo'c"}) {
+    for (const std::string end :
+         {"h", "lh", "hqu'", "lhqu'be'", "ghqu'be'qu'be'Qo'Qapla'"}) {
+      std::vector<std::string> words;
+      words.reserve(middles.size());
+      for (const std::string& middle : middles) {
+        words.push_back(stem + middle + end);
+      }
+      CanonicalSpellingCheck check;
+      for (const std::string& word : words) {
+        EXPECT_EQ(check.IsCanonical(word), IsCanonicalSpelling(word))
+            << stem << " + " << word;
+      }
+    }
+  }
+}
+
+// Long words are read eight bytes at a time where they can be, and again
+// after each "h": a single misplaced byte must be found wherever it stands.
 TEST(SpellingTest, CheckFindsOneBadByteAnywhereInALongWord) {
-  const std::string plain = "Qapqu'be'qu'be'Qo'Qapla'";
-  ASSERT_TRUE(CanonicalSpellingCheck().IsCanonical(plain));
-  for (size_t at = 0; at < plain.size(); ++at) {
-    for (const char bad : {'h', 'x'}) {
-      std::string word = plain;
-      word[at] = bad;
-      EXPECT_FALSE(CanonicalSpellingCheck().IsCanonical(word)) << word;
+  for (const std::string plain :
+       {"Qapqu'be'qu'be'Qo'Qapla'", "Qapchqu'be'qu'be'ghQo'Qapla'tlhqu'be'"}) {
+    ASSERT_TRUE(CanonicalSpellingCheck().IsCanonical(plain));
+    for (size_t at = 0; at < plain.size(); ++at) {
+      for (const char bad : {'h', 'x'}) {
+        std::string word = plain;
+        word[at] = bad;
+        EXPECT_EQ(CanonicalSpellingCheck().IsCanonical(word),
+                  IsCanonicalSpelling(word))
+            << word;
+        if (bad == 'x') EXPECT_FALSE(IsCanonicalSpelling(word)) << word;
+      }
     }
   }
 }

@@ -183,8 +183,8 @@ TEST(VerbScanTest, VerbsTurnedIntoNouns) {
 }
 
 // Kept rows must be the rows a match finds, whichever words came before:
-// corrections follow one another, sharing their beginnings, and a row is
-// kept only while all the bytes it was found from are shared.
+// corrections follow one another, sharing their beginnings or ends, and a
+// row is kept only while all the bytes it was found from are shared.
 TEST(VerbScanTest, KeptSuffixRowsFollowTheWord) {
   const char* const words[] = {
       "lopqu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'be'",
@@ -194,6 +194,9 @@ TEST(VerbScanTest, KeptSuffixRowsFollowTheWord) {
       "lopqu'Qo'qu'Qo'qu'Qo'be'qu'Qo'qu'Qo'qu'Qo'qu'Qo'",
       "lop",
       "loptaHwI'pu'qu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'Qo'",
+      "taHqu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'Qo'",  // the same end only
+      "lopqu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'be'",  // back to an earlier one
+      "lopqu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'Qo'qu'be'qu'",
   };
   VerbSuffixRows rows;
   for (const std::string word : words) {
