@@ -177,7 +177,9 @@ TEST(SpellingTest, CheckFindsOneBadByteAnywhereInALongWord) {
         EXPECT_EQ(CanonicalSpellingCheck().IsCanonical(word),
                   IsCanonicalSpelling(word))
             << word;
-        if (bad == 'x') EXPECT_FALSE(IsCanonicalSpelling(word)) << word;
+        if (bad == 'x') {
+          EXPECT_FALSE(IsCanonicalSpelling(word)) << word;
+        }
       }
     }
   }
