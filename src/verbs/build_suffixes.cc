@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 
 #include "verbs/parsed_verb.h"
 #include "words/first_byte_index.h"
@@ -115,8 +116,6 @@ static_assert(RunsFitTwoWords(kRootNegRuns) && RunsFitTwoWords(kRefusalRuns) &&
               RunsFitTwoWords(kAfterRefusalRuns));
 
 constexpr auto kRootNegPacked = PackRuns(kRootNegRuns);
-constexpr auto kRefusalPacked = PackRuns(kRefusalRuns);
-constexpr auto kAfterRefusalPacked = PackRuns(kAfterRefusalRuns);
 
 // The search for the first run of a table (in table order) found anywhere
 // in a word, fed the places where runs may begin in any order.
@@ -196,7 +195,8 @@ std::string_view FirstRootNegRun(std::string_view word) {
 }
 
 // The runs before and after {-Qo'}, found in one pass over the word: each
-// holds the {-Qo'} at a fixed distance from its start.
+// holds the {-Qo'} at a fixed distance from its start, so each place of
+// {-Qo'} is compared only with the rovers that may stand on either side.
 constexpr std::string_view kRefusalText = "Qo'";
 template <size_t N>
 constexpr bool EachRunAt(const RoverRun (&runs)[N], std::string_view text,
@@ -209,25 +209,93 @@ constexpr bool EachRunAt(const RoverRun (&runs)[N], std::string_view text,
   }
   return true;
 }
-constexpr size_t kLongBefore = 6;   // "be'qu'" and "qu'be'"
-constexpr size_t kShortBefore = 3;  // "be'" and "qu'"
-static_assert(EachRunAt(kRefusalRuns, kRefusalText, kLongBefore, kShortBefore));
+static_assert(EachRunAt(kRefusalRuns, kRefusalText, 6, 3));
 static_assert(EachRunAt(kAfterRefusalRuns, kRefusalText, 0, 0));
+
+// The rovers of each run but the catch-all on one side of its {-Qo'},
+// packed; every side is one to eight bytes long.
+template <size_t N>
+struct RunSides {
+  uint64_t packed[N - 1];
+  uint64_t mask[N - 1];
+  uint8_t size[N - 1];
+};
+
+template <size_t N>
+constexpr RunSides<N> SidesOf(const RoverRun (&runs)[N], bool before) {
+  RunSides<N> sides{};
+  for (size_t i = 0; i + 1 < N; ++i) {
+    const std::string_view found = runs[i].found;
+    const size_t at = found.find(kRefusalText[0]);
+    const std::string_view side =
+        before ? found.substr(0, at) : found.substr(at + kRefusalText.size());
+    sides.packed[i] = PackBytes(side);
+    sides.mask[i] = side.size() >= kMaxPackedAffix
+                        ? ~uint64_t{0}
+                        : (uint64_t{1} << (8 * side.size())) - 1;
+    sides.size[i] = static_cast<uint8_t>(side.size());
+  }
+  return sides;
+}
+
+template <size_t N>
+constexpr bool SidesFitOneWord(const RunSides<N>& sides) {
+  for (size_t i = 0; i + 1 < N; ++i) {
+    if (sides.size[i] == 0 || sides.size[i] > kMaxPackedAffix) return false;
+  }
+  return true;
+}
+constexpr auto kBeforeRefusal = SidesOf(kRefusalRuns, true);
+constexpr auto kAfterRefusal = SidesOf(kAfterRefusalRuns, false);
+static_assert(SidesFitOneWord(kBeforeRefusal) &&
+              SidesFitOneWord(kAfterRefusal));
+
+// Lowers *best to the first row ahead of it whose side `fits`.
+template <size_t N, typename Fits>
+void LowerBest(const RunSides<N>& sides, Fits fits, size_t* best) {
+  for (size_t row = 0; row < *best; ++row) {
+    if (fits(sides.packed[row], sides.mask[row], sides.size[row])) {
+      *best = row;
+      return;
+    }
+  }
+}
 
 void FindRefusalRuns(std::string_view word, std::string_view* before_run,
                      std::string_view* after_run) {
-  RunSearch before(word, kRefusalRuns, kRefusalPacked);
-  RunSearch after(word, kAfterRefusalRuns, kAfterRefusalPacked);
+  constexpr size_t kCatchAll = std::size(kRefusalRuns) - 1;
+  static_assert(std::size(kAfterRefusalRuns) - 1 == kCatchAll);
+  size_t before = kCatchAll;
+  size_t after = kCatchAll;
   ForEachByte(word, kRefusalText[0], [&](size_t at) {
-    after.LookAt(at);
-    if (!before.done()) {
-      if (at >= kShortBefore) before.LookAt(at - kShortBefore);
-      if (at >= kLongBefore) before.LookAt(at - kLongBefore);
-    }
-    return !(before.done() && after.done());
+    if (word.substr(at, kRefusalText.size()) != kRefusalText) return true;
+    // The eight bytes that end at the {-Qo'}, the last in the high byte;
+    // near the start of the word, those there are, shifted up.
+    const uint64_t ahead =
+        at >= kMaxPackedAffix
+            ? LoadPackedBytes(word.substr(at - kMaxPackedAffix))
+        : at == 0 ? 0
+                  : LoadPackedBytes(word.substr(0, at))
+                        << (8 * (kMaxPackedAffix - at));
+    LowerBest(
+        kBeforeRefusal,
+        [ahead, at](uint64_t packed, uint64_t, size_t size) {
+          return size <= at &&
+                 (ahead >> (8 * (kMaxPackedAffix - size))) == packed;
+        },
+        &before);
+    const std::string_view behind_text = word.substr(at + kRefusalText.size());
+    const uint64_t behind = LoadPackedBytes(behind_text);
+    LowerBest(
+        kAfterRefusal,
+        [behind, &behind_text](uint64_t packed, uint64_t mask, size_t size) {
+          return size <= behind_text.size() && (behind & mask) == packed;
+        },
+        &after);
+    return before != 0 || after != 0;
   });
-  *before_run = before.gives();
-  *after_run = after.gives();
+  *before_run = kRefusalRuns[before].gives;
+  *after_run = kAfterRefusalRuns[after].gives;
 }
 
 // The class after which {-Ha'} and {-Qo'} are written.
