@@ -134,9 +134,11 @@ void CParsedVerb::ScanSuffixesWith(VerbScanState* scan, MatchRow match_row) {
 }
 
 void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
-  if (suffix_rows_ != nullptr) {
+  // The unread text only ever loses bytes at its start, so whether the
+  // rows come from suffix_rows_ is known from the start.
+  if (suffix_rows_ != nullptr && suffix_rows_->Serves(scan->rest)) {
     ScanSuffixesWith(scan, [rows = suffix_rows_](std::string_view rest) {
-      return rows->Match(rest);
+      return rows->MatchTail(rest);
     });
   } else {
     ScanSuffixesWith(

@@ -43,17 +43,23 @@ class VerbSuffixRows {
     return row;
   }
 
-  // MatchVerbSuffixRow(text): kept when `text` is a tail of the word
-  // served, the very bytes, else matched.
-  int Match(std::string_view text) {
-    const size_t size = text.size();
-    if (text.data() + size != served_end_ || size > word_.size()) {
-      return MatchVerbSuffixRow(text);
-    }
+  // Whether `text` is a tail of the word served, the very bytes; so are
+  // then all its tails.
+  bool Serves(std::string_view text) const {
+    return text.data() + text.size() == served_end_ &&
+           text.size() <= word_.size();
+  }
+  // MatchVerbSuffixRow(text), kept. REQUIRES: Serves(text).
+  int MatchTail(std::string_view text) {
     // The row of the byte `size` from the end; `text` holds its bytes.
-    int8_t& row = rows_end_[-static_cast<std::ptrdiff_t>(size)];
+    int8_t& row = rows_end_[-static_cast<std::ptrdiff_t>(text.size())];
     if (row == kUnknown) row = static_cast<int8_t>(MatchVerbSuffixRow(text));
     return row;
+  }
+  // MatchVerbSuffixRow(text): kept when `text` is a tail of the word
+  // served, else matched.
+  int Match(std::string_view text) {
+    return Serves(text) ? MatchTail(text) : MatchVerbSuffixRow(text);
   }
 
   // The bytes at which a greedy scan of the word served from byte `start`
