@@ -348,9 +348,19 @@ void CParsedVerb::SuffixesBefore(int n, SuffixPieces* out) const {
     for (RoverSlots kind : kRoverOrder) append((this->*kind)[position]);
   };
   if (n <= 0) return;
-  append_rovers(0);
-  for (int type = 1; type <= kLastVerbClass && type < n; ++type) {
-    append(this->*kClassFields[type]);
+  const int last = n - 1 < kLastVerbClass ? n - 1 : kLastVerbClass;
+  uint32_t pieces = pieces_known_ ? stored_pieces_ : ~uint32_t{0};
+  // The runs around {-Ha'} and {-Qo'} stand in for the rovers after their
+  // class.
+  if (!m_strRootNeg.empty()) pieces |= RoverPiece(kRootNegClass + 1);
+  if (!m_strRefusal.empty()) pieces |= RoverPiece(kRefusalClass + 1);
+  if ((pieces & RoverPiece(0)) != 0) append_rovers(0);
+  for (int type = 1; type <= last; ++type) {
+    // Bit 0: the class field; bit 1: the rovers after it.
+    const uint32_t here = pieces >> (2 * type - 1);
+    if (here == 0) break;
+    if ((here & 1) != 0) append(this->*kClassFields[type]);
+    if ((here & 2) == 0) continue;
     if (type == kRootNegClass && !m_strRootNeg.empty()) {
       if (!root_neg_runs_known_) {
         root_neg_run_ = FirstRootNegRun(m_strWord);

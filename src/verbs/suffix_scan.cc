@@ -73,14 +73,15 @@ constexpr RoverSlots kRoverSlotsByKind[] = {
 // Runs once per suffix read, so it is kept where the scan can inline it.
 // Rovers come first: long words are mostly rovers.
 inline void CParsedVerb::StoreSuffix(const VerbSuffixRow& row, int position,
-                                     unsigned* filled) {
+                                     uint32_t rover_piece, uint32_t* filled) {
   const RoverSlots slots = kRoverSlotsByKind[row.rover];
   if (slots != nullptr) {
     (this->*slots)[position] = row.suffix;
-    *filled |= 1u << position;
+    *filled |= rover_piece;
   } else if (row.rover == kNotRover) {
     this->*kClassFields[row.type] = row.suffix;
     class_rows_[row.type] = &row;
+    *filled |= ClassPiece(row.type);
   } else {
     // {-Ha'} and {-Qo'} change the reading of the whole verb, so only
     // their presence is marked, with their gloss.
@@ -95,23 +96,27 @@ void CParsedVerb::ScanSuffixesWith(VerbScanState* scan, MatchRow match_row) {
   unsigned occasions = OccasionsAfter(standing, scan->last_type);
   // Where rovers go: after the last class suffix.
   int position = scan->last_type + 1;
+  uint32_t rover_piece = RoverPiece(position);
   // Kept out of *scan, which the checks may change, so that a chain of
   // rovers without checks runs in registers; written back for the checks.
   std::string_view rest = scan->rest;
-  // The rover positions filled, kept apart for the same reason.
-  unsigned filled = 0;
+  // The pieces filled, kept apart for the same reason; the checks read
+  // them from the record.
+  uint32_t filled = 0;
   for (int index; (index = match_row(rest)) >= 0;) {
     const VerbSuffixRow& row = kVerbSuffixes[index];
     if ((kVerbSuffixChecks.occasions[index] & occasions) == 0) {
-      StoreSuffix(row, position, &filled);
+      StoreSuffix(row, position, rover_piece, &filled);
     } else {
       scan->rest = rest;
       scan->row = &row;
       scan->row_index = static_cast<size_t>(index);
+      stored_pieces_ |= filled;
       for (size_t i = 0; i < kVerbSuffixChecks.before_count[index]; ++i) {
         kVerbSuffixChecks.before[index][i](*this, *scan);
       }
-      StoreSuffix(row, position, &filled);
+      StoreSuffix(row, position, rover_piece, &filled);
+      stored_pieces_ |= filled;
       for (size_t i = 0; i < kVerbSuffixChecks.after_count[index]; ++i) {
         kVerbSuffixChecks.after[index][i](*this, *scan);
       }
@@ -128,9 +133,10 @@ void CParsedVerb::ScanSuffixesWith(VerbScanState* scan, MatchRow match_row) {
     scan->last_type = row.type;
     occasions = OccasionsAfter(standing, row.type);
     position = row.type + 1;
+    rover_piece = RoverPiece(position);
   }
   scan->rest = rest;
-  rover_positions_ |= static_cast<uint16_t>(filled);
+  stored_pieces_ |= filled;
 }
 
 void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
