@@ -221,7 +221,9 @@ constexpr bool EachRunAt(const RoverRun (&runs)[N], std::string_view text,
   }
   return true;
 }
-static_assert(EachRunAt(kRefusalRuns, kRefusalText, 6, 3));
+constexpr size_t kLongBefore = 6;   // "be'qu'" and "qu'be'"
+constexpr size_t kShortBefore = 3;  // "be'" and "qu'"
+static_assert(EachRunAt(kRefusalRuns, kRefusalText, kLongBefore, kShortBefore));
 static_assert(EachRunAt(kAfterRefusalRuns, kRefusalText, 0, 0));
 
 // The rovers of each run but the catch-all on one side of its {-Qo'},
