@@ -71,9 +71,15 @@ constexpr RoverSlots kRoverSlotsByKind[] = {
 }  // namespace
 
 // Runs once per suffix read, so it is kept where the scan can inline it.
-// Rovers come first: long words are mostly rovers.
+// Rovers come first: long words are mostly rovers, {-Qo'} above all.
+// {-Ha'} and {-Qo'} change the reading of the whole verb, so only their
+// presence is marked, with their gloss.
 inline void CParsedVerb::StoreSuffix(const VerbSuffixRow& row, int position,
                                      uint32_t rover_piece, uint32_t* filled) {
+  if (row.rover == kRefusalRover) {
+    m_strRefusal = row.gloss;
+    return;
+  }
   const RoverSlots slots = kRoverSlotsByKind[row.rover];
   if (slots != nullptr) {
     (this->*slots)[position] = row.suffix;
@@ -83,9 +89,7 @@ inline void CParsedVerb::StoreSuffix(const VerbSuffixRow& row, int position,
     class_rows_[row.type] = &row;
     *filled |= ClassPiece(row.type);
   } else {
-    // {-Ha'} and {-Qo'} change the reading of the whole verb, so only
-    // their presence is marked, with their gloss.
-    (row.rover == kRootNegRover ? m_strRootNeg : m_strRefusal) = row.gloss;
+    m_strRootNeg = row.gloss;
   }
 }
 
