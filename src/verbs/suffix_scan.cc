@@ -109,6 +109,8 @@ void CParsedVerb::ScanSuffixesWith(VerbScanState* scan, MatchRow match_row) {
   uint32_t filled = 0;
   for (int index; (index = match_row(rest)) >= 0;) {
     const VerbSuffixRow& row = kVerbSuffixes[index];
+    // Read before the store, which leaves the registers short.
+    const size_t size = row.suffix.size();
     if ((kVerbSuffixChecks.occasions[index] & occasions) == 0) {
       StoreSuffix(row, position, rover_piece, &filled);
     } else {
@@ -125,7 +127,7 @@ void CParsedVerb::ScanSuffixesWith(VerbScanState* scan, MatchRow match_row) {
         kVerbSuffixChecks.after[index][i](*this, *scan);
       }
     }
-    rest.remove_prefix(row.suffix.size());
+    rest.remove_prefix(size);
     // Rovers have no class: a rover after a rover stands at the same
     // position as the first.
     if (row.type == kRover) continue;
