@@ -149,9 +149,10 @@ void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
   // The unread text only ever loses bytes at its start, so whether the
   // rows come from suffix_rows_ is known from the start.
   if (suffix_rows_ != nullptr && suffix_rows_->Serves(scan->rest)) {
-    ScanSuffixesWith(scan, [rows = suffix_rows_](std::string_view rest) {
-      return rows->MatchTail(rest);
-    });
+    ScanSuffixesWith(scan,
+                     [tails = suffix_rows_->tails()](std::string_view rest) {
+                       return tails.Match(rest);
+                     });
   } else {
     ScanSuffixesWith(
         scan, [](std::string_view rest) { return MatchVerbSuffixRow(rest); });

@@ -50,12 +50,22 @@ class VerbSuffixRows {
            text.size() <= word_.size();
   }
   // MatchVerbSuffixRow(text), kept. REQUIRES: Serves(text).
-  int MatchTail(std::string_view text) {
-    // The row of the byte `size` from the end; `text` holds its bytes.
-    int8_t& row = rows_end_[-static_cast<std::ptrdiff_t>(text.size())];
-    if (row == kUnknown) row = static_cast<int8_t>(MatchVerbSuffixRow(text));
-    return row;
-  }
+  int MatchTail(std::string_view text) { return Tails{rows_end_}.Match(text); }
+
+  // MatchTail for a caller that matches many tails of one text: a copy
+  // of where their rows are, which the caller keeps in a register (the
+  // rows it writes could otherwise be this object). Valid until the next
+  // Rebase; Match REQUIRES Serves(text).
+  struct Tails {
+    int Match(std::string_view text) const {
+      // The row of the byte `size` from the end; `text` holds its bytes.
+      int8_t& row = rows_end[-static_cast<std::ptrdiff_t>(text.size())];
+      if (row == kUnknown) row = static_cast<int8_t>(MatchVerbSuffixRow(text));
+      return row;
+    }
+    int8_t* rows_end;
+  };
+  Tails tails() const { return Tails{rows_end_}; }
   // MatchVerbSuffixRow(text): kept when `text` is a tail of the word
   // served, else matched.
   int Match(std::string_view text) {
