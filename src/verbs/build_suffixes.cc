@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <iterator>
 
-#include "platform/shared_bytes.h"
 #include "verbs/parsed_verb.h"
 #include "words/first_byte_index.h"
 
@@ -181,6 +180,15 @@ inline uint64_t BytesEqualTo(uint64_t chunk, char byte) {
   return ~(((x & kLowSeven) + kLowSeven) | x | kLowSeven);
 }
 
+// The number of the lowest byte whose high bit is set in `marks`, which
+// has no other bits. REQUIRES: marks != 0. The lowest mark, moved to the
+// low bit of its byte, shifts a table of byte numbers up by as many bytes
+// as it stands, so that the top byte is its number.
+inline size_t LowestMarkedByte(uint64_t marks) {
+  const uint64_t lowest = (marks & (0 - marks)) >> 7;
+  return static_cast<size_t>((lowest * 0x0001020304050607) >> 56);
+}
+
 // Calls `look(at)` for each place of `byte` in `word`, in order, until it
 // returns false. The word is read eight bytes at a time. REQUIRES: byte
 // is not 0.
@@ -189,7 +197,7 @@ void ForEachByte(std::string_view word, char byte, Look look) {
   for (size_t start = 0; start < word.size(); start += kMaxPackedAffix) {
     uint64_t found = BytesEqualTo(LoadPackedBytes(word.substr(start)), byte);
     for (; found != 0; found &= found - 1) {
-      if (!look(start + LowZeroBytes(found))) return;
+      if (!look(start + LowestMarkedByte(found))) return;
     }
   }
 }
