@@ -9,7 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
+#include <iterator>
 
 #include "verbs/parsed_verb.h"
 #include "words/first_byte_index.h"
@@ -115,8 +115,6 @@ static_assert(RunsFitTwoWords(kRootNegRuns) && RunsFitTwoWords(kRefusalRuns) &&
               RunsFitTwoWords(kAfterRefusalRuns));
 
 constexpr auto kRootNegPacked = PackRuns(kRootNegRuns);
-constexpr auto kRefusalPacked = PackRuns(kRefusalRuns);
-constexpr auto kAfterRefusalPacked = PackRuns(kAfterRefusalRuns);
 
 // The search for the first run of a table (in table order) found anywhere
 // in a word, fed the places where runs may begin in any order.
@@ -170,16 +168,37 @@ class RunSearch {
   size_t best_ = N - 1;  // the catch-all
 };
 
+// The high bit of each byte of `chunk` (packed) that equals `byte`, the
+// other bits clear. Bytes a short chunk was padded with are 0, never a
+// `byte` here.
+inline uint64_t BytesEqualTo(uint64_t chunk, char byte) {
+  constexpr uint64_t kLowSeven = 0x7f7f7f7f7f7f7f7f;
+  const uint64_t x =
+      chunk ^ (0x0101010101010101 * static_cast<unsigned char>(byte));
+  // A byte of x is 0 just where its low seven bits, raised by 0x7f, do not
+  // carry into the high bit, and that bit is clear too.
+  return ~(((x & kLowSeven) + kLowSeven) | x | kLowSeven);
+}
+
+// The number of the lowest byte whose high bit is set in `marks`, which
+// has no other bits. REQUIRES: marks != 0. The lowest mark, moved to the
+// low bit of its byte, shifts a table of byte numbers up by as many bytes
+// as it stands, so that the top byte is its number.
+inline size_t LowestMarkedByte(uint64_t marks) {
+  const uint64_t lowest = (marks & (0 - marks)) >> 7;
+  return static_cast<size_t>((lowest * 0x0001020304050607) >> 56);
+}
+
 // Calls `look(at)` for each place of `byte` in `word`, in order, until it
-// returns false. memchr skips the bytes between.
+// returns false. The word is read eight bytes at a time. REQUIRES: byte
+// is not 0.
 template <typename Look>
 void ForEachByte(std::string_view word, char byte, Look look) {
-  const char* const begin = word.data();
-  const char* const end = begin + word.size();
-  for (const char* at = begin; at < end; ++at) {
-    at = static_cast<const char*>(
-        std::memchr(at, byte, static_cast<size_t>(end - at)));
-    if (at == nullptr || !look(static_cast<size_t>(at - begin))) return;
+  for (size_t start = 0; start < word.size(); start += kMaxPackedAffix) {
+    uint64_t found = BytesEqualTo(LoadPackedBytes(word.substr(start)), byte);
+    for (; found != 0; found &= found - 1) {
+      if (!look(start + LowestMarkedByte(found))) return;
+    }
   }
 }
 
@@ -196,7 +215,8 @@ std::string_view FirstRootNegRun(std::string_view word) {
 }
 
 // The runs before and after {-Qo'}, found in one pass over the word: each
-// holds the {-Qo'} at a fixed distance from its start.
+// holds the {-Qo'} at a fixed distance from its start, so each place of
+// {-Qo'} is compared only with the rovers that may stand on either side.
 constexpr std::string_view kRefusalText = "Qo'";
 template <size_t N>
 constexpr bool EachRunAt(const RoverRun (&runs)[N], std::string_view text,
@@ -214,20 +234,101 @@ constexpr size_t kShortBefore = 3;  // "be'" and "qu'"
 static_assert(EachRunAt(kRefusalRuns, kRefusalText, kLongBefore, kShortBefore));
 static_assert(EachRunAt(kAfterRefusalRuns, kRefusalText, 0, 0));
 
+// The rovers of each run but the catch-all on one side of its {-Qo'},
+// packed; every side is one to eight bytes long.
+template <size_t N>
+struct RunSides {
+  uint64_t packed[N - 1];
+  uint64_t mask[N - 1];
+  uint8_t size[N - 1];
+};
+
+template <size_t N>
+constexpr RunSides<N> SidesOf(const RoverRun (&runs)[N], bool before) {
+  RunSides<N> sides{};
+  for (size_t i = 0; i + 1 < N; ++i) {
+    const std::string_view found = runs[i].found;
+    const size_t at = found.find(kRefusalText[0]);
+    const std::string_view side =
+        before ? found.substr(0, at) : found.substr(at + kRefusalText.size());
+    sides.packed[i] = PackBytes(side);
+    sides.mask[i] = side.size() >= kMaxPackedAffix
+                        ? ~uint64_t{0}
+                        : (uint64_t{1} << (8 * side.size())) - 1;
+    sides.size[i] = static_cast<uint8_t>(side.size());
+  }
+  return sides;
+}
+
+// Every side is one to eight bytes long, none of them 0: a side then
+// never matches the zero bytes a load pads a short text with, so the
+// search needs no length checks.
+template <size_t N>
+constexpr bool SidesFitOneWord(const RunSides<N>& sides) {
+  for (size_t i = 0; i + 1 < N; ++i) {
+    if (sides.size[i] == 0 || sides.size[i] > kMaxPackedAffix) return false;
+    for (size_t byte = 0; byte < sides.size[i]; ++byte) {
+      if (((sides.packed[i] >> (8 * byte)) & 0xff) == 0) return false;
+    }
+  }
+  return true;
+}
+constexpr auto kBeforeRefusal = SidesOf(kRefusalRuns, true);
+constexpr auto kAfterRefusal = SidesOf(kAfterRefusalRuns, false);
+static_assert(SidesFitOneWord(kBeforeRefusal) &&
+              SidesFitOneWord(kAfterRefusal));
+
+// Lowers *best to the first row ahead of it whose side `fits`.
+template <size_t N, typename Fits>
+void LowerBest(const RunSides<N>& sides, Fits fits, size_t* best) {
+  for (size_t row = 0; row < *best; ++row) {
+    if (fits(sides.packed[row], sides.mask[row], sides.size[row])) {
+      *best = row;
+      return;
+    }
+  }
+}
+
 void FindRefusalRuns(std::string_view word, std::string_view* before_run,
                      std::string_view* after_run) {
-  RunSearch before(word, kRefusalRuns, kRefusalPacked);
-  RunSearch after(word, kAfterRefusalRuns, kAfterRefusalPacked);
+  constexpr size_t kCatchAll = std::size(kRefusalRuns) - 1;
+  static_assert(std::size(kAfterRefusalRuns) - 1 == kCatchAll);
+  constexpr uint64_t kRefusalPacked = PackBytes(kRefusalText);
+  constexpr uint64_t kRefusalMask =
+      (uint64_t{1} << (8 * kRefusalText.size())) - 1;
+  size_t before = kCatchAll;
+  size_t after = kCatchAll;
+  const char* const bytes = word.data();
   ForEachByte(word, kRefusalText[0], [&](size_t at) {
-    after.LookAt(at);
-    if (!before.done()) {
-      if (at >= kShortBefore) before.LookAt(at - kShortBefore);
-      if (at >= kLongBefore) before.LookAt(at - kLongBefore);
-    }
-    return !(before.done() && after.done());
+    const std::string_view from(bytes + at, word.size() - at);
+    if ((LoadPackedBytes(from) & kRefusalMask) != kRefusalPacked) return true;
+    // The eight bytes that end at the {-Qo'}, the last in the high byte;
+    // near the start of the word, those there are, shifted up.
+    const uint64_t ahead =
+        at >= kMaxPackedAffix
+            ? LoadPackedBytes(std::string_view(from.data() - kMaxPackedAffix,
+                                               kMaxPackedAffix))
+        : at == 0 ? 0
+                  : LoadPackedBytes(std::string_view(bytes, at))
+                        << (8 * (kMaxPackedAffix - at));
+    LowerBest(
+        kBeforeRefusal,
+        [ahead](uint64_t packed, uint64_t, size_t size) {
+          return (ahead >> (8 * (kMaxPackedAffix - size))) == packed;
+        },
+        &before);
+    const uint64_t behind = LoadPackedBytes(std::string_view(
+        from.data() + kRefusalText.size(), from.size() - kRefusalText.size()));
+    LowerBest(
+        kAfterRefusal,
+        [behind](uint64_t packed, uint64_t mask, size_t) {
+          return (behind & mask) == packed;
+        },
+        &after);
+    return before != 0 || after != 0;
   });
-  *before_run = before.gives();
-  *after_run = after.gives();
+  *before_run = kRefusalRuns[before].gives;
+  *after_run = kAfterRefusalRuns[after].gives;
 }
 
 // The class after which {-Ha'} and {-Qo'} are written.
@@ -257,9 +358,19 @@ void CParsedVerb::SuffixesBefore(int n, SuffixPieces* out) const {
     for (RoverSlots kind : kRoverOrder) append((this->*kind)[position]);
   };
   if (n <= 0) return;
-  append_rovers(0);
-  for (int type = 1; type <= kLastVerbClass && type < n; ++type) {
-    append(this->*kClassFields[type]);
+  const int last = n - 1 < kLastVerbClass ? n - 1 : kLastVerbClass;
+  uint32_t pieces = pieces_known_ ? stored_pieces_ : ~uint32_t{0};
+  // The runs around {-Ha'} and {-Qo'} stand in for the rovers after their
+  // class.
+  if (!m_strRootNeg.empty()) pieces |= RoverPiece(kRootNegClass + 1);
+  if (!m_strRefusal.empty()) pieces |= RoverPiece(kRefusalClass + 1);
+  if ((pieces & RoverPiece(0)) != 0) append_rovers(0);
+  for (int type = 1; type <= last; ++type) {
+    // Bit 0: the class field; bit 1: the rovers after it.
+    const uint32_t here = pieces >> (2 * type - 1);
+    if (here == 0) break;
+    if ((here & 1) != 0) append(this->*kClassFields[type]);
+    if ((here & 2) == 0) continue;
     if (type == kRootNegClass && !m_strRootNeg.empty()) {
       if (!root_neg_runs_known_) {
         root_neg_run_ = FirstRootNegRun(m_strWord);

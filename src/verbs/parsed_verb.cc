@@ -14,13 +14,15 @@ void CParsedVerb::Clear() {
   m_strVS6 = m_strVS7 = m_strVS8 = m_strVS9 = {};
   m_strRootNeg = m_strRefusal = {};
   m_pPrefix = nullptr;
-  for (unsigned pos = 0, left = rover_positions_; left != 0;
-       ++pos, left >>= 1) {
-    if ((left & 1) == 0) continue;
+  // Position 1 shares its bit with position 0, and is never filled.
+  for (int pos = 0; pos < kRoverSlots && stored_pieces_ >= RoverPiece(pos);
+       ++pos) {
+    if ((stored_pieces_ & RoverPiece(pos)) == 0) continue;
     m_strNegRover[pos] = m_strEmphRover[pos] = {};
     m_strNegEmphRover[pos] = m_strEmphNegRover[pos] = {};
   }
-  rover_positions_ = 0;
+  stored_pieces_ = 0;
+  pieces_known_ = true;
   // Only Nominalise fills the noun, and it marks the record.
   if (m_bNominalised) m_noun.Clear();
   m_bNominalised = 0;

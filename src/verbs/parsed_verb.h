@@ -190,8 +190,10 @@ class CParsedVerb : public CParsedWord {
   std::string_view m_strVS8;
   std::string_view m_strVS9;
   // The rovers by position. Clear empties only the positions where the
-  // scan stored one (most words have none), so code that fills them some
-  // other way must use a fresh record.
+  // scan stored one (most words have none), and after a Clear the suffixes
+  // are written back from the class fields and positions the scan filled;
+  // so code that fills these fields some other way must use a fresh
+  // record.
   std::string_view m_strNegRover[kRoverSlots];
   std::string_view m_strEmphRover[kRoverSlots];
   std::string_view m_strNegEmphRover[kRoverSlots];
@@ -212,8 +214,10 @@ class CParsedVerb : public CParsedWord {
   template <typename MatchRow>
   void ScanSuffixesWith(VerbScanState* scan, MatchRow match_row);
   // Puts `row`, the suffix just matched, into its class field, marker,
-  // or rover slot at `position`; a rover adds bit `position` to *filled.
-  void StoreSuffix(const VerbSuffixRow& row, int position, unsigned* filled);
+  // or rover slot at `position`, whose piece is `rover_piece`, and adds
+  // the piece it filled to *filled.
+  void StoreSuffix(const VerbSuffixRow& row, int position, uint32_t rover_piece,
+                   uint32_t* filled);
   // Lets m_noun read the whole word as the verb part (all but the last
   // `unread` bytes) followed by noun suffixes; returns its result.
   int Nominalise(std::string_view word, size_t unread);
@@ -238,10 +242,21 @@ class CParsedVerb : public CParsedWord {
   // since, or filled some other way, no longer is its row's text, and
   // ClassRow looks it up; so Clear need not forget them.
   const VerbSuffixRow* class_rows_[kLastVerbClass + 1] = {};
-  // Bit p: StoreSuffix has filled a rover slot of position p since the
-  // last Clear.
-  uint16_t rover_positions_ = 0;
-  static_assert(kRoverSlots <= 16, "a bit per rover position");
+  // The pieces of the word StoreSuffix has filled since the last Clear,
+  // by bits in word order: the rovers after the root (bit 0), then for
+  // each class k its field (bit 2k - 1) and the rovers after it (bit 2k,
+  // position k + 1). SuffixesBefore passes over the rest, which most
+  // words leave empty; in a record never cleared, which may have been
+  // filled by hand, it looks at every piece.
+  static constexpr uint32_t ClassPiece(int k) {
+    return uint32_t{1} << (2 * k - 1);
+  }
+  static constexpr uint32_t RoverPiece(int position) {
+    return position == 0 ? 1 : uint32_t{1} << (2 * position - 2);
+  }
+  static_assert(2 * kRoverSlots - 4 < 32, "a bit per piece");
+  uint32_t stored_pieces_ = 0;
+  bool pieces_known_ = false;
   VerbSuffixRows* suffix_rows_ = nullptr;  // see set_suffix_rows
 };
 

@@ -71,20 +71,25 @@ constexpr RoverSlots kRoverSlotsByKind[] = {
 }  // namespace
 
 // Runs once per suffix read, so it is kept where the scan can inline it.
-// Rovers come first: long words are mostly rovers.
+// Rovers come first: long words are mostly rovers, {-Qo'} above all.
+// {-Ha'} and {-Qo'} change the reading of the whole verb, so only their
+// presence is marked, with their gloss.
 inline void CParsedVerb::StoreSuffix(const VerbSuffixRow& row, int position,
-                                     unsigned* filled) {
+                                     uint32_t rover_piece, uint32_t* filled) {
+  if (row.rover == kRefusalRover) {
+    m_strRefusal = row.gloss;
+    return;
+  }
   const RoverSlots slots = kRoverSlotsByKind[row.rover];
   if (slots != nullptr) {
     (this->*slots)[position] = row.suffix;
-    *filled |= 1u << position;
+    *filled |= rover_piece;
   } else if (row.rover == kNotRover) {
     this->*kClassFields[row.type] = row.suffix;
     class_rows_[row.type] = &row;
+    *filled |= ClassPiece(row.type);
   } else {
-    // {-Ha'} and {-Qo'} change the reading of the whole verb, so only
-    // their presence is marked, with their gloss.
-    (row.rover == kRootNegRover ? m_strRootNeg : m_strRefusal) = row.gloss;
+    m_strRootNeg = row.gloss;
   }
 }
 
@@ -95,28 +100,34 @@ void CParsedVerb::ScanSuffixesWith(VerbScanState* scan, MatchRow match_row) {
   unsigned occasions = OccasionsAfter(standing, scan->last_type);
   // Where rovers go: after the last class suffix.
   int position = scan->last_type + 1;
+  uint32_t rover_piece = RoverPiece(position);
   // Kept out of *scan, which the checks may change, so that a chain of
   // rovers without checks runs in registers; written back for the checks.
   std::string_view rest = scan->rest;
-  // The rover positions filled, kept apart for the same reason.
-  unsigned filled = 0;
+  // The pieces filled, kept apart for the same reason; the checks read
+  // them from the record.
+  uint32_t filled = 0;
   for (int index; (index = match_row(rest)) >= 0;) {
     const VerbSuffixRow& row = kVerbSuffixes[index];
+    // Read before the store, which leaves the registers short.
+    const size_t size = row.suffix.size();
     if ((kVerbSuffixChecks.occasions[index] & occasions) == 0) {
-      StoreSuffix(row, position, &filled);
+      StoreSuffix(row, position, rover_piece, &filled);
     } else {
       scan->rest = rest;
       scan->row = &row;
       scan->row_index = static_cast<size_t>(index);
+      stored_pieces_ |= filled;
       for (size_t i = 0; i < kVerbSuffixChecks.before_count[index]; ++i) {
         kVerbSuffixChecks.before[index][i](*this, *scan);
       }
-      StoreSuffix(row, position, &filled);
+      StoreSuffix(row, position, rover_piece, &filled);
+      stored_pieces_ |= filled;
       for (size_t i = 0; i < kVerbSuffixChecks.after_count[index]; ++i) {
         kVerbSuffixChecks.after[index][i](*this, *scan);
       }
     }
-    rest.remove_prefix(row.suffix.size());
+    rest.remove_prefix(size);
     // Rovers have no class: a rover after a rover stands at the same
     // position as the first.
     if (row.type == kRover) continue;
@@ -128,16 +139,20 @@ void CParsedVerb::ScanSuffixesWith(VerbScanState* scan, MatchRow match_row) {
     scan->last_type = row.type;
     occasions = OccasionsAfter(standing, row.type);
     position = row.type + 1;
+    rover_piece = RoverPiece(position);
   }
   scan->rest = rest;
-  rover_positions_ |= static_cast<uint16_t>(filled);
+  stored_pieces_ |= filled;
 }
 
 void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
-  if (suffix_rows_ != nullptr) {
-    ScanSuffixesWith(scan, [rows = suffix_rows_](std::string_view rest) {
-      return rows->Match(rest);
-    });
+  // The unread text only ever loses bytes at its start, so whether the
+  // rows come from suffix_rows_ is known from the start.
+  if (suffix_rows_ != nullptr && suffix_rows_->Serves(scan->rest)) {
+    ScanSuffixesWith(scan,
+                     [tails = suffix_rows_->tails()](std::string_view rest) {
+                       return tails.Match(rest);
+                     });
   } else {
     ScanSuffixesWith(
         scan, [](std::string_view rest) { return MatchVerbSuffixRow(rest); });

@@ -475,6 +475,7 @@ void CParsedVerb::CheckReflexive(int reflexive) {
           factor::kHalf);
     // Once with {-moH} added, once without the reflexive suffix.
     m_strVS4 = kCausative;
+    stored_pieces_ |= ClassPiece(kCauseClass);
     Suggest(*this, m_strPrefix, {Before(*this, kAllClasses)});
     m_strVS4 = {};
     const std::string_view reflexive_suffix = m_strVS1;

@@ -43,17 +43,33 @@ class VerbSuffixRows {
     return row;
   }
 
-  // MatchVerbSuffixRow(text): kept when `text` is a tail of the word
-  // served, the very bytes, else matched.
-  int Match(std::string_view text) {
-    const size_t size = text.size();
-    if (text.data() + size != served_end_ || size > word_.size()) {
-      return MatchVerbSuffixRow(text);
+  // Whether `text` is a tail of the word served, the very bytes; so are
+  // then all its tails.
+  bool Serves(std::string_view text) const {
+    return text.data() + text.size() == served_end_ &&
+           text.size() <= word_.size();
+  }
+  // MatchVerbSuffixRow(text), kept. REQUIRES: Serves(text).
+  int MatchTail(std::string_view text) { return Tails{rows_end_}.Match(text); }
+
+  // MatchTail for a caller that matches many tails of one text: a copy
+  // of where their rows are, which the caller keeps in a register (the
+  // rows it writes could otherwise be this object). Valid until the next
+  // Rebase; Match REQUIRES Serves(text).
+  struct Tails {
+    int Match(std::string_view text) const {
+      // The row of the byte `size` from the end; `text` holds its bytes.
+      int8_t& row = rows_end[-static_cast<std::ptrdiff_t>(text.size())];
+      if (row == kUnknown) row = static_cast<int8_t>(MatchVerbSuffixRow(text));
+      return row;
     }
-    // The row of the byte `size` from the end; `text` holds its bytes.
-    int8_t& row = rows_end_[-static_cast<std::ptrdiff_t>(size)];
-    if (row == kUnknown) row = static_cast<int8_t>(MatchVerbSuffixRow(text));
-    return row;
+    int8_t* rows_end;
+  };
+  Tails tails() const { return Tails{rows_end_}; }
+  // MatchVerbSuffixRow(text): kept when `text` is a tail of the word
+  // served, else matched.
+  int Match(std::string_view text) {
+    return Serves(text) ? MatchTail(text) : MatchVerbSuffixRow(text);
   }
 
   // The bytes at which a greedy scan of the word served from byte `start`

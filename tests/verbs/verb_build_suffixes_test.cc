@@ -69,6 +69,11 @@ TEST(BuildSuffixesTest, RoversNextToHaAndQoComeFromTheWord) {
       {"HoHHa'qu'", false, "'eghHa'qu'taHqu'"},
       {"lopHa'be", false, "'eghHa'taHqu'"},
       {"QoQQo'b", true, "'eghbe'taHQo'"},
+      // Rovers before {-Qo'} near the start of the word, a {-Qo'} past the
+      // first eight bytes, and a 'Q' that begins no {-Qo'}.
+      {"qu'be'Qo'", true, "'eghbe'taHqu'be'Qo'"},
+      {"lopqu'Qo'xQo'qu'be'", true, "'eghbe'taHqu'Qo'qu'be'"},
+      {"lopQoQo'be'", true, "'eghbe'taHQo'be'"},
   };
   for (const Case& c : cases) {
     CParsedVerb verb;

@@ -60,13 +60,17 @@ TEST(VerbScanTest, ClassesAndRoversByPosition) {
       {"lopqu'be'taH", 1, "qu'be'@0 taH"},
       {"lopHa'be'", 1, "Ha' be'@0"},
       {"lopQo'be'qu'qu'", 1, "Qo' be'qu'@0 qu'@0"},
+      {"lop'eghqu'Ha'be'taHQo'neSbe'", 1,
+       "Ha' Qo' 'egh be'@2 qu'@2 taH neS be'@9"},
       // A repeated class is stored again; the later suffix wins.
       {"loplaHlu'", 1, "lu'"},
       // What was read before an unreadable tail stays.
       {"loptaHyov", 0, "taH"},
   };
   // A cleared record reads as a fresh one: no rover of an earlier word
-  // stays behind.
+  // stays behind. It also writes the suffixes back from the pieces it
+  // knows were stored, where a fresh one, which might have been filled by
+  // hand, looks at every piece; both give the same text.
   CParsedVerb reused;
   for (const Case& c : cases) {
     CParsedVerb verb;
@@ -75,6 +79,10 @@ TEST(VerbScanTest, ClassesAndRoversByPosition) {
     reused.Clear();
     EXPECT_EQ(reused.ParseNoPrefix(c.word, kLop), c.result) << c.word;
     EXPECT_EQ(Slots(reused), c.slots) << c.word;
+    for (int n = 0; n <= kLastVerbClass + 1; ++n) {
+      EXPECT_EQ(reused.BuildSuffixes(n), verb.BuildSuffixes(n))
+          << c.word << " " << n;
+    }
   }
 }
 
