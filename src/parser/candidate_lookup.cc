@@ -14,6 +14,21 @@ namespace {
 // Lists up to this long are sorted by insertion.
 constexpr size_t kShortList = 16;
 
+// Makes each entry of the sorted `candidates` that both walks found come
+// once, with both places. One walk finds each entry once.
+void MergeRepeats(std::vector<Candidate>* candidates) {
+  auto kept = candidates->begin();
+  for (auto c = candidates->begin(); c != candidates->end(); ++c) {
+    if (kept != candidates->begin() && (kept - 1)->position == c->position) {
+      (kept - 1)->at_start |= c->at_start;
+      (kept - 1)->after_prefix |= c->after_prefix;
+    } else {
+      *kept++ = *c;
+    }
+  }
+  candidates->erase(kept, candidates->end());
+}
+
 }  // namespace
 
 // The lookup reads no entry record: kinds and text sizes come from the
@@ -30,11 +45,19 @@ void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
                                     EntryStore::TextBytesIn(summary),
                                     EntryStore::KindIn(summary), true, false});
   });
+  // A verb whose headword both starts the word and follows the prefix is
+  // found by both walks. Its headword is no longer than the beginning that
+  // the rest after the prefix shares with the word, which is nearly always
+  // shorter than any headword; only when it is not can an entry repeat.
+  bool may_repeat = false;
   if (prefix != 0) {
+    const std::string_view rest = word.substr(prefix);
+    size_t shared = 0;
+    while (shared < rest.size() && rest[shared] == word[shared]) ++shared;
     impl->headwords.ForEachPrefix(
-        word.substr(prefix),
-        [&](uint32_t position, size_t length, uint32_t summary) {
+        rest, [&](uint32_t position, size_t length, uint32_t summary) {
           if (EntryStore::KindIn(summary) != kVerb) return;
+          may_repeat = may_repeat || length <= shared;
           candidates->push_back(
               Candidate{position, static_cast<uint32_t>(length),
                         EntryStore::TextBytesIn(summary), kVerb, false, true});
@@ -60,19 +83,7 @@ void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
       *at = moved;
     }
   }
-  // A verb found by both walks comes once, with both places. One walk
-  // finds each entry once.
-  if (prefix == 0) return;
-  auto kept = candidates->begin();
-  for (auto c = candidates->begin(); c != candidates->end(); ++c) {
-    if (kept != candidates->begin() && (kept - 1)->position == c->position) {
-      (kept - 1)->at_start |= c->at_start;
-      (kept - 1)->after_prefix |= c->after_prefix;
-    } else {
-      *kept++ = *c;
-    }
-  }
-  candidates->erase(kept, candidates->end());
+  if (may_repeat) MergeRepeats(candidates);
 }
 
 }  // namespace tesvar

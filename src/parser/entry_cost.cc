@@ -51,7 +51,6 @@ EntryCost::VerbScan EntryCost::ReplayVerbScanWith(size_t from, size_t at,
 }
 
 EntryCost::VerbScan EntryCost::ReplayVerbScan(size_t from) {
-  if (rows_ != nullptr) return ReplayLongVerbScan(from);
   return ReplayVerbScanWith(
       from, from, 0, [this](size_t at) { return MatchVerbSuffixRow(Rest(at)); },
       [](size_t) {});

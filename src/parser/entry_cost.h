@@ -143,7 +143,8 @@ class EntryCost {
     bool through;
   };
   VerbScan VerbSuffixes(size_t from) {
-    return Known(verbs_known_, from) ? verbs_[from] : ReplayVerbScan(from);
+    if (Known(verbs_known_, from)) return verbs_[from];
+    return rows_ != nullptr ? ReplayLongVerbScan(from) : ReplayVerbScan(from);
   }
   // Suffixes read by the noun scan from byte `from` on.
   struct NounScan {
@@ -160,8 +161,9 @@ class EntryCost {
                                WorkMeter* meter) const;
   // Replay the scan from `from` and remember it.
   NounScan ReplayNounScan(size_t from);
+  // Of a word without kept rows.
   VerbScan ReplayVerbScan(size_t from);
-  // ReplayVerbScan of a long word, with its kept rows.
+  // Of a long word, with its kept rows.
   VerbScan ReplayLongVerbScan(size_t from);
   // ReplayVerbScan, with `row_at(at)` the suffix row found at byte `at`,
   // going on at byte `at` after `suffixes` suffixes, and with `found(at)`

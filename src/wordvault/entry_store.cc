@@ -43,6 +43,9 @@ uint32_t EntryStore::Append(std::string_view key, const CTWord& word,
   if (word.m_bIrregularPlural) bits |= kIrregularPluralBit;
   if (word.m_bStative) bits |= kStativeBit;
   if (shared) bits |= kHeadwordInKey;
+  bits |= static_cast<uint32_t>(
+              std::min<size_t>(word.m_strIrregularPlural.size(), kLongPlural))
+          << kPluralShift;
   const uint32_t position = static_cast<uint32_t>(records_.size());
   records_.push_back(Record{
       static_cast<uint32_t>(text_.size()), static_cast<uint32_t>(key.size()),

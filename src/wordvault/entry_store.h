@@ -1,6 +1,7 @@
 // The lexicon's entries, stored compactly. All texts of all entries lie
 // back to back in one byte vector; each entry is a 24-byte record of
-// offsets, lengths, the part-of-speech code and the flags as bits. A
+// offsets, lengths, the part-of-speech code and the flags as bits, which
+// is all that reading an entry touches besides its texts. A
 // headword that begins its key (the usual
 // "headword:POS" keys) is not stored again: the record points into the key.
 // Offsets are 32-bit, hence a limit on the bytes of text, which the lexicon
@@ -92,7 +93,9 @@ class EntryStore {
     uint32_t headword_length;
     uint32_t definition_length;
     int32_t code;
-    uint32_t bits;  // the flags and kHeadwordInKey
+    // The flags and kHeadwordInKey, below the plural's length from
+    // kPluralShift on (kLongPlural for one that long or longer).
+    uint32_t bits;
   };
 
   // The kind of every code from 255 on, and of negative codes.
@@ -105,6 +108,10 @@ class EntryStore {
   static constexpr uint32_t kIrregularPluralBit = 1u << 3;
   static constexpr uint32_t kStativeBit = 1u << 4;
   static constexpr uint32_t kHeadwordInKey = 1u << 5;
+  // The plural's length is kept so that reading an entry need not look at
+  // the next record, where it ends, which is often on another cache line.
+  static constexpr int kPluralShift = 8;
+  static constexpr uint32_t kLongPlural = UINT32_MAX >> kPluralShift;
 
   static int32_t Flag(uint32_t bits, uint32_t bit) {
     return (bits & bit) != 0 ? 1 : 0;
@@ -132,8 +139,10 @@ inline CLexicon::Entry EntryStore::EntryAt(size_t position) const {
   if ((record.bits & kHeadwordInKey) == 0) at += record.headword_length;
   word.m_strDefinition = Text(at, record.definition_length);
   at += record.definition_length;
-  word.m_strIrregularPlural =
-      Text(at, static_cast<uint32_t>(EndOf(position) - at));
+  const uint32_t plural = record.bits >> kPluralShift;
+  word.m_strIrregularPlural = Text(
+      at, plural != kLongPlural ? plural
+                                : static_cast<uint32_t>(EndOf(position) - at));
   word.m_nPOS = record.code;
   word.m_bLanguage = Flag(record.bits, kLanguageBit);
   word.m_bBodyPart = Flag(record.bits, kBodyPartBit);

@@ -150,6 +150,23 @@ TEST(LexiconTest, EntriesReadBackExactlyWhileTheStorageGrows) {
   for (size_t i = 0; i < copy.size(); ++i) ExpectSame(copy[i], expected[i]);
 }
 
+// Plurals of 16 MiB - 1 bytes or more are past the length a record keeps
+// and end where the next entry's texts start, or where the texts end.
+TEST(LexiconTest, LongPluralsReadBackWhole) {
+  const std::string long_plural((size_t{1} << 24) - 1, 'p');
+  const std::vector<Expected> expected = {
+      {"a", Entry("a", kNoun, "d", testing::kIrregularPlural, long_plural)},
+      {"b", Entry("b", kNoun, "d", testing::kIrregularPlural, "q")},
+      {"c",
+       Entry("c", kNoun, "", testing::kIrregularPlural, long_plural + "r")},
+  };
+  CLexicon lexicon;
+  for (const Expected& e : expected) ASSERT_TRUE(lexicon.Add(e.key, e.word));
+  for (size_t i = 0; i < expected.size(); ++i) {
+    ExpectSame(lexicon[i], expected[i]);
+  }
+}
+
 // Entries read from the lexicon view its storage; adding one again, under
 // a key that views the storage too, must not read freed bytes when that
 // storage grows. Each entry's key is the previous entry's definition.

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -138,6 +139,43 @@ TEST(CandidateLookupTest, AgreesWithTheFullWalkOnRandomWords) {
   for (int i = 0; i < 3000; ++i) {
     const std::string word = random.MakeWord();
     ASSERT_EQ(Driver(lexicon, word), FullWalk(lexicon, word)) << word;
+  }
+}
+
+// A verb whose headword both starts the word and follows its prefix comes
+// once, with both places; other entries of the same headword do not merge.
+TEST(CandidateLookupTest, VerbsFoundByBothWalksComeOnce) {
+  CLexicon lexicon;
+  lexicon.Add("0", Entry("vI", kVerb, "x"));
+  lexicon.Add("1", Entry("vI", kNoun, "x"));
+  lexicon.Add("2", Entry("vIv", kVerb, "x"));
+  lexicon.Add("3", Entry("v", kVerb, "x"));
+  lexicon.Add("4", Entry("qI", kVerb, "x"));
+  struct Case {
+    const char* word;
+    // position, at_start, after_prefix of each candidate, in order
+    std::vector<std::tuple<uint32_t, bool, bool>> want;
+  };
+  const Case cases[] = {
+      {"vIvIv",
+       {{0, true, true}, {1, true, false}, {2, true, true}, {3, true, true}}},
+      {"vIqI",
+       {{0, true, false},
+        {1, true, false},
+        {3, true, false},
+        {4, false, true}}},
+      {"qIvI", {{4, true, false}}},
+  };
+  for (const Case& c : cases) {
+    const std::string word = c.word;
+    std::vector<Candidate> candidates;
+    FindCandidateEntries(lexicon, word, VerbPrefixLength(word), &candidates);
+    std::vector<std::tuple<uint32_t, bool, bool>> got;
+    for (const Candidate& candidate : candidates) {
+      got.emplace_back(candidate.position, candidate.at_start,
+                       candidate.after_prefix);
+    }
+    EXPECT_EQ(got, c.want) << word;
   }
 }
 
