@@ -110,6 +110,38 @@ bool CopyPlainChunk(const char* from, char* to) {
   return i;
 }
 
+// Writes `value`, not a whole number, when at most kMostDecimals digits
+// after the point read back as it, exactly as the shortest form would:
+// fixed notation, since from 0.001 up that is never longer than an
+// exponent. Returns the end of what was written, or null.
+//
+// n / 10^k, both exact doubles, rounds as reading "n" with k decimals
+// does, so the comparison is the read-back test. Decimals are tried
+// fewest first, so the first match is the shortest; with this few digits
+// the grid of candidates is far coarser than the spacing of doubles, so
+// only the nearest candidate, n rounded, can match.
+char* ShortDecimal(double value, char* to) {
+  constexpr int kMostDecimals = 6;
+  constexpr double kPowers[kMostDecimals + 1] = {1,   1e1, 1e2, 1e3,
+                                                 1e4, 1e5, 1e6};
+  if (!(value >= 0.001 && value < 10000)) return nullptr;
+  for (int k = 1; k <= kMostDecimals; ++k) {
+    const auto scaled = static_cast<uint64_t>(value * kPowers[k] + 0.5);
+    if (static_cast<double>(scaled) / kPowers[k] != value) continue;
+    const auto power = static_cast<uint64_t>(kPowers[k]);
+    to = std::to_chars(to, to + 8, scaled / power).ptr;
+    *to++ = '.';
+    // The last digit is never 0: fewer decimals would have matched.
+    uint64_t fraction = scaled % power;
+    for (int i = k - 1; i >= 0; --i) {
+      to[i] = static_cast<char>('0' + fraction % 10);
+      fraction /= 10;
+    }
+    return to + k;
+  }
+  return nullptr;
+}
+
 // A line being written into a string through a cursor. Before each piece
 // the string is made long enough for the most the piece can take, so that
 // writing is plain copying; at the end the string is cut back to what was
@@ -181,6 +213,11 @@ class JsonBuffer {
       const auto whole = static_cast<unsigned>(value);
       if (static_cast<double>(whole) == value) {
         at_ = std::to_chars(at_, at_ + kLongestNumber, whole).ptr;
+        return;
+      }
+      // Halves and quarters are the next most common.
+      if (char* end = ShortDecimal(value, at_)) {
+        at_ = end;
         return;
       }
     }

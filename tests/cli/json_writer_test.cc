@@ -109,6 +109,29 @@ TEST(JsonWriterTest, WholeScoresAreWrittenAsTheShortestFormWritesThem) {
   EXPECT_EQ(json, "-0");
 }
 
+// Short decimals have their own path; it must agree with the shortest
+// form everywhere, including where fixed and exponent notation are the
+// same length (0.001) and where more decimals are needed than it tries.
+TEST(JsonWriterTest, FractionsAreWrittenAsTheShortestFormWritesThem) {
+  const auto expect_shortest = [](double value) {
+    char shortest[32];
+    char* end = std::to_chars(shortest, shortest + 32, value).ptr;
+    std::string json;
+    AppendJsonNumber(value, &json);
+    EXPECT_EQ(json, std::string(shortest, static_cast<size_t>(end - shortest)))
+        << value;
+  };
+  for (int n = 1; n <= 20000; ++n) {
+    for (const double divisor : {8.0, 10.0, 1e3, 1e4, 1e6, 1e7, 3.0, 1.1}) {
+      expect_shortest(n / divisor);
+    }
+  }
+  for (const double value : {0.001, 0.0009, 0.0015, 9999.999999, 9999.5,
+                             0.30000000000000004, 1e-6, 0.1 + 0.7}) {
+    expect_shortest(value);
+  }
+}
+
 TEST(JsonWriterTest, ScoresReadBackAsTheSameDouble) {
   struct Case {
     double score;
