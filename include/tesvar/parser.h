@@ -155,7 +155,9 @@ class TESVAR_EXPORT CTesvarParser {
   static int IsValidChar(char c);
 
  private:
-  TESVAR_LOCAL Status Run(std::string word, ParseResults& results,
+  // Puts the readings into `results` from element `first` on; the
+  // elements from there are the previous call's, overwritten or dropped.
+  TESVAR_LOCAL Status Run(std::string word, ParseResults& results, size_t first,
                           ParseScratch& scratch,
                           ParseInterrupt* interrupt) const;
 

@@ -20,6 +20,8 @@
 #include <string_view>
 #include <utility>
 
+#include "gloss/verb_gloss.h"
+#include "nouns/parsed_noun.h"
 #include "parser/candidate_lookup.h"
 #include "parser/entry_cost.h"
 #include "parser/spelling.h"
@@ -30,12 +32,42 @@ namespace tesvar {
 
 namespace {
 
-// Takes the readings of the top level as full records.
+// The English and native renderings of a reading written into a record's
+// strings. Verbs and nouns append to the record's own storage, which a
+// record left by an earlier call may lend; other readings are short.
+template <typename Analysis>
+void WriteGloss(const Analysis& analysis, std::string* out) {
+  *out = analysis.ToString();
+}
+
+void WriteGloss(const CParsedVerb& verb, std::string* out) {
+  out->clear();
+  AppendVerbGloss(verb, out);
+}
+
+void WriteGloss(const CParsedNoun& noun, std::string* out) {
+  out->clear();
+  noun.AppendGloss(noun.m_strGloss, out);
+}
+
+template <typename Analysis>
+void WriteNative(const Analysis& analysis, std::string* out) {
+  *out = analysis.ToStringTesvar();
+}
+
+void WriteNative(const CParsedVerb& verb, std::string* out) {
+  WriteVerbNative(verb, out);
+}
+
+// Takes the readings of the top level as full records, from element
+// `next` of `results` on. Elements already there are records of an
+// earlier call, overwritten so that their strings' storage is used again.
 struct RecordSink {
   static constexpr bool kQuiet = false;
   const std::string& word;  // normalised
   bool spelling_changed;
   ParseResults& results;
+  size_t next;
   WorkMeter& meter;
 
   // Builds the candidate record of a successful analysis, in the order the
@@ -44,11 +76,15 @@ struct RecordSink {
   // rendering.
   template <typename Analysis>
   void Take(const Analysis& analysis, std::string_view key) {
-    CParseResult& record = results.emplace_back();
+    CParseResult& record =
+        next < results.size() ? results[next] : results.emplace_back();
+    ++next;
+    record.m_lstErrors.clear();
+    record.m_lstSuggestions.clear();
     record.m_strWord = word;
     record.m_strKey = key;
     record.m_strPOS = analysis.POS();
-    record.m_strAnalysis = analysis.ToString();
+    WriteGloss(analysis, &record.m_strAnalysis);
     record.m_dScore = analysis.m_dScore;
     if (spelling_changed) record.Case();
     // Most readings have neither messages nor suggestions.
@@ -62,7 +98,7 @@ struct RecordSink {
                                      analysis.m_lstSuggestions.begin(),
                                      analysis.m_lstSuggestions.end());
     }
-    record.m_strNative = analysis.ToStringTesvar();
+    WriteNative(analysis, &record.m_strNative);
     meter.ChargeReading(record);
   }
 };
@@ -203,10 +239,11 @@ class VerbCorrectionSpace : public TextSpace {
 
 }  // namespace
 
-int WordParse::Run(std::string word, ParseResults& results, ParseFrame& frame) {
+int WordParse::Run(std::string word, ParseResults& results, size_t first,
+                   ParseFrame& frame) {
   // The texts of an earlier call are gone.
   scratch_->sub_parse_spelling.Forget();
-  NormaliseAndCollect(&word, results);
+  NormaliseAndCollect(&word, results, first);
   if (!scratch_->meter.stopped()) {
     SuggestionCheck(this, &frame).Run(word, results);
   }
@@ -222,7 +259,8 @@ int WordParse::RunSub(std::string_view word, WeighedReadings& readings,
   return static_cast<int>(readings.size());
 }
 
-void WordParse::NormaliseAndCollect(std::string* word, ParseResults& results) {
+void WordParse::NormaliseAndCollect(std::string* word, ParseResults& results,
+                                    size_t first) {
   bool spelling_changed = false;
   if (!IsCanonicalSpelling(*word)) {
     std::string& as_typed = scratch_->normalising;
@@ -230,8 +268,9 @@ void WordParse::NormaliseAndCollect(std::string* word, ParseResults& results) {
     NormaliseSpelling(word);
     spelling_changed = *word != as_typed;
   }
-  RecordSink sink{*word, spelling_changed, results, scratch_->meter};
+  RecordSink sink{*word, spelling_changed, results, first, scratch_->meter};
   CollectReadings(*word, sink);
+  results.resize(sink.next);
 }
 
 std::string_view WordParse::CollectForSubParse(std::string_view word,
