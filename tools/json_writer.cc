@@ -10,6 +10,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "tesvar/utf8.h"
 
 namespace tesvar {
@@ -80,10 +84,27 @@ bool CopyPlainChunk(const char* from, char* to) {
   return true;
 }
 
+#if defined(__SSE2__)
+// Copies sixteen bytes when all of them stand for themselves. Compared as
+// signed bytes, 0x80 and up are below 0x20 too.
+inline bool CopyPlainChunk16(const char* from, char* to) {
+  const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+  const __m128i special =
+      _mm_or_si128(_mm_or_si128(_mm_cmplt_epi8(chunk, _mm_set1_epi8(0x20)),
+                                _mm_cmpeq_epi8(chunk, _mm_set1_epi8(0x7F))),
+                   _mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8('"')),
+                                _mm_cmpeq_epi8(chunk, _mm_set1_epi8('\\'))));
+  if (_mm_movemask_epi8(special) != 0) return false;
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(to), chunk);
+  return true;
+}
+#endif
+
 // Copies the bytes of `text` that stand for themselves, from the start up
-// to the first that does not, to `to`; returns how many. Eight bytes are
-// judged at once, and a text's last few bytes as the chunk that ends it,
-// partly read again. `to` has room for all of `text`.
+// to the first that does not, to `to`; returns how many. Sixteen bytes
+// are judged at once where the processor can, then eight, and a text's
+// last few bytes as the chunk that ends it, partly read again. `to` has
+// room for all of `text`.
 [[gnu::always_inline]] inline size_t CopyPlainStart(std::string_view text,
                                                     char* to) {
   const char* const from = text.data();
@@ -91,6 +112,11 @@ bool CopyPlainChunk(const char* from, char* to) {
   size_t i = 0;
   if (size >= sizeof(uint64_t)) {
     constexpr size_t kChunk = sizeof(uint64_t);
+#if defined(__SSE2__)
+    for (; i + 2 * kChunk <= size; i += 2 * kChunk) {
+      if (!CopyPlainChunk16(from + i, to + i)) break;
+    }
+#endif
     for (; i + kChunk <= size; i += kChunk) {
       if (!CopyPlainChunk<uint64_t>(from + i, to + i)) break;
     }

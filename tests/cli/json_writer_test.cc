@@ -72,7 +72,7 @@ TEST(JsonWriterTest, EscapesAByteAtAnyPlaceInTextsOfAnyLength) {
   } specials[] = {{'"', "\\\""},       {'\\', "\\\\"},      {'\x01', "\\u0001"},
                   {'\x1f', "\\u001f"}, {'\x7f', "\\u007f"}, {'\x80', "\\u0080"},
                   {'\xff', "\\u00ff"}};
-  for (size_t size = 1; size <= 20; ++size) {
+  for (size_t size = 1; size <= 40; ++size) {
     const std::string plain(size, 'q');
     std::string json;
     AppendJsonString(plain, &json);
