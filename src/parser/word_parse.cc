@@ -59,6 +59,10 @@ void WriteNative(const CParsedVerb& verb, std::string* out) {
   WriteVerbNative(verb, out);
 }
 
+void WriteNative(const CParsedNoun& noun, std::string* out) {
+  noun.WriteNative(out);
+}
+
 // Takes the readings of the top level as full records, from element
 // `next` of `results` on. Elements already there are records of an
 // earlier call, overwritten so that their strings' storage is used again.
