@@ -63,6 +63,28 @@ void WriteNative(const CParsedNoun& noun, std::string* out) {
   noun.WriteNative(out);
 }
 
+// Refills a record's list, assigning into the strings already there so
+// that their storage is used again; Finish drops what is left over.
+class ListRefill {
+ public:
+  explicit ListRefill(StringList& list) : list_(list) {}
+
+  void Add(std::string_view text) {
+    if (used_ < list_.size()) {
+      list_[used_].assign(text);
+    } else {
+      list_.emplace_back(text);
+    }
+    ++used_;
+  }
+
+  void Finish() { list_.resize(used_); }
+
+ private:
+  StringList& list_;
+  size_t used_ = 0;
+};
+
 // Takes the readings of the top level as full records, from element
 // `next` of `results` on. Elements already there are records of an
 // earlier call, overwritten so that their strings' storage is used again.
@@ -83,25 +105,25 @@ struct RecordSink {
     CParseResult& record =
         next < results.size() ? results[next] : results.emplace_back();
     ++next;
-    record.m_lstErrors.clear();
-    record.m_lstSuggestions.clear();
     record.m_strWord = word;
     record.m_strKey = key;
     record.m_strPOS = analysis.POS();
     WriteGloss(analysis, &record.m_strAnalysis);
     record.m_dScore = analysis.m_dScore;
-    if (spelling_changed) record.Case();
-    // Most readings have neither messages nor suggestions.
-    if (!analysis.m_lstErrors.empty()) {
-      record.m_lstErrors.insert(record.m_lstErrors.end(),
-                                analysis.m_lstErrors.begin(),
-                                analysis.m_lstErrors.end());
+    ListRefill errors(record.m_lstErrors);
+    ListRefill suggestions(record.m_lstSuggestions);
+    if (spelling_changed) {
+      // The spelling mark, as CParseResult::Case() makes it.
+      record.m_dScore /= factor::kSpelling;
+      errors.Add(kSpellingMessage);
+      suggestions.Add(word);
     }
-    if (!analysis.m_lstSuggestions.empty()) {
-      record.m_lstSuggestions.insert(record.m_lstSuggestions.end(),
-                                     analysis.m_lstSuggestions.begin(),
-                                     analysis.m_lstSuggestions.end());
+    for (const std::string& error : analysis.m_lstErrors) errors.Add(error);
+    for (const std::string& suggestion : analysis.m_lstSuggestions) {
+      suggestions.Add(suggestion);
     }
+    errors.Finish();
+    suggestions.Finish();
     WriteNative(analysis, &record.m_strNative);
     meter.ChargeReading(record);
   }
