@@ -147,9 +147,9 @@ inline bool CopyPlainChunk16(const char* from, char* to) {
 // the grid of candidates is far coarser than the spacing of doubles, so
 // only the nearest candidate, n rounded, can match.
 char* ShortDecimal(double value, char* to) {
-  constexpr int kMostDecimals = 6;
-  constexpr double kPowers[kMostDecimals + 1] = {1,   1e1, 1e2, 1e3,
-                                                 1e4, 1e5, 1e6};
+  constexpr int kMostDecimals = 8;
+  constexpr double kPowers[kMostDecimals + 1] = {1,   1e1, 1e2, 1e3, 1e4,
+                                                 1e5, 1e6, 1e7, 1e8};
   if (!(value >= 0.001 && value < 10000)) return nullptr;
   for (int k = 1; k <= kMostDecimals; ++k) {
     const auto scaled = static_cast<uint64_t>(value * kPowers[k] + 0.5);
@@ -167,6 +167,28 @@ char* ShortDecimal(double value, char* to) {
   }
   return nullptr;
 }
+
+// Scores are products of halves, thirds and the spelling factor (1/1.1).
+// The commonest that need all their digits, with their shortest forms, so
+// that they skip the general search; each value is written as its own
+// text, which therefore reads back as it (json_writer_test checks).
+struct KnownNumber {
+  double value;
+  std::string_view text;
+};
+
+constexpr KnownNumber kKnownNumbers[] = {
+    {0.9090909090909091, "0.9090909090909091"},
+    {0.45454545454545453, "0.45454545454545453"},
+    {0.6666666666666666, "0.6666666666666666"},
+    {0.3333333333333333, "0.3333333333333333"},
+    {0.1111111111111111, "0.1111111111111111"},
+    {0.16666666666666666, "0.16666666666666666"},
+    {0.08333333333333333, "0.08333333333333333"},
+    {0.303030303030303, "0.303030303030303"},
+    {0.606060606060606, "0.606060606060606"},
+    {0.22727272727272727, "0.22727272727272727"},
+};
 
 // A line being written into a string through a cursor. Before each piece
 // the string is made long enough for the most the piece can take, so that
@@ -240,6 +262,12 @@ class JsonBuffer {
       if (static_cast<double>(whole) == value) {
         at_ = std::to_chars(at_, at_ + kLongestNumber, whole).ptr;
         return;
+      }
+      for (const KnownNumber& known : kKnownNumbers) {
+        if (known.value == value) {
+          Copy(known.text.data(), known.text.size());
+          return;
+        }
       }
       // Halves and quarters are the next most common.
       if (char* end = ShortDecimal(value, at_)) {

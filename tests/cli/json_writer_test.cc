@@ -126,9 +126,18 @@ TEST(JsonWriterTest, FractionsAreWrittenAsTheShortestFormWritesThem) {
       expect_shortest(n / divisor);
     }
   }
-  for (const double value : {0.001, 0.0009, 0.0015, 9999.999999, 9999.5,
-                             0.30000000000000004, 1e-6, 0.1 + 0.7}) {
+  for (const double value :
+       {0.001, 0.0009, 0.0015, 9999.999999, 9999.5, 0.30000000000000004, 1e-6,
+        0.1 + 0.7, 0.00390625, 0.00000001, 1234.56789012, 1.0 / 1.1 / 1.1}) {
     expect_shortest(value);
+  }
+  // The scores the writer knows by heart.
+  for (const char* text :
+       {"0.9090909090909091", "0.45454545454545453", "0.6666666666666666",
+        "0.3333333333333333", "0.1111111111111111", "0.16666666666666666",
+        "0.08333333333333333", "0.303030303030303", "0.606060606060606",
+        "0.22727272727272727"}) {
+    expect_shortest(std::strtod(text, nullptr));
   }
 }
 
