@@ -190,12 +190,13 @@ constexpr KnownNumber kKnownNumbers[] = {
     {0.22727272727272727, "0.22727272727272727"},
 };
 
-// A line being written into a string through a cursor. Before each piece
-// the string is made long enough for the most the piece can take, so that
-// writing is plain copying; at the end the string is cut back to what was
-// written. A whole line asks for its room once, as much as it takes when
-// nothing needs escaping; only an escape asks for more. The cursor is a
-// pointer into the string's bytes, valid until the string grows.
+// A line being written into a string through a cursor. The writer of a
+// line makes room for all of it first (Make), as much as it takes when
+// nothing needs escaping, so that writing the pieces is plain copying; at
+// the end the string is cut back to what was written. Only an escape asks
+// for more, keeping the room already made for the rest of the line. The
+// cursor is a pointer into the string's bytes, valid until the string
+// grows.
 class JsonBuffer {
  public:
   explicit JsonBuffer(std::string* out)
@@ -209,22 +210,15 @@ class JsonBuffer {
     if (static_cast<size_t>(end_ - at_) < size) Grow(size);
   }
 
-  void Literal(std::string_view text) {
-    Make(text.size());
-    Copy(text.data(), text.size());
-  }
+  void Literal(std::string_view text) { Copy(text.data(), text.size()); }
 
   // Takes back the last `size` bytes written.
   void TakeBack(size_t size) { at_ -= size; }
 
-  void Byte(char c) {
-    Make(1);
-    *at_++ = c;
-  }
+  void Byte(char c) { *at_++ = c; }
 
   // `text` as a JSON string literal, quotes included.
   [[gnu::always_inline]] void String(std::string_view text) {
-    Make(text.size() + 2);
     // A local cursor: a store through a char pointer could change at_, so
     // the member would be read again after every byte.
     char* at = at_;
@@ -253,7 +247,6 @@ class JsonBuffer {
       Literal("null");
       return;
     }
-    Make(kLongestNumber);
     // Most scores are 1. A whole number below 10000 is written as its
     // digits by the shortest form too; that form turns to an exponent only
     // where it is shorter ("1e+05").
@@ -299,7 +292,9 @@ class JsonBuffer {
   // The rest of a string from its first byte that does not stand for
   // itself, and the closing quote's room.
   [[gnu::noinline]] void Escaped(std::string_view text) {
-    Make(kLongestEscape * text.size() + 1);
+    // The room left was made for this text unescaped, its closing quote
+    // and the rest of the line; that much is left once it is written.
+    Make(kLongestEscape * text.size() + 1 + static_cast<size_t>(end_ - at_));
     // Bytes that stand for themselves are copied in runs.
     size_t run = 0;
     size_t i = 0;
@@ -392,11 +387,15 @@ void AppendResult(const CParseResult& r, bool native, JsonBuffer* out) {
 }  // namespace
 
 void AppendJsonString(std::string_view text, std::string* out) {
-  JsonBuffer(out).String(text);
+  JsonBuffer buffer(out);
+  buffer.Make(text.size() + kQuotes);
+  buffer.String(text);
 }
 
 void AppendJsonNumber(double value, std::string* out) {
-  JsonBuffer(out).Number(value);
+  JsonBuffer buffer(out);
+  buffer.Make(JsonBuffer::kLongestNumber);
+  buffer.Number(value);
 }
 
 void AppendJsonLine(std::string_view input, const ParseResults& results,
@@ -419,13 +418,16 @@ void AppendJsonLine(std::string_view input, const ParseResults& results,
 void AppendJsonRefusal(std::string_view input, std::string_view error,
                        std::string* out, bool cut) {
   JsonBuffer line(out);
+  constexpr std::string_view kCut = "...\"";
+  line.Make(kInputKey.size() + input.size() + kQuotes + kCut.size() +
+            kErrorKey.size() + error.size() + kQuotes + 2);
   line.Literal(kInputKey);
   line.String(input);
   if (cut) {
     // The closing quote is taken back so that "..." lands inside the
     // string.
     line.TakeBack(1);
-    line.Literal("...\"");
+    line.Literal(kCut);
   }
   line.Literal(kErrorKey);
   line.String(error);

@@ -141,6 +141,42 @@ TEST(JsonWriterTest, FractionsAreWrittenAsTheShortestFormWritesThem) {
   }
 }
 
+// A line makes its room once, for its texts unescaped; every escape must
+// make room for itself without eating into the room of what follows,
+// however many there are and wherever they fall, and earlier lines in the
+// buffer must stay as they were.
+TEST(JsonWriterTest, LinesWithManyEscapesAreWrittenWhole) {
+  const std::string nasty = "\x01\"\\\x7f\xff";
+  const auto quoted = [](std::string_view text) {
+    std::string json;
+    AppendJsonString(text, &json);
+    return json;
+  };
+  for (size_t repeat : {1, 5, 40}) {
+    std::string field;
+    for (size_t i = 0; i < repeat; ++i) field += nasty + "ab";
+    CParseResult r;
+    r.m_strPOS = field;
+    r.m_strWord = field;
+    r.m_strKey = field;
+    r.m_strAnalysis = field;
+    r.m_dScore = 0.5;
+    r.m_lstErrors = {field, field};
+    r.m_lstSuggestions = {field};
+    r.m_strNative = field;
+    const std::string q = quoted(field);
+    const std::string record =
+        "{\"pos\": " + q + ", \"word\": " + q + ", \"key\": " + q +
+        ", \"analysis\": " + q + ", \"score\": 0.5, \"errors\": [" + q + ", " +
+        q + "], \"suggestions\": [" + q + "], \"native\": " + q + "}";
+    std::string json = "earlier line\n";
+    AppendJsonLine(field, {r, r}, true, &json);
+    EXPECT_EQ(json, "earlier line\n{\"input\": " + q + ", \"results\": [" +
+                        record + ", " + record + "]}\n")
+        << repeat;
+  }
+}
+
 TEST(JsonWriterTest, ScoresReadBackAsTheSameDouble) {
   struct Case {
     double score;
