@@ -59,18 +59,17 @@ Status CTesvarParser::Parse(std::string_view word, ParseResults* results,
   }
   // The records of the previous call are overwritten, not cleared, so that
   // the new ones use their strings' storage.
-  return Run(std::string(word), *results, 0, *scratch, interrupt);
+  return Run(word, *results, 0, *scratch, interrupt);
 }
 
 int CTesvarParser::ParseWord(std::string word, ParseResults& results) {
   if (own_scratch_ == nullptr) own_scratch_ = std::make_unique<ParseScratch>();
-  static_cast<void>(
-      Run(std::move(word), results, results.size(), *own_scratch_, nullptr));
+  static_cast<void>(Run(word, results, results.size(), *own_scratch_, nullptr));
   return static_cast<int>(results.size());
 }
 
-Status CTesvarParser::Run(std::string word, ParseResults& results, size_t first,
-                          ParseScratch& scratch,
+Status CTesvarParser::Run(std::string_view word, ParseResults& results,
+                          size_t first, ParseScratch& scratch,
                           ParseInterrupt* interrupt) const {
   if (TooLong(word.size(), limits_.max_word_bytes)) {
     results.resize(first);
@@ -91,7 +90,8 @@ Status CTesvarParser::Run(std::string word, ParseResults& results, size_t first,
 
   ParseFrame& top = s.top_frame;
   top.Restart();
-  WordParse(m_pLexicon, &s).Run(std::move(word), results, first, top);
+  s.word.assign(word);
+  WordParse(m_pLexicon, &s).Run(&s.word, results, first, top);
 
   // The readings shared by sub-parses refer to the texts.
   s.sub_parse_readings.Clear();

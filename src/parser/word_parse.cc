@@ -265,13 +265,13 @@ class VerbCorrectionSpace : public TextSpace {
 
 }  // namespace
 
-int WordParse::Run(std::string word, ParseResults& results, size_t first,
+int WordParse::Run(std::string* word, ParseResults& results, size_t first,
                    ParseFrame& frame) {
   // The texts of an earlier call are gone.
   scratch_->sub_parse_spelling.Forget();
-  NormaliseAndCollect(&word, results, first);
+  NormaliseAndCollect(word, results, first);
   if (!scratch_->meter.stopped()) {
-    SuggestionCheck(this, &frame).Run(word, results);
+    SuggestionCheck(this, &frame).Run(*word, results);
   }
   return static_cast<int>(results.size());
 }

@@ -29,12 +29,12 @@ class WordParse {
   WordParse(const CLexicon* lexicon, ParseScratch::Impl* scratch)
       : lexicon_(lexicon), scratch_(scratch) {}
 
-  // The top level: puts the readings of `word` into `results` from
-  // element `first` on (the elements there are overwritten or dropped) in
-  // `frame`, checks the suggestions of every element of `results`, and
-  // returns the number of elements. Ends early, leaving `results`
-  // incomplete, once the call's work meter stops.
-  int Run(std::string word, ParseResults& results, size_t first,
+  // The top level: normalises *word and puts its readings into `results`
+  // from element `first` on (the elements there are overwritten or
+  // dropped) in `frame`, checks the suggestions of every element of
+  // `results`, and returns the number of elements. Ends early, leaving
+  // `results` incomplete, once the call's work meter stops.
+  int Run(std::string* word, ParseResults& results, size_t first,
           ParseFrame& frame);
 
   // A sub-parse: the same for the suggestion `word`, into `readings`.
