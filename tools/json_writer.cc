@@ -85,38 +85,66 @@ bool CopyPlainChunk(const char* from, char* to) {
 }
 
 #if defined(__SSE2__)
-// Copies sixteen bytes when all of them stand for themselves. Compared as
+// One bit per byte of `chunk` that does not stand for itself. Compared as
 // signed bytes, 0x80 and up are below 0x20 too.
-inline bool CopyPlainChunk16(const char* from, char* to) {
-  const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+inline int SpecialMask(__m128i chunk) {
   const __m128i special =
       _mm_or_si128(_mm_or_si128(_mm_cmplt_epi8(chunk, _mm_set1_epi8(0x20)),
                                 _mm_cmpeq_epi8(chunk, _mm_set1_epi8(0x7F))),
                    _mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8('"')),
                                 _mm_cmpeq_epi8(chunk, _mm_set1_epi8('\\'))));
-  if (_mm_movemask_epi8(special) != 0) return false;
+  return _mm_movemask_epi8(special);
+}
+
+// Copies sixteen bytes when all of them stand for themselves.
+inline bool CopyPlainChunk16(const char* from, char* to) {
+  const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+  if (SpecialMask(chunk) != 0) return false;
   _mm_storeu_si128(reinterpret_cast<__m128i*>(to), chunk);
+  return true;
+}
+
+// The same for eight bytes; the register's upper half is zeros, whose
+// answers are not read.
+inline bool CopyPlainChunk8(const char* from, char* to) {
+  const __m128i chunk = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(from));
+  if ((SpecialMask(chunk) & 0xFF) != 0) return false;
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(to), chunk);
   return true;
 }
 #endif
 
 // Copies the bytes of `text` that stand for themselves, from the start up
 // to the first that does not, to `to`; returns how many. Sixteen bytes
-// are judged at once where the processor can, then eight, and a text's
-// last few bytes as the chunk that ends it, partly read again. `to` has
-// room for all of `text`.
+// are judged at once where the processor can (eight in shorter texts),
+// else eight, and a text's last few bytes as the chunk that ends it,
+// partly read again. `to` has room for all of `text`.
 [[gnu::always_inline]] inline size_t CopyPlainStart(std::string_view text,
                                                     char* to) {
   const char* const from = text.data();
   const size_t size = text.size();
   size_t i = 0;
-  if (size >= sizeof(uint64_t)) {
-    constexpr size_t kChunk = sizeof(uint64_t);
 #if defined(__SSE2__)
-    for (; i + 2 * kChunk <= size; i += 2 * kChunk) {
+  constexpr size_t kWide = 16;
+  constexpr size_t kNarrow = 8;
+  if (size >= kWide) {
+    for (; i + kWide <= size; i += kWide) {
       if (!CopyPlainChunk16(from + i, to + i)) break;
     }
-#endif
+    if (i == size ||
+        (i + kWide > size &&
+         CopyPlainChunk16(from + size - kWide, to + size - kWide))) {
+      return size;
+    }
+  } else if (size >= kNarrow) {
+    if (CopyPlainChunk8(from, to) &&
+        CopyPlainChunk8(from + size - kNarrow, to + size - kNarrow)) {
+      return size;
+    }
+  } else if (size >= sizeof(uint32_t)) {
+#else
+  if (size >= sizeof(uint64_t)) {
+    constexpr size_t kChunk = sizeof(uint64_t);
     for (; i + kChunk <= size; i += kChunk) {
       if (!CopyPlainChunk<uint64_t>(from + i, to + i)) break;
     }
@@ -126,6 +154,7 @@ inline bool CopyPlainChunk16(const char* from, char* to) {
       return size;
     }
   } else if (size >= sizeof(uint32_t)) {
+#endif
     constexpr size_t kChunk = sizeof(uint32_t);
     if (CopyPlainChunk<uint32_t>(from, to) &&
         CopyPlainChunk<uint32_t>(from + size - kChunk, to + size - kChunk)) {
