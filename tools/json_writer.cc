@@ -10,6 +10,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "tesvar/utf8.h"
 
 namespace tesvar {
@@ -80,15 +84,65 @@ bool CopyPlainChunk(const char* from, char* to) {
   return true;
 }
 
+#if defined(__SSE2__)
+// One bit per byte of `chunk` that does not stand for itself. Compared as
+// signed bytes, 0x80 and up are below 0x20 too.
+inline int SpecialMask(__m128i chunk) {
+  const __m128i special =
+      _mm_or_si128(_mm_or_si128(_mm_cmplt_epi8(chunk, _mm_set1_epi8(0x20)),
+                                _mm_cmpeq_epi8(chunk, _mm_set1_epi8(0x7F))),
+                   _mm_or_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8('"')),
+                                _mm_cmpeq_epi8(chunk, _mm_set1_epi8('\\'))));
+  return _mm_movemask_epi8(special);
+}
+
+// Copies sixteen bytes when all of them stand for themselves.
+inline bool CopyPlainChunk16(const char* from, char* to) {
+  const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+  if (SpecialMask(chunk) != 0) return false;
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(to), chunk);
+  return true;
+}
+
+// The same for eight bytes; the register's upper half is zeros, whose
+// answers are not read.
+inline bool CopyPlainChunk8(const char* from, char* to) {
+  const __m128i chunk = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(from));
+  if ((SpecialMask(chunk) & 0xFF) != 0) return false;
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(to), chunk);
+  return true;
+}
+#endif
+
 // Copies the bytes of `text` that stand for themselves, from the start up
-// to the first that does not, to `to`; returns how many. Eight bytes are
-// judged at once, and a text's last few bytes as the chunk that ends it,
+// to the first that does not, to `to`; returns how many. Sixteen bytes
+// are judged at once where the processor can (eight in shorter texts),
+// else eight, and a text's last few bytes as the chunk that ends it,
 // partly read again. `to` has room for all of `text`.
 [[gnu::always_inline]] inline size_t CopyPlainStart(std::string_view text,
                                                     char* to) {
   const char* const from = text.data();
   const size_t size = text.size();
   size_t i = 0;
+#if defined(__SSE2__)
+  constexpr size_t kWide = 16;
+  constexpr size_t kNarrow = 8;
+  if (size >= kWide) {
+    for (; i + kWide <= size; i += kWide) {
+      if (!CopyPlainChunk16(from + i, to + i)) break;
+    }
+    if (i == size ||
+        (i + kWide > size &&
+         CopyPlainChunk16(from + size - kWide, to + size - kWide))) {
+      return size;
+    }
+  } else if (size >= kNarrow) {
+    if (CopyPlainChunk8(from, to) &&
+        CopyPlainChunk8(from + size - kNarrow, to + size - kNarrow)) {
+      return size;
+    }
+  } else if (size >= sizeof(uint32_t)) {
+#else
   if (size >= sizeof(uint64_t)) {
     constexpr size_t kChunk = sizeof(uint64_t);
     for (; i + kChunk <= size; i += kChunk) {
@@ -100,6 +154,7 @@ bool CopyPlainChunk(const char* from, char* to) {
       return size;
     }
   } else if (size >= sizeof(uint32_t)) {
+#endif
     constexpr size_t kChunk = sizeof(uint32_t);
     if (CopyPlainChunk<uint32_t>(from, to) &&
         CopyPlainChunk<uint32_t>(from + size - kChunk, to + size - kChunk)) {
@@ -110,12 +165,67 @@ bool CopyPlainChunk(const char* from, char* to) {
   return i;
 }
 
-// A line being written into a string through a cursor. Before each piece
-// the string is made long enough for the most the piece can take, so that
-// writing is plain copying; at the end the string is cut back to what was
-// written. A whole line asks for its room once, as much as it takes when
-// nothing needs escaping; only an escape asks for more. The cursor is a
-// pointer into the string's bytes, valid until the string grows.
+// Writes `value`, not a whole number, when at most kMostDecimals digits
+// after the point read back as it, exactly as the shortest form would:
+// fixed notation, since from 0.001 up that is never longer than an
+// exponent. Returns the end of what was written, or null.
+//
+// n / 10^k, both exact doubles, rounds as reading "n" with k decimals
+// does, so the comparison is the read-back test. Decimals are tried
+// fewest first, so the first match is the shortest; with this few digits
+// the grid of candidates is far coarser than the spacing of doubles, so
+// only the nearest candidate, n rounded, can match.
+char* ShortDecimal(double value, char* to) {
+  constexpr int kMostDecimals = 8;
+  constexpr double kPowers[kMostDecimals + 1] = {1,   1e1, 1e2, 1e3, 1e4,
+                                                 1e5, 1e6, 1e7, 1e8};
+  if (!(value >= 0.001 && value < 10000)) return nullptr;
+  for (int k = 1; k <= kMostDecimals; ++k) {
+    const auto scaled = static_cast<uint64_t>(value * kPowers[k] + 0.5);
+    if (static_cast<double>(scaled) / kPowers[k] != value) continue;
+    const auto power = static_cast<uint64_t>(kPowers[k]);
+    to = std::to_chars(to, to + 8, scaled / power).ptr;
+    *to++ = '.';
+    // The last digit is never 0: fewer decimals would have matched.
+    uint64_t fraction = scaled % power;
+    for (int i = k - 1; i >= 0; --i) {
+      to[i] = static_cast<char>('0' + fraction % 10);
+      fraction /= 10;
+    }
+    return to + k;
+  }
+  return nullptr;
+}
+
+// Scores are products of halves, thirds and the spelling factor (1/1.1).
+// The commonest that need all their digits, with their shortest forms, so
+// that they skip the general search; each value is written as its own
+// text, which therefore reads back as it (json_writer_test checks).
+struct KnownNumber {
+  double value;
+  std::string_view text;
+};
+
+constexpr KnownNumber kKnownNumbers[] = {
+    {0.9090909090909091, "0.9090909090909091"},
+    {0.45454545454545453, "0.45454545454545453"},
+    {0.6666666666666666, "0.6666666666666666"},
+    {0.3333333333333333, "0.3333333333333333"},
+    {0.1111111111111111, "0.1111111111111111"},
+    {0.16666666666666666, "0.16666666666666666"},
+    {0.08333333333333333, "0.08333333333333333"},
+    {0.303030303030303, "0.303030303030303"},
+    {0.606060606060606, "0.606060606060606"},
+    {0.22727272727272727, "0.22727272727272727"},
+};
+
+// A line being written into a string through a cursor. The writer of a
+// line makes room for all of it first (Make), as much as it takes when
+// nothing needs escaping, so that writing the pieces is plain copying; at
+// the end the string is cut back to what was written. Only an escape asks
+// for more, keeping the room already made for the rest of the line. The
+// cursor is a pointer into the string's bytes, valid until the string
+// grows.
 class JsonBuffer {
  public:
   explicit JsonBuffer(std::string* out)
@@ -129,22 +239,15 @@ class JsonBuffer {
     if (static_cast<size_t>(end_ - at_) < size) Grow(size);
   }
 
-  void Literal(std::string_view text) {
-    Make(text.size());
-    Copy(text.data(), text.size());
-  }
+  void Literal(std::string_view text) { Copy(text.data(), text.size()); }
 
   // Takes back the last `size` bytes written.
   void TakeBack(size_t size) { at_ -= size; }
 
-  void Byte(char c) {
-    Make(1);
-    *at_++ = c;
-  }
+  void Byte(char c) { *at_++ = c; }
 
   // `text` as a JSON string literal, quotes included.
   [[gnu::always_inline]] void String(std::string_view text) {
-    Make(text.size() + 2);
     // A local cursor: a store through a char pointer could change at_, so
     // the member would be read again after every byte.
     char* at = at_;
@@ -173,7 +276,6 @@ class JsonBuffer {
       Literal("null");
       return;
     }
-    Make(kLongestNumber);
     // Most scores are 1. A whole number below 10000 is written as its
     // digits by the shortest form too; that form turns to an exponent only
     // where it is shorter ("1e+05").
@@ -181,6 +283,17 @@ class JsonBuffer {
       const auto whole = static_cast<unsigned>(value);
       if (static_cast<double>(whole) == value) {
         at_ = std::to_chars(at_, at_ + kLongestNumber, whole).ptr;
+        return;
+      }
+      for (const KnownNumber& known : kKnownNumbers) {
+        if (known.value == value) {
+          Copy(known.text.data(), known.text.size());
+          return;
+        }
+      }
+      // Halves and quarters are the next most common.
+      if (char* end = ShortDecimal(value, at_)) {
+        at_ = end;
         return;
       }
     }
@@ -208,7 +321,9 @@ class JsonBuffer {
   // The rest of a string from its first byte that does not stand for
   // itself, and the closing quote's room.
   [[gnu::noinline]] void Escaped(std::string_view text) {
-    Make(kLongestEscape * text.size() + 1);
+    // The room left was made for this text unescaped, its closing quote
+    // and the rest of the line; that much is left once it is written.
+    Make(kLongestEscape * text.size() + 1 + static_cast<size_t>(end_ - at_));
     // Bytes that stand for themselves are copied in runs.
     size_t run = 0;
     size_t i = 0;
@@ -301,11 +416,15 @@ void AppendResult(const CParseResult& r, bool native, JsonBuffer* out) {
 }  // namespace
 
 void AppendJsonString(std::string_view text, std::string* out) {
-  JsonBuffer(out).String(text);
+  JsonBuffer buffer(out);
+  buffer.Make(text.size() + kQuotes);
+  buffer.String(text);
 }
 
 void AppendJsonNumber(double value, std::string* out) {
-  JsonBuffer(out).Number(value);
+  JsonBuffer buffer(out);
+  buffer.Make(JsonBuffer::kLongestNumber);
+  buffer.Number(value);
 }
 
 void AppendJsonLine(std::string_view input, const ParseResults& results,
@@ -328,13 +447,16 @@ void AppendJsonLine(std::string_view input, const ParseResults& results,
 void AppendJsonRefusal(std::string_view input, std::string_view error,
                        std::string* out, bool cut) {
   JsonBuffer line(out);
+  constexpr std::string_view kCut = "...\"";
+  line.Make(kInputKey.size() + input.size() + kQuotes + kCut.size() +
+            kErrorKey.size() + error.size() + kQuotes + 2);
   line.Literal(kInputKey);
   line.String(input);
   if (cut) {
     // The closing quote is taken back so that "..." lands inside the
     // string.
     line.TakeBack(1);
-    line.Literal("...\"");
+    line.Literal(kCut);
   }
   line.Literal(kErrorKey);
   line.String(error);

@@ -155,8 +155,10 @@ class TESVAR_EXPORT CTesvarParser {
   static int IsValidChar(char c);
 
  private:
-  TESVAR_LOCAL Status Run(std::string word, ParseResults& results,
-                          ParseScratch& scratch,
+  // Puts the readings into `results` from element `first` on; the
+  // elements from there are the previous call's, overwritten or dropped.
+  TESVAR_LOCAL Status Run(std::string_view word, ParseResults& results,
+                          size_t first, ParseScratch& scratch,
                           ParseInterrupt* interrupt) const;
 
   ParseLimits limits_;

@@ -21,6 +21,10 @@ void AppendVerbGloss(const CParsedVerb& verb, std::string* out);
 // "to be": "I am", "are they?".
 void AppendPronounGloss(const CParsedVerb& verb, std::string* out);
 
+// Makes *out the native rendering (CParsedVerb::ToStringTesvar), reusing
+// its storage.
+void WriteVerbNative(const CParsedVerb& verb, std::string* out);
+
 }  // namespace tesvar
 
 #endif  // TESVAR_GLOSS_VERB_GLOSS_H_

@@ -6,14 +6,22 @@
 
 #include <string>
 
+#include "gloss/verb_gloss.h"
 #include "platform/text.h"
 #include "verbs/parsed_verb.h"
 
 namespace tesvar {
 
 std::string CParsedVerb::ToStringTesvar() const {
-  return Concat({m_strPrefix, m_strHeadword, m_strVS1, m_strVS2, m_strVS3,
-                 m_strVS4, m_strVS5, m_strVS6, m_strVS7, m_strVS8, m_strVS9});
+  std::string out;
+  WriteVerbNative(*this, &out);
+  return out;
+}
+
+void WriteVerbNative(const CParsedVerb& v, std::string* out) {
+  AssignConcat(out, {v.m_strPrefix, v.m_strHeadword, v.m_strVS1, v.m_strVS2,
+                     v.m_strVS3, v.m_strVS4, v.m_strVS5, v.m_strVS6, v.m_strVS7,
+                     v.m_strVS8, v.m_strVS9});
 }
 
 }  // namespace tesvar

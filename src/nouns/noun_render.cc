@@ -56,8 +56,14 @@ std::string CParsedNoun::ToString() const {
 }
 
 std::string CParsedNoun::ToStringTesvar() const {
-  return Concat(
-      {m_strHeadword, m_strNS1, m_strNS2, m_strNS3, m_strNS4, m_strNS5});
+  std::string out;
+  WriteNative(&out);
+  return out;
+}
+
+void CParsedNoun::WriteNative(std::string* out) const {
+  AssignConcat(
+      out, {m_strHeadword, m_strNS1, m_strNS2, m_strNS3, m_strNS4, m_strNS5});
 }
 
 }  // namespace tesvar

@@ -42,6 +42,8 @@ class CParsedNoun : public CParsedWord {
   void AppendGloss(std::string_view definition, std::string* out) const;
   // Headword followed by the slots in type order.
   std::string ToStringTesvar() const;
+  // Makes *out that rendering, reusing its storage.
+  void WriteNative(std::string* out) const;
   // English gloss of one noun suffix text, or the text itself.
   std::string TS(std::string_view suffix) const;
 

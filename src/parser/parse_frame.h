@@ -81,6 +81,9 @@ struct ParseScratch::Impl {
   // whether the check changed them.
   std::vector<SuggestionViews> top_suggestions;
   std::vector<bool> top_changed;
+  // The word of the top-level call, normalised in place; kept so that its
+  // storage serves one call after another.
+  std::string word;
   // A word being normalised, or the word as typed beside it.
   std::string normalising;
   // The spelling check of the words handed to sub-parses, which are views

@@ -52,24 +52,27 @@ CTesvarParser::~CTesvarParser() = default;
 Status CTesvarParser::Parse(std::string_view word, ParseResults* results,
                             ParseScratch* scratch,
                             ParseInterrupt* interrupt) const {
-  results->clear();
   // Checked before the word is copied, however long it is.
   if (TooLong(word.size(), limits_.max_word_bytes)) {
+    results->clear();
     return WordTooLong(limits_.max_word_bytes);
   }
-  return Run(std::string(word), *results, *scratch, interrupt);
+  // The records of the previous call are overwritten, not cleared, so that
+  // the new ones use their strings' storage.
+  return Run(word, *results, 0, *scratch, interrupt);
 }
 
 int CTesvarParser::ParseWord(std::string word, ParseResults& results) {
   if (own_scratch_ == nullptr) own_scratch_ = std::make_unique<ParseScratch>();
-  static_cast<void>(Run(std::move(word), results, *own_scratch_, nullptr));
+  static_cast<void>(Run(word, results, results.size(), *own_scratch_, nullptr));
   return static_cast<int>(results.size());
 }
 
-Status CTesvarParser::Run(std::string word, ParseResults& results,
-                          ParseScratch& scratch,
+Status CTesvarParser::Run(std::string_view word, ParseResults& results,
+                          size_t first, ParseScratch& scratch,
                           ParseInterrupt* interrupt) const {
   if (TooLong(word.size(), limits_.max_word_bytes)) {
+    results.resize(first);
     return WordTooLong(limits_.max_word_bytes);
   }
   // A moved-from scratch has lost its state; give it a new one.
@@ -81,13 +84,14 @@ Status CTesvarParser::Run(std::string word, ParseResults& results,
   s.handed_over = 0;
   // The suggestion check works on the elements passed in too; keep them
   // so that a stopped call leaves them as they were.
-  const size_t passed_in = results.size();
-  if (passed_in > 0) s.saved.assign(results.begin(), results.end());
+  const size_t passed_in = first;
+  if (passed_in > 0) s.saved.assign(results.begin(), results.begin() + first);
   s.meter.Charge(word.size());
 
   ParseFrame& top = s.top_frame;
   top.Restart();
-  WordParse(m_pLexicon, &s).Run(std::move(word), results, top);
+  s.word.assign(word);
+  WordParse(m_pLexicon, &s).Run(&s.word, results, first, top);
 
   // The readings shared by sub-parses refer to the texts.
   s.sub_parse_readings.Clear();

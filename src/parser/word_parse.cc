@@ -20,6 +20,8 @@
 #include <string_view>
 #include <utility>
 
+#include "gloss/verb_gloss.h"
+#include "nouns/parsed_noun.h"
 #include "parser/candidate_lookup.h"
 #include "parser/entry_cost.h"
 #include "parser/spelling.h"
@@ -30,12 +32,68 @@ namespace tesvar {
 
 namespace {
 
-// Takes the readings of the top level as full records.
+// The English and native renderings of a reading written into a record's
+// strings. Verbs and nouns append to the record's own storage, which a
+// record left by an earlier call may lend; other readings are short.
+template <typename Analysis>
+void WriteGloss(const Analysis& analysis, std::string* out) {
+  *out = analysis.ToString();
+}
+
+void WriteGloss(const CParsedVerb& verb, std::string* out) {
+  out->clear();
+  AppendVerbGloss(verb, out);
+}
+
+void WriteGloss(const CParsedNoun& noun, std::string* out) {
+  out->clear();
+  noun.AppendGloss(noun.m_strGloss, out);
+}
+
+template <typename Analysis>
+void WriteNative(const Analysis& analysis, std::string* out) {
+  *out = analysis.ToStringTesvar();
+}
+
+void WriteNative(const CParsedVerb& verb, std::string* out) {
+  WriteVerbNative(verb, out);
+}
+
+void WriteNative(const CParsedNoun& noun, std::string* out) {
+  noun.WriteNative(out);
+}
+
+// Refills a record's list, assigning into the strings already there so
+// that their storage is used again; Finish drops what is left over.
+class ListRefill {
+ public:
+  explicit ListRefill(StringList& list) : list_(list) {}
+
+  void Add(std::string_view text) {
+    if (used_ < list_.size()) {
+      list_[used_].assign(text);
+    } else {
+      list_.emplace_back(text);
+    }
+    ++used_;
+  }
+
+  void Finish() { list_.resize(used_); }
+
+ private:
+  StringList& list_;
+  size_t used_ = 0;
+};
+
+// Takes the readings of the top level as full records, from element
+// `next` of `results` on. Elements already there are records of an
+// earlier call, overwritten so that their strings' storage is used again.
 struct RecordSink {
   static constexpr bool kQuiet = false;
   const std::string& word;  // normalised
   bool spelling_changed;
   ParseResults& results;
+  size_t next;
   WorkMeter& meter;
 
   // Builds the candidate record of a successful analysis, in the order the
@@ -44,25 +102,29 @@ struct RecordSink {
   // rendering.
   template <typename Analysis>
   void Take(const Analysis& analysis, std::string_view key) {
-    CParseResult& record = results.emplace_back();
+    CParseResult& record =
+        next < results.size() ? results[next] : results.emplace_back();
+    ++next;
     record.m_strWord = word;
     record.m_strKey = key;
     record.m_strPOS = analysis.POS();
-    record.m_strAnalysis = analysis.ToString();
+    WriteGloss(analysis, &record.m_strAnalysis);
     record.m_dScore = analysis.m_dScore;
-    if (spelling_changed) record.Case();
-    // Most readings have neither messages nor suggestions.
-    if (!analysis.m_lstErrors.empty()) {
-      record.m_lstErrors.insert(record.m_lstErrors.end(),
-                                analysis.m_lstErrors.begin(),
-                                analysis.m_lstErrors.end());
+    ListRefill errors(record.m_lstErrors);
+    ListRefill suggestions(record.m_lstSuggestions);
+    if (spelling_changed) {
+      // The spelling mark, as CParseResult::Case() makes it.
+      record.m_dScore /= factor::kSpelling;
+      errors.Add(kSpellingMessage);
+      suggestions.Add(word);
     }
-    if (!analysis.m_lstSuggestions.empty()) {
-      record.m_lstSuggestions.insert(record.m_lstSuggestions.end(),
-                                     analysis.m_lstSuggestions.begin(),
-                                     analysis.m_lstSuggestions.end());
+    for (const std::string& error : analysis.m_lstErrors) errors.Add(error);
+    for (const std::string& suggestion : analysis.m_lstSuggestions) {
+      suggestions.Add(suggestion);
     }
-    record.m_strNative = analysis.ToStringTesvar();
+    errors.Finish();
+    suggestions.Finish();
+    WriteNative(analysis, &record.m_strNative);
     meter.ChargeReading(record);
   }
 };
@@ -203,12 +265,13 @@ class VerbCorrectionSpace : public TextSpace {
 
 }  // namespace
 
-int WordParse::Run(std::string word, ParseResults& results, ParseFrame& frame) {
+int WordParse::Run(std::string* word, ParseResults& results, size_t first,
+                   ParseFrame& frame) {
   // The texts of an earlier call are gone.
   scratch_->sub_parse_spelling.Forget();
-  NormaliseAndCollect(&word, results);
+  NormaliseAndCollect(word, results, first);
   if (!scratch_->meter.stopped()) {
-    SuggestionCheck(this, &frame).Run(word, results);
+    SuggestionCheck(this, &frame).Run(*word, results);
   }
   return static_cast<int>(results.size());
 }
@@ -222,7 +285,8 @@ int WordParse::RunSub(std::string_view word, WeighedReadings& readings,
   return static_cast<int>(readings.size());
 }
 
-void WordParse::NormaliseAndCollect(std::string* word, ParseResults& results) {
+void WordParse::NormaliseAndCollect(std::string* word, ParseResults& results,
+                                    size_t first) {
   bool spelling_changed = false;
   if (!IsCanonicalSpelling(*word)) {
     std::string& as_typed = scratch_->normalising;
@@ -230,8 +294,9 @@ void WordParse::NormaliseAndCollect(std::string* word, ParseResults& results) {
     NormaliseSpelling(word);
     spelling_changed = *word != as_typed;
   }
-  RecordSink sink{*word, spelling_changed, results, scratch_->meter};
+  RecordSink sink{*word, spelling_changed, results, first, scratch_->meter};
   CollectReadings(*word, sink);
+  results.resize(sink.next);
 }
 
 std::string_view WordParse::CollectForSubParse(std::string_view word,

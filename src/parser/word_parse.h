@@ -29,11 +29,13 @@ class WordParse {
   WordParse(const CLexicon* lexicon, ParseScratch::Impl* scratch)
       : lexicon_(lexicon), scratch_(scratch) {}
 
-  // The top level: appends the readings of `word` to `results` in
-  // `frame`, checks the suggestions of every element of `results`, and
-  // returns the number of elements. Ends early, leaving `results`
-  // incomplete, once the call's work meter stops.
-  int Run(std::string word, ParseResults& results, ParseFrame& frame);
+  // The top level: normalises *word and puts its readings into `results`
+  // from element `first` on (the elements there are overwritten or
+  // dropped) in `frame`, checks the suggestions of every element of
+  // `results`, and returns the number of elements. Ends early, leaving
+  // `results` incomplete, once the call's work meter stops.
+  int Run(std::string* word, ParseResults& results, size_t first,
+          ParseFrame& frame);
 
   // A sub-parse: the same for the suggestion `word`, into `readings`.
   // REQUIRES: `word` stays valid until the end of the call (a view of the
@@ -44,8 +46,10 @@ class WordParse {
   ParseScratch::Impl& scratch() { return *scratch_; }
 
  private:
-  // Normalises *word and appends its readings to `results`.
-  void NormaliseAndCollect(std::string* word, ParseResults& results);
+  // Normalises *word and puts its readings into `results` from element
+  // `first` on; drops the elements after them.
+  void NormaliseAndCollect(std::string* word, ParseResults& results,
+                           size_t first);
   // The same for a sub-parse, which shares what earlier sub-parses of the
   // call collected for the same word; returns the word normalised.
   std::string_view CollectForSubParse(std::string_view word,

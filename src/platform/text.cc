@@ -61,6 +61,19 @@ std::string Concat(std::initializer_list<std::string_view> parts) {
   return std::string(joined, end);
 }
 
+void AssignConcat(std::string* out,
+                  std::initializer_list<std::string_view> parts) {
+  size_t size = 0;
+  for (std::string_view part : parts) size += part.size();
+  out->resize(size);
+  char* at = &(*out)[0];
+  for (std::string_view part : parts) {
+    if (part.empty()) continue;
+    std::memcpy(at, part.data(), part.size());
+    at += part.size();
+  }
+}
+
 void Insert(std::string* s, int index, std::string_view text) {
   s->insert(Clamp(index, s->size()), text);
 }

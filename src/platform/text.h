@@ -40,6 +40,11 @@ int Replace(std::string* s, std::string_view from, std::string_view to);
 // The texts one after another, built in one allocation at most.
 std::string Concat(std::initializer_list<std::string_view> parts);
 
+// Makes *out the texts one after another, in the storage it already has
+// when that is large enough.
+void AssignConcat(std::string* out,
+                  std::initializer_list<std::string_view> parts);
+
 // Inserts text at index; an index past the end appends, a negative one
 // inserts at the front.
 void Insert(std::string* s, int index, std::string_view text);

@@ -72,7 +72,7 @@ TEST(JsonWriterTest, EscapesAByteAtAnyPlaceInTextsOfAnyLength) {
   } specials[] = {{'"', "\\\""},       {'\\', "\\\\"},      {'\x01', "\\u0001"},
                   {'\x1f', "\\u001f"}, {'\x7f', "\\u007f"}, {'\x80', "\\u0080"},
                   {'\xff', "\\u00ff"}};
-  for (size_t size = 1; size <= 20; ++size) {
+  for (size_t size = 1; size <= 40; ++size) {
     const std::string plain(size, 'q');
     std::string json;
     AppendJsonString(plain, &json);
@@ -107,6 +107,74 @@ TEST(JsonWriterTest, WholeScoresAreWrittenAsTheShortestFormWritesThem) {
   std::string json;
   AppendJsonNumber(-0.0, &json);
   EXPECT_EQ(json, "-0");
+}
+
+// Short decimals have their own path; it must agree with the shortest
+// form everywhere, including where fixed and exponent notation are the
+// same length (0.001) and where more decimals are needed than it tries.
+TEST(JsonWriterTest, FractionsAreWrittenAsTheShortestFormWritesThem) {
+  const auto expect_shortest = [](double value) {
+    char shortest[32];
+    char* end = std::to_chars(shortest, shortest + 32, value).ptr;
+    std::string json;
+    AppendJsonNumber(value, &json);
+    EXPECT_EQ(json, std::string(shortest, static_cast<size_t>(end - shortest)))
+        << value;
+  };
+  for (int n = 1; n <= 20000; ++n) {
+    for (const double divisor : {8.0, 10.0, 1e3, 1e4, 1e6, 1e7, 3.0, 1.1}) {
+      expect_shortest(n / divisor);
+    }
+  }
+  for (const double value :
+       {0.001, 0.0009, 0.0015, 9999.999999, 9999.5, 0.30000000000000004, 1e-6,
+        0.1 + 0.7, 0.00390625, 0.00000001, 1234.56789012, 1.0 / 1.1 / 1.1}) {
+    expect_shortest(value);
+  }
+  // The scores the writer knows by heart.
+  for (const char* text :
+       {"0.9090909090909091", "0.45454545454545453", "0.6666666666666666",
+        "0.3333333333333333", "0.1111111111111111", "0.16666666666666666",
+        "0.08333333333333333", "0.303030303030303", "0.606060606060606",
+        "0.22727272727272727"}) {
+    expect_shortest(std::strtod(text, nullptr));
+  }
+}
+
+// A line makes its room once, for its texts unescaped; every escape must
+// make room for itself without eating into the room of what follows,
+// however many there are and wherever they fall, and earlier lines in the
+// buffer must stay as they were.
+TEST(JsonWriterTest, LinesWithManyEscapesAreWrittenWhole) {
+  const std::string nasty = "\x01\"\\\x7f\xff";
+  const auto quoted = [](std::string_view text) {
+    std::string json;
+    AppendJsonString(text, &json);
+    return json;
+  };
+  for (size_t repeat : {1, 5, 40}) {
+    std::string field;
+    for (size_t i = 0; i < repeat; ++i) field += nasty + "ab";
+    CParseResult r;
+    r.m_strPOS = field;
+    r.m_strWord = field;
+    r.m_strKey = field;
+    r.m_strAnalysis = field;
+    r.m_dScore = 0.5;
+    r.m_lstErrors = {field, field};
+    r.m_lstSuggestions = {field};
+    r.m_strNative = field;
+    const std::string q = quoted(field);
+    const std::string record =
+        "{\"pos\": " + q + ", \"word\": " + q + ", \"key\": " + q +
+        ", \"analysis\": " + q + ", \"score\": 0.5, \"errors\": [" + q + ", " +
+        q + "], \"suggestions\": [" + q + "], \"native\": " + q + "}";
+    std::string json = "earlier line\n";
+    AppendJsonLine(field, {r, r}, true, &json);
+    EXPECT_EQ(json, "earlier line\n{\"input\": " + q + ", \"results\": [" +
+                        record + ", " + record + "]}\n")
+        << repeat;
+  }
 }
 
 TEST(JsonWriterTest, ScoresReadBackAsTheSameDouble) {

@@ -85,6 +85,39 @@ TEST(ParserTest, CandidatesAreAppendedAfterExistingElements) {
   EXPECT_EQ(results[1].m_strKey, "nuq:7");
 }
 
+// Parse overwrites the records it is handed rather than clearing them
+// first; nothing of the earlier word's records may show through, whether
+// the new word has more readings or fewer, messages or none.
+TEST(ParserTest, RecordsHandedBackToParseKeepNothingOfTheEarlierWord) {
+  const CLexicon lexicon = Lexicon({
+      Entry("vaj", kAdverbial, "so, then, thus"),
+      Entry("vaj", 9, "unknown class"),
+      Entry("'ach", kConjunction, "but"),
+      Entry("Sop", kVerb, "eat"),
+      Entry("nagh", kNoun, "rock"),
+  });
+  const auto fields = [](const CParseResult& r) {
+    return Dump(r) + " word=" + r.m_strWord + " native=" + r.m_strNative;
+  };
+  CTesvarParser parser(&lexicon);
+  ParseScratch scratch;
+  ParseResults reused;
+  for (const char* word : {"vaj", "ach", "vISop", "vaj", "naghmey", "xyz",
+                           "Sop", "vaj", "ach", "nagh", "vaj"}) {
+    ParseResults fresh;
+    ParseScratch fresh_scratch;
+    ASSERT_TRUE(parser.Parse(word, &fresh, &fresh_scratch).ok()) << word;
+    ASSERT_TRUE(parser.Parse(word, &reused, &scratch).ok()) << word;
+    ASSERT_EQ(reused.size(), fresh.size()) << word;
+    for (size_t i = 0; i < fresh.size(); ++i) {
+      EXPECT_EQ(fields(reused[i]), fields(fresh[i])) << word;
+    }
+  }
+  const std::string too_long(100000, 'a');
+  EXPECT_FALSE(parser.Parse(too_long, &reused, &scratch).ok());
+  EXPECT_TRUE(reused.empty());
+}
+
 // Existing elements go through the suggestion check too, which makes the
 // walk over a list observable with uninflected words alone.
 StringList CheckSuggestions(const std::string& word,
