@@ -71,15 +71,16 @@ std::string_view TextArena::Copy(std::string_view text) {
 
 char* TextArena::Allocate(size_t size) {
   const size_t padded = (size + kChunk - 1) / kChunk * kChunk;
-  return Reserve(kChunk + padded) + kChunk;
+  char* at = Reserve(kChunk + padded);
+  std::memcpy(at, &kNotHashed, sizeof kNotHashed);
+  return at + kChunk;
 }
 
-std::string_view TextArena::Seal(std::string_view text) {
-  if (text.empty()) return text;
+uint64_t TextArena::HashAndKeep(std::string_view text) {
   const uint64_t hash = HashBytes(text);
-  // The room is the arena's own, handed out writable by Allocate.
+  // The bytes are the arena's own, handed out writable by Allocate.
   std::memcpy(const_cast<char*>(text.data()) - kChunk, &hash, sizeof hash);
-  return text;
+  return hash;
 }
 
 void TextArena::NewBlock(size_t size) {

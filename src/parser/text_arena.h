@@ -33,21 +33,21 @@ class TextArena {
   // A copy of `text` that lives until Clear.
   std::string_view Copy(std::string_view text);
   // Room for a text of `size` bytes written in place, that lives until
-  // Clear. Once it is written, Seal makes it a text like those of Copy.
+  // Clear. Its hash is taken the first time HashOf asks for it: many
+  // corrections are written and never looked up.
   char* Allocate(size_t size);
-  // Stores the hash of `text`, written into room from Allocate, and
-  // returns it. REQUIRES: `text` is that room, whole, with every byte
-  // written.
-  std::string_view Seal(std::string_view text);
 
-  // Hash(text), read from where Copy or Seal left it. REQUIRES: `text` is
-  // a view that Copy or Seal returned, whole, and the arena has not been
-  // cleared since.
+  // Hash(text), read from where Copy left it, or taken now and kept for a
+  // text written into room from Allocate. REQUIRES: `text` is a view that
+  // Copy returned or the room from Allocate, whole and written, and the
+  // arena has not been cleared since.
   static uint64_t HashOf(std::string_view text) {
     if (text.empty()) return Hash(text);
     uint64_t hash;
     std::memcpy(&hash, text.data() - sizeof hash, sizeof hash);
-    return hash;
+    // A text whose hash happens to be the mark is hashed again each time,
+    // which costs time only.
+    return hash != kNotHashed ? hash : HashAndKeep(text);
   }
 
   // A hash of every byte of `text`, eight at a time.
@@ -70,6 +70,9 @@ class TextArena {
     return at;
   }
   void NewBlock(size_t size);
+  // What the hash of a text written in place reads until it is taken.
+  static constexpr uint64_t kNotHashed = 0;
+  static uint64_t HashAndKeep(std::string_view text);
 
   std::vector<Block> blocks_;
   // The free part of the last block (both null before the first).

@@ -156,10 +156,9 @@ struct WeighedSink {
     for (const std::string& suggestion : analysis.m_lstSuggestions) {
       reading.suggestions.push_back(texts.Copy(suggestion));
     }
-    // Written to the call's texts already (see VerbCorrectionSpace), and
-    // whole by now, so their hashes can be taken.
+    // Written to the call's texts already (see VerbCorrectionSpace).
     for (std::string_view suggestion : analysis.suggestions_in_space()) {
-      reading.suggestions.push_back(texts.Seal(suggestion));
+      reading.suggestions.push_back(suggestion);
     }
     meter.ChargeWeighed(reading.head_cost, reading.suggestions.data(),
                         reading.suggestions.size());
