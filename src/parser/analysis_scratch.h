@@ -37,7 +37,7 @@ struct AnalysisScratch {
   }
 
   // The candidate entries of the word being read.
-  std::vector<Candidate> candidates;
+  CandidateMemo candidates;
   // The verb suffix rows of the last long word, for the next one.
   VerbSuffixRows long_word_rows;
 };

@@ -33,18 +33,19 @@ void MergeRepeats(std::vector<Candidate>* candidates) {
 
 // The lookup reads no entry record: kinds and text sizes come from the
 // entry summaries that the headword index keeps.
-void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
-                          size_t prefix, std::vector<Candidate>* candidates) {
+size_t FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
+                            size_t prefix, std::vector<Candidate>* candidates) {
   candidates->clear();
   const CLexicon::Impl* impl = wordvault::LexiconAccess::Of(lexicon);
-  if (impl == nullptr) return;
+  if (impl == nullptr) return 0;
   using wordvault::EntryStore;
-  impl->headwords.ForEachPrefix(word, [&](uint32_t position, size_t length,
-                                          uint32_t summary) {
-    candidates->push_back(Candidate{position, static_cast<uint32_t>(length),
-                                    EntryStore::TextBytesIn(summary),
-                                    EntryStore::KindIn(summary), true, false});
-  });
+  size_t read = impl->headwords.ForEachPrefix(
+      word, [&](uint32_t position, size_t length, uint32_t summary) {
+        candidates->push_back(Candidate{position, static_cast<uint32_t>(length),
+                                        EntryStore::TextBytesIn(summary),
+                                        EntryStore::KindIn(summary), true,
+                                        false});
+      });
   // A verb whose headword both starts the word and follows the prefix is
   // found by both walks. Its headword is no longer than the beginning that
   // the rest after the prefix shares with the word, which is nearly always
@@ -54,14 +55,18 @@ void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
     const std::string_view rest = word.substr(prefix);
     size_t shared = 0;
     while (shared < rest.size() && rest[shared] == word[shared]) ++shared;
-    impl->headwords.ForEachPrefix(
-        rest, [&](uint32_t position, size_t length, uint32_t summary) {
-          if (EntryStore::KindIn(summary) != kVerb) return;
-          may_repeat = may_repeat || length <= shared;
-          candidates->push_back(
-              Candidate{position, static_cast<uint32_t>(length),
-                        EntryStore::TextBytesIn(summary), kVerb, false, true});
-        });
+    // Whether an entry repeats depends on bytes the second walk read.
+    read = std::max(
+        read,
+        prefix +
+            impl->headwords.ForEachPrefix(
+                rest, [&](uint32_t position, size_t length, uint32_t summary) {
+                  if (EntryStore::KindIn(summary) != kVerb) return;
+                  may_repeat = may_repeat || length <= shared;
+                  candidates->push_back(Candidate{
+                      position, static_cast<uint32_t>(length),
+                      EntryStore::TextBytesIn(summary), kVerb, false, true});
+                }));
   }
   // By position. Most lists are a few candidates long, which an insertion
   // sort orders fastest; homographs can make them long.
@@ -84,6 +89,26 @@ void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
     }
   }
   if (may_repeat) MergeRepeats(candidates);
+  return read;
+}
+
+const std::vector<Candidate>& CandidateMemo::Find(const CLexicon& lexicon,
+                                                  std::string_view word,
+                                                  size_t prefix) {
+  if (Serves(word, prefix)) return candidates_;
+  const size_t read = FindCandidateEntries(lexicon, word, prefix, &candidates_);
+  known_ = true;
+  prefix_ = prefix;
+  read_end_ = read > word.size();
+  read_.assign(word.substr(0, read));
+  return candidates_;
+}
+
+bool CandidateMemo::Serves(std::string_view word, size_t prefix) const {
+  if (!known_ || prefix != prefix_) return false;
+  if (read_end_) return word == read_;
+  return word.size() >= read_.size() &&
+         word.compare(0, read_.size(), read_) == 0;
 }
 
 }  // namespace tesvar

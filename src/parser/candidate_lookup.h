@@ -17,6 +17,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -38,10 +39,39 @@ struct Candidate {
 // Stores in *candidates the entries to try for the normalised `word`,
 // ascending by position (enumeration order), each once. Whether they can
 // read the rest of the word is for EntryCost to tell (entry_cost.h).
-// `prefix` is VerbPrefixLength(word).
+// `prefix` is VerbPrefixLength(word). Returns how many bytes of `word` the
+// lookup read: any word with the same prefix length that begins with
+// them has the same candidates (word.size() + 1: the lookup read the whole
+// word and its end).
 // REQUIRES: candidates != nullptr.
-void FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
-                          size_t prefix, std::vector<Candidate>* candidates);
+size_t FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
+                            size_t prefix, std::vector<Candidate>* candidates);
+
+// The candidates of the words of one call, looked up afresh only when a
+// word does not begin with the bytes the last lookup read. The sub-parses
+// of a call read corrections one after another that mostly begin like the
+// last, and a lookup reads little more than the headwords at the start.
+// Forget() must come at the start of every call, since the lexicon may
+// change between calls (never during one). Not thread-safe.
+class CandidateMemo {
+ public:
+  // FindCandidateEntries(lexicon, word, prefix, ...)'s list, valid until
+  // the next call.
+  const std::vector<Candidate>& Find(const CLexicon& lexicon,
+                                     std::string_view word, size_t prefix);
+  void Forget() { known_ = false; }
+
+ private:
+  bool Serves(std::string_view word, size_t prefix) const;
+
+  std::vector<Candidate> candidates_;
+  bool known_ = false;
+  size_t prefix_ = 0;
+  // The bytes the last lookup read; with read_end_, the whole word, whose
+  // end it read too.
+  std::string read_;
+  bool read_end_ = false;
+};
 
 }  // namespace tesvar
 

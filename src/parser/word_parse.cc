@@ -266,8 +266,10 @@ class VerbCorrectionSpace : public TextSpace {
 
 int WordParse::Run(std::string* word, ParseResults& results, size_t first,
                    ParseFrame& frame) {
-  // The texts of an earlier call are gone.
+  // The texts of an earlier call are gone, and its lexicon may have
+  // changed since.
   scratch_->sub_parse_spelling.Forget();
+  scratch_->analyses.candidates.Forget();
   NormaliseAndCollect(word, results, first);
   if (!scratch_->meter.stopped()) {
     SuggestionCheck(this, &frame).Run(*word, results);
@@ -351,12 +353,13 @@ void WordParse::CollectReadings(std::string_view word, Sink& sink) {
   // Messages of readings that are not shown are not written at all.
   analyses.SetQuiet(Sink::kQuiet);
   EntryCost cost(word, &analyses.long_word_rows);
-  FindCandidateEntries(*lexicon_, word, cost.prefix(), &analyses.candidates);
+  const std::vector<Candidate>& candidates =
+      analyses.candidates.Find(*lexicon_, word, cost.prefix());
   WorkMeter& meter = scratch_->meter;
   // The verb analyses of a long word take the suffix rows the replays
   // found; the rows serve this word only while this call runs.
   SharedSuffixRows shared_rows(analyses, cost.LongWordRows());
-  for (const Candidate& candidate : analyses.candidates) {
+  for (const Candidate& candidate : candidates) {
     const EntryScans scans = cost.Scans(candidate);
     if (!scans.may_read) {
       // Every scan fails, as the analyses would find.

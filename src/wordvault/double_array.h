@@ -52,9 +52,12 @@ class DoubleArray {
   uint32_t Find(std::string_view key) const;
 
   // Calls found(value, length) for every key that is a prefix of `text`,
-  // shortest first; `length` is the key's length.
+  // shortest first; `length` is the key's length. Returns how many bytes
+  // of `text` the walk read, so that any text beginning with them gets
+  // the same calls; text.size() + 1 when it read them all and stopped at
+  // the end of the text.
   template <typename Found>
-  void ForEachPrefix(std::string_view text, Found found) const;
+  size_t ForEachPrefix(std::string_view text, Found found) const;
 
   // Makes room for adding `key` (non-empty), so that Set cannot fail.
   // Throws std::bad_alloc, leaving the trie as it was, when memory runs
@@ -158,8 +161,8 @@ class DoubleArray::Builder {
 };
 
 template <typename Found>
-void DoubleArray::ForEachPrefix(std::string_view text, Found found) const {
-  if (units_.empty()) return;
+size_t DoubleArray::ForEachPrefix(std::string_view text, Found found) const {
+  if (units_.empty()) return 0;
   const Unit* const units = units_.data();
   const size_t count = units_.size();
   uint32_t node = 0;
@@ -170,15 +173,15 @@ void DoubleArray::ForEachPrefix(std::string_view text, Found found) const {
     const int32_t base = units[node].base;
     if (base <= 0) {
       if (base < 0) found(ValueOf(base), length);
-      return;
+      return length;
     }
     if ((check & kValueBit) != 0) found(ValueOf(units[base].base), length);
-    if (length == text.size()) return;
+    if (length == text.size()) return length + 1;
     const uint32_t code = codes_[static_cast<unsigned char>(text[length])];
     const size_t child = static_cast<size_t>(base) + code;
-    if (code == 0 || child >= count) return;
+    if (code == 0 || child >= count) return length + 1;
     check = units[child].check;
-    if ((check & ~kValueBit) != node) return;
+    if ((check & ~kValueBit) != node) return length + 1;
     node = static_cast<uint32_t>(child);
   }
 }

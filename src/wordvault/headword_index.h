@@ -66,12 +66,13 @@ class HeadwordIndex {
   }
   // Calls found(position, length, summary) for the same entries; `length`
   // is that of the headword, `summary` the entry's EntryStore::SummaryOf.
+  // Returns the bytes of `text` read, as DoubleArray::ForEachPrefix.
   template <typename Found>
-  void ForEachPrefix(std::string_view text, Found found) const {
+  size_t ForEachPrefix(std::string_view text, Found found) const {
     for (const uint32_t position : empty_headwords_) {
       found(position, 0, links_[position].summary);
     }
-    trie_.ForEachPrefix(text, [&](uint32_t last, size_t length) {
+    return trie_.ForEachPrefix(text, [&](uint32_t last, size_t length) {
       for (uint32_t e = last; e != kNoPosition;) {
         const Link& link = links_[e];
         found(e, length, link.summary);

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -177,6 +178,65 @@ TEST(CandidateLookupTest, VerbsFoundByBothWalksComeOnce) {
     }
     EXPECT_EQ(got, c.want) << word;
   }
+}
+
+// Fields of the candidates in order, for comparing lists.
+std::vector<std::tuple<uint32_t, uint32_t, uint32_t, int, bool, bool>> Fields(
+    const std::vector<Candidate>& candidates) {
+  std::vector<std::tuple<uint32_t, uint32_t, uint32_t, int, bool, bool>> out;
+  for (const Candidate& c : candidates) {
+    out.emplace_back(c.position, c.headword_length, c.text_bytes, c.kind,
+                     c.at_start, c.after_prefix);
+  }
+  return out;
+}
+
+// A kept list serves a word only when a fresh lookup would give the same:
+// words that change at every place, words cut short at, before and past
+// the bytes the last lookup read, the very same word, and new words.
+TEST(CandidateLookupTest, KeptCandidatesAreAFreshLookup) {
+  RandomWords random;
+  const CLexicon lexicon = random.MakeLexicon(60);
+  CandidateMemo memo;
+  std::string word = random.MakeWord();
+  for (int i = 0; i < 20000; ++i) {
+    const size_t prefix = VerbPrefixLength(word);
+    std::vector<Candidate> fresh;
+    const size_t read = FindCandidateEntries(lexicon, word, prefix, &fresh);
+    ASSERT_EQ(Fields(memo.Find(lexicon, word, prefix)), Fields(fresh)) << word;
+    switch (random.Below(6)) {
+      case 0:
+        word = random.MakeWord();
+        break;
+      case 1:
+        word += random.MakeSuffixes();
+        break;
+      case 2: {  // cut around the bytes the lookup read
+        size_t cut = std::min(word.size(), read + random.Below(3));
+        if (cut > 0 && random.Below(2) == 0) --cut;
+        word.resize(cut);
+        break;
+      }
+      case 3:
+        break;  // the same word again
+      default:
+        if (!word.empty()) word[random.Below(word.size())] = "vIqbe'"[i % 6];
+        break;
+    }
+  }
+}
+
+// Another call may bring another lexicon; a forgotten list is not used.
+TEST(CandidateLookupTest, ForgottenCandidatesAreLookedUpAgain) {
+  CLexicon first;
+  first.Add("0", Entry("vI", kVerb, "x"));
+  CLexicon second;
+  second.Add("0", Entry("v", kNoun, "x"));
+  second.Add("1", Entry("vIq", kVerb, "x"));
+  CandidateMemo memo;
+  EXPECT_EQ(memo.Find(first, "vIqqu'", 0).size(), 1u);
+  memo.Forget();
+  EXPECT_EQ(memo.Find(second, "vIqqu'", 0).size(), 2u);
 }
 
 // The candidates whose replayed scans say they cannot read are skipped:
