@@ -92,23 +92,15 @@ size_t FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
   return read;
 }
 
-const std::vector<Candidate>& CandidateMemo::Find(const CLexicon& lexicon,
-                                                  std::string_view word,
-                                                  size_t prefix) {
-  if (Serves(word, prefix)) return candidates_;
+const std::vector<Candidate>& CandidateMemo::LookUp(const CLexicon& lexicon,
+                                                    std::string_view word,
+                                                    size_t prefix) {
   const size_t read = FindCandidateEntries(lexicon, word, prefix, &candidates_);
   known_ = true;
   prefix_ = prefix;
   read_end_ = read > word.size();
-  read_.assign(word.substr(0, read));
+  read_ = word.substr(0, std::min(read, word.size()));
   return candidates_;
-}
-
-bool CandidateMemo::Serves(std::string_view word, size_t prefix) const {
-  if (!known_ || prefix != prefix_) return false;
-  if (read_end_) return word == read_;
-  return word.size() >= read_.size() &&
-         word.compare(0, read_.size(), read_) == 0;
 }
 
 }  // namespace tesvar

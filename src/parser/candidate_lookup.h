@@ -17,7 +17,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -52,24 +51,37 @@ size_t FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
 // of a call read corrections one after another that mostly begin like the
 // last, and a lookup reads little more than the headwords at the start.
 // Forget() must come at the start of every call, since the lexicon may
-// change between calls (never during one). Not thread-safe.
+// change between calls (never during one); until then, the words looked
+// up must stay as they are (the call's word and the texts of its arena
+// do). Not thread-safe.
 class CandidateMemo {
  public:
   // FindCandidateEntries(lexicon, word, prefix, ...)'s list, valid until
-  // the next call.
+  // the next call. Inline: most words of a call are new only after the
+  // first bytes.
   const std::vector<Candidate>& Find(const CLexicon& lexicon,
-                                     std::string_view word, size_t prefix);
+                                     std::string_view word, size_t prefix) {
+    if (known_ && Serves(word, prefix)) return candidates_;
+    return LookUp(lexicon, word, prefix);
+  }
   void Forget() { known_ = false; }
 
  private:
-  bool Serves(std::string_view word, size_t prefix) const;
+  bool Serves(std::string_view word, size_t prefix) const {
+    if (prefix != prefix_) return false;
+    if (read_end_) return word == read_;
+    return word.size() >= read_.size() &&
+           word.compare(0, read_.size(), read_) == 0;
+  }
+  const std::vector<Candidate>& LookUp(const CLexicon& lexicon,
+                                       std::string_view word, size_t prefix);
 
   std::vector<Candidate> candidates_;
   bool known_ = false;
   size_t prefix_ = 0;
-  // The bytes the last lookup read; with read_end_, the whole word, whose
-  // end it read too.
-  std::string read_;
+  // The bytes the last lookup read, in its word; with read_end_, the
+  // whole word, whose end it read too.
+  std::string_view read_;
   bool read_end_ = false;
 };
 

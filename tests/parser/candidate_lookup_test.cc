@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <string>
 #include <tuple>
@@ -198,12 +199,16 @@ TEST(CandidateLookupTest, KeptCandidatesAreAFreshLookup) {
   RandomWords random;
   const CLexicon lexicon = random.MakeLexicon(60);
   CandidateMemo memo;
+  // The memo refers to the words it was given, which must stay as they
+  // are, as a call's words do.
+  std::deque<std::string> given;
   std::string word = random.MakeWord();
   for (int i = 0; i < 20000; ++i) {
+    const std::string& kept = given.emplace_back(word);
     const size_t prefix = VerbPrefixLength(word);
     std::vector<Candidate> fresh;
     const size_t read = FindCandidateEntries(lexicon, word, prefix, &fresh);
-    ASSERT_EQ(Fields(memo.Find(lexicon, word, prefix)), Fields(fresh)) << word;
+    ASSERT_EQ(Fields(memo.Find(lexicon, kept, prefix)), Fields(fresh)) << word;
     switch (random.Below(6)) {
       case 0:
         word = random.MakeWord();
