@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <iterator>
 #include <memory>
 #include <optional>
@@ -46,44 +47,57 @@ constexpr const char* kStativeReflexive =
 constexpr const char* kStativePrefix =
     "Stative verbs without {-moH} require a no-object prefix.";
 
-TEST(VerbChecksTest, MessagesSuggestionsAndScores) {
-  struct Case {
-    const char* word;
-    StringList messages;  // in order
-    const char* suggestions;
-    double score;
-  };
-  const Case cases[] = {
-      // Only the last suffix moves: {-moH}, between the two, is left out.
-      {"lopmoHpu'qa'", {kClassOrder}, "lopqa'pu'", 1.0 / 2},
-      {"malopchuqvIp", {kTaboo}, "malop", 1.0 / 1.5},
-      // The stored {-Qo'} is written back before the one that is added.
-      {"lopQo'taH", {kAfterRefusal}, "loptaHQo'Qo'", 1.0 / 2},
-      // Two checks may suggest the same word; both copies stay.
-      {"lulopchuq",
-       {kReciprocal, kReflexiveObject},
-       "lulop|lopchuq|lopchuq",
-       1.0 / 3 / 3},
-      // The rover itself is among the suffixes stored before it.
-      {"yIloptaHbe'qu'", {kCommandNegation}, "yIloptaHbe'qu'Qo'qu'", 1.0 / 4},
-      {"vIDoq'egh",
-       {kStativeReflexive, kStativePrefix},
-       "vIDoq'eghmoH|vIDoq|jIDoq'egh",
-       1.0 / 2 / 2},
-      {"boDoqtaH", {kStativePrefix}, "SuDoqtaH", 1.0 / 2},
-  };
-  const testing::TestWord action = testing::Entry("lop", kVerb, "eat");
-  const testing::TestWord stative =
-      testing::Entry("Doq", kVerb, "be red", testing::kStative);
-  for (const Case& c : cases) {
+// A word, what its verb reading says, and how it scores.
+struct CheckCase {
+  const char* word;
+  StringList messages;  // in order
+  const char* suggestions;
+  double score;
+};
+
+// Reads each case's word as `entry` and compares the outcome.
+void ExpectChecks(const testing::TestWord& entry,
+                  std::initializer_list<CheckCase> cases) {
+  for (const CheckCase& c : cases) {
     const std::string word = c.word;
     CParsedVerb verb;
-    const bool is_stative = word.find("Doq") != std::string::npos;
-    ASSERT_EQ(verb.Parse(word, is_stative ? stative : action), 1) << word;
+    ASSERT_EQ(verb.Parse(word, entry), 1) << word;
     EXPECT_EQ(verb.m_lstErrors, c.messages) << word;
     EXPECT_EQ(Join(verb.m_lstSuggestions), c.suggestions) << word;
     EXPECT_EQ(verb.m_dScore, c.score) << word;
   }
+}
+
+TEST(VerbChecksTest, MessagesSuggestionsAndScores) {
+  const testing::TestWord action = testing::Entry("lop", kVerb, "eat");
+  const testing::TestWord stative =
+      testing::Entry("Doq", kVerb, "be red", testing::kStative);
+  ExpectChecks(
+      action,
+      {
+          // Only the last suffix moves: {-moH}, between the two, is left out.
+          {"lopmoHpu'qa'", {kClassOrder}, "lopqa'pu'", 1.0 / 2},
+          {"malopchuqvIp", {kTaboo}, "malop", 1.0 / 1.5},
+          // The stored {-Qo'} is written back before the one that is added.
+          {"lopQo'taH", {kAfterRefusal}, "loptaHQo'Qo'", 1.0 / 2},
+          // Two checks may suggest the same word; both copies stay.
+          {"lulopchuq",
+           {kReciprocal, kReflexiveObject},
+           "lulop|lopchuq|lopchuq",
+           1.0 / 3 / 3},
+          // The rover itself is among the suffixes stored before it.
+          {"yIloptaHbe'qu'",
+           {kCommandNegation},
+           "yIloptaHbe'qu'Qo'qu'",
+           1.0 / 4},
+      });
+  ExpectChecks(stative, {
+                            {"vIDoq'egh",
+                             {kStativeReflexive, kStativePrefix},
+                             "vIDoq'eghmoH|vIDoq|jIDoq'egh",
+                             1.0 / 2 / 2},
+                            {"boDoqtaH", {kStativePrefix}, "SuDoqtaH", 1.0 / 2},
+                        });
 }
 
 // Rovers are only checked where a fault can be: the place of {-Ha'} and
@@ -94,38 +108,25 @@ TEST(VerbChecksTest, RoversAreCheckedWhereTheyCanBeWrong) {
       "The verb suffix {-Ha'} must follow the verb root, see GRM 4.3, p. 48.";
   constexpr const char* kRefusalPlace =
       "The verb suffix {-Qo'} must come before a VS9 suffix, see GRM 4.3.";
-  struct Case {
-    const char* word;
-    StringList messages;  // in order
-    const char* suggestions;
-    double score;
-  };
-  const Case cases[] = {
-      {"lopHa'qu'Ha'", {}, "", 1.0},
-      {"loppu'qu'Ha'", {kRootNegationPlace}, "lopHa'pu'qu'", 1.0 / 2},
-      {"loppu'Qo'qu'Qo'", {}, "", 1.0},
-      // The rover after the VS9 suffix is not written back.
-      {"lop'a'qu'Qo'", {kRefusalPlace}, "lopQo''a'", 1.0 / 2},
-      {"lopbe'qu'be'", {}, "", 1.0},
-      {"yIlopbe'qu'be'",
-       {kCommandNegation, kCommandNegation},
-       "yIlopQo'qu'be'|yIlopQo'",
-       1.0 / 4 / 4},
-      // A chain after a VS9 suffix on a command: every check applies.
-      {"yIlop'a'be'Qo'",
-       {kCommandNegation, kRefusalPlace},
-       "yIlop'a'be'Qo'Qo'|yIlopQo''a'",
-       1.0 / 4 / 2},
-  };
-  const testing::TestWord action = testing::Entry("lop", kVerb, "eat");
-  for (const Case& c : cases) {
-    const std::string word = c.word;
-    CParsedVerb verb;
-    ASSERT_EQ(verb.Parse(word, action), 1) << word;
-    EXPECT_EQ(verb.m_lstErrors, c.messages) << word;
-    EXPECT_EQ(Join(verb.m_lstSuggestions), c.suggestions) << word;
-    EXPECT_EQ(verb.m_dScore, c.score) << word;
-  }
+  ExpectChecks(
+      testing::Entry("lop", kVerb, "eat"),
+      {
+          {"lopHa'qu'Ha'", {}, "", 1.0},
+          {"loppu'qu'Ha'", {kRootNegationPlace}, "lopHa'pu'qu'", 1.0 / 2},
+          {"loppu'Qo'qu'Qo'", {}, "", 1.0},
+          // The rover after the VS9 suffix is not written back.
+          {"lop'a'qu'Qo'", {kRefusalPlace}, "lopQo''a'", 1.0 / 2},
+          {"lopbe'qu'be'", {}, "", 1.0},
+          {"yIlopbe'qu'be'",
+           {kCommandNegation, kCommandNegation},
+           "yIlopQo'qu'be'|yIlopQo'",
+           1.0 / 4 / 4},
+          // A chain after a VS9 suffix on a command: every check applies.
+          {"yIlop'a'be'Qo'",
+           {kCommandNegation, kRefusalPlace},
+           "yIlop'a'be'Qo'Qo'|yIlopQo''a'",
+           1.0 / 4 / 2},
+      });
 }
 
 // Room that keeps every text apart, so that a view that runs past its
