@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# Measures what the size of the lexicon costs each word: `tesvar parse
+# --json --native` with generated lexicons of 1,000 and 1,000,000 entries,
+# on two lists of words:
+#
+#   mixed      the generated mix of typed text, made from the 1,000-entry
+#              lexicon, whose entries are also the first of the larger one:
+#              the same words at both sizes (the larger lexicon finds more
+#              readings and more suggestions in them)
+#   realistic  words that read flawlessly, 5% of them mistyped, made
+#              against each lexicon: about the same readings per word at
+#              both sizes
+#
+# For each it prints the time per word of parsing alone (the whole process
+# less a run on empty input, which loads the lexicon; best of three runs)
+# and, with --instructions, the instructions per word the same way, counted
+# by callgrind (valgrind), which load on the machine does not disturb; then
+# the ratio of the large lexicon to the small one.
+#
+# Usage: bench/compare-lexicon-sizes.sh [--instructions] [BUILD_DIR]
+#        (default BUILD_DIR: build-bench)
+# Installs valgrind (with --instructions) and time from Debian when they
+# are missing, and builds tesvar in Release first.
+set -euo pipefail
+
+INSTRUCTIONS=0
+if [[ ${1:-} == --instructions ]]; then
+  INSTRUCTIONS=1
+  shift
+fi
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD=${1:-$ROOT/build-bench}
+WORK=$BUILD/lexicon-sizes
+WORDS=100000
+SMALL=1000
+LARGE=1000000
+SEED=42
+RUNS=3
+
+install_missing() {
+  local packages=(time)
+  ((INSTRUCTIONS == 0)) || packages+=(valgrind)
+  bash "$ROOT/ci/install-packages.sh" "${packages[@]}" >&2
+}
+
+build_tesvar() {
+  cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release \
+    -DTESVAR_BUILD_BENCHMARKS=ON >/dev/null
+  cmake --build "$BUILD" -j"$(nproc)" --target tesvar_cli \
+    tesvar_generate_lexicon >/dev/null
+}
+
+# The same inputs on every run.
+make_inputs() {
+  mkdir -p "$WORK"
+  local generate=$BUILD/bench/tesvar_generate_lexicon
+  local size
+  for size in $SMALL $LARGE; do
+    [[ -s $WORK/lexicon-$size.tsv ]] ||
+      "$generate" --entries "$size" --seed "$SEED" >"$WORK/lexicon-$size.tsv"
+    "$generate" --words "$WORDS" --from "$WORK/lexicon-$size.tsv" \
+      --seed "$SEED" --realistic >"$WORK/realistic-$size.txt"
+  done
+  "$generate" --words "$WORDS" --from "$WORK/lexicon-$SMALL.tsv" \
+    --seed "$SEED" >"$WORK/mixed.txt"
+}
+
+# seconds INPUT COMMAND...: the best of $RUNS wall times of COMMAND with
+# INPUT on standard input.
+seconds() {
+  local input=$1
+  shift
+  local best_ns=0
+  for ((run = 0; run < RUNS; run++)); do
+    local start end ns
+    start=$(date +%s%N)
+    "$@" <"$input" >/dev/null 2>&1
+    end=$(date +%s%N)
+    ns=$((end - start))
+    if ((best_ns == 0 || ns < best_ns)); then best_ns=$ns; fi
+  done
+  echo "$best_ns"
+}
+
+# instructions INPUT COMMAND...: the instructions of COMMAND with INPUT on
+# standard input.
+instructions() {
+  local input=$1
+  shift
+  local out=$WORK/callgrind.out
+  valgrind --tool=callgrind --callgrind-out-file="$out" "$@" <"$input" \
+    >/dev/null 2>&1
+  awk '/^(summary|totals):/ {print $2; exit}' "$out"
+  rm -f "$out"
+}
+
+# per_word MEASURE INPUT COMMAND...: MEASURE on INPUT less MEASURE on empty
+# input, per word.
+per_word() {
+  local measure=$1 input=$2
+  shift 2
+  local empty full
+  empty=$("$measure" /dev/null "$@")
+  full=$("$measure" "$input" "$@")
+  awk -v e="$empty" -v f="$full" -v n="$WORDS" \
+    'BEGIN { printf "%.1f\n", (f - e) / n }'
+}
+
+# row LIST SMALL_INPUT LARGE_INPUT: one row of the table.
+row() {
+  local list=$1 small_input=$2 large_input=$3
+  local tesvar=$BUILD/tools/tesvar
+  local small=("$tesvar" parse --json --native --lexicon
+    "$WORK/lexicon-$SMALL.tsv")
+  local large=("$tesvar" parse --json --native --lexicon
+    "$WORK/lexicon-$LARGE.tsv")
+  local ns_small ns_large ir_small="-" ir_large="-"
+  ns_small=$(per_word seconds "$small_input" "${small[@]}")
+  ns_large=$(per_word seconds "$large_input" "${large[@]}")
+  if ((INSTRUCTIONS == 1)); then
+    ir_small=$(per_word instructions "$small_input" "${small[@]}")
+    ir_large=$(per_word instructions "$large_input" "${large[@]}")
+  fi
+  awk -v list="$list" -v a="$ns_small" -v b="$ns_large" -v c="$ir_small" \
+    -v d="$ir_large" 'BEGIN {
+    ratio = (c == "-") ? "-" : sprintf("%.2f", d / c)
+    printf "%-10s %9.2f %9.2f %6.2f %11s %11s %6s\n", list, a / 1000,
+           b / 1000, b / a, (c == "-") ? "-" : sprintf("%.0f", c),
+           (d == "-") ? "-" : sprintf("%.0f", d), ratio }'
+}
+
+main() {
+  install_missing
+  build_tesvar
+  make_inputs
+  echo "Machine: $(nproc) CPUs, $(lscpu | sed -n 's/^Model name: *//p')"
+  echo "tesvar:  $("$BUILD/tools/tesvar" --version | head -n 1)"
+  echo "Inputs:  $WORDS words per list; generated lexicons of $SMALL and" \
+    "$LARGE entries (seed $SEED); parsing only, best of $RUNS runs"
+  echo
+  printf "%-10s %9s %9s %6s %11s %11s %6s\n" "list" "us/word" "us/word" \
+    "ratio" "instr/word" "instr/word" "ratio"
+  printf "%-10s %9s %9s %6s %11s %11s %6s\n" "" "$SMALL" "$LARGE" "" \
+    "$SMALL" "$LARGE" ""
+  row mixed "$WORK/mixed.txt" "$WORK/mixed.txt"
+  row realistic "$WORK/realistic-$SMALL.txt" "$WORK/realistic-$LARGE.txt"
+}
+
+main
