@@ -42,7 +42,9 @@
 #include <string_view>
 #include <vector>
 
+#include "nouns/noun_suffix_table.h"
 #include "parser/candidate_lookup.h"
+#include "parser/suffix_starts.h"
 #include "parser/work_meter.h"
 #include "tesvar/lexicon.h"
 #include "verbs/verb_affix_tables.h"
@@ -144,6 +146,9 @@ class EntryCost {
   };
   VerbScan VerbSuffixes(size_t from) {
     if (Known(verbs_known_, from)) return verbs_[from];
+    if (!kVerbStarts.MayBegin(Rest(from))) {
+      return VerbScan{0, 0, from == word_.size()};
+    }
     return rows_ != nullptr ? ReplayLongVerbScan(from) : ReplayVerbScan(from);
   }
   // Suffixes read by the noun scan from byte `from` on.
@@ -152,7 +157,11 @@ class EntryCost {
     bool through;
   };
   NounScan NounSuffixes(size_t from) {
-    return Known(nouns_known_, from) ? nouns_[from] : ReplayNounScan(from);
+    if (Known(nouns_known_, from)) return nouns_[from];
+    if (!kNounStarts.MayBegin(Rest(from))) {
+      return NounScan{0, from == word_.size()};
+    }
+    return ReplayNounScan(from);
   }
   bool ChargeBeforeStepByStep(const CTWord& entry, const EntryScans& scans,
                               WorkMeter* meter) const;
@@ -185,6 +194,13 @@ class EntryCost {
     return work_cost::kEntry + word_.size() + text_bytes +
            scans.total() * work_cost::kSuffix + scans.noun_part * faulty_;
   }
+
+  // Most starts of a large lexicon's candidates begin no suffix; telling
+  // them apart takes a few steps, less than the replay's call.
+  static constexpr SuffixStarts kVerbStarts =
+      SuffixStarts::Of(kVerbSuffixes, &VerbSuffixRow::suffix);
+  static constexpr SuffixStarts kNounStarts =
+      SuffixStarts::Of(kNounSuffixes, &NounSuffixRow::suffix);
 
   static constexpr uint32_t kManyTextBytes =
       wordvault::EntryStore::kManyTextBytes;

@@ -17,13 +17,16 @@
 #include <utility>
 #include <vector>
 
+#include "nouns/noun_suffix_table.h"
 #include "nouns/parsed_noun.h"
 #include "numbers/parsed_num.h"
 #include "parser/entry_cost.h"
 #include "parser/spelling.h"
+#include "parser/suffix_starts.h"
 #include "support/test_lexicon.h"
 #include "tesvar/parser.h"
 #include "verbs/parsed_verb.h"
+#include "verbs/verb_affix_tables.h"
 
 namespace tesvar {
 namespace {
@@ -296,6 +299,128 @@ TEST(CandidateLookupTest, MarksOnlyCandidatesWhoseAnalysesFail) {
   for (const auto& [code, counts] : failing) {
     EXPECT_GE(counts.second, counts.first * 9 / 10)
         << counts.first << " failing candidates of code " << code;
+  }
+}
+
+// What a scan reads, found without memo, filter or kept rows: the table
+// rows matched one after another.
+struct PlainScan {
+  uint64_t suffixes = 0;
+  uint64_t noun_part = 0;
+  bool through = false;
+};
+
+PlainScan PlainNounScan(std::string_view word, size_t at) {
+  PlainScan scan;
+  for (const NounSuffixRow* row; at < word.size(); ++scan.suffixes) {
+    if ((row = MatchNounSuffix(word.substr(at))) == nullptr) break;
+    at += row->suffix.size();
+  }
+  scan.through = at == word.size();
+  return scan;
+}
+
+PlainScan PlainVerbScan(std::string_view word, size_t at) {
+  PlainScan scan;
+  for (int index; (index = MatchVerbSuffixRow(word.substr(at))) >= 0;) {
+    const VerbSuffixRow& row = kVerbSuffixes[index];
+    ++scan.suffixes;
+    at += row.suffix.size();
+    if (row.has(kNominaliser)) {
+      const PlainScan noun = PlainNounScan(word, at);
+      scan.suffixes += noun.suffixes;
+      scan.noun_part = noun.suffixes;
+      scan.through = noun.through;
+      return scan;
+    }
+  }
+  scan.through = at == word.size();
+  return scan;
+}
+
+// The pairs of bytes that begin a suffix, for every pair and for texts
+// too short to hold one.
+TEST(CandidateLookupTest, SuffixStartsAreThePairsOfTheTables) {
+  constexpr SuffixStarts kVerbs =
+      SuffixStarts::Of(kVerbSuffixes, &VerbSuffixRow::suffix);
+  constexpr SuffixStarts kNouns =
+      SuffixStarts::Of(kNounSuffixes, &NounSuffixRow::suffix);
+  auto begins_one = [](const auto& table, std::string_view pair) {
+    for (const auto& row : table) {
+      if (row.suffix.substr(0, 2) == pair) return true;
+    }
+    return false;
+  };
+  for (int first = 0; first < 256; ++first) {
+    const std::string one(1, static_cast<char>(first));
+    EXPECT_FALSE(kVerbs.MayBegin(one));
+    EXPECT_FALSE(kNouns.MayBegin(one));
+    for (int second = 0; second < 256; ++second) {
+      const std::string pair = one + static_cast<char>(second);
+      ASSERT_EQ(kVerbs.MayBegin(pair), begins_one(kVerbSuffixes, pair))
+          << first << " " << second;
+      ASSERT_EQ(kNouns.MayBegin(pair + "xyz"), begins_one(kNounSuffixes, pair))
+          << first << " " << second;
+    }
+  }
+  EXPECT_FALSE(kVerbs.MayBegin(""));
+}
+
+// The scans of every candidate, asked in any order, count what matching
+// the table rows from its headword's end counts, whichever starts were
+// asked before: words short and long, of suffixes that read and bytes
+// that do not, asked for every headword length and kind.
+TEST(CandidateLookupTest, ScansCountWhatThePlainScanReads) {
+  RandomWords random;
+  VerbSuffixRows rows;
+  for (int i = 0; i < 1500; ++i) {
+    std::string word = random.MakeWord() + random.MakeSuffixes();
+    if (i % 3 == 0) {
+      while (word.size() <= 100) word += random.MakeSuffixes();
+    }
+    NormaliseSpelling(&word);
+    EntryCost cost(word, &rows);
+    const size_t prefix = cost.prefix();
+    std::vector<Candidate> candidates;
+    for (uint32_t headword = 0; headword <= word.size(); ++headword) {
+      for (const uint8_t kind : {kNoun, kVerb, kPronoun}) {
+        for (const bool after_prefix : {false, true}) {
+          if (after_prefix && (kind != kVerb || prefix == 0 ||
+                               prefix + headword > word.size())) {
+            continue;
+          }
+          candidates.push_back(
+              Candidate{0, headword, 1, kind, !after_prefix, after_prefix});
+        }
+      }
+    }
+    // Starts asked in no order, some twice.
+    for (size_t c = candidates.size(); c > 1; --c) {
+      std::swap(candidates[c - 1], candidates[random.Below(c)]);
+    }
+    candidates.insert(candidates.end(), candidates.begin(),
+                      candidates.begin() + candidates.size() / 4);
+    for (const Candidate& candidate : candidates) {
+      const size_t end =
+          candidate.headword_length + (candidate.after_prefix ? prefix : 0);
+      const PlainScan noun = PlainNounScan(word, end);
+      const PlainScan verb = PlainVerbScan(word, end);
+      const EntryScans scans = cost.Scans(candidate);
+      const std::string where = word + " @" + std::to_string(end) + " kind " +
+                                std::to_string(candidate.kind);
+      const bool nounish = candidate.kind != kVerb;
+      const bool verbish = candidate.kind != kNoun;
+      ASSERT_EQ(scans.noun, nounish ? noun.suffixes : 0) << where;
+      ASSERT_EQ(scans.verb_prefixed, candidate.after_prefix ? verb.suffixes : 0)
+          << where;
+      ASSERT_EQ(scans.verb_bare,
+                verbish && candidate.at_start ? verb.suffixes : 0)
+          << where;
+      ASSERT_EQ(scans.noun_part, verbish ? verb.noun_part : 0) << where;
+      ASSERT_EQ(scans.may_read,
+                (nounish && noun.through) || (verbish && verb.through))
+          << where;
+    }
   }
 }
 
