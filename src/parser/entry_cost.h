@@ -121,6 +121,25 @@ class EntryCost {
       meter->ChargeEach(suffixes, faulty_);
     }
   }
+  // Charges a candidate whose scans plainly read nothing as ChargeSkipped
+  // would, and returns true; returns false, charging nothing, for the
+  // others, and when the charge must be made one by one. Inline, cheaper
+  // than Scans: most candidates of a large lexicon are a short headword at
+  // the start of a word, followed by two bytes that begin no suffix that
+  // its analyses read.
+  bool ChargeIfIdle(const Candidate& candidate, WorkMeter* meter) const {
+    const size_t from = candidate.headword_length;
+    // Verbs after the prefix take Scans; the other candidates start the
+    // word, and a scan from its end reads the end.
+    if (candidate.after_prefix || from >= word_.size()) return false;
+    const uint8_t tables = ScannedTables(candidate.kind);
+    if (tables == kNoScan || (kSuffixStarts.In(Rest(from)) & tables) != 0) {
+      return false;
+    }
+    return candidate.text_bytes != kManyTextBytes &&
+           meter->ChargeQuietly(work_cost::kEntry + word_.size() +
+                                candidate.text_bytes);
+  }
   // Charges a candidate that cannot read the word (!scans.may_read) as if
   // its analyses had run and failed: ChargeBefore, then ChargeFailed of
   // all its suffixes. Reads the entry from `lexicon` only when the
@@ -146,7 +165,9 @@ class EntryCost {
   };
   VerbScan VerbSuffixes(size_t from) {
     if (Known(verbs_known_, from)) return verbs_[from];
-    if (!kVerbStarts.MayBegin(Rest(from))) {
+    // Most starts of a large lexicon's candidates begin no suffix; telling
+    // them apart takes a few steps, less than the replay's call.
+    if ((kSuffixStarts.In(Rest(from)) & SuffixStarts::kVerbs) == 0) {
       return VerbScan{0, 0, from == word_.size()};
     }
     return rows_ != nullptr ? ReplayLongVerbScan(from) : ReplayVerbScan(from);
@@ -158,7 +179,7 @@ class EntryCost {
   };
   NounScan NounSuffixes(size_t from) {
     if (Known(nouns_known_, from)) return nouns_[from];
-    if (!kNounStarts.MayBegin(Rest(from))) {
+    if ((kSuffixStarts.In(Rest(from)) & SuffixStarts::kNouns) == 0) {
       return NounScan{0, from == word_.size()};
     }
     return ReplayNounScan(from);
@@ -195,12 +216,25 @@ class EntryCost {
            scans.total() * work_cost::kSuffix + scans.noun_part * faulty_;
   }
 
-  // Most starts of a large lexicon's candidates begin no suffix; telling
-  // them apart takes a few steps, less than the replay's call.
-  static constexpr SuffixStarts kVerbStarts =
-      SuffixStarts::Of(kVerbSuffixes, &VerbSuffixRow::suffix);
-  static constexpr SuffixStarts kNounStarts =
-      SuffixStarts::Of(kNounSuffixes, &NounSuffixRow::suffix);
+  // The suffix tables (SuffixStarts) that the analyses of an entry of
+  // `kind` scan from the end of its headword, when that starts the word;
+  // kNoScan for numbers, which read the word without them. Plain words
+  // scan none: they read only the word that is their headword.
+  static constexpr uint8_t kNoScan = 0xff;
+  static uint8_t ScannedTables(uint8_t kind) {
+    switch (kind) {
+      case kNoun:
+        return SuffixStarts::kNouns;
+      case kVerb:
+        return SuffixStarts::kVerbs;
+      case kPronoun:
+        return SuffixStarts::kNouns | SuffixStarts::kVerbs;
+      case kNumber:
+        return kNoScan;
+      default:
+        return 0;
+    }
+  }
 
   static constexpr uint32_t kManyTextBytes =
       wordvault::EntryStore::kManyTextBytes;

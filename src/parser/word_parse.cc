@@ -360,6 +360,7 @@ void WordParse::CollectReadings(std::string_view word, Sink& sink) {
   // found; the rows serve this word only while this call runs.
   SharedSuffixRows shared_rows(analyses, cost.LongWordRows());
   for (const Candidate& candidate : candidates) {
+    if (cost.ChargeIfIdle(candidate, &meter)) continue;
     const EntryScans scans = cost.Scans(candidate);
     if (!scans.may_read) {
       // Every scan fails, as the analyses would find.

@@ -23,6 +23,7 @@
 #include "parser/entry_cost.h"
 #include "parser/spelling.h"
 #include "parser/suffix_starts.h"
+#include "parser/work_meter.h"
 #include "support/test_lexicon.h"
 #include "tesvar/parser.h"
 #include "verbs/parsed_verb.h"
@@ -338,13 +339,9 @@ PlainScan PlainVerbScan(std::string_view word, size_t at) {
   return scan;
 }
 
-// The pairs of bytes that begin a suffix, for every pair and for texts
-// too short to hold one.
+// The tables with a suffix that begins with each pair of bytes, and none
+// for texts too short to hold one.
 TEST(CandidateLookupTest, SuffixStartsAreThePairsOfTheTables) {
-  constexpr SuffixStarts kVerbs =
-      SuffixStarts::Of(kVerbSuffixes, &VerbSuffixRow::suffix);
-  constexpr SuffixStarts kNouns =
-      SuffixStarts::Of(kNounSuffixes, &NounSuffixRow::suffix);
   auto begins_one = [](const auto& table, std::string_view pair) {
     for (const auto& row : table) {
       if (row.suffix.substr(0, 2) == pair) return true;
@@ -353,17 +350,61 @@ TEST(CandidateLookupTest, SuffixStartsAreThePairsOfTheTables) {
   };
   for (int first = 0; first < 256; ++first) {
     const std::string one(1, static_cast<char>(first));
-    EXPECT_FALSE(kVerbs.MayBegin(one));
-    EXPECT_FALSE(kNouns.MayBegin(one));
+    EXPECT_EQ(kSuffixStarts.In(one), 0);
     for (int second = 0; second < 256; ++second) {
       const std::string pair = one + static_cast<char>(second);
-      ASSERT_EQ(kVerbs.MayBegin(pair), begins_one(kVerbSuffixes, pair))
-          << first << " " << second;
-      ASSERT_EQ(kNouns.MayBegin(pair + "xyz"), begins_one(kNounSuffixes, pair))
-          << first << " " << second;
+      const int want =
+          (begins_one(kNounSuffixes, pair) ? SuffixStarts::kNouns : 0) |
+          (begins_one(kVerbSuffixes, pair) ? SuffixStarts::kVerbs : 0);
+      ASSERT_EQ(kSuffixStarts.In(pair), want) << first << " " << second;
+      ASSERT_EQ(kSuffixStarts.In(pair + "xyz"), want) << first << " " << second;
     }
   }
-  EXPECT_FALSE(kVerbs.MayBegin(""));
+  EXPECT_EQ(kSuffixStarts.In(""), 0);
+}
+
+// A candidate charged as idle is one that Scans finds can read nothing,
+// charged the units ChargeSkipped charges; any other is left for Scans,
+// charged nothing: of every kind and place, with text bytes known or not,
+// and with meters near their limit.
+TEST(CandidateLookupTest, IdleCandidatesAreChargedAsSkipped) {
+  CLexicon lexicon;
+  lexicon.Add("0", Entry("x", kNoun, "x"));  // 2 text bytes
+  RandomWords random;
+  const uint8_t kinds[] = {kNoun, kVerb, kPronoun, kNumber, kAdverbial, 255};
+  int idle = 0;
+  for (int i = 0; i < 1000; ++i) {
+    std::string word = random.MakeWord() + random.MakeSuffixes();
+    NormaliseSpelling(&word);
+    EntryCost cost(word);
+    for (uint32_t headword = 0; headword <= word.size(); ++headword) {
+      for (const uint8_t kind : kinds) {
+        for (const bool after_prefix : {false, true}) {
+          const uint32_t text_bytes =
+              random.Below(8) == 0 ? wordvault::EntryStore::kManyTextBytes : 2;
+          const Candidate candidate{0,    headword,      text_bytes,
+                                    kind, !after_prefix, after_prefix};
+          const uint64_t budget = 1 + random.Below(2 * (70 + word.size()));
+          WorkMeter idle_meter;
+          idle_meter.Start(budget, nullptr);
+          if (!cost.ChargeIfIdle(candidate, &idle_meter)) {
+            ASSERT_EQ(idle_meter.used(), 0u) << word << " @" << headword;
+            continue;
+          }
+          ++idle;
+          const EntryScans scans = cost.Scans(candidate);
+          ASSERT_FALSE(scans.may_read) << word << " @" << headword;
+          WorkMeter skipped_meter;
+          skipped_meter.Start(budget, nullptr);
+          cost.ChargeSkipped(candidate, scans, lexicon, &skipped_meter);
+          ASSERT_EQ(idle_meter.used(), skipped_meter.used())
+              << word << " @" << headword;
+          ASSERT_FALSE(skipped_meter.stopped()) << word << " @" << headword;
+        }
+      }
+    }
+  }
+  EXPECT_GT(idle, 10000);
 }
 
 // The scans of every candidate, asked in any order, count what matching
