@@ -36,6 +36,7 @@
 #ifndef TESVAR_PARSER_ENTRY_COST_H_
 #define TESVAR_PARSER_ENTRY_COST_H_
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -221,20 +222,15 @@ class EntryCost {
   // kNoScan for numbers, which read the word without them. Plain words
   // scan none: they read only the word that is their headword.
   static constexpr uint8_t kNoScan = 0xff;
-  static uint8_t ScannedTables(uint8_t kind) {
-    switch (kind) {
-      case kNoun:
-        return SuffixStarts::kNouns;
-      case kVerb:
-        return SuffixStarts::kVerbs;
-      case kPronoun:
-        return SuffixStarts::kNouns | SuffixStarts::kVerbs;
-      case kNumber:
-        return kNoScan;
-      default:
-        return 0;
-    }
-  }
+  static uint8_t ScannedTables(uint8_t kind) { return kScannedTables[kind]; }
+  static constexpr std::array<uint8_t, 256> kScannedTables = [] {
+    std::array<uint8_t, 256> tables{};
+    tables[kNoun] = SuffixStarts::kNouns;
+    tables[kVerb] = SuffixStarts::kVerbs;
+    tables[kPronoun] = SuffixStarts::kNouns | SuffixStarts::kVerbs;
+    tables[kNumber] = kNoScan;
+    return tables;
+  }();
 
   static constexpr uint32_t kManyTextBytes =
       wordvault::EntryStore::kManyTextBytes;
