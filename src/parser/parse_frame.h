@@ -21,6 +21,7 @@
 #include "parser/work_meter.h"
 #include "tesvar/parse_result.h"
 #include "tesvar/parser.h"
+#include "verbs/verb_scan_memo.h"
 
 namespace tesvar {
 
@@ -72,6 +73,10 @@ struct ParseScratch::Impl {
   // The texts the suggestion check hands around, for the whole call.
   TextArena texts;
   SubParseReadings sub_parse_readings;
+  // The scans of long words the verb analyses of sub-parses keep, one
+  // memo per analysis.
+  VerbScanMemo verb_scans;
+  VerbScanMemo pronoun_verb_scans;
   // The frame of the top-level call, kept so that its list's storage
   // serves one call after another.
   ParseFrame top_frame;

@@ -240,19 +240,24 @@ class SharedSuffixRows {
 // into the call's texts, where the weighed readings keep them, for as
 // long as it lives. Only verbs: long words are verbs, and their
 // corrections are long and many. The bytes of a reading that fails stay
-// unused until the call ends.
+// unused until the call ends. The analyses also keep their scans of long
+// words, which sub-parses read one after another.
 class VerbCorrectionSpace : public TextSpace {
  public:
-  VerbCorrectionSpace(AnalysisScratch& analyses, TextArena& texts)
-      : analyses_(analyses), texts_(texts) {
+  explicit VerbCorrectionSpace(ParseScratch::Impl& scratch)
+      : analyses_(scratch.analyses), texts_(scratch.texts) {
     analyses_.verb.set_text_space(this);
     analyses_.pronoun_verb.set_text_space(this);
+    analyses_.verb.set_scan_memo(&scratch.verb_scans);
+    analyses_.pronoun_verb.set_scan_memo(&scratch.pronoun_verb_scans);
   }
   VerbCorrectionSpace(const VerbCorrectionSpace&) = delete;
   VerbCorrectionSpace& operator=(const VerbCorrectionSpace&) = delete;
   ~VerbCorrectionSpace() {
     analyses_.verb.set_text_space(nullptr);
     analyses_.pronoun_verb.set_text_space(nullptr);
+    analyses_.verb.set_scan_memo(nullptr);
+    analyses_.pronoun_verb.set_scan_memo(nullptr);
   }
 
   char* Allocate(size_t size) override { return texts_.Allocate(size); }
@@ -331,7 +336,7 @@ std::string_view WordParse::CollectForSubParse(std::string_view word,
   WeighedSink sink{normalised, spelling_changed, readings, scratch_->texts,
                    meter};
   {
-    VerbCorrectionSpace space(scratch_->analyses, scratch_->texts);
+    VerbCorrectionSpace space(*scratch_);
     CollectReadings(normalised, sink);
   }
   // A stopped collection is incomplete; the call ends without using it.

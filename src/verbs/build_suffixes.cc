@@ -346,6 +346,21 @@ std::string CParsedVerb::BuildSuffixes(int n) const {
   return out;
 }
 
+std::string_view CParsedVerb::RoverRun(VerbRoverRun run) const {
+  if (run == kRootNegRun) {
+    if (!root_neg_runs_known_) {
+      root_neg_run_ = FirstRootNegRun(m_strWord);
+      root_neg_runs_known_ = true;
+    }
+    return root_neg_run_;
+  }
+  if (!refusal_runs_known_) {
+    FindRefusalRuns(m_strWord, &refusal_run_, &after_refusal_run_);
+    refusal_runs_known_ = true;
+  }
+  return run == kRefusalRun ? refusal_run_ : after_refusal_run_;
+}
+
 void CParsedVerb::SuffixesBefore(int n, SuffixPieces* out) const {
   auto append = [out](std::string_view piece) { out->Add(piece); };
   auto append_rovers = [this, &append](int position) {
@@ -372,18 +387,10 @@ void CParsedVerb::SuffixesBefore(int n, SuffixPieces* out) const {
     if ((here & 1) != 0) append(this->*kClassFields[type]);
     if ((here & 2) == 0) continue;
     if (type == kRootNegClass && !m_strRootNeg.empty()) {
-      if (!root_neg_runs_known_) {
-        root_neg_run_ = FirstRootNegRun(m_strWord);
-        root_neg_runs_known_ = true;
-      }
-      append(root_neg_run_);
+      out->AddRun(RoverRun(kRootNegRun), kRootNegRun);
     } else if (type == kRefusalClass && !m_strRefusal.empty()) {
-      if (!refusal_runs_known_) {
-        FindRefusalRuns(m_strWord, &refusal_run_, &after_refusal_run_);
-        refusal_runs_known_ = true;
-      }
-      append(refusal_run_);
-      append(after_refusal_run_);
+      out->AddRun(RoverRun(kRefusalRun), kRefusalRun);
+      out->AddRun(RoverRun(kAfterRefusalRun), kAfterRefusalRun);
     } else {
       append_rovers(type + 1);
     }

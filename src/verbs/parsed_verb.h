@@ -20,6 +20,7 @@
 
 #include "nouns/parsed_noun.h"
 #include "verbs/verb_affix_tables.h"
+#include "verbs/verb_scan_memo.h"
 #include "verbs/verb_suffix_rows.h"
 #include "words/parsed_word.h"
 
@@ -57,6 +58,20 @@ class SuffixPieces {
     pieces_[count_++] = {text.data(), text.size()};
     size_ += text.size();
   }
+  // Adds `text`, the rover run `run` read from the word, marked as such
+  // (even when empty: another word may give another run).
+  void AddRun(std::string_view text, VerbRoverRun run) {
+    run_piece_[run] = static_cast<uint8_t>(count_);
+    pieces_[count_++] = {text.data(), text.size()};
+    size_ += text.size();
+  }
+  // The rover run piece i is, or -1 for a text of the record or tables.
+  int RunAt(size_t i) const {
+    for (int run = 0; run < kRoverRunCount; ++run) {
+      if (static_cast<size_t>(run_piece_[run]) == i) return run;
+    }
+    return -1;
+  }
   size_t count() const { return count_; }
   std::string_view piece(size_t i) const {
     return std::string_view(pieces_[i].data, pieces_[i].size);
@@ -70,9 +85,12 @@ class SuffixPieces {
     const char* data;
     size_t size;
   };
+  static constexpr uint8_t kNoPiece = UINT8_MAX;
+  static_assert(kMaxPieces < kNoPiece, "piece numbers fit in uint8_t");
   Piece pieces_[kMaxPieces];
   size_t count_ = 0;
   size_t size_ = 0;
+  uint8_t run_piece_[kRoverRunCount] = {kNoPiece, kNoPiece, kNoPiece};
 };
 
 class CParsedVerb;
@@ -165,6 +183,13 @@ class CParsedVerb : public CParsedWord {
   // the analyses of a long word and the work meter's replay of their
   // scans; any other text is matched as usual.
   void set_suffix_rows(VerbSuffixRows* rows) { suffix_rows_ = rows; }
+  // Lets the scans of the words that suffix rows serve go on from the
+  // kept scans in `memo` and keep their own there (nullptr: none). For
+  // quiet records only, whose messages are never written.
+  void set_scan_memo(VerbScanMemo* memo) { scan_memo_ = memo; }
+  // Where the checks record the corrections they make while a scan is
+  // being kept; nullptr otherwise.
+  VerbScanMemo::Scan* correction_log() const { return correction_log_; }
 
   // The stored suffixes and rovers in word order, up to (not including)
   // the slot of class VSn; n <= 0 gives "", n > kLastVerbClass
@@ -173,6 +198,9 @@ class CParsedVerb : public CParsedWord {
   // Adds the same text to *out in pieces; what the checks put into their
   // corrections.
   void SuffixesBefore(int n, SuffixPieces* out) const;
+  // The text the word gives for rover run `run`, read from the word the
+  // first time a reading needs it.
+  std::string_view RoverRun(VerbRoverRun run) const;
 
   // The affix texts are views of the affix tables (see CParsedWord).
   int m_bStative = 0;
@@ -211,8 +239,24 @@ class CParsedVerb : public CParsedWord {
   // the verb into a noun (m_bAsNoun is then 1).
   void ScanSuffixes(VerbScanState* scan);
   // ScanSuffixes, with `match_row(text)` as MatchVerbSuffixRow.
-  template <typename MatchRow>
+  // With kKeepPoints, keeps a point every VerbScanMemo::kPointEvery
+  // suffixes in correction_log_.
+  template <bool kKeepPoints, typename MatchRow>
   void ScanSuffixesWith(VerbScanState* scan, MatchRow match_row);
+  // ScanSuffixesWith for a scan kept in scan_memo_, going on from a kept
+  // scan where one fits.
+  template <typename MatchRow>
+  void ScanSuffixesKept(VerbScanState* scan, MatchRow match_row);
+  // Keeps the scan and the record as they stand before the suffix at
+  // `rest`, with the pieces `filled` not yet in stored_pieces_.
+  void KeepPoint(const VerbScanState& scan, std::string_view rest,
+                 uint32_t filled);
+  // Puts the record and *scan back to `point` of a scan of a word that
+  // begins as this one.
+  void RestorePoint(const VerbScanPoint& point, VerbScanState* scan);
+  // Makes the first `count` corrections recorded in `log` again, for this
+  // word.
+  void RebuildCorrections(const VerbScanMemo::Scan& log, size_t count);
   // Puts `row`, the suffix just matched, into its class field, marker,
   // or rover slot at `position`, whose piece is `rover_piece`, and adds
   // the piece it filled to *filled.
@@ -258,6 +302,8 @@ class CParsedVerb : public CParsedWord {
   uint32_t stored_pieces_ = 0;
   bool pieces_known_ = false;
   VerbSuffixRows* suffix_rows_ = nullptr;  // see set_suffix_rows
+  VerbScanMemo* scan_memo_ = nullptr;      // see set_scan_memo
+  VerbScanMemo::Scan* correction_log_ = nullptr;
 };
 
 // The class fields by class: kClassFields[k] is m_strVSk; 0 is unused.

@@ -11,7 +11,9 @@
 // as that noun followed by noun suffixes.
 // Tested by verb_scan_test.cc.
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 #include "platform/text.h"
 #include "verbs/parsed_verb.h"
@@ -93,7 +95,7 @@ inline void CParsedVerb::StoreSuffix(const VerbSuffixRow& row, int position,
   }
 }
 
-template <typename MatchRow>
+template <bool kKeepPoints, typename MatchRow>
 void CParsedVerb::ScanSuffixesWith(VerbScanState* scan, MatchRow match_row) {
   // The prefix stays the same throughout.
   const unsigned standing = kAnyTime | (IsImperative() ? kInCommands : 0);
@@ -107,6 +109,7 @@ void CParsedVerb::ScanSuffixesWith(VerbScanState* scan, MatchRow match_row) {
   // The pieces filled, kept apart for the same reason; the checks read
   // them from the record.
   uint32_t filled = 0;
+  size_t steps = 0;  // since the last point kept
   for (int index; (index = match_row(rest)) >= 0;) {
     const VerbSuffixRow& row = kVerbSuffixes[index];
     // Read before the store, which leaves the registers short.
@@ -130,31 +133,143 @@ void CParsedVerb::ScanSuffixesWith(VerbScanState* scan, MatchRow match_row) {
     rest.remove_prefix(size);
     // Rovers have no class: a rover after a rover stands at the same
     // position as the first.
-    if (row.type == kRover) continue;
-    if (row.has(kNominaliser)) {
-      m_bAsNoun = 1;
-      break;
+    if (row.type != kRover) {
+      if (row.has(kNominaliser)) {
+        m_bAsNoun = 1;
+        break;
+      }
+      scan->last = row.suffix;
+      scan->last_type = row.type;
+      occasions = OccasionsAfter(standing, row.type);
+      position = row.type + 1;
+      rover_piece = RoverPiece(position);
     }
-    scan->last = row.suffix;
-    scan->last_type = row.type;
-    occasions = OccasionsAfter(standing, row.type);
-    position = row.type + 1;
-    rover_piece = RoverPiece(position);
+    if (kKeepPoints && ++steps == VerbScanMemo::kPointEvery) {
+      steps = 0;
+      KeepPoint(*scan, rest, filled);
+    }
   }
   scan->rest = rest;
   stored_pieces_ |= filled;
+}
+
+static_assert(VerbScanPoint::kRoverSlots == CParsedVerb::kRoverSlots);
+
+namespace {
+
+// The fewest bytes of suffixes a scan is kept for.
+constexpr size_t kShortestKeptScan = 128;
+
+}  // namespace
+
+void CParsedVerb::KeepPoint(const VerbScanState& scan, std::string_view rest,
+                            uint32_t filled) {
+  VerbScanPoint& point = correction_log_->AddPoint();
+  point.offset = static_cast<size_t>(rest.data() - m_strWord.data());
+  point.recipes = correction_log_->recipe_ends.size();
+  point.score = m_dScore;
+  point.last = scan.last;
+  point.last_type = scan.last_type;
+  point.reflexive = scan.reflexive;
+  point.stored_pieces = stored_pieces_ | filled;
+  for (int k = 1; k <= kLastVerbClass; ++k) {
+    point.classes[k] = this->*kClassFields[k];
+    point.class_rows[k] = class_rows_[k];
+  }
+  std::copy_n(m_strNegRover, kRoverSlots, point.rovers[0]);
+  std::copy_n(m_strEmphRover, kRoverSlots, point.rovers[1]);
+  std::copy_n(m_strNegEmphRover, kRoverSlots, point.rovers[2]);
+  std::copy_n(m_strEmphNegRover, kRoverSlots, point.rovers[3]);
+  point.root_neg = m_strRootNeg;
+  point.refusal = m_strRefusal;
+}
+
+void CParsedVerb::RestorePoint(const VerbScanPoint& point,
+                               VerbScanState* scan) {
+  m_dScore = point.score;
+  scan->rest = m_strWord.substr(point.offset);
+  scan->last = point.last;
+  scan->last_type = point.last_type;
+  scan->reflexive = point.reflexive;
+  stored_pieces_ = point.stored_pieces;
+  for (int k = 1; k <= kLastVerbClass; ++k) {
+    this->*kClassFields[k] = point.classes[k];
+    class_rows_[k] = point.class_rows[k];
+  }
+  std::copy_n(point.rovers[0], kRoverSlots, m_strNegRover);
+  std::copy_n(point.rovers[1], kRoverSlots, m_strEmphRover);
+  std::copy_n(point.rovers[2], kRoverSlots, m_strNegEmphRover);
+  std::copy_n(point.rovers[3], kRoverSlots, m_strEmphNegRover);
+  m_strRootNeg = point.root_neg;
+  m_strRefusal = point.refusal;
+}
+
+void CParsedVerb::RebuildCorrections(const VerbScanMemo::Scan& log,
+                                     size_t count) {
+  auto text_of = [this](const CorrectionPiece& piece) -> std::string_view {
+    switch (piece.kind) {
+      case CorrectionPiece::kText:
+        return std::string_view(piece.data, piece.size);
+      case CorrectionPiece::kTail:
+        return m_strWord.substr(piece.size);
+      case CorrectionPiece::kHeadword:
+        return m_strHeadword;
+      case CorrectionPiece::kRun:
+        break;
+    }
+    return RoverRun(static_cast<VerbRoverRun>(piece.size));
+  };
+  for (size_t r = 0; r < count; ++r) {
+    const CorrectionPiece* const begin =
+        log.pieces.data() + log.recipe_begin(r);
+    const CorrectionPiece* const end = log.pieces.data() + log.recipe_ends[r];
+    size_t size = 0;
+    for (const CorrectionPiece* piece = begin; piece != end; ++piece) {
+      size += text_of(*piece).size();
+    }
+    char* to = AddSuggestionBytes(size);
+    for (const CorrectionPiece* piece = begin; piece != end; ++piece) {
+      const std::string_view text = text_of(*piece);
+      if (!text.empty()) std::memcpy(to, text.data(), text.size());
+      to += text.size();
+    }
+  }
+}
+
+template <typename MatchRow>
+void CParsedVerb::ScanSuffixesKept(VerbScanState* scan, MatchRow match_row) {
+  const VerbScanMemo::Key key{
+      m_pPrefix, static_cast<size_t>(scan->rest.data() - m_strWord.data()),
+      m_bStative, m_bPronoun};
+  VerbScanPoint from;
+  bool resumed = false;
+  VerbScanMemo::Scan& log = scan_memo_->Begin(m_strWord, key, &from, &resumed);
+  if (resumed) {
+    RestorePoint(from, scan);
+    RebuildCorrections(log, from.recipes);
+  }
+  correction_log_ = &log;
+  ScanSuffixesWith<true>(scan, match_row);
+  correction_log_ = nullptr;
 }
 
 void CParsedVerb::ScanSuffixes(VerbScanState* scan) {
   // The unread text only ever loses bytes at its start, so whether the
   // rows come from suffix_rows_ is known from the start.
   if (suffix_rows_ != nullptr && suffix_rows_->Serves(scan->rest)) {
-    ScanSuffixesWith(scan,
-                     [tails = suffix_rows_->tails()](std::string_view rest) {
-                       return tails.Match(rest);
-                     });
+    auto match_row = [tails = suffix_rows_->tails()](std::string_view rest) {
+      return tails.Match(rest);
+    };
+    // Only quiet records: a kept scan makes no messages again. Shorter
+    // words seldom begin as one read just before.
+    if (scan_memo_ != nullptr && quiet() &&
+        scan->rest.size() >= kShortestKeptScan) {
+      ScanSuffixesKept(scan, match_row);
+    } else {
+      ScanSuffixesWith<false>(scan, match_row);
+    }
   } else {
-    ScanSuffixesWith(
+    ScanSuffixesWith<false>(
         scan, [](std::string_view rest) { return MatchVerbSuffixRow(rest); });
   }
 }

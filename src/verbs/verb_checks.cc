@@ -172,6 +172,30 @@ SuffixPieces Before(const CParsedVerb& verb, int n) {
   return pieces;
 }
 
+// Records the correction prefix + root + the parts in `log`, with the
+// word's tail and rover runs marked, for a scan that goes on from this one.
+void Record(VerbScanMemo::Scan& log, const CParsedVerb& verb,
+            std::string_view prefix, std::initializer_list<Part> parts) {
+  const std::string_view word = verb.m_strWord;
+  log.AddText(prefix, word);
+  log.AddMark(CorrectionPiece::kHeadword, 0);
+  for (const Part& part : parts) {
+    if (part.pieces == nullptr) {
+      log.AddText(part.text, word);
+      continue;
+    }
+    for (size_t i = 0; i < part.pieces->count(); ++i) {
+      const int run = part.pieces->RunAt(i);
+      if (run >= 0) {
+        log.AddMark(CorrectionPiece::kRun, static_cast<size_t>(run));
+      } else {
+        log.AddText(part.pieces->piece(i), word);
+      }
+    }
+  }
+  log.EndRecipe();
+}
+
 // Adds the suggestion prefix + root + the parts. Words of many rovers
 // get many long corrections, so the form is sized once and every piece
 // copied straight into it.
@@ -182,6 +206,9 @@ void Suggest(CParsedVerb& verb, std::string_view prefix,
   char* to = CopyPiece(verb.AddSuggestionBytes(size), prefix);
   to = CopyPiece(to, verb.m_strHeadword);
   for (const Part& part : parts) to = part.CopyTo(to);
+  if (VerbScanMemo::Scan* log = verb.correction_log()) {
+    Record(*log, verb, prefix, parts);
+  }
 }
 
 void CheckSameType(CParsedVerb& v, Scan& s) {
