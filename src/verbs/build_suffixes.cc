@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <vector>
 
 #include "verbs/parsed_verb.h"
 #include "words/first_byte_index.h"
@@ -289,17 +290,27 @@ void LowerBest(const RunSides<N>& sides, Fits fits, size_t* best) {
   }
 }
 
-void FindRefusalRuns(std::string_view word, std::string_view* before_run,
-                     std::string_view* after_run) {
-  constexpr size_t kCatchAll = std::size(kRefusalRuns) - 1;
-  static_assert(std::size(kAfterRefusalRuns) - 1 == kCatchAll);
+constexpr size_t kRefusalCatchAll = std::size(kRefusalRuns) - 1;
+static_assert(std::size(kAfterRefusalRuns) - 1 == kRefusalCatchAll);
+// What a place of {-Qo'} is judged by: the bytes before it, and those of
+// the {-Qo'} and one packed word after it.
+static_assert(kRefusalText.size() + kMaxPackedAffix <=
+              VerbScanMemo::kRefusalMarkReach);
+
+// Lowers *before and *after, rows of kRefusalRuns and kAfterRefusalRuns,
+// to the first rows that fit a place of {-Qo'} in `word` from byte
+// `start` on, and calls `mark(at, *before, *after)` after each place.
+// Stops once both are 0.
+template <typename Mark>
+void SearchRefusalRuns(std::string_view word, size_t start, size_t* before,
+                       size_t* after, Mark mark) {
   constexpr uint64_t kRefusalPacked = PackBytes(kRefusalText);
   constexpr uint64_t kRefusalMask =
       (uint64_t{1} << (8 * kRefusalText.size())) - 1;
-  size_t before = kCatchAll;
-  size_t after = kCatchAll;
+  if ((*before | *after) == 0) return;
   const char* const bytes = word.data();
-  ForEachByte(word, kRefusalText[0], [&](size_t at) {
+  ForEachByte(word.substr(start), kRefusalText[0], [&](size_t found) {
+    const size_t at = start + found;
     const std::string_view from(bytes + at, word.size() - at);
     if ((LoadPackedBytes(from) & kRefusalMask) != kRefusalPacked) return true;
     // The eight bytes that end at the {-Qo'}, the last in the high byte;
@@ -316,7 +327,7 @@ void FindRefusalRuns(std::string_view word, std::string_view* before_run,
         [ahead](uint64_t packed, uint64_t, size_t size) {
           return (ahead >> (8 * (kMaxPackedAffix - size))) == packed;
         },
-        &before);
+        before);
     const uint64_t behind = LoadPackedBytes(std::string_view(
         from.data() + kRefusalText.size(), from.size() - kRefusalText.size()));
     LowerBest(
@@ -324,11 +335,10 @@ void FindRefusalRuns(std::string_view word, std::string_view* before_run,
         [behind](uint64_t packed, uint64_t mask, size_t) {
           return (behind & mask) == packed;
         },
-        &after);
-    return before != 0 || after != 0;
+        after);
+    mark(at, *before, *after);
+    return (*before | *after) != 0;
   });
-  *before_run = kRefusalRuns[before].gives;
-  *after_run = kAfterRefusalRuns[after].gives;
 }
 
 // The class after which {-Ha'} and {-Qo'} are written.
@@ -355,7 +365,30 @@ std::string_view CParsedVerb::RoverRun(VerbRoverRun run) const {
     return root_neg_run_;
   }
   if (!refusal_runs_known_) {
-    FindRefusalRuns(m_strWord, &refusal_run_, &after_refusal_run_);
+    size_t before = kRefusalCatchAll;
+    size_t after = kRefusalCatchAll;
+    if (kept_scan_ == nullptr) {
+      SearchRefusalRuns(m_strWord, 0, &before, &after,
+                        [](size_t, size_t, size_t) {});
+    } else {
+      // The places a kept scan's word shares with this one are judged
+      // alike: the search goes on after the last of them.
+      std::vector<RefusalMark>& marks = kept_scan_->refusal_marks;
+      size_t start = 0;
+      if (!marks.empty()) {
+        before = marks.back().before;
+        after = marks.back().after;
+        start = marks.back().at + size_t{1};
+      }
+      SearchRefusalRuns(m_strWord, start, &before, &after,
+                        [&marks](size_t at, size_t b, size_t a) {
+                          marks.push_back(RefusalMark{static_cast<uint32_t>(at),
+                                                      static_cast<uint8_t>(b),
+                                                      static_cast<uint8_t>(a)});
+                        });
+    }
+    refusal_run_ = kRefusalRuns[before].gives;
+    after_refusal_run_ = kAfterRefusalRuns[after].gives;
     refusal_runs_known_ = true;
   }
   return run == kRefusalRun ? refusal_run_ : after_refusal_run_;

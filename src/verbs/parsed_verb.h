@@ -272,7 +272,10 @@ class CParsedVerb : public CParsedWord {
   void CheckStativePrefix();
 
   // Forgets the rovers read from the word, for a new word.
-  void ForgetRoverRuns() { root_neg_runs_known_ = refusal_runs_known_ = false; }
+  void ForgetRoverRuns() {
+    root_neg_runs_known_ = refusal_runs_known_ = false;
+    kept_scan_ = nullptr;
+  }
 
   // The rovers written around {-Ha'} and {-Qo'} depend on the word alone;
   // SuffixesBefore reads them from the word the first time it needs them
@@ -304,6 +307,9 @@ class CParsedVerb : public CParsedWord {
   VerbSuffixRows* suffix_rows_ = nullptr;  // see set_suffix_rows
   VerbScanMemo* scan_memo_ = nullptr;      // see set_scan_memo
   VerbScanMemo::Scan* correction_log_ = nullptr;
+  // The kept scan of this reading, if any, whose places of {-Qo'} the
+  // search for the rover runs goes on from.
+  VerbScanMemo::Scan* kept_scan_ = nullptr;
 };
 
 // The class fields by class: kClassFields[k] is m_strVSk; 0 is unused.

@@ -249,6 +249,7 @@ void CParsedVerb::ScanSuffixesKept(VerbScanState* scan, MatchRow match_row) {
     RebuildCorrections(log, from.recipes);
   }
   correction_log_ = &log;
+  kept_scan_ = &log;
   ScanSuffixesWith<true>(scan, match_row);
   correction_log_ = nullptr;
 }

@@ -89,6 +89,17 @@ VerbScanMemo::Scan& VerbScanMemo::Begin(std::string_view word, const Key& key,
       scan.pieces.resize(pieces);
       scan.recipe_ends.resize(recipes);
     }
+    // The places of {-Qo'} judged by shared bytes only.
+    const auto marks_end =
+        std::find_if(kept.refusal_marks.begin(), kept.refusal_marks.end(),
+                     [source_shared](const RefusalMark& mark) {
+                       return mark.at + kRefusalMarkReach > source_shared;
+                     });
+    if (target != source) {
+      scan.refusal_marks.assign(kept.refusal_marks.begin(), marks_end);
+    } else {
+      scan.refusal_marks.erase(marks_end, scan.refusal_marks.end());
+    }
     scan.point_count = source_point + 1;
     *from = scan.points[source_point];
     *resumed = true;
@@ -96,6 +107,7 @@ VerbScanMemo::Scan& VerbScanMemo::Begin(std::string_view word, const Key& key,
     scan.point_count = 0;
     scan.pieces.clear();
     scan.recipe_ends.clear();
+    scan.refusal_marks.clear();
   }
   scan.replayable = SIZE_MAX;
   scan.word.assign(word);

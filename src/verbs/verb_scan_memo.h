@@ -72,11 +72,22 @@ struct CorrectionPiece {
   size_t size;
 };
 
+// A place of {-Qo'} that the search for the rover runs around it passed
+// in a kept word, with the best rows of kRefusalRuns and
+// kAfterRefusalRuns found up to there (build_suffixes.cc).
+struct RefusalMark {
+  uint32_t at;
+  uint8_t before;
+  uint8_t after;
+};
+
 class VerbScanMemo {
  public:
   // Suffixes between two kept points: fewer cost more copying on every
   // long scan, more cost more suffixes read again after a point.
   static constexpr size_t kPointEvery = 8;
+  // The bytes from a place of {-Qo'} on that the search judges it by.
+  static constexpr size_t kRefusalMarkReach = 16;
 
   // What the scan starts from besides the word: a scan goes on only from
   // one that started the same way.
@@ -106,6 +117,10 @@ class VerbScanMemo {
     // Recipes from this one on could not be kept (a part of the word that
     // is no tail), nor points after them.
     size_t replayable = SIZE_MAX;
+    // The places of {-Qo'} in the word as far as the search for the runs
+    // around them went, in order; the search of a word that shares them
+    // goes on after the last.
+    std::vector<RefusalMark> refusal_marks;
     uint64_t last_use = 0;
     bool used = false;
 

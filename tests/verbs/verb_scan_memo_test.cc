@@ -81,6 +81,9 @@ TEST(VerbScanMemoTest, KeptScansReadAsFreshOnes) {
       {&eat, after_refusal},
       {&eat, after_refusal + "be'qu'Qo'"},
       {&eat, after_refusal + "Qo'be'qu'"},
+      // A change just after a {-Qo'} of the shared beginning.
+      {&eat, after_refusal.substr(0, 89) + "be'qu'" + after_refusal.substr(89)},
+      {&eat, after_refusal.substr(0, 86) + "be'" + after_refusal.substr(86)},
       {&eat, root_neg},
       {&eat, root_neg + "Ha'be'qu'"},
       {&eat, "yIlop'eghbe'" + Times("qu'be'", 24) + "Ha'" + Times("qu'", 3)},
