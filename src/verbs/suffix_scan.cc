@@ -176,10 +176,15 @@ void CParsedVerb::KeepPoint(const VerbScanState& scan, std::string_view rest,
     point.classes[k] = this->*kClassFields[k];
     point.class_rows[k] = class_rows_[k];
   }
-  std::copy_n(m_strNegRover, kRoverSlots, point.rovers[0]);
-  std::copy_n(m_strEmphRover, kRoverSlots, point.rovers[1]);
-  std::copy_n(m_strNegEmphRover, kRoverSlots, point.rovers[2]);
-  std::copy_n(m_strEmphNegRover, kRoverSlots, point.rovers[3]);
+  // Only the positions stored so far hold rovers; the point leaves the
+  // others as they were, and RestorePoint reads only these.
+  for (int pos = 0; pos < kRoverSlots; ++pos) {
+    if ((point.stored_pieces & RoverPiece(pos)) == 0) continue;
+    point.rovers[0][pos] = m_strNegRover[pos];
+    point.rovers[1][pos] = m_strEmphRover[pos];
+    point.rovers[2][pos] = m_strNegEmphRover[pos];
+    point.rovers[3][pos] = m_strEmphNegRover[pos];
+  }
   point.root_neg = m_strRootNeg;
   point.refusal = m_strRefusal;
 }
@@ -196,10 +201,15 @@ void CParsedVerb::RestorePoint(const VerbScanPoint& point,
     this->*kClassFields[k] = point.classes[k];
     class_rows_[k] = point.class_rows[k];
   }
-  std::copy_n(point.rovers[0], kRoverSlots, m_strNegRover);
-  std::copy_n(point.rovers[1], kRoverSlots, m_strEmphRover);
-  std::copy_n(point.rovers[2], kRoverSlots, m_strNegEmphRover);
-  std::copy_n(point.rovers[3], kRoverSlots, m_strEmphNegRover);
+  // The record was cleared for this reading, so its rover slots are all
+  // empty: only the positions the point stored are filled again.
+  for (int pos = 0; pos < kRoverSlots; ++pos) {
+    if ((point.stored_pieces & RoverPiece(pos)) == 0) continue;
+    m_strNegRover[pos] = point.rovers[0][pos];
+    m_strEmphRover[pos] = point.rovers[1][pos];
+    m_strNegEmphRover[pos] = point.rovers[2][pos];
+    m_strEmphNegRover[pos] = point.rovers[3][pos];
+  }
   m_strRootNeg = point.root_neg;
   m_strRefusal = point.refusal;
 }
@@ -241,10 +251,10 @@ void CParsedVerb::ScanSuffixesKept(VerbScanState* scan, MatchRow match_row) {
   const VerbScanMemo::Key key{
       m_pPrefix, static_cast<size_t>(scan->rest.data() - m_strWord.data()),
       m_bStative, m_bPronoun};
-  VerbScanPoint from;
   bool resumed = false;
-  VerbScanMemo::Scan& log = scan_memo_->Begin(m_strWord, key, &from, &resumed);
+  VerbScanMemo::Scan& log = scan_memo_->Begin(m_strWord, key, &resumed);
   if (resumed) {
+    const VerbScanPoint& from = log.last_point();
     RestorePoint(from, scan);
     RebuildCorrections(log, from.recipes);
   }

@@ -30,7 +30,7 @@ void VerbScanMemo::Scan::AddText(std::string_view text, std::string_view word) {
 }
 
 VerbScanMemo::Scan& VerbScanMemo::Begin(std::string_view word, const Key& key,
-                                        VerbScanPoint* from, bool* resumed) {
+                                        bool* resumed) {
   *resumed = false;
   size_t source = kKept;
   size_t source_point = 0;
@@ -90,18 +90,17 @@ VerbScanMemo::Scan& VerbScanMemo::Begin(std::string_view word, const Key& key,
       scan.recipe_ends.resize(recipes);
     }
     // The places of {-Qo'} judged by shared bytes only.
-    const auto marks_end =
-        std::find_if(kept.refusal_marks.begin(), kept.refusal_marks.end(),
-                     [source_shared](const RefusalMark& mark) {
-                       return mark.at + kRefusalMarkReach > source_shared;
-                     });
+    const auto marks_end = std::partition_point(
+        kept.refusal_marks.begin(), kept.refusal_marks.end(),
+        [source_shared](const RefusalMark& mark) {
+          return mark.at + kRefusalMarkReach <= source_shared;
+        });
     if (target != source) {
       scan.refusal_marks.assign(kept.refusal_marks.begin(), marks_end);
     } else {
       scan.refusal_marks.erase(marks_end, scan.refusal_marks.end());
     }
     scan.point_count = source_point + 1;
-    *from = scan.points[source_point];
     *resumed = true;
   } else {
     scan.point_count = 0;

@@ -124,6 +124,8 @@ class VerbScanMemo {
     uint64_t last_use = 0;
     bool used = false;
 
+    // The last point. REQUIRES: point_count > 0.
+    const VerbScanPoint& last_point() const { return points[point_count - 1]; }
     // A new point at the end, to be filled.
     VerbScanPoint& AddPoint() {
       if (point_count == points.size()) points.emplace_back();
@@ -148,12 +150,11 @@ class VerbScanMemo {
   VerbScanMemo& operator=(const VerbScanMemo&) = delete;
 
   // Starts the scan of `word` (after the prefix) with `key`. Returns the
-  // Scan to record it in; when a kept scan of a word that begins the same
-  // way has a point the new scan may go on from, copies it to *from and
-  // sets *resumed. The Scan then holds that point last and the recipes
-  // made before it, and the caller rebuilds those and goes on from there.
-  Scan& Begin(std::string_view word, const Key& key, VerbScanPoint* from,
-              bool* resumed);
+  // Scan to record it in, and sets *resumed when a kept scan of a word
+  // that begins the same way has a point the new scan may go on from. The
+  // Scan then holds that point last (last_point()) and the recipes made
+  // before it, and the caller rebuilds those and goes on from there.
+  Scan& Begin(std::string_view word, const Key& key, bool* resumed);
 
   // Forgets every scan.
   void Clear();

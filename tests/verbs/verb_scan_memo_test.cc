@@ -88,6 +88,9 @@ TEST(VerbScanMemoTest, KeptScansReadAsFreshOnes) {
       {&eat, root_neg + "Ha'be'qu'"},
       {&eat, "yIlop'eghbe'" + Times("qu'be'", 24) + "Ha'" + Times("qu'", 3)},
       {&eat, "yIlop'eghbe'" + Times("qu'be'", 24) + "Ha'" + Times("qu'", 4)},
+      // Rovers stored early, at a position the rest leaves alone.
+      {&eat, "yIlopqu'taH" + Times("Qo'be'", 25)},
+      {&eat, "yIlopqu'taH" + Times("Qo'be'", 25) + "qu'"},
       {&eat, chain + "Qo'qu'"},  // back to an earlier word
   };
   VerbSuffixRows rows;
@@ -120,9 +123,8 @@ TEST(VerbScanMemoTest, GoesOnFromTheLastPointTheWordShares) {
   const std::string word(200, 'a');
   const VerbScanMemo::Key key{nullptr, 3, 0, 0};
   VerbScanMemo memo;
-  VerbScanPoint from;
   bool resumed = true;
-  VerbScanMemo::Scan& scan = memo.Begin(word, key, &from, &resumed);
+  VerbScanMemo::Scan& scan = memo.Begin(word, key, &resumed);
   EXPECT_FALSE(resumed);
   for (size_t offset : {20, 40, 60, 80}) {
     // One correction before each point, with the word's tail in it.
@@ -145,15 +147,16 @@ TEST(VerbScanMemoTest, GoesOnFromTheLastPointTheWordShares) {
   };
   for (const Case& c : cases) {
     VerbScanMemo copy_from;  // a memo holding `word` only
-    VerbScanMemo::Scan& kept = copy_from.Begin(word, key, &from, &resumed);
+    VerbScanMemo::Scan& kept = copy_from.Begin(word, key, &resumed);
     kept.pieces = scan.pieces;
     kept.recipe_ends = scan.recipe_ends;
     kept.points = scan.points;
     kept.point_count = scan.point_count;
     const std::string next = word.substr(0, c.shared) + std::string(50, 'b');
-    VerbScanMemo::Scan& went_on = copy_from.Begin(next, key, &from, &resumed);
+    VerbScanMemo::Scan& went_on = copy_from.Begin(next, key, &resumed);
     EXPECT_EQ(resumed, c.resumed) << c.shared;
     if (!resumed) continue;
+    const VerbScanPoint& from = went_on.last_point();
     EXPECT_EQ(from.offset, c.offset) << c.shared;
     EXPECT_EQ(went_on.recipe_ends.size(), from.recipes) << c.shared;
     EXPECT_EQ(went_on.word, next);
@@ -163,24 +166,24 @@ TEST(VerbScanMemoTest, GoesOnFromTheLastPointTheWordShares) {
     // Another start is another scan.
     VerbScanMemo::Key other = key;
     other.stative = 1;
-    copy_from.Begin(next, other, &from, &resumed);
+    copy_from.Begin(next, other, &resumed);
     EXPECT_FALSE(resumed);
   }
 
   // A piece of the word that is no tail cannot be rebuilt: points after
   // it are not gone on from.
-  VerbScanMemo::Scan& cut = memo.Begin(word, key, &from, &resumed);
+  VerbScanMemo::Scan& cut = memo.Begin(word, key, &resumed);
   ASSERT_TRUE(resumed);
-  ASSERT_EQ(from.offset, 80u);
+  ASSERT_EQ(cut.last_point().offset, 80u);
   cut.AddText(std::string_view(cut.word).substr(90, 5), cut.word);
   cut.EndRecipe();
   VerbScanPoint& later = cut.AddPoint();
   later = VerbScanPoint{};
   later.offset = 120;
   later.recipes = cut.recipe_ends.size();
-  memo.Begin(word, key, &from, &resumed);
+  const VerbScanMemo::Scan& again = memo.Begin(word, key, &resumed);
   ASSERT_TRUE(resumed);
-  EXPECT_EQ(from.offset, 80u);
+  EXPECT_EQ(again.last_point().offset, 80u);
 }
 
 }  // namespace
