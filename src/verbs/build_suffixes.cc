@@ -358,40 +358,44 @@ std::string CParsedVerb::BuildSuffixes(int n) const {
 
 std::string_view CParsedVerb::RoverRun(VerbRoverRun run) const {
   if (run == kRootNegRun) {
-    if (!root_neg_runs_known_) {
-      root_neg_run_ = FirstRootNegRun(m_strWord);
-      root_neg_runs_known_ = true;
-    }
+    if (!root_neg_runs_known_) ReadRootNegRun();
     return root_neg_run_;
   }
-  if (!refusal_runs_known_) {
-    size_t before = kRefusalCatchAll;
-    size_t after = kRefusalCatchAll;
-    if (kept_scan_ == nullptr) {
-      SearchRefusalRuns(m_strWord, 0, &before, &after,
-                        [](size_t, size_t, size_t) {});
-    } else {
-      // The places a kept scan's word shares with this one are judged
-      // alike: the search goes on after the last of them.
-      std::vector<RefusalMark>& marks = kept_scan_->refusal_marks;
-      size_t start = 0;
-      if (!marks.empty()) {
-        before = marks.back().before;
-        after = marks.back().after;
-        start = marks.back().at + size_t{1};
-      }
-      SearchRefusalRuns(m_strWord, start, &before, &after,
-                        [&marks](size_t at, size_t b, size_t a) {
-                          marks.push_back(RefusalMark{static_cast<uint32_t>(at),
-                                                      static_cast<uint8_t>(b),
-                                                      static_cast<uint8_t>(a)});
-                        });
-    }
-    refusal_run_ = kRefusalRuns[before].gives;
-    after_refusal_run_ = kAfterRefusalRuns[after].gives;
-    refusal_runs_known_ = true;
-  }
+  if (!refusal_runs_known_) ReadRefusalRuns();
   return run == kRefusalRun ? refusal_run_ : after_refusal_run_;
+}
+
+void CParsedVerb::ReadRootNegRun() const {
+  root_neg_run_ = FirstRootNegRun(m_strWord);
+  root_neg_runs_known_ = true;
+}
+
+void CParsedVerb::ReadRefusalRuns() const {
+  size_t before = kRefusalCatchAll;
+  size_t after = kRefusalCatchAll;
+  if (kept_scan_ == nullptr) {
+    SearchRefusalRuns(m_strWord, 0, &before, &after,
+                      [](size_t, size_t, size_t) {});
+  } else {
+    // The places a kept scan's word shares with this one are judged
+    // alike: the search goes on after the last of them.
+    std::vector<RefusalMark>& marks = kept_scan_->refusal_marks;
+    size_t start = 0;
+    if (!marks.empty()) {
+      before = marks.back().before;
+      after = marks.back().after;
+      start = marks.back().at + size_t{1};
+    }
+    SearchRefusalRuns(m_strWord, start, &before, &after,
+                      [&marks](size_t at, size_t b, size_t a) {
+                        marks.push_back(RefusalMark{static_cast<uint32_t>(at),
+                                                    static_cast<uint8_t>(b),
+                                                    static_cast<uint8_t>(a)});
+                      });
+  }
+  refusal_run_ = kRefusalRuns[before].gives;
+  after_refusal_run_ = kAfterRefusalRuns[after].gives;
+  refusal_runs_known_ = true;
 }
 
 void CParsedVerb::SuffixesBefore(int n, SuffixPieces* out) const {
@@ -420,10 +424,12 @@ void CParsedVerb::SuffixesBefore(int n, SuffixPieces* out) const {
     if ((here & 1) != 0) append(this->*kClassFields[type]);
     if ((here & 2) == 0) continue;
     if (type == kRootNegClass && !m_strRootNeg.empty()) {
-      out->AddRun(RoverRun(kRootNegRun), kRootNegRun);
+      if (!root_neg_runs_known_) ReadRootNegRun();
+      out->AddRun(root_neg_run_, kRootNegRun);
     } else if (type == kRefusalClass && !m_strRefusal.empty()) {
-      out->AddRun(RoverRun(kRefusalRun), kRefusalRun);
-      out->AddRun(RoverRun(kAfterRefusalRun), kAfterRefusalRun);
+      if (!refusal_runs_known_) ReadRefusalRuns();
+      out->AddRun(refusal_run_, kRefusalRun);
+      out->AddRun(after_refusal_run_, kAfterRefusalRun);
     } else {
       append_rovers(type + 1);
     }

@@ -271,6 +271,10 @@ class CParsedVerb : public CParsedWord {
   // A stative verb without {-moH} needs a prefix without object.
   void CheckStativePrefix();
 
+  // Read the runs of RoverRun from the word and keep them.
+  void ReadRootNegRun() const;
+  void ReadRefusalRuns() const;
+
   // Forgets the rovers read from the word, for a new word.
   void ForgetRoverRuns() {
     root_neg_runs_known_ = refusal_runs_known_ = false;
