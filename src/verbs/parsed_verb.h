@@ -275,10 +275,12 @@ class CParsedVerb : public CParsedWord {
   void ReadRootNegRun() const;
   void ReadRefusalRuns() const;
 
-  // Forgets the rovers read from the word, for a new word.
+  // Forgets the rovers read from the word, for a new word, and the kept
+  // scan of the last one, even one an exception cut short.
   void ForgetRoverRuns() {
     root_neg_runs_known_ = refusal_runs_known_ = false;
     kept_scan_ = nullptr;
+    correction_log_ = nullptr;
   }
 
   // The rovers written around {-Ha'} and {-Qo'} depend on the word alone;
