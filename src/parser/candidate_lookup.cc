@@ -32,7 +32,9 @@ void MergeRepeats(std::vector<Candidate>* candidates) {
 }  // namespace
 
 // The lookup reads no entry record: kinds and text sizes come from the
-// entry summaries that the headword index keeps.
+// entry summaries that the headword index keeps. It does ask for each
+// candidate's record to be fetched, since the candidates that are read
+// need theirs soon, and in a large lexicon it is rarely in the cache.
 size_t FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
                             size_t prefix, std::vector<Candidate>* candidates) {
   candidates->clear();
@@ -41,6 +43,7 @@ size_t FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
   using wordvault::EntryStore;
   size_t read = impl->headwords.ForEachPrefix(
       word, [&](uint32_t position, size_t length, uint32_t summary) {
+        impl->entries.Prefetch(position);
         candidates->push_back(Candidate{position, static_cast<uint32_t>(length),
                                         EntryStore::TextBytesIn(summary),
                                         EntryStore::KindIn(summary), true,
@@ -63,6 +66,7 @@ size_t FindCandidateEntries(const CLexicon& lexicon, std::string_view word,
                 rest, [&](uint32_t position, size_t length, uint32_t summary) {
                   if (EntryStore::KindIn(summary) != kVerb) return;
                   may_repeat = may_repeat || length <= shared;
+                  impl->entries.Prefetch(position);
                   candidates->push_back(Candidate{
                       position, static_cast<uint32_t>(length),
                       EntryStore::TextBytesIn(summary), kVerb, false, true});
