@@ -19,36 +19,18 @@
 #
 # Usage: bench/compare-lexicon-sizes.sh [--instructions] [BUILD_DIR]
 #        (default BUILD_DIR: build-bench)
-# Installs valgrind (with --instructions) and time from Debian when they
-# are missing, and builds tesvar in Release first.
+# Installs valgrind (with --instructions) from Debian when it is missing,
+# and builds tesvar in Release first.
 set -euo pipefail
 
-INSTRUCTIONS=0
-if [[ ${1:-} == --instructions ]]; then
-  INSTRUCTIONS=1
-  shift
-fi
-ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-BUILD=${1:-$ROOT/build-bench}
+# shellcheck source=bench/bench-common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/bench-common.sh"
 WORK=$BUILD/lexicon-sizes
 WORDS=100000
 SMALL=1000
 LARGE=1000000
 SEED=42
 RUNS=3
-
-install_missing() {
-  local packages=(time)
-  ((INSTRUCTIONS == 0)) || packages+=(valgrind)
-  bash "$ROOT/ci/install-packages.sh" "${packages[@]}" >&2
-}
-
-build_tesvar() {
-  cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release \
-    -DTESVAR_BUILD_BENCHMARKS=ON >/dev/null
-  cmake --build "$BUILD" -j"$(nproc)" --target tesvar_cli \
-    tesvar_generate_lexicon >/dev/null
-}
 
 # The same inputs on every run.
 make_inputs() {
@@ -82,18 +64,6 @@ seconds() {
   echo "$best_ns"
 }
 
-# instructions INPUT COMMAND...: the instructions of COMMAND with INPUT on
-# standard input.
-instructions() {
-  local input=$1
-  shift
-  local out=$WORK/callgrind.out
-  valgrind --tool=callgrind --callgrind-out-file="$out" "$@" <"$input" \
-    >/dev/null 2>&1
-  awk '/^(summary|totals):/ {print $2; exit}' "$out"
-  rm -f "$out"
-}
-
 # per_word MEASURE INPUT COMMAND...: MEASURE on INPUT less MEASURE on empty
 # input, per word.
 per_word() {
@@ -118,8 +88,8 @@ row() {
   ns_small=$(per_word seconds "$small_input" "${small[@]}")
   ns_large=$(per_word seconds "$large_input" "${large[@]}")
   if ((INSTRUCTIONS == 1)); then
-    ir_small=$(per_word instructions "$small_input" "${small[@]}")
-    ir_large=$(per_word instructions "$large_input" "${large[@]}")
+    ir_small=$(per_word count_instructions "$small_input" "${small[@]}")
+    ir_large=$(per_word count_instructions "$large_input" "${large[@]}")
   fi
   awk -v list="$list" -v a="$ns_small" -v b="$ns_large" -v c="$ir_small" \
     -v d="$ir_large" 'BEGIN {
@@ -131,7 +101,7 @@ row() {
 
 main() {
   install_missing
-  build_tesvar
+  build_release tesvar_cli tesvar_generate_lexicon
   make_inputs
   echo "Machine: $(nproc) CPUs, $(lscpu | sed -n 's/^Model name: *//p')"
   echo "tesvar:  $("$BUILD/tools/tesvar" --version | head -n 1)"

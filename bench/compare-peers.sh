@@ -29,32 +29,14 @@
 # in Release first.
 set -euo pipefail
 
-INSTRUCTIONS=0
-if [[ ${1:-} == --instructions ]]; then
-  INSTRUCTIONS=1
-  shift
-fi
-ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-BUILD=${1:-$ROOT/build-bench}
+# shellcheck source=bench/bench-common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/bench-common.sh"
 WORK=$BUILD/peers
 WORDS=100000
 ENTRIES=5000
 SEED=42
 RUNS=3
 DICTIONARY=/usr/share/dict/american-english
-
-install_missing() {
-  local packages=(hunspell hunspell-en-us wamerican hfst time)
-  ((INSTRUCTIONS == 0)) || packages+=(valgrind)
-  bash "$ROOT/ci/install-packages.sh" "${packages[@]}" >&2
-}
-
-build_tesvar() {
-  cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release \
-    -DTESVAR_BUILD_BENCHMARKS=ON >/dev/null
-  cmake --build "$BUILD" -j"$(nproc)" --target tesvar_cli \
-    tesvar_generate_lexicon tesvar_write_lexc tesvar_work_units >/dev/null
-}
 
 # The same inputs on every run: a fixed shuffle of the English word list
 # (repeated if it is shorter than $WORDS), a generated lexicon with its
@@ -114,16 +96,9 @@ measure() {
 instructions() {
   local input=$1
   shift
-  local out=$WORK/callgrind.out
-  count() {
-    valgrind --tool=callgrind --callgrind-out-file="$out" "$@" >/dev/null \
-      2>&1
-    awk '/^(summary|totals):/ {print $2; exit}' "$out"
-  }
   local empty full
-  empty=$(count "$@" </dev/null)
-  full=$(count "$@" <"$input")
-  rm -f "$out"
+  empty=$(count_instructions /dev/null "$@")
+  full=$(count_instructions "$input" "$@")
   awk -v e="$empty" -v f="$full" -v n="$WORDS" \
     'BEGIN { printf "%.0f\n", (f - e) / n }'
 }
@@ -145,8 +120,9 @@ row() {
 }
 
 main() {
-  install_missing
-  build_tesvar
+  install_missing hunspell hunspell-en-us wamerican hfst time
+  build_release tesvar_cli tesvar_generate_lexicon tesvar_write_lexc \
+    tesvar_work_units
   make_inputs
   local tesvar=$BUILD/tools/tesvar
   local lookup=(hfst-optimized-lookup -q "$WORK/analyser.hfstol")
