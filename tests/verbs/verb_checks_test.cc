@@ -7,16 +7,15 @@
 
 #include <initializer_list>
 #include <iterator>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "support/separate_texts.h"
 #include "support/test_lexicon.h"
 #include "tesvar/parser.h"
 #include "verbs/parsed_verb.h"
 #include "verbs/verb_affix_tables.h"
-#include "words/text_space.h"
 
 namespace tesvar {
 namespace {
@@ -129,19 +128,7 @@ TEST(VerbChecksTest, RoversAreCheckedWhereTheyCanBeWrong) {
       });
 }
 
-// Room that keeps every text apart, so that a view that runs past its
-// own text shows.
-class SeparateTexts : public TextSpace {
- public:
-  char* Allocate(size_t size) override {
-    texts_.push_back(std::make_unique<char[]>(size + 1));
-    texts_.back()[size] = '#';
-    return texts_.back().get();
-  }
-
- private:
-  std::vector<std::unique_ptr<char[]>> texts_;
-};
+using testing::SeparateTexts;
 
 // A quiet verb with a text space writes the same corrections there, and
 // only there; a record cleared for the next reading lists none of them.

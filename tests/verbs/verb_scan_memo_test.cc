@@ -6,31 +6,18 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "support/separate_texts.h"
 #include "support/test_lexicon.h"
 #include "verbs/parsed_verb.h"
 #include "verbs/verb_suffix_rows.h"
-#include "words/text_space.h"
 
 namespace tesvar {
 namespace {
 
-// Room that keeps every text apart, so that a view that runs past its
-// own text shows.
-class SeparateTexts : public TextSpace {
- public:
-  char* Allocate(size_t size) override {
-    texts_.push_back(std::make_unique<char[]>(size + 1));
-    texts_.back()[size] = '#';
-    return texts_.back().get();
-  }
-
- private:
-  std::vector<std::unique_ptr<char[]>> texts_;
-};
+using testing::SeparateTexts;
 
 std::string Times(const std::string& piece, int n) {
   std::string out;
