@@ -8,6 +8,20 @@
 namespace tesvar {
 namespace {
 
+// Every string of up to `longest` bytes drawn from `bytes`, the empty one
+// first, shorter before longer.
+std::vector<std::string> AllStrings(const std::string& bytes, size_t longest) {
+  std::vector<std::string> strings = {""};
+  for (size_t begin = 0, length = 1; length <= longest; ++length) {
+    const size_t end = strings.size();
+    for (size_t i = begin; i < end; ++i) {
+      for (char c : bytes) strings.push_back(strings[i] + c);
+    }
+    begin = end;
+  }
+  return strings;
+}
+
 TEST(SpellingTest, AlphabetHasFortyFiveBytes) {
   int accepted = 0;
   for (int b = 0; b < 256; ++b) {
@@ -85,14 +99,7 @@ TEST(SpellingTest, IsIdempotent) {
 // vowels, case, the apostrophe and foreign bytes, NUL among them.
 TEST(SpellingTest, CanonicalTestAgreesWithNormalisation) {
   const std::string bytes("tlhcgHaI'Ddq-\0\xe4", 15);
-  std::vector<std::string> words = {""};
-  for (size_t begin = 0, length = 1; length <= 4; ++length) {
-    const size_t end = words.size();
-    for (size_t i = begin; i < end; ++i) {
-      for (char c : bytes) words.push_back(words[i] + c);
-    }
-    begin = end;
-  }
+  const std::vector<std::string> words = AllStrings(bytes, 4);
   int canonical = 0;
   for (const std::string& word : words) {
     std::string normal = word;
@@ -109,14 +116,7 @@ TEST(SpellingTest, CanonicalTestAgreesWithNormalisation) {
 // canonical.
 TEST(SpellingTest, CheckOfRelatedWordsAgreesWithTheQuickTest) {
   const std::string bytes("tlhcgHaI'Ddq-\0\xe4", 15);
-  std::vector<std::string> tails = {""};
-  for (size_t begin = 0, length = 1; length <= 3; ++length) {
-    const size_t end = tails.size();
-    for (size_t i = begin; i < end; ++i) {
-      for (char c : bytes) tails.push_back(tails[i] + c);
-    }
-    begin = end;
-  }
+  const std::vector<std::string> tails = AllStrings(bytes, 3);
   // The long stems put a tail past the first eight bytes and an "h" in
   // the middle of the second eight.
   for (const std::string stem :
@@ -139,14 +139,7 @@ TEST(SpellingTest, CheckOfRelatedWordsAgreesWithTheQuickTest) {
 // must still be read.
 TEST(SpellingTest, CheckOfWordsSharingTheirEndsAgreesWithTheQuickTest) {
   const std::string bytes("tlcgHaI'q-", 10);
-  std::vector<std::string> middles = {""};
-  for (size_t begin = 0, length = 1; length <= 2; ++length) {
-    const size_t end = middles.size();
-    for (size_t i = begin; i < end; ++i) {
-      for (char c : bytes) middles.push_back(middles[i] + c);
-    }
-    begin = end;
-  }
+  const std::vector<std::string> middles = AllStrings(bytes, 2);
   for (const std::string stem : {"", "Qapqu'be'qu'be'Qo'c"}) {
     for (const std::string end :
          {"h", "lh", "hqu'", "lhqu'be'", "ghqu'be'qu'be'Qo'Qapla'"}) {
