@@ -10,12 +10,16 @@
 #   realistic  words that read flawlessly, 5% of them mistyped, made
 #              against each lexicon: about the same readings per word at
 #              both sizes
+#   unchanged  the words of the mixed list whose output (the JSON line) is
+#              the same at both sizes: the same work, so what is left is
+#              what the size itself costs (about four words in five)
 #
-# For each it prints the time per word of parsing alone (the whole process
-# less a run on empty input, which loads the lexicon; best of three runs)
-# and, with --instructions, the instructions per word the same way, counted
-# by callgrind (valgrind), which load on the machine does not disturb; then
-# the ratio of the large lexicon to the small one.
+# For each it prints the time per word of parsing alone (the time that
+# `--stats` reports, which starts once the lexicon is loaded; best of three
+# runs) and, with --instructions, the instructions per word of the whole
+# process less those of a run on empty input, counted by callgrind
+# (valgrind), which load on the machine does not disturb; then the ratio of
+# the large lexicon to the small one.
 #
 # Usage: bench/compare-lexicon-sizes.sh [--instructions] [BUILD_DIR]
 #        (default BUILD_DIR: build-bench)
@@ -45,35 +49,59 @@ make_inputs() {
   done
   "$generate" --words "$WORDS" --from "$WORK/lexicon-$SMALL.tsv" \
     --seed "$SEED" >"$WORK/mixed.txt"
+  keep_unchanged "$WORK/mixed.txt" >"$WORK/unchanged.txt"
 }
 
-# seconds INPUT COMMAND...: the best of $RUNS wall times of COMMAND with
-# INPUT on standard input.
-seconds() {
+# keep_unchanged LIST: the words of LIST whose JSON line is the same with
+# both lexicons. Each input line gives one output line, a refused word
+# included (the exit status is then 1).
+keep_unchanged() {
+  local list=$1 size
+  for size in $SMALL $LARGE; do
+    "$BUILD/tools/tesvar" parse --json --native \
+      --lexicon "$WORK/lexicon-$size.tsv" <"$list" >"$WORK/out-$size.json" \
+      2>/dev/null || (($? == 1))
+  done
+  awk -v small="$WORK/out-$SMALL.json" -v large="$WORK/out-$LARGE.json" '
+    { getline a <small; getline b <large; if (a == b) print }' "$list"
+  rm -f "$WORK/out-$SMALL.json" "$WORK/out-$LARGE.json"
+}
+
+# parse_ns INPUT COMMAND...: the best of $RUNS times, in nanoseconds, that
+# COMMAND --stats reports for INPUT on standard input: from the end of
+# loading the lexicon to the last answer written. (A refused word makes
+# the exit status 1.)
+parse_ns() {
   local input=$1
   shift
-  local best_ns=0
+  local best_ns=0 run ns
   for ((run = 0; run < RUNS; run++)); do
-    local start end ns
-    start=$(date +%s%N)
-    "$@" <"$input" >/dev/null 2>&1
-    end=$(date +%s%N)
-    ns=$((end - start))
+    ns=$({ "$@" --stats <"$input" 2>&1 >/dev/null || true; } |
+      awk '/^time: / { printf "%.0f", $2 * 1e9 }')
     if ((best_ns == 0 || ns < best_ns)); then best_ns=$ns; fi
   done
   echo "$best_ns"
 }
 
-# per_word MEASURE INPUT COMMAND...: MEASURE on INPUT less MEASURE on empty
-# input, per word.
+# instructions INPUT COMMAND...: the instructions COMMAND takes for INPUT
+# less those it takes for empty input (starting and loading the lexicon).
+instructions() {
+  local input=$1
+  shift
+  local empty full
+  empty=$(count_instructions /dev/null "$@")
+  full=$(count_instructions "$input" "$@")
+  echo $((full - empty))
+}
+
+# per_word MEASURE INPUT COMMAND...: MEASURE per word (line) of INPUT.
 per_word() {
   local measure=$1 input=$2
   shift 2
-  local empty full
-  empty=$("$measure" /dev/null "$@")
-  full=$("$measure" "$input" "$@")
-  awk -v e="$empty" -v f="$full" -v n="$WORDS" \
-    'BEGIN { printf "%.1f\n", (f - e) / n }'
+  local total words
+  total=$("$measure" "$input" "$@")
+  words=$(wc -l <"$input")
+  awk -v t="$total" -v n="$words" 'BEGIN { printf "%.1f\n", t / n }'
 }
 
 # row LIST SMALL_INPUT LARGE_INPUT: one row of the table.
@@ -85,11 +113,11 @@ row() {
   local large=("$tesvar" parse --json --native --lexicon
     "$WORK/lexicon-$LARGE.tsv")
   local ns_small ns_large ir_small="-" ir_large="-"
-  ns_small=$(per_word seconds "$small_input" "${small[@]}")
-  ns_large=$(per_word seconds "$large_input" "${large[@]}")
+  ns_small=$(per_word parse_ns "$small_input" "${small[@]}")
+  ns_large=$(per_word parse_ns "$large_input" "${large[@]}")
   if ((INSTRUCTIONS == 1)); then
-    ir_small=$(per_word count_instructions "$small_input" "${small[@]}")
-    ir_large=$(per_word count_instructions "$large_input" "${large[@]}")
+    ir_small=$(per_word instructions "$small_input" "${small[@]}")
+    ir_large=$(per_word instructions "$large_input" "${large[@]}")
   fi
   awk -v list="$list" -v a="$ns_small" -v b="$ns_large" -v c="$ir_small" \
     -v d="$ir_large" 'BEGIN {
@@ -107,6 +135,8 @@ main() {
   echo "tesvar:  $("$BUILD/tools/tesvar" --version | head -n 1)"
   echo "Inputs:  $WORDS words per list; generated lexicons of $SMALL and" \
     "$LARGE entries (seed $SEED); parsing only, best of $RUNS runs"
+  echo "         unchanged: $(wc -l <"$WORK/unchanged.txt") words of the" \
+    "mixed list"
   echo
   printf "%-10s %9s %9s %6s %11s %11s %6s\n" "list" "us/word" "us/word" \
     "ratio" "instr/word" "instr/word" "ratio"
@@ -114,6 +144,7 @@ main() {
     "$SMALL" "$LARGE" ""
   row mixed "$WORK/mixed.txt" "$WORK/mixed.txt"
   row realistic "$WORK/realistic-$SMALL.txt" "$WORK/realistic-$LARGE.txt"
+  row unchanged "$WORK/unchanged.txt" "$WORK/unchanged.txt"
 }
 
 main
