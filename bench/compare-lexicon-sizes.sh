@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Measures what the size of the lexicon costs each word: `tesvar parse
 # --json --native` with generated lexicons of 1,000 and 1,000,000 entries,
-# on two lists of words:
+# on four lists of words:
 #
 #   mixed      the generated mix of typed text, made from the 1,000-entry
 #              lexicon, whose entries are also the first of the larger one:
@@ -13,6 +13,9 @@
 #   unchanged  the words of the mixed list whose output (the JSON line) is
 #              the same at both sizes: the same work, so what is left is
 #              what the size itself costs (about four words in five)
+#   zipf       realistic words whose entries are drawn as the words of a
+#              text are, a few often and most rarely (the earlier in the
+#              lexicon, the more often), made against each lexicon
 #
 # For each it prints the time per word of parsing alone (the time that
 # `--stats` reports, which starts once the lexicon is loaded; best of three
@@ -46,6 +49,8 @@ make_inputs() {
       "$generate" --entries "$size" --seed "$SEED" >"$WORK/lexicon-$size.tsv"
     "$generate" --words "$WORDS" --from "$WORK/lexicon-$size.tsv" \
       --seed "$SEED" --realistic >"$WORK/realistic-$size.txt"
+    "$generate" --words "$WORDS" --from "$WORK/lexicon-$size.tsv" \
+      --seed "$SEED" --realistic --zipf >"$WORK/zipf-$size.txt"
   done
   "$generate" --words "$WORDS" --from "$WORK/lexicon-$SMALL.tsv" \
     --seed "$SEED" >"$WORK/mixed.txt"
@@ -145,6 +150,7 @@ main() {
   row mixed "$WORK/mixed.txt" "$WORK/mixed.txt"
   row realistic "$WORK/realistic-$SMALL.txt" "$WORK/realistic-$LARGE.txt"
   row unchanged "$WORK/unchanged.txt" "$WORK/unchanged.txt"
+  row zipf "$WORK/zipf-$SMALL.txt" "$WORK/zipf-$LARGE.txt"
 }
 
 main

@@ -25,10 +25,12 @@ void Usage() {
          "  tesvar_generate_lexicon --entries N [--seed S]\n"
          "      writes a lexicon of N entries (TSV version 1)\n"
          "  tesvar_generate_lexicon --words M --from FILE [--seed S] "
-         "[--realistic [--typos P]]\n"
+         "[--realistic [--typos P]] [--zipf]\n"
          "      writes M words made from the lexicon FILE, one per line;\n"
          "      --realistic: only words that read flawlessly, P% of them\n"
-         "      mistyped (default 5), instead of the mix of typed text\n";
+         "      mistyped (default 5), instead of the mix of typed text;\n"
+         "      --zipf: entries drawn as the words of a text are, the\n"
+         "      earlier in FILE the more often, instead of all alike\n";
 }
 
 struct Options {
@@ -37,6 +39,7 @@ struct Options {
   uint64_t seed = kDefaultSeed;
   std::string from;
   bool realistic = false;
+  bool zipf = false;
   uint64_t typos = tesvar::bench::kRealisticTypoPercent;
 };
 
@@ -52,6 +55,10 @@ bool ParseOptions(int argc, char** argv, Options* options) {
     const std::string_view flag = argv[i];
     if (flag == "--realistic") {
       options->realistic = true;
+      continue;
+    }
+    if (flag == "--zipf") {
+      options->zipf = true;
       continue;
     }
     if (i + 1 == argc) return false;
@@ -74,7 +81,8 @@ bool ParseOptions(int argc, char** argv, Options* options) {
   }
   // Exactly one of the two modes.
   if (options->entries > 0) {
-    return options->words == 0 && options->from.empty() && !options->realistic;
+    return options->words == 0 && options->from.empty() &&
+           !options->realistic && !options->zipf;
   }
   return options->words > 0 && !options->from.empty();
 }
@@ -87,16 +95,19 @@ int WriteWords(const Options& options) {
     std::cerr << "tesvar_generate_lexicon: " << status.ToString() << "\n";
     return 1;
   }
+  const tesvar::bench::EntryDraw draw =
+      options.zipf ? tesvar::bench::EntryDraw::kZipf
+                   : tesvar::bench::EntryDraw::kUniform;
   std::string out;
   if (options.realistic) {
     for (const std::string& word : tesvar::bench::GenerateRealisticWordList(
              lexicon, options.words, options.seed,
-             static_cast<uint32_t>(options.typos))) {
+             static_cast<uint32_t>(options.typos), draw)) {
       out += word;
       out += '\n';
     }
   } else {
-    tesvar::bench::WordGenerator generator(lexicon, options.seed);
+    tesvar::bench::WordGenerator generator(lexicon, options.seed, draw);
     for (uint64_t i = 0; i < options.words; ++i) {
       out += generator.Next();
       out += '\n';

@@ -36,6 +36,21 @@ class Random {
     return static_cast<uint32_t>(((Next() >> 32) * n) >> 32);
   }
 
+  // A number in [0, n) whose chance falls about as 1 / (number + 1), as
+  // the ranks of words in a text do (Zipf's law): one of the bands
+  // [2^b - 1, 2^(b+1) - 1) that begin below n, drawn uniformly, then a
+  // number in that band (the last band cut at n).
+  // REQUIRES: 0 < n < 2^32.
+  uint32_t Zipf(uint64_t n) {
+    uint32_t bands = 1;
+    while ((uint64_t{1} << bands) - 1 < n) ++bands;
+    const uint32_t band = Uniform(bands);
+    const uint64_t start = (uint64_t{1} << band) - 1;
+    const uint64_t band_end = (uint64_t{1} << (band + 1)) - 1;
+    const uint64_t end = band_end < n ? band_end : n;
+    return static_cast<uint32_t>(start + Uniform(end - start));
+  }
+
   // True with probability percent / 100.
   bool Percent(uint32_t percent) { return Uniform(100) < percent; }
 

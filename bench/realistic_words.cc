@@ -26,8 +26,9 @@ double BestScore(const ParseResults& results) {
 
 std::vector<std::string> GenerateRealisticWordList(const CLexicon& lexicon,
                                                    size_t count, uint64_t seed,
-                                                   uint32_t typo_percent) {
-  WordGenerator generator(lexicon, seed);
+                                                   uint32_t typo_percent,
+                                                   EntryDraw draw) {
+  WordGenerator generator(lexicon, seed, draw);
   Random typos(seed);
   const CTesvarParser parser(&lexicon);
   ParseScratch scratch;

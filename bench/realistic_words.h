@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/word_generator.h"
 #include "tesvar/lexicon.h"
 
 namespace tesvar {
@@ -22,13 +23,14 @@ namespace bench {
 // otherwise.
 constexpr uint32_t kRealisticTypoPercent = 5;
 
-// `count` words drawn from the generated mix (WordGenerator::Next) and
-// kept only when their best reading is flawless; `typo_percent` of them
-// are then mistyped the way the generator misspells words (0: a list of
-// flawless words only).
+// `count` words drawn from the generated mix (WordGenerator::Next, with
+// its entries drawn as `draw` says) and kept only when their best reading
+// is flawless; `typo_percent` of them are then mistyped the way the
+// generator misspells words (0: a list of flawless words only).
 std::vector<std::string> GenerateRealisticWordList(
     const CLexicon& lexicon, size_t count, uint64_t seed,
-    uint32_t typo_percent = kRealisticTypoPercent);
+    uint32_t typo_percent = kRealisticTypoPercent,
+    EntryDraw draw = EntryDraw::kUniform);
 
 }  // namespace bench
 }  // namespace tesvar

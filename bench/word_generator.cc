@@ -150,8 +150,9 @@ const Row* PickOfType(const Row (&rows)[kCount], int type, Random* random) {
 
 }  // namespace
 
-WordGenerator::WordGenerator(const CLexicon& lexicon, uint64_t seed)
-    : random_(seed) {
+WordGenerator::WordGenerator(const CLexicon& lexicon, uint64_t seed,
+                             EntryDraw draw)
+    : random_(seed), draw_(draw) {
   for (const CLexicon::Entry& entry : lexicon.entries()) {
     const CTWord& word = entry.word;
     switch (word.m_nPOS) {
@@ -204,8 +205,12 @@ std::string WordGenerator::Next() {
 
 std::string WordGenerator::Headword(const std::vector<CTWord>& entries,
                                     const CTWord** entry) {
-  const CTWord* picked =
-      entries.empty() ? nullptr : &entries[random_.Uniform(entries.size())];
+  const CTWord* picked = nullptr;
+  if (!entries.empty()) {
+    picked =
+        &entries[draw_ == EntryDraw::kZipf ? random_.Zipf(entries.size())
+                                           : random_.Uniform(entries.size())];
+  }
   if (entry != nullptr) *entry = picked;
   return picked != nullptr ? std::string(picked->m_strHeadword)
                            : MakeSyllables(2, &random_);
@@ -329,8 +334,8 @@ std::string WordGenerator::MakeGarbage() {
 }
 
 std::vector<std::string> GenerateWordList(const CLexicon& lexicon, size_t count,
-                                          uint64_t seed) {
-  WordGenerator generator(lexicon, seed);
+                                          uint64_t seed, EntryDraw draw) {
+  WordGenerator generator(lexicon, seed, draw);
   std::vector<std::string> words;
   words.reserve(count);
   for (size_t i = 0; i < count; ++i) words.push_back(generator.Next());

@@ -37,10 +37,18 @@ enum class WordKind {
   kGarbage,   // bytes that are mostly no word at all
 };
 
+// How the entries that words are made of are drawn among those of a kind.
+enum class EntryDraw {
+  kUniform,  // every entry alike
+  kZipf,     // the earlier in the lexicon, the more often (Random::Zipf),
+             // as the words of a text: a few are common, most are rare
+};
+
 class WordGenerator {
  public:
   // REQUIRES: `lexicon` outlives the generator and does not change.
-  WordGenerator(const CLexicon& lexicon, uint64_t seed);
+  WordGenerator(const CLexicon& lexicon, uint64_t seed,
+                EntryDraw draw = EntryDraw::kUniform);
 
   WordGenerator(const WordGenerator&) = delete;
   WordGenerator& operator=(const WordGenerator&) = delete;
@@ -56,7 +64,6 @@ class WordGenerator {
   void Misspell(std::string* word);
 
  private:
-  const CTWord* PickEntry(const std::vector<CTWord>& entries);
   std::string Headword(const std::vector<CTWord>& entries,
                        const CTWord** entry);
   std::string MakeNoun();
@@ -73,6 +80,7 @@ class WordGenerator {
   void AppendVerbSuffixes(const ChainShape& shape, std::string* word);
 
   Random random_;
+  EntryDraw draw_;
   // Entries by the analysis they get, in lexicon order; views into the
   // lexicon.
   std::vector<CTWord> nouns_;
@@ -84,7 +92,8 @@ class WordGenerator {
 
 // `count` words drawn by WordGenerator::Next.
 std::vector<std::string> GenerateWordList(const CLexicon& lexicon, size_t count,
-                                          uint64_t seed);
+                                          uint64_t seed,
+                                          EntryDraw draw = EntryDraw::kUniform);
 
 }  // namespace bench
 }  // namespace tesvar

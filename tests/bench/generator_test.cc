@@ -57,6 +57,28 @@ TEST(RandomTest, DrawsStayInRangeAndFollowWeights) {
   EXPECT_GT(picked[3], 0u);
 }
 
+// Each band [2^b - 1, 2^(b+1) - 1) below n gets about the same share of
+// the draws, so the chance of a number falls as it grows: 0 alone gets as
+// many as the 32,768 numbers of band 15 together.
+TEST(RandomTest, ZipfDrawsFallWithTheNumber) {
+  for (const uint64_t n : {1u, 2u, 3u, 1000u}) {
+    Random random(n);
+    for (int i = 0; i < 1000; ++i) EXPECT_LT(random.Zipf(n), n) << n;
+  }
+  constexpr uint64_t kN = uint64_t{1} << 16;  // 17 bands, the last cut to one
+  constexpr int kDraws = 170000;
+  Random random(11);
+  size_t zero = 0;
+  size_t band_15 = 0;
+  for (int i = 0; i < kDraws; ++i) {
+    const uint32_t drawn = random.Zipf(kN);
+    zero += drawn == 0 ? 1 : 0;
+    band_15 += drawn >= kN / 2 - 1 && drawn < kN - 1 ? 1 : 0;
+  }
+  EXPECT_NEAR(static_cast<double>(zero), kDraws / 17.0, kDraws / 170.0);
+  EXPECT_NEAR(static_cast<double>(band_15), kDraws / 17.0, kDraws / 170.0);
+}
+
 CLexicon Load(size_t entries, uint64_t seed) {
   CLexicon lexicon;
   const Status status =
@@ -202,6 +224,47 @@ TEST(RealisticWordListTest, FlawlessWordsAndAFewTypos) {
   const size_t typos = not_flawless(realistic);
   EXPECT_GT(typos, 10u);
   EXPECT_LT(typos, 100u);
+}
+
+// Drawn as the words of a text, the list is made mostly of the first
+// entries of each kind: the first noun and the first verb, one in a
+// thousand of the entries, are the root of about one word in ten. The
+// words are still flawless without typos.
+TEST(RealisticWordListTest, ZipfDrawFavoursTheFirstEntries) {
+  const CLexicon lexicon = Load(2000, 42);
+  std::string first[2];
+  for (const CLexicon::Entry entry : lexicon.entries()) {
+    const int kind = entry.word.m_nPOS == kNoun   ? 0
+                     : entry.word.m_nPOS == kVerb ? 1
+                                                  : -1;
+    if (kind >= 0 && first[kind].empty()) {
+      first[kind] = std::string(entry.word.m_strHeadword);
+    }
+  }
+  const auto made_of_first = [&](const std::vector<std::string>& words) {
+    size_t count = 0;
+    for (const std::string& word : words) {
+      const bool hit = word.find(first[0]) != std::string::npos ||
+                       word.find(first[1]) != std::string::npos;
+      count += hit ? 1 : 0;
+    }
+    return count;
+  };
+  const std::vector<std::string> zipf =
+      GenerateRealisticWordList(lexicon, 1000, 7, 0, EntryDraw::kZipf);
+  EXPECT_EQ(zipf,
+            GenerateRealisticWordList(lexicon, 1000, 7, 0, EntryDraw::kZipf));
+  EXPECT_GT(made_of_first(zipf), 50u);
+  EXPECT_LT(made_of_first(GenerateRealisticWordList(lexicon, 1000, 7, 0)), 10u);
+  const CTesvarParser parser(&lexicon);
+  ParseScratch scratch;
+  for (const std::string& word : zipf) {
+    ParseResults results;
+    ASSERT_TRUE(parser.Parse(word, &results, &scratch).ok()) << word;
+    double best = 0;
+    for (const CParseResult& r : results) best = std::max(best, r.m_dScore);
+    EXPECT_EQ(best, 1.0) << word;
+  }
 }
 
 }  // namespace
