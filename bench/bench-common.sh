@@ -39,3 +39,14 @@ count_instructions() {
   awk '/^(summary|totals):/ {print $2; exit}' "$out"
   rm -f "$out"
 }
+
+# instructions_beyond_start INPUT COMMAND...: count_instructions for INPUT
+# less those for empty input (starting and loading the lexicon).
+instructions_beyond_start() {
+  local input=$1
+  shift
+  local empty full
+  empty=$(count_instructions /dev/null "$@")
+  full=$(count_instructions "$input" "$@")
+  echo $((full - empty))
+}

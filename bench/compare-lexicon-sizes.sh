@@ -88,17 +88,6 @@ parse_ns() {
   echo "$best_ns"
 }
 
-# instructions INPUT COMMAND...: the instructions COMMAND takes for INPUT
-# less those it takes for empty input (starting and loading the lexicon).
-instructions() {
-  local input=$1
-  shift
-  local empty full
-  empty=$(count_instructions /dev/null "$@")
-  full=$(count_instructions "$input" "$@")
-  echo $((full - empty))
-}
-
 # per_word MEASURE INPUT COMMAND...: MEASURE per word (line) of INPUT.
 per_word() {
   local measure=$1 input=$2
@@ -121,8 +110,8 @@ row() {
   ns_small=$(per_word parse_ns "$small_input" "${small[@]}")
   ns_large=$(per_word parse_ns "$large_input" "${large[@]}")
   if ((INSTRUCTIONS == 1)); then
-    ir_small=$(per_word instructions "$small_input" "${small[@]}")
-    ir_large=$(per_word instructions "$large_input" "${large[@]}")
+    ir_small=$(per_word instructions_beyond_start "$small_input" "${small[@]}")
+    ir_large=$(per_word instructions_beyond_start "$large_input" "${large[@]}")
   fi
   awk -v list="$list" -v a="$ns_small" -v b="$ns_large" -v c="$ir_small" \
     -v d="$ir_large" 'BEGIN {

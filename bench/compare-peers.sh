@@ -96,11 +96,8 @@ measure() {
 instructions() {
   local input=$1
   shift
-  local empty full
-  empty=$(count_instructions /dev/null "$@")
-  full=$(count_instructions "$input" "$@")
-  awk -v e="$empty" -v f="$full" -v n="$WORDS" \
-    'BEGIN { printf "%.0f\n", (f - e) / n }'
+  awk -v total="$(instructions_beyond_start "$input" "$@")" -v n="$WORDS" \
+    'BEGIN { printf "%.0f\n", total / n }'
 }
 
 # row LABEL INPUT COMMAND...: measures and prints one row of the table;
