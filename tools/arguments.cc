@@ -77,7 +77,8 @@ std::string Describe(const OptionRow& row) {
       return "Show no progress line and no hint on a terminal.";
     case Effect::kStats:
       return "At the end, print a summary on standard error: words, "
-             "readings, flawless, with errors, unknown, refused, time.";
+             "readings, flawless, with errors, unknown, refused, time, "
+             "lexicon.";
     case Effect::kColour:
       return "Colour labels, errors and suggestions: WHEN is auto (on a "
              "terminal unless NO_COLOR is set; the default), always or "
@@ -106,7 +107,7 @@ struct UsageRow {
 constexpr UsageRow kParseUsage = {
     "tesvar parse [OPTION ...] [WORD ...]",
     "Analyse each WORD, or each line of standard input when no WORD is "
-    "given. Words past the word limit or the work budget are refused."};
+    "given."};
 
 constexpr UsageRow kLexiconUsage[] = {
     {"tesvar lexicon check [--strict] [FILE]",
@@ -413,8 +414,10 @@ std::string ParseArguments(const std::vector<std::string_view>& args,
 std::string Usage() {
   std::string out = "Usage:\n";
   AppendUsageRow("  ", kParseUsage.synopsis,
-                 std::string(kParseUsage.description) + " Words longer than " +
-                     std::to_string(kMaxLineBytes) + " bytes are refused.",
+                 std::string(kParseUsage.description) +
+                     " Words past the word limit (" +
+                     std::to_string(kMaxLineBytes) +
+                     " bytes by default) or the work budget are refused.",
                  &out);
   AppendOptionRows(Command::kParse, &out);
   for (const UsageRow& row : kLexiconUsage) {
