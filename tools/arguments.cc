@@ -80,9 +80,9 @@ std::string Describe(const OptionRow& row) {
              "readings, flawless, with errors, unknown, refused, time, "
              "lexicon.";
     case Effect::kColour:
-      return "Colour labels, errors and suggestions: WHEN is auto (on a "
-             "terminal unless NO_COLOR is set; the default), always or "
-             "never.";
+      return "Colour labels, errors, suggestions and refusals: WHEN is auto "
+             "(on a terminal unless NO_COLOR is set or TERM is dumb; the "
+             "default), always or never.";
     case Effect::kMaxWordBytes:
       return "Refuse words longer than N bytes (default " +
              std::to_string(ParseLimits::kDefaultMaxWordBytes) +
