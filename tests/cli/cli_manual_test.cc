@@ -1,5 +1,5 @@
-// The manual page keeps up with the program: every command, option and
-// number that `tesvar --help` names is in it too.
+// The manual page and the README keep up with the program: every command,
+// option and number that `tesvar --help` names is in both.
 
 #include <gtest/gtest.h>
 
@@ -67,17 +67,38 @@ std::vector<std::string> Words(const std::string& text) {
   return words;
 }
 
+// `number` with a comma between groups of three digits, as prose writes
+// it: "6291456" reads "6,291,456".
+std::string Grouped(const std::string& number) {
+  std::string grouped;
+  for (size_t i = 0; i < number.size(); ++i) {
+    if (i != 0 && (number.size() - i) % 3 == 0) grouped.push_back(',');
+    grouped.push_back(number[i]);
+  }
+  return grouped;
+}
+
+// Expects `word`, named by the help, in both documents; the README may
+// group the digits of a number.
+void ExpectDocumented(const std::string& word, const std::string& manual,
+                      const std::string& readme) {
+  EXPECT_TRUE(HasWord(manual, word)) << word << " is not in the manual";
+  EXPECT_TRUE(HasWord(readme, word) || HasWord(readme, Grouped(word)))
+      << word << " is not in the README";
+}
+
 TEST(CliManualTest, NamesEveryCommandOptionAndNumberOfTheHelp) {
   const testing::CliRun help = testing::RunCli({"--help"}, "");
   ASSERT_EQ(0, help.exit_status);
   const std::string manual = ManualText();
+  const std::string readme = testing::ReadFile(TESVAR_README_PATH);
   std::set<std::string> checked;
   for (const std::string& word : Words(help.out)) {
     const bool option = word.size() >= 2 && word[0] == '-' && word != "--";
     const bool number =
         word.find_first_not_of("0123456789") == std::string::npos;
     if ((option || number) && checked.insert(word).second) {
-      EXPECT_TRUE(HasWord(manual, word)) << word << " is not in the manual";
+      ExpectDocumented(word, manual, readme);
     }
   }
   // Commands: the word after "tesvar", and the one after "lexicon".
@@ -91,7 +112,7 @@ TEST(CliManualTest, NamesEveryCommandOptionAndNumberOfTheHelp) {
     }
     std::string command = words[1];
     if (command == "lexicon" && words.size() > 2) command += " " + words[2];
-    EXPECT_TRUE(HasWord(manual, command)) << command;
+    ExpectDocumented(command, manual, readme);
     checked.insert(command);
   }
   // What the test looked for, so that a change to the help's layout that
