@@ -163,7 +163,11 @@ void Corrector::SuggestWeighted(std::string_view word, size_t max_count,
   corrections->clear();
   SuggestWork spent;
   Letters typed;
-  corrector::ReadTyped(word, &typed);
+  // Every letter comes from at most four bytes: "tlh" is three, and a
+  // character outside the alphabet is one letter of up to four. Longer
+  // words have too many letters, and are not read at all, so that a huge
+  // word costs nothing.
+  if (word.size() <= kMaxLetters * 4) corrector::ReadTyped(word, &typed);
   std::vector<Found> found;
   if (max_count > 0 && !typed.empty() && typed.size() <= kMaxLetters) {
     FlawlessReader reader(lexicon_, *parser_);

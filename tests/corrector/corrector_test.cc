@@ -159,5 +159,25 @@ TEST(CorrectorTest, WorkIsBoundedAndReported) {
   EXPECT_EQ(0u, work.units);
 }
 
+// Words of more letters than the limit cost nothing, however many bytes
+// they take; a word at the limit is searched, whatever its bytes.
+TEST(CorrectorTest, OnlyWordsWithinTheLetterLimitAreSearched) {
+  const CLexicon lexicon = Sample();
+  const Corrector corrector(lexicon);
+  std::vector<Correction> corrections;
+  SuggestWork work;
+  const std::string wide = "\xF0\x9F\x98\x80";  // one letter of four bytes
+  std::string at_limit;
+  for (size_t i = 0; i < Corrector::kMaxLetters; ++i) at_limit += wide;
+  corrector.SuggestWeighted(at_limit, 10, &corrections, &work);
+  EXPECT_GT(work.units, 0u);
+  corrector.SuggestWeighted(at_limit + "a", 10, &corrections, &work);
+  EXPECT_EQ(0u, work.units);
+  corrector.SuggestWeighted(std::string(10 << 20, 'a'), 10, &corrections,
+                            &work);
+  EXPECT_EQ(0u, work.units);
+  EXPECT_TRUE(corrections.empty());
+}
+
 }  // namespace
 }  // namespace tesvar
