@@ -226,6 +226,20 @@ Status ReadBlocks(std::FILE* file, const std::string& path,
 // lexicon grows as it goes.
 bool ReadFile(const std::string& path, const LexiconLoadOptions& options,
               TsvLoader* loader, CLexicon* lexicon) {
+  // The system would take the name as ending at the NUL, and read some
+  // other file.
+  if (path.find('\0') != std::string::npos) {
+    std::string shown;
+    for (const char c : path) {
+      if (c == '\0') {
+        shown += "\\0";
+      } else {
+        shown += c;
+      }
+    }
+    return loader->SetError(Status::IoError(
+        shown + ": cannot read: the file name holds a NUL byte"));
+  }
   errno = 0;
   const std::unique_ptr<std::FILE, FileCloser> file(
       std::fopen(path.c_str(), "rb"));

@@ -154,6 +154,9 @@ TEST(LexiconLimitsTest, FilesThatCannotBeReadAreIoErrors) {
       {"/nonexistent/words.tsv",
        "/nonexistent/words.tsv: cannot read: No such file or directory"},
       {"/tmp", "/tmp: cannot read: Is a directory"},
+      // Not /tmp, as the system would read it.
+      {std::string("/tmp\0/words.tsv", 15),
+       "/tmp\\0/words.tsv: cannot read: the file name holds a NUL byte"},
   };
   for (const Case& c : cases) {
     CLexicon lexicon;
