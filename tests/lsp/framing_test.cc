@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ios>
 #include <sstream>
+#include <streambuf>
 #include <string>
 
 namespace tesvar {
@@ -70,6 +72,23 @@ TEST(FramingTest, SkipsTooLargeMessagesAndGoesOn) {
             "<too large: message of 101 bytes skipped: the limit is 100>[{}]");
   EXPECT_EQ(ReadAll("Content-Length: 101\r\n\r\nxx"),
             "<broken: input ended inside a message>");
+}
+
+// A file stream's buffer throws when a read fails, as it does for
+// standard input on a directory; the reader reports that as a broken
+// stream instead of ending the program.
+TEST(FramingTest, AFailedReadIsABrokenStream) {
+  struct FailingBuffer : std::streambuf {
+    int_type underflow() override {
+      throw std::ios_base::failure("read error");
+    }
+  } buffer;
+  std::istream in(&buffer);
+  MessageReader reader(&in);
+  std::string body = "stale", error;
+  EXPECT_EQ(reader.Next(&body, &error), ReadResult::kBroken);
+  EXPECT_EQ(error, "cannot read the input");
+  EXPECT_TRUE(body.empty());
 }
 
 TEST(FramingTest, WritesWhatItReads) {

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <ios>
 #include <limits>
 
 namespace tesvar {
@@ -72,6 +73,20 @@ bool MessageReader::ReadHeaderLine(std::string* line, bool* at_end) {
 }
 
 ReadResult MessageReader::Next(std::string* body, std::string* error) {
+  try {
+    return NextOrThrow(body, error);
+  } catch (const std::ios_base::failure& failure) {
+    body->clear();
+    // A system error says why; the stream's own code only says it failed.
+    *error = "cannot read the input";
+    if (failure.code().category() != std::iostream_category()) {
+      *error += ": " + failure.code().message();
+    }
+    return ReadResult::kBroken;
+  }
+}
+
+ReadResult MessageReader::NextOrThrow(std::string* body, std::string* error) {
   body->clear();
   size_t length = 0;
   bool has_length = false;

@@ -45,7 +45,7 @@ class MessageReader {
   MessageReader& operator=(const MessageReader&) = delete;
 
   // Reads the next message into *body. For kTooLarge and kBroken, *error
-  // says what happened.
+  // says what happened; a failed read of the input is kBroken too.
   ReadResult Next(std::string* body, std::string* error);
 
   // True when input is already buffered, so that another message is
@@ -56,6 +56,9 @@ class MessageReader {
   // Reads one header line without its line end into *line; false at the
   // end of the input or past kMaxHeaderLineBytes.
   bool ReadHeaderLine(std::string* line, bool* at_end);
+  // Next, for a stream buffer that may throw on a failed read (a file
+  // stream does: standard input on a directory or a closed descriptor).
+  ReadResult NextOrThrow(std::string* body, std::string* error);
 
   std::istream* const in_;
   const size_t max_message_bytes_;
