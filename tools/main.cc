@@ -1,9 +1,11 @@
 // The tesvar command line: reads the arguments and runs one command.
 // Everything else lives in tesvar_cli_lib, where the tests reach it.
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
@@ -21,6 +23,24 @@
 namespace tesvar {
 namespace cli {
 namespace {
+
+// A closed standard descriptor would be handed out by the next open() or
+// pipe(), and the program would then read its own signal pipe or lexicon
+// as standard input, or write its output into them. Each closed one is
+// taken by /dev/null, opened the wrong way round (standard input for
+// writing, the others for reading), so that reading the input or writing
+// the output still fails, and says so.
+void HoldClosedStandardDescriptors() {
+  for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+    if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+    const int held =
+        open("/dev/null", (fd == STDIN_FILENO ? O_WRONLY : O_RDONLY));
+    if (held >= 0 && held != fd) {
+      dup2(held, fd);
+      close(held);
+    }
+  }
+}
 
 // The size of standard input when it is a regular file, else 0.
 uint64_t InputSize() {
@@ -92,6 +112,7 @@ int Run(const Options& options) {
 
 int main(int argc, char** argv) {
   namespace cli = tesvar::cli;
+  cli::HoldClosedStandardDescriptors();
 #ifdef SIGPIPE
   // A closed pipe should end the program through a failed write and a
   // non-zero status, not through a signal.

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <utility>
 
@@ -47,21 +48,38 @@ int ExitStatus(int wait_status) {
   return -1;
 }
 
-CliRun Run(const std::vector<std::string>& args, const std::string& input,
+// Where standard input comes from: `input`, or `unreadable` when set.
+struct Input {
+  std::string text;
+  std::optional<Stdin> unreadable;
+};
+
+// Opens (or closes) standard input in the child.
+void OpenInput(const Input& input, const std::string& in_path) {
+  if (!input.unreadable) {
+    MoveTo(open(in_path.c_str(), O_RDONLY), 0);
+  } else if (*input.unreadable == Stdin::kDirectory) {
+    MoveTo(open("/", O_RDONLY | O_DIRECTORY), 0);
+  } else {
+    close(0);
+  }
+}
+
+CliRun Run(const std::vector<std::string>& args, const Input& input,
            Stdout stdout_mode, int signo, int delay_us) {
   char dir_template[] = "/tmp/tesvar-cli-XXXXXX";
   const std::string dir = mkdtemp(dir_template);
   const std::string in_path = dir + "/in", out_path = dir + "/out",
                     err_path = dir + "/err";
-  std::ofstream(in_path, std::ios::binary) << input;
+  std::ofstream(in_path, std::ios::binary) << input.text;
   int out_pipe[2];
   if (pipe(out_pipe) != 0) std::abort();
 
   const pid_t pid = fork();
   if (pid == 0) {
-    // Standard output last: once fd 1 is closed, the next open would
-    // reuse it.
-    MoveTo(open(in_path.c_str(), O_RDONLY), 0);
+    // Each file is opened on the lowest free descriptor and then moved,
+    // which frees it again; only a descriptor left closed must wait until
+    // nothing else is opened, so standard input comes last.
     MoveTo(open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
     close(out_pipe[0]);
     if (stdout_mode == Stdout::kClosed) {
@@ -73,6 +91,7 @@ CliRun Run(const std::vector<std::string>& args, const std::string& input,
     } else {
       MoveTo(open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
     }
+    OpenInput(input, in_path);
     ExecCli(args);
   }
   close(out_pipe[1]);
@@ -111,12 +130,18 @@ std::string ReadFile(const std::string& path) {
 
 CliRun RunCli(const std::vector<std::string>& args, const std::string& input,
               Stdout stdout_mode) {
-  return Run(args, input, stdout_mode, 0, 0);
+  return Run(args, Input{input, std::nullopt}, stdout_mode, 0, 0);
 }
 
 CliRun RunCliInterrupted(const std::vector<std::string>& args,
                          const std::string& input, int signo, int delay_us) {
-  return Run(args, input, Stdout::kCaptured, signo, delay_us);
+  return Run(args, Input{input, std::nullopt}, Stdout::kCaptured, signo,
+             delay_us);
+}
+
+CliRun RunCliWithoutInput(const std::vector<std::string>& args,
+                          Stdin stdin_mode) {
+  return Run(args, Input{"", stdin_mode}, Stdout::kCaptured, 0, 0);
 }
 
 TempFile::TempFile(const std::string& text) {

@@ -22,6 +22,9 @@ struct CliRun {
 // disk (/dev/full), or a pipe whose reader leaves after the first line.
 enum class Stdout { kCaptured, kClosed, kFull, kFirstLine };
 
+// Standard input that cannot be read: closed, or a directory.
+enum class Stdin { kClosed, kDirectory };
+
 // Runs the binary with `args` (without the program name), `input` on its
 // standard input, and waits for it to end.
 CliRun RunCli(const std::vector<std::string>& args, const std::string& input,
@@ -31,6 +34,10 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& input,
 // `signo` after `delay_us` microseconds.
 CliRun RunCliInterrupted(const std::vector<std::string>& args,
                          const std::string& input, int signo, int delay_us);
+
+// Runs the binary as RunCli does, with standard input that cannot be read.
+CliRun RunCliWithoutInput(const std::vector<std::string>& args,
+                          Stdin stdin_mode);
 
 // The content of the file at `path`.
 std::string ReadFile(const std::string& path);

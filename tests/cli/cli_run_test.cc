@@ -259,6 +259,30 @@ TEST(CliRunTest, WriteErrorsEndWithFailureNotCrash) {
   }
 }
 
+// Standard input closed or a directory: each command that reads it says
+// so and fails, rather than waiting for ever on a descriptor it opened
+// itself, or ending by an uncaught exception.
+TEST(CliRunTest, UnreadableInputEndsWithFailure) {
+  const struct {
+    std::vector<std::string> args;
+    std::string message;
+  } commands[] = {
+      {{"parse"}, "tesvar: cannot read the standard input\n"},
+      {{"parse", "--jobs", "2"}, "tesvar: cannot read the standard input\n"},
+      {{"-a"}, "tesvar: cannot read the standard input\n"},
+      {{"lsp"}, "tesvar lsp: cannot read the input: "},
+  };
+  for (const auto& command : commands) {
+    for (const testing::Stdin mode :
+         {testing::Stdin::kClosed, testing::Stdin::kDirectory}) {
+      const CliRun run = testing::RunCliWithoutInput(command.args, mode);
+      EXPECT_EQ(1, run.exit_status) << command.args[0];
+      EXPECT_EQ(command.message, run.err.substr(0, command.message.size()))
+          << command.args[0] << ": " << run.err;
+    }
+  }
+}
+
 TEST(CliRunTest, AnswersEachLineBeforeTheInputEnds) {
   const TempFile lexicon(kLexicon);
   // With several threads words are answered in batches; a batch must not
