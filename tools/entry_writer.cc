@@ -2,6 +2,8 @@
 
 #include "tools/entry_writer.h"
 
+#include <initializer_list>
+
 #include "tesvar/lexicon_tsv.h"
 #include "tools/json_writer.h"
 #include "tools/readable_writer.h"
@@ -19,6 +21,9 @@ const FlagColumn kFlagColumns[kFlagCount] = {
 
 namespace {
 
+// A line of a lexicon file that starts with it is a comment.
+constexpr char kCommentMark = '#';
+
 bool HasLabel(int32_t code) { return code >= kNoun && code <= kQuestion; }
 
 std::string PosField(int32_t code) {
@@ -28,8 +33,16 @@ std::string PosField(int32_t code) {
 
 }  // namespace
 
-std::string_view TsvHeader() {
-  return "key\theadword\tpos\tdefinition\tflags\tplural\n";
+bool NeedsSafeLayout(const CLexicon::Entry& entry) {
+  const std::string_view plural = entry.word.m_strIrregularPlural;
+  return (!entry.key.empty() && entry.key.front() == kCommentMark) ||
+         (!plural.empty() && plural.back() == '\r');
+}
+
+std::string_view TsvHeader(TsvLayout layout) {
+  return layout == TsvLayout::kUsual
+             ? "key\theadword\tpos\tdefinition\tflags\tplural\n"
+             : "pos\tkey\theadword\tdefinition\tplural\tflags\n";
 }
 
 std::string FlagList(const CTWord& word) {
@@ -42,17 +55,27 @@ std::string FlagList(const CTWord& word) {
   return flags;
 }
 
-void AppendTsvEntry(const CLexicon::Entry& entry, std::string* out) {
+void AppendTsvEntry(const CLexicon::Entry& entry, std::string* out,
+                    TsvLayout layout) {
   const CTWord& w = entry.word;
   const std::string pos = PosField(w.m_nPOS);
   const std::string flags = FlagList(w);
+  const std::initializer_list<std::string_view> usual = {
+      entry.key,         w.m_strHeadword, pos,
+      w.m_strDefinition, flags,           w.m_strIrregularPlural};
+  const std::initializer_list<std::string_view> safe = {pos,
+                                                        entry.key,
+                                                        w.m_strHeadword,
+                                                        w.m_strDefinition,
+                                                        w.m_strIrregularPlural,
+                                                        flags};
+  const char* separator = "";
   for (const std::string_view field :
-       {entry.key, w.m_strHeadword, std::string_view(pos), w.m_strDefinition,
-        std::string_view(flags)}) {
+       layout == TsvLayout::kUsual ? usual : safe) {
+    out->append(separator);
     out->append(field);
-    out->push_back('\t');
+    separator = "\t";
   }
-  out->append(w.m_strIrregularPlural);
   out->push_back('\n');
 }
 

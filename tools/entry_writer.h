@@ -17,12 +17,25 @@
 namespace tesvar {
 namespace cli {
 
-// The header line of a lexicon file with every column, ending in "\n".
-std::string_view TsvHeader();
+// The order of a listing's columns. Usually the key comes first and the
+// plural last. But a line that starts with '#' is a comment, and a "\r"
+// at the end of a line belongs to its line end, so an entry whose key
+// starts with '#' (loaded from a file where the key is not the first
+// column) or whose plural ends in "\r" would not load back. A listing
+// that holds one puts the part of speech first and the flags last, which
+// can be neither.
+enum class TsvLayout { kUsual, kSafe };
 
-// Appends the entry as one line of a lexicon file under TsvHeader(); the
-// part of speech is its label, or its number when it has no label.
-void AppendTsvEntry(const CLexicon::Entry& entry, std::string* out);
+// True when the entry does not load back under the usual layout.
+bool NeedsSafeLayout(const CLexicon::Entry& entry);
+
+// The header line of a lexicon file with every column, ending in "\n".
+std::string_view TsvHeader(TsvLayout layout = TsvLayout::kUsual);
+
+// Appends the entry as one line of a lexicon file under TsvHeader(layout);
+// the part of speech is its label, or its number when it has no label.
+void AppendTsvEntry(const CLexicon::Entry& entry, std::string* out,
+                    TsvLayout layout = TsvLayout::kUsual);
 
 // Appends {"key": ..., "headword": ..., "pos": "N", "code": 0,
 // "definition": ..., "flags": [...], "plural": ...} and "\n".

@@ -28,18 +28,21 @@ int Write(const std::string& text, std::ostream& out, std::ostream& err) {
   return exit_status::kIoError;
 }
 
-void AppendEntry(const CLexicon::Entry& entry, bool json, std::string* out) {
+// Entries as JSON Lines, or as a lexicon file that loads back as they are.
+template <typename Entries>
+std::string Listing(const Entries& entries, bool json) {
+  std::string out;
   if (json) {
-    AppendJsonEntry(entry, out);
-  } else {
-    AppendTsvEntry(entry, out);
+    for (const CLexicon::Entry& entry : entries) AppendJsonEntry(entry, &out);
+    return out;
   }
-}
-
-std::string List(const CLexicon& lexicon, bool json) {
-  std::string out = json ? std::string() : std::string(TsvHeader());
-  for (const CLexicon::Entry& entry : lexicon.entries()) {
-    AppendEntry(entry, json, &out);
+  TsvLayout layout = TsvLayout::kUsual;
+  for (const CLexicon::Entry& entry : entries) {
+    if (NeedsSafeLayout(entry)) layout = TsvLayout::kSafe;
+  }
+  out = TsvHeader(layout);
+  for (const CLexicon::Entry& entry : entries) {
+    AppendTsvEntry(entry, &out, layout);
   }
   return out;
 }
@@ -108,7 +111,7 @@ int RunLexicon(const Options& options, std::ostream& out, std::ostream& err) {
     case LexiconAction::kCheck:
       break;  // above
     case LexiconAction::kList:
-      return Write(List(lexicon, options.json), out, err);
+      return Write(Listing(lexicon.entries(), options.json), out, err);
     case LexiconAction::kShow: {
       const size_t position = lexicon.PositionOf(query);
       if (position == CLexicon::kNotFound) {
@@ -129,12 +132,11 @@ int RunLexicon(const Options& options, std::ostream& out, std::ostream& err) {
         return NotFound(
             "no headword is '" + query + "' or starts it (" + name + ")", err);
       }
-      std::string text =
-          options.json ? std::string() : std::string(TsvHeader());
-      for (const uint32_t position : found) {
-        AppendEntry(lexicon[position], options.json, &text);
-      }
-      return Write(text, out, err);
+      std::vector<CLexicon::Entry> entries;
+      entries.reserve(found.size());
+      for (const uint32_t position : found)
+        entries.push_back(lexicon[position]);
+      return Write(Listing(entries, options.json), out, err);
     }
     case LexiconAction::kStats: {
       const LexiconStats stats = ComputeStats(lexicon);

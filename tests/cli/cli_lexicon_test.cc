@@ -66,6 +66,36 @@ TEST(CliLexiconTest, ListLoadsBackAsTheSameLexicon) {
           .out);
 }
 
+// A key that starts like a comment, or a plural that ends like a line
+// end, would not load back in the usual column order; such a listing
+// orders its columns so that neither stands at the edge of a line, and
+// `find` lists its entries the same way.
+TEST(CliLexiconTest, ListingsOfEdgeFieldsLoadBack) {
+  const std::string cases[] = {
+      "headword\tkey\tpos\tdefinition\n"
+      "mun\t#mun\tN\tfriend\n",
+      "key\theadword\tpos\tdefinition\tplural\n"
+      "mun\tmun\tN\tfriend\tHamun\r\r\n",
+  };
+  for (const std::string& lexicon : cases) {
+    const TempFile file(lexicon);
+    const std::string json =
+        RunCli({"lexicon", "list", "--json", file.path()}, "").out;
+    ASSERT_NE(json, "") << lexicon;
+    for (const char* command : {"list", "find"}) {
+      std::vector<std::string> args = {"lexicon", command, file.path()};
+      if (command == std::string("find")) args.insert(args.begin() + 2, "mun");
+      const CliRun listed = RunCli(args, "");
+      ASSERT_EQ(0, listed.exit_status) << command;
+      EXPECT_EQ(0u, listed.out.find("pos\t")) << listed.out;
+      const TempFile relisted(listed.out);
+      EXPECT_EQ(json,
+                RunCli({"lexicon", "list", "--json", relisted.path()}, "").out)
+          << command << ": " << lexicon;
+    }
+  }
+}
+
 TEST(CliLexiconTest, ShowAndFind) {
   const TempFile file(kLexicon);
   const std::string& path = file.path();
