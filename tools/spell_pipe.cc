@@ -104,6 +104,17 @@ int OutputFailed(std::ostream& err) {
   return exit_status::kIoError;
 }
 
+// Keeps of a line cut at kMaxPipeLineBytes the words before its last
+// blank, so that the word the cut went through is not answered as
+// misspelt, and says what was left unchecked.
+void KeepWholeWords(size_t line_number, std::string* line, std::ostream& err) {
+  const size_t blank = line->find_last_of(" \t");
+  if (blank != std::string::npos) line->resize(blank);
+  err << "tesvar: warning: line " << line_number << " is longer than "
+      << kMaxPipeLineBytes << " bytes; only its first " << line->size()
+      << " are checked\n";
+}
+
 }  // namespace
 
 std::string PipeBanner() {
@@ -298,7 +309,8 @@ int RunSpellPipe(const Options& options, std::istream& in, std::ostream& out,
   LineReader reader(&in, kMaxPipeLineBytes);
   std::string line;
   std::string answer;  // reused for every line
-  while (reader.Next(&line)) {
+  for (size_t line_number = 1; reader.Next(&line); ++line_number) {
+    if (reader.too_long()) KeepWholeWords(line_number, &line, err);
     answer.clear();
     if (list) {
       session.ListMisspelt(line, &answer);

@@ -41,8 +41,9 @@
 namespace tesvar {
 namespace cli {
 
-// The longest input line answered whole, in bytes; longer lines are
-// answered for their first kMaxPipeLineBytes bytes. Editors send whole
+// The longest input line answered whole, in bytes; of longer lines the
+// words before the last blank within the first kMaxPipeLineBytes bytes
+// are answered, with a warning on the error stream. Editors send whole
 // paragraphs as one line, so this is far above the limit on a word.
 constexpr size_t kMaxPipeLineBytes = 1 << 20;
 

@@ -186,6 +186,28 @@ TEST(RunSpellPipeTest, BannerThenAnswers) {
   EXPECT_EQ(banner + "\n\n", run.out);
 }
 
+// Of a line past the limit, the whole words before the cut are answered;
+// the word the cut went through is not taken for a misspelling. (So long
+// a line uses up its work budget, and the words past it are listed as
+// unchecked: the test looks at what the cut leaves.)
+TEST(RunSpellPipeTest, ALineCutAtTheLimitKeepsItsWholeWords) {
+  Options options;
+  options.command = Command::kPipe;
+  options.pipe_mode = PipeMode::kList;
+  std::string line;
+  while (line.size() + 4 < kMaxPipeLineBytes) line += "Dat ";
+  line += "qaghwi";  // cut to "qagh"
+  const PipeRun run = RunPipe(options, line + "\nqaghwi\n");
+  EXPECT_EQ(exit_status::kOk, run.status);
+  const std::string last_two = "\nDat\nqaghwi\n";  // the second line's
+  EXPECT_EQ(last_two, run.out.substr(run.out.size() - last_two.size()));
+  EXPECT_EQ(std::string::npos, run.out.find("qagh\n"));
+  EXPECT_EQ(
+      "tesvar: warning: line 1 is longer than 1048576 bytes; only its "
+      "first 1048571 are checked\n",
+      run.err);
+}
+
 TEST(RunSpellPipeTest, ABadLexiconIsReportedInsteadOfTheBanner) {
   Options options;
   options.command = Command::kPipe;
