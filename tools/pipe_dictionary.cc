@@ -7,6 +7,8 @@
 
 #include "tools/pipe_dictionary.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -21,14 +23,6 @@ namespace {
 
 constexpr std::string_view kDefaultName = "default";
 constexpr std::string_view kFilePrefix = ".tesvar_";
-
-// True when `line` is one word as the pipe splits UTF-8 text, and no
-// more.
-bool IsOneWord(std::string_view line) {
-  WordSplitter splitter(line, 0, OffsetUnit::kUtf8Characters);
-  LineWord word;
-  return splitter.Next(&word) && word.text.size() == line.size();
-}
 
 // Whether the file at `path` ends with a line end (or is empty).
 bool EndsWithLineEnd(const std::string& path) {
@@ -90,7 +84,7 @@ void PersonalDictionary::Load(SpellChecker* checker, std::ostream& err) {
     if (line.empty()) continue;
     if (reader.too_long()) {
       Warn(err, number, "word longer than 256 bytes, skipped");
-    } else if (!IsOneWord(line)) {
+    } else if (!IsSingleWord(line)) {
       Warn(err, number, "not one word, skipped: '" + line + "'");
     } else if (!checker->Accept(line)) {
       Warn(err, number,
@@ -114,15 +108,27 @@ bool PersonalDictionary::Save(std::ostream& err) {
   if (path_.empty() || unsaved_.empty()) return true;
   std::string text = EndsWithLineEnd(path_) ? "" : "\n";
   for (const std::string& word : unsaved_) text += word + "\n";
+  errno = 0;
   std::ofstream out(path_, std::ios::binary | std::ios::app);
   out.write(text.data(), static_cast<std::streamsize>(text.size()));
   out.close();
-  if (!out) {
-    err << "tesvar: cannot write the personal dictionary " << path_ << "\n";
+  save_failed_ = !out;
+  if (save_failed_) {
+    // The stream keeps no reason; errno holds the system's, if any.
+    const int why = errno;
+    err << "tesvar: cannot write the personal dictionary " << path_;
+    if (why != 0) err << ": " << std::strerror(why);
+    err << "\n";
     return false;
   }
   unsaved_.clear();
   return true;
+}
+
+bool IsSingleWord(std::string_view text) {
+  WordSplitter splitter(text, 0, OffsetUnit::kUtf8Characters);
+  LineWord word;
+  return splitter.Next(&word) && word.text.size() == text.size();
 }
 
 }  // namespace cli

@@ -61,13 +61,20 @@ class PersonalDictionary {
   // words are then kept for the next save.
   bool Save(std::ostream& err);
 
+  // True when the last save failed, and its words are still unsaved.
+  bool save_failed() const { return save_failed_; }
+
  private:
   void Warn(std::ostream& err, size_t line, std::string_view what) const;
 
   const std::string path_;
   std::set<std::string, std::less<>> known_;  // in the file or to be saved
   std::vector<std::string> unsaved_;
+  bool save_failed_ = false;
 };
+
+// True when `text` is one word as the pipe splits UTF-8 text, and no more.
+bool IsSingleWord(std::string_view text);
 
 }  // namespace cli
 }  // namespace tesvar

@@ -186,6 +186,11 @@ void PipeSession::AnswerLine(std::string_view line, std::string* out) {
 
 void PipeSession::AcceptWord(std::string_view word, bool personal) {
   if (word.empty()) return;
+  // The personal dictionary would refuse it at its next load.
+  if (!IsSingleWord(word)) {
+    *err_ << "tesvar: warning: not one word, not accepted: '" << word << "'\n";
+    return;
+  }
   if (!checker_->Accept(word)) {
     // Said once: past the limit every further word would say it again.
     if (word.size() <= kMaxLineBytes && !told_full_) {
@@ -323,7 +328,8 @@ int RunSpellPipe(const Options& options, std::istream& in, std::ostream& out,
     err << "tesvar: cannot read the standard input\n";
     return exit_status::kIoError;
   }
-  return exit_status::kOk;
+  // Words the user added would be lost without a word from the status.
+  return dictionary.save_failed() ? exit_status::kIoError : exit_status::kOk;
 }
 
 }  // namespace cli

@@ -124,7 +124,7 @@ TEST_F(PipeDictionaryTest, MissingUnreadableAndUnwritableFiles) {
   err.str("");
   EXPECT_FALSE(unwritable.Save(err));
   EXPECT_EQ("tesvar: cannot write the personal dictionary " + dir +
-                "/no/such/dir/words\n",
+                "/no/such/dir/words: No such file or directory\n",
             err.str());
   // No file at all: nothing to read or write.
   PersonalDictionary none("");

@@ -251,6 +251,22 @@ TEST(RunSpellPipeTest, PersonalDictionaryAcrossRuns) {
   EXPECT_EQ(0u, run.out.find("@(#) "));
   EXPECT_EQ(std::string::npos, run.out.find("qaghwi"));
   EXPECT_NE(std::string::npos, run.out.find(" DajwIv "));
+
+  // What the file could not load back is not accepted; a file that cannot
+  // be written says why, and the run fails, since the words are lost.
+  run = RunPipe(options, "*Dal mey\n@Dal mey\n#\n");
+  std::stringstream kept;
+  kept << std::ifstream(home + "/mine").rdbuf();
+  EXPECT_EQ("Dal mey\nqaghwi\n", kept.str());
+  EXPECT_NE(std::string::npos,
+            run.err.find("tesvar: warning: not one word, not accepted: "
+                         "'Dal mey'\n"));
+  options.pipe_personal_dictionary = home + "/missing/mine";
+  run = RunPipe(options, "*qaghwi\n#\n");
+  EXPECT_EQ(exit_status::kIoError, run.status);
+  EXPECT_EQ("tesvar: cannot write the personal dictionary " + home +
+                "/missing/mine: No such file or directory\n",
+            run.err);
   if (old_home == nullptr) {
     unsetenv("HOME");
   } else {
