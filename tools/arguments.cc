@@ -416,7 +416,7 @@ std::string Usage() {
   AppendUsageRow("  ", kParseUsage.synopsis,
                  std::string(kParseUsage.description) +
                      " Words past the word limit (" +
-                     std::to_string(kMaxLineBytes) +
+                     std::to_string(ParseLimits::kDefaultMaxWordBytes) +
                      " bytes by default) or the work budget are refused.",
                  &out);
   AppendOptionRows(Command::kParse, &out);

@@ -2,8 +2,6 @@
 
 #include "tools/entry_writer.h"
 
-#include <initializer_list>
-
 #include "tesvar/lexicon_tsv.h"
 #include "tools/json_writer.h"
 #include "tools/readable_writer.h"
@@ -31,6 +29,30 @@ std::string PosField(int32_t code) {
                         : std::to_string(code);
 }
 
+// The columns of a listing, and their order in each layout.
+enum Column { kKey, kHeadword, kPos, kDefinition, kFlags, kPlural, kColumns };
+constexpr std::string_view kColumnNames[kColumns] = {
+    "key", "headword", "pos", "definition", "flags", "plural"};
+constexpr Column kUsualOrder[kColumns] = {kKey,        kHeadword, kPos,
+                                          kDefinition, kFlags,    kPlural};
+constexpr Column kSafeOrder[kColumns] = {kPos,        kKey,    kHeadword,
+                                         kDefinition, kPlural, kFlags};
+
+const Column* OrderOf(TsvLayout layout) {
+  return layout == TsvLayout::kUsual ? kUsualOrder : kSafeOrder;
+}
+
+// Appends `fields`, by Column, in the order of `layout`, and a line end.
+void AppendLine(const std::string_view (&fields)[kColumns], TsvLayout layout,
+                std::string* out) {
+  const Column* order = OrderOf(layout);
+  for (int i = 0; i < kColumns; ++i) {
+    if (i != 0) out->push_back('\t');
+    out->append(fields[order[i]]);
+  }
+  out->push_back('\n');
+}
+
 }  // namespace
 
 bool NeedsSafeLayout(const CLexicon::Entry& entry) {
@@ -39,10 +61,10 @@ bool NeedsSafeLayout(const CLexicon::Entry& entry) {
          (!plural.empty() && plural.back() == '\r');
 }
 
-std::string_view TsvHeader(TsvLayout layout) {
-  return layout == TsvLayout::kUsual
-             ? "key\theadword\tpos\tdefinition\tflags\tplural\n"
-             : "pos\tkey\theadword\tdefinition\tplural\tflags\n";
+std::string TsvHeader(TsvLayout layout) {
+  std::string header;
+  AppendLine(kColumnNames, layout, &header);
+  return header;
 }
 
 std::string FlagList(const CTWord& word) {
@@ -60,23 +82,10 @@ void AppendTsvEntry(const CLexicon::Entry& entry, std::string* out,
   const CTWord& w = entry.word;
   const std::string pos = PosField(w.m_nPOS);
   const std::string flags = FlagList(w);
-  const std::initializer_list<std::string_view> usual = {
-      entry.key,         w.m_strHeadword, pos,
-      w.m_strDefinition, flags,           w.m_strIrregularPlural};
-  const std::initializer_list<std::string_view> safe = {pos,
-                                                        entry.key,
-                                                        w.m_strHeadword,
-                                                        w.m_strDefinition,
-                                                        w.m_strIrregularPlural,
-                                                        flags};
-  const char* separator = "";
-  for (const std::string_view field :
-       layout == TsvLayout::kUsual ? usual : safe) {
-    out->append(separator);
-    out->append(field);
-    separator = "\t";
-  }
-  out->push_back('\n');
+  const std::string_view fields[kColumns] = {entry.key, w.m_strHeadword,
+                                             pos,       w.m_strDefinition,
+                                             flags,     w.m_strIrregularPlural};
+  AppendLine(fields, layout, out);
 }
 
 void AppendJsonEntry(const CLexicon::Entry& entry, std::string* out) {

@@ -30,7 +30,7 @@ enum class TsvLayout { kUsual, kSafe };
 bool NeedsSafeLayout(const CLexicon::Entry& entry);
 
 // The header line of a lexicon file with every column, ending in "\n".
-std::string_view TsvHeader(TsvLayout layout = TsvLayout::kUsual);
+std::string TsvHeader(TsvLayout layout = TsvLayout::kUsual);
 
 // Appends the entry as one line of a lexicon file under TsvHeader(layout);
 // the part of speech is its label, or its number when it has no label.

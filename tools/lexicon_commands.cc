@@ -134,8 +134,9 @@ int RunLexicon(const Options& options, std::ostream& out, std::ostream& err) {
       }
       std::vector<CLexicon::Entry> entries;
       entries.reserve(found.size());
-      for (const uint32_t position : found)
+      for (const uint32_t position : found) {
         entries.push_back(lexicon[position]);
+      }
       return Write(Listing(entries, options.json), out, err);
     }
     case LexiconAction::kStats: {
